@@ -1,0 +1,26 @@
+// The platform services the program reaches from everywhere, installed once by start-up (or by a
+// test): the message box and file dialog services, the settings store, the main window's callbacks
+// and the application folder.
+#pragma once
+
+#include <QString>
+
+namespace tova {
+
+class FileDialogService;
+class MainWindowCallbacks;
+class MessageBoxService;
+class SettingsStore;
+
+struct Services {
+    MessageBoxService* messageBox = nullptr;
+    FileDialogService* fileDialogs = nullptr;
+    SettingsStore* settings = nullptr;
+    MainWindowCallbacks* mainWindow = nullptr;
+    // The application folder: the executable's folder, holding the content.
+    QString appFolder;
+};
+
+Services& services();
+
+} // namespace tova

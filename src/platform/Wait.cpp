@@ -1,0 +1,27 @@
+#include "platform/Wait.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QThread>
+
+namespace tova {
+
+bool waitWhile(const std::function<bool()>& condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (condition()) {
+        if (timer.elapsed() >= timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::sendPostedEvents();
+        // Yield briefly: the browser works in other threads and processes.
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+void doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+} // namespace tova

@@ -1,0 +1,39 @@
+#include "platform/dialogs/ui/QtFileDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+namespace tova {
+namespace {
+
+std::optional<QString> run(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!request.filter.isEmpty())
+        dialog.setNameFilter(toQtFilter(request.filter));
+    if (!request.defaultExtension.isEmpty())
+        dialog.setDefaultSuffix(request.defaultExtension);
+    if (!request.initialFolder.isEmpty())
+        dialog.setDirectory(request.initialFolder);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+std::optional<QString> QtFileDialogs::getOpenFileName(const FileDialogRequest& request)
+{
+    return run(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtFileDialogs::getSaveFileName(const FileDialogRequest& request)
+{
+    return run(request, QFileDialog::AcceptSave);
+}
+
+} // namespace tova

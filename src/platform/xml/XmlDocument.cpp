@@ -1,0 +1,319 @@
+#include "platform/xml/XmlDocument.h"
+
+#include "platform/xml/XmlErrors.h"
+#include "platform/xml/XmlHandles.h"
+
+#include <QFile>
+
+#include <libxml/parser.h>
+#include <libxml/xmlsave.h>
+
+#include <vector>
+
+namespace Xml {
+namespace {
+
+// Nodes removed from a document stay allocated until the document goes, because a caller may still
+// hold a handle to one (a removed review that was the current review, for instance).
+struct DocumentExtras {
+    std::vector<xmlNode*> removedNodes;
+};
+
+void freeDocument(xmlDoc* doc)
+{
+    if (!doc)
+        return;
+    if (auto* extras = static_cast<DocumentExtras*>(doc->_private)) {
+        for (xmlNode* node : extras->removedNodes)
+            xmlFreeNode(node);
+        delete extras;
+        doc->_private = nullptr;
+    }
+    xmlFreeDoc(doc);
+}
+
+std::shared_ptr<xmlDoc> own(xmlDoc* doc)
+{
+    return doc ? std::shared_ptr<xmlDoc>(doc, freeDocument) : std::shared_ptr<xmlDoc>();
+}
+
+const xmlChar* toXml(const QByteArray& utf8) { return reinterpret_cast<const xmlChar*>(utf8.constData()); }
+
+QString fromXml(const xmlChar* text)
+{
+    return text ? QString::fromUtf8(reinterpret_cast<const char*>(text)) : QString();
+}
+
+constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOCDATA | XML_PARSE_NOWARNING;
+
+bool declaresDocumentType(const QByteArray& bytes) { return bytes.contains("<!DOCTYPE") || bytes.contains("<!ENTITY"); }
+
+xmlDoc* parseSafely(const QByteArray& bytes, const char* url, const char* encoding, QString* error)
+{
+    if (declaresDocumentType(bytes)) {
+        if (error)
+            *error = QStringLiteral("document type declarations are not accepted");
+        return nullptr;
+    }
+    ErrorCollector errors;
+    xmlDoc* doc = xmlReadMemory(bytes.constData(), int(bytes.size()), url, encoding, kParseOptions);
+    if (doc && (doc->intSubset || doc->extSubset)) {
+        xmlFreeDoc(doc);
+        doc = nullptr;
+    }
+    if (!doc && error)
+        *error = errors.messages().isEmpty() ? QStringLiteral("not well-formed XML") : errors.messages();
+    return doc;
+}
+
+QString serialise(xmlNode* node)
+{
+    XmlBufferPtr buffer(xmlBufferCreate());
+    xmlSaveCtxt* save = xmlSaveToBuffer(buffer.get(), "UTF-8", XML_SAVE_NO_DECL);
+    if (!save)
+        return QString();
+    xmlSaveTree(save, node);
+    xmlSaveClose(save);
+    return QString::fromUtf8(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())), xmlBufferLength(buffer.get()));
+}
+
+QList<XmlNode> evaluate(const std::shared_ptr<xmlDoc>& owner, xmlNode* context, const QString& xpath, bool firstOnly)
+{
+    QList<XmlNode> result;
+    if (!owner)
+        return result;
+    ErrorCollector errors;
+    XPathContextPtr xpathContext(xmlXPathNewContext(owner.get()));
+    if (!xpathContext)
+        return result;
+    xpathContext->node = context ? context : reinterpret_cast<xmlNode*>(owner.get());
+    const QByteArray expression = xpath.toUtf8();
+    XPathObjectPtr object(xmlXPathEvalExpression(toXml(expression), xpathContext.get()));
+    if (!object || object->type != XPATH_NODESET || !object->nodesetval)
+        return result;
+    const xmlNodeSet* nodes = object->nodesetval;
+    for (int i = 0; i < nodes->nodeNr; ++i) {
+        result.append(XmlNode(owner, nodes->nodeTab[i]));
+        if (firstOnly)
+            break;
+    }
+    return result;
+}
+
+} // namespace
+
+// ---- XmlNode ----
+
+QString XmlNode::name() const { return m_node ? fromXml(m_node->name) : QString(); }
+
+QString XmlNode::text() const
+{
+    if (!m_node)
+        return QString();
+    XmlCharPtr content(xmlNodeGetContent(m_node));
+    return fromXml(content.get());
+}
+
+void XmlNode::setText(const QString& text)
+{
+    if (!m_node)
+        return;
+    // Replace the children by one literal text node: the text is never read as markup or entities.
+    while (m_node->children) {
+        xmlNode* child = m_node->children;
+        xmlUnlinkNode(child);
+        xmlFreeNode(child);
+    }
+    if (!text.isEmpty()) {
+        const QByteArray utf8 = text.toUtf8();
+        xmlAddChild(m_node, xmlNewDocText(m_node->doc, toXml(utf8)));
+    }
+}
+
+QString XmlNode::xml() const { return m_node ? serialise(m_node) : QString(); }
+
+QString XmlNode::attribute(const QString& name) const
+{
+    if (!m_node || m_node->type != XML_ELEMENT_NODE)
+        return QString();
+    XmlCharPtr value(xmlGetProp(m_node, toXml(name.toUtf8())));
+    return fromXml(value.get());
+}
+
+bool XmlNode::hasAttribute(const QString& name) const
+{
+    return m_node && m_node->type == XML_ELEMENT_NODE && xmlHasProp(m_node, toXml(name.toUtf8()));
+}
+
+void XmlNode::setAttribute(const QString& name, const QString& value)
+{
+    if (m_node && m_node->type == XML_ELEMENT_NODE)
+        xmlSetProp(m_node, toXml(name.toUtf8()), toXml(value.toUtf8()));
+}
+
+XmlNode XmlNode::selectSingleNode(const QString& xpath) const
+{
+    if (!m_node)
+        return XmlNode();
+    const QList<XmlNode> nodes = evaluate(m_owner, m_node, xpath, true);
+    return nodes.isEmpty() ? XmlNode() : nodes.first();
+}
+
+QList<XmlNode> XmlNode::selectNodes(const QString& xpath) const
+{
+    return m_node ? evaluate(m_owner, m_node, xpath, false) : QList<XmlNode>();
+}
+
+XmlNode XmlNode::parentNode() const
+{
+    if (!m_node || !m_node->parent || m_node->parent->type != XML_ELEMENT_NODE)
+        return XmlNode();
+    return XmlNode(m_owner, m_node->parent);
+}
+
+QList<XmlNode> XmlNode::childElements() const
+{
+    QList<XmlNode> children;
+    if (!m_node)
+        return children;
+    for (xmlNode* child = m_node->children; child; child = child->next) {
+        if (child->type == XML_ELEMENT_NODE)
+            children.append(XmlNode(m_owner, child));
+    }
+    return children;
+}
+
+XmlNode XmlNode::firstChildElement(const QString& name) const
+{
+    if (!m_node)
+        return XmlNode();
+    const QByteArray wanted = name.toUtf8();
+    for (xmlNode* child = m_node->children; child; child = child->next) {
+        if (child->type == XML_ELEMENT_NODE && xmlStrEqual(child->name, toXml(wanted)))
+            return XmlNode(m_owner, child);
+    }
+    return XmlNode();
+}
+
+void XmlNode::appendChild(const XmlNode& child)
+{
+    if (!m_node || !child.m_node || child.m_node->doc != m_node->doc)
+        return;
+    xmlUnlinkNode(child.m_node);
+    xmlAddChild(m_node, child.m_node);
+}
+
+void XmlNode::removeChild(XmlNode& child)
+{
+    if (!m_node || !child.m_node || child.m_node->parent != m_node)
+        return;
+    xmlUnlinkNode(child.m_node);
+    xmlDoc* doc = m_node->doc;
+    auto* extras = static_cast<DocumentExtras*>(doc->_private);
+    if (!extras) {
+        extras = new DocumentExtras;
+        doc->_private = extras;
+    }
+    extras->removedNodes.push_back(child.m_node);
+}
+
+XmlDocument XmlNode::ownerDocument() const { return XmlDocument(m_owner); }
+
+// ---- XmlDocument ----
+
+XmlDocument XmlDocument::create() { return XmlDocument(own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")))); }
+
+XmlDocument XmlDocument::fromRaw(xmlDoc* doc) { return XmlDocument(own(doc)); }
+
+bool XmlDocument::load(const QString& path, QString* error, qint64 maxBytes)
+{
+    m_doc = own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (file.size() > maxBytes) {
+        if (error)
+            *error = QStringLiteral("file is larger than %1 bytes").arg(maxBytes);
+        return false;
+    }
+    const QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() > maxBytes) {
+        if (error)
+            *error = QStringLiteral("file is larger than %1 bytes").arg(maxBytes);
+        return false;
+    }
+    xmlDoc* doc = parseSafely(bytes, QFile::encodeName(path).constData(), nullptr, error);
+    if (!doc)
+        return false;
+    m_doc = own(doc);
+    return true;
+}
+
+bool XmlDocument::loadXML(const QString& text, QString* error)
+{
+    m_doc = own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
+    xmlDoc* doc = parseSafely(text.toUtf8(), nullptr, "UTF-8", error);
+    if (!doc)
+        return false;
+    m_doc = own(doc);
+    return true;
+}
+
+QString XmlDocument::xml() const
+{
+    const XmlNode root = documentElement();
+    return root ? root.xml() : QString();
+}
+
+QByteArray XmlDocument::toFileBytes() const
+{
+    if (!m_doc)
+        return QByteArray();
+    xmlChar* memory = nullptr;
+    int size = 0;
+    xmlDocDumpMemoryEnc(m_doc.get(), &memory, &size, "UTF-8");
+    XmlCharPtr owned(memory);
+    return QByteArray(reinterpret_cast<const char*>(memory), size);
+}
+
+XmlNode XmlDocument::documentElement() const
+{
+    if (!m_doc)
+        return XmlNode();
+    xmlNode* root = xmlDocGetRootElement(m_doc.get());
+    return root ? XmlNode(m_doc, root) : XmlNode();
+}
+
+XmlNode XmlDocument::selectSingleNode(const QString& xpath) const
+{
+    const QList<XmlNode> nodes = evaluate(m_doc, nullptr, xpath, true);
+    return nodes.isEmpty() ? XmlNode() : nodes.first();
+}
+
+QList<XmlNode> XmlDocument::selectNodes(const QString& xpath) const { return evaluate(m_doc, nullptr, xpath, false); }
+
+XmlNode XmlDocument::createElement(const QString& name, const QString& text)
+{
+    if (!m_doc)
+        return XmlNode();
+    xmlNode* element = xmlNewDocNode(m_doc.get(), nullptr, toXml(name.toUtf8()), nullptr);
+    XmlNode node(m_doc, element);
+    node.setText(text);
+    return node;
+}
+
+bool XmlDocument::setDocumentElement(const XmlNode& element)
+{
+    if (!m_doc || !element.raw() || element.raw()->doc != m_doc.get() || xmlDocGetRootElement(m_doc.get()))
+        return false;
+    xmlUnlinkNode(element.raw());
+    xmlDocSetRootElement(m_doc.get(), element.raw());
+    return true;
+}
+
+XmlDocument XmlDocument::clone() const { return m_doc ? XmlDocument(own(xmlCopyDoc(m_doc.get(), 1))) : XmlDocument(); }
+
+} // namespace Xml

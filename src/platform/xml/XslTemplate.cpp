@@ -1,0 +1,182 @@
+#include "platform/xml/XslTemplate.h"
+
+#include "platform/xml/XmlErrors.h"
+#include "platform/xml/XmlHandles.h"
+
+#include <libxml/tree.h>
+#include <libxslt/security.h>
+#include <libxslt/transform.h>
+#include <libxslt/xslt.h>
+#include <libxslt/xsltInternals.h>
+#include <libxslt/xsltutils.h>
+
+#include <vector>
+
+namespace Xml {
+namespace {
+
+struct StylesheetDeleter {
+    // Frees the style sheet together with the document it was compiled from.
+    void operator()(xsltStylesheet* sheet) const { xsltFreeStylesheet(sheet); }
+};
+struct TransformContextDeleter {
+    void operator()(xsltTransformContext* context) const { xsltFreeTransformContext(context); }
+};
+struct SecurityPrefsDeleter {
+    void operator()(xsltSecurityPrefs* prefs) const { xsltFreeSecurityPrefs(prefs); }
+};
+struct RawDocDeleter {
+    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
+};
+
+// A string as an XPath expression that evaluates to exactly that string.
+QByteArray quoteXPathString(const QString& value)
+{
+    if (!value.contains(QLatin1Char('\'')))
+        return "'" + value.toUtf8() + "'";
+    if (!value.contains(QLatin1Char('"')))
+        return "\"" + value.toUtf8() + "\"";
+    // Both quote marks: concat('..', "'", '..')
+    QByteArray expression = "concat(''";
+    const QStringList pieces = value.split(QLatin1Char('\''));
+    for (int i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            expression += ", \"'\"";
+        expression += ", '" + pieces[i].toUtf8() + "'";
+    }
+    return expression + ")";
+}
+
+// Style sheets are content of our own, but they still get no way to write files or reach the net.
+std::unique_ptr<xsltSecurityPrefs, SecurityPrefsDeleter> restrictivePrefs()
+{
+    std::unique_ptr<xsltSecurityPrefs, SecurityPrefsDeleter> prefs(xsltNewSecurityPrefs());
+    xsltSetSecurityPrefs(prefs.get(), XSLT_SECPREF_WRITE_FILE, xsltSecurityForbid);
+    xsltSetSecurityPrefs(prefs.get(), XSLT_SECPREF_CREATE_DIRECTORY, xsltSecurityForbid);
+    xsltSetSecurityPrefs(prefs.get(), XSLT_SECPREF_WRITE_NETWORK, xsltSecurityForbid);
+    xsltSetSecurityPrefs(prefs.get(), XSLT_SECPREF_READ_NETWORK, xsltSecurityForbid);
+    return prefs;
+}
+
+} // namespace
+
+bool XslTemplate::load(const QString& path, QString* error)
+{
+    m_stylesheet.reset();
+    XmlDocument document;
+    if (!document.load(path, error))
+        return false;
+    return setStylesheet(document, error);
+}
+
+bool XslTemplate::setStylesheet(const XmlDocument& stylesheet, QString* error)
+{
+    m_stylesheet.reset();
+    if (stylesheet.isNull() || stylesheet.documentElement().isNull()) {
+        if (error)
+            *error = QStringLiteral("empty style sheet");
+        return false;
+    }
+    ErrorCollector errors;
+    // xsltParseStylesheetDoc takes ownership of the document it compiles, so give it a copy.
+    xmlDoc* copy = xmlCopyDoc(stylesheet.raw(), 1);
+    xsltStylesheet* sheet = copy ? xsltParseStylesheetDoc(copy) : nullptr;
+    if (!sheet || sheet->errors > 0) {
+        if (sheet)
+            xsltFreeStylesheet(sheet);
+        else if (copy)
+            xmlFreeDoc(copy);
+        if (error)
+            *error = errors.messages().isEmpty() ? QStringLiteral("not a valid style sheet") : errors.messages();
+        return false;
+    }
+    m_stylesheet = std::shared_ptr<xsltStylesheet>(sheet, StylesheetDeleter());
+    return true;
+}
+
+XslProcessor XslTemplate::createProcessor() const
+{
+    XslProcessor processor;
+    processor.m_stylesheet = m_stylesheet;
+    return processor;
+}
+
+void XslProcessor::addParameter(const QString& name, const QString& value)
+{
+    m_parameters.append({name.toUtf8(), quoteXPathString(value)});
+}
+
+void XslProcessor::addParameter(const QString& name, double value)
+{
+    m_parameters.append({name.toUtf8(), QByteArray::number(value, 'g', 17)});
+}
+
+void XslProcessor::setInput(const XmlNode& input)
+{
+    m_inputNode = input;
+    m_inputDocument = XmlDocument();
+}
+
+void XslProcessor::setInput(const XmlDocument& input)
+{
+    m_inputDocument = input;
+    m_inputNode = XmlNode();
+}
+
+bool XslProcessor::transform(QString* error)
+{
+    m_output.clear();
+    auto fail = [error](const QString& reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    if (!m_stylesheet)
+        return fail(QStringLiteral("no style sheet"));
+
+    // libxslt always starts at a document: build one whose root is a copy of the input element.
+    std::unique_ptr<xmlDoc, RawDocDeleter> input;
+    if (!m_inputNode.isNull()) {
+        input.reset(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
+        xmlNode* copy = xmlDocCopyNode(m_inputNode.raw(), input.get(), 1);
+        if (!copy)
+            return fail(QStringLiteral("cannot copy the input node"));
+        xmlDocSetRootElement(input.get(), copy);
+    } else if (!m_inputDocument.isNull()) {
+        input.reset(xmlCopyDoc(m_inputDocument.raw(), 1));
+    } else {
+        return fail(QStringLiteral("no input"));
+    }
+
+    ErrorCollector errors;
+    std::vector<const char*> params;
+    for (const auto& parameter : m_parameters) {
+        params.push_back(parameter.first.constData());
+        params.push_back(parameter.second.constData());
+    }
+    params.push_back(nullptr);
+
+    std::unique_ptr<xsltTransformContext, TransformContextDeleter> context(
+        xsltNewTransformContext(m_stylesheet.get(), input.get()));
+    if (!context)
+        return fail(QStringLiteral("cannot start the transformation"));
+    auto prefs = restrictivePrefs();
+    xsltSetCtxtSecurityPrefs(prefs.get(), context.get());
+    // A runaway recursive template ends with an error instead of exhausting the stack.
+    context->maxTemplateDepth = 3000;
+
+    std::unique_ptr<xmlDoc, RawDocDeleter> result(
+        xsltApplyStylesheetUser(m_stylesheet.get(), input.get(), params.data(), nullptr, nullptr, context.get()));
+    if (!result || context->state == XSLT_STATE_ERROR || context->state == XSLT_STATE_STOPPED)
+        return fail(errors.messages().isEmpty() ? QStringLiteral("the transformation failed") : errors.messages());
+
+    xmlChar* text = nullptr;
+    int length = 0;
+    if (xsltSaveResultToString(&text, &length, result.get(), m_stylesheet.get()) != 0)
+        return fail(QStringLiteral("cannot serialise the result"));
+    XmlCharPtr owned(text);
+    m_output = text ? QString::fromUtf8(reinterpret_cast<const char*>(text), length) : QString();
+    return true;
+}
+
+} // namespace Xml

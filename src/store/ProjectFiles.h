@@ -1,0 +1,17 @@
+// Opening, saving and closing project files, and the recent-files list.
+#pragma once
+
+#include <QString>
+
+namespace Globals {
+
+bool OpenProject(const QString& filePath);
+bool SaveProject(const QString& filePath);
+void CloseProject();
+void OpenProjectAndShow(const QString& filePath);
+void AddRecentFile();
+
+// The recent-files list in its stored order ("File0" first).
+QStringList GetRecentFiles();
+
+} // namespace Globals

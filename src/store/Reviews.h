@@ -1,0 +1,32 @@
+// Reviews of the open project and the answers stored in them.
+#pragma once
+
+#include "platform/xml/XmlDocument.h"
+
+#include <QList>
+#include <QString>
+
+namespace tova {
+class WebBrowser;
+}
+
+namespace Globals {
+
+// Adds a review with the next id and makes it current. False (with a message, project unchanged)
+// when no further review id fits.
+bool CreateReview(const QString& reviewDate, qint16 phaseId);
+QList<Xml::XmlNode> GetReviews();
+void SetCurrentReview(qint16 reviewId);
+// A new document whose root is a copy of the current review.
+Xml::XmlDocument GetCurrentReviewDoc();
+QString GetCurrentPhase();
+QString GetCurrentReviewDate();
+qint16 GetCurrentReviewID();
+QString GetPhaseDesc();
+
+// Stores the answers carried by the address of a submitted question form.
+void SaveAnswers(const QString& url);
+// Ticks, in the question page the browser shows, every stored answer of the category and phase.
+void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser);
+
+} // namespace Globals

@@ -1,0 +1,37 @@
+// Installs test services (scripted message boxes and file dialogs, a settings store in a temporary
+// file, the built application folder) for the duration of one test.
+#pragma once
+
+#include "platform/SettingsStore.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedMessageBox.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace tova::test {
+
+class TestEnvironment {
+public:
+    // appFolder: the application folder to use; empty means the built one (build/app).
+    explicit TestEnvironment(const QString& appFolder = QString());
+    ~TestEnvironment();
+    TestEnvironment(const TestEnvironment&) = delete;
+    TestEnvironment& operator=(const TestEnvironment&) = delete;
+
+    ScriptedMessageBox messages;
+    ScriptedFileDialogs fileDialogs;
+    std::unique_ptr<SettingsStore> settings;
+    QTemporaryDir scratch;
+
+    // A writable copy of the built application folder, for tests that write generated pages.
+    QString copyAppFolder();
+};
+
+// The built application folder (with the shipped content).
+QString builtAppFolder();
+// A file of the test corpus under tests/data.
+QString testDataPath(const QString& name);
+
+} // namespace tova::test
