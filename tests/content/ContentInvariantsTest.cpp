@@ -367,6 +367,11 @@ TEST(ContentPages, FixedPagesCarryTheirContracts)
         {"fishbone/fishbone.htm", {"<title>fishbone</title>", "name=\"main\" src=\"fish.htm\""}},
         {"survey/survey.htm", {"name=\"side\" src=\"side.htm\"", "name=\"main\" src=\"main.htm\"", "src=\"bottom.htm\""}},
         {"NewProj/Proj.htm", {"<form name=\"proj\" method=\"get\">", "href=\"#CLS\""}},
+        {"definitions/definitions.htm", {"name=\"side\" src=\"side.htm\"", "name=\"main\" src=\"main.htm\""}},
+        {"definitions/blank.htm", {"<body>"}},
+        {"acronyms/acronyms.htm", {"name=\"side\" src=\"side.htm\"", "name=\"main\" src=\"main.htm\""}},
+        {"Instructions/fishbone.htm", {"<h1>"}},
+        {"Instructions/charts.htm", {"<h1>"}},
     };
     for (const auto& page : pages) {
         const QString text = readText(QString::fromLatin1(page.file));
@@ -376,6 +381,9 @@ TEST(ContentPages, FixedPagesCarryTheirContracts)
         if (text.contains(QStringLiteral("stylesheet")))
             EXPECT_TRUE(text.contains(QStringLiteral("css/tova.css"))) << page.file;
     }
+    // The instructions window closes at the second navigation, so its pages must not be framesets.
+    for (const char* page : {"Instructions/fishbone.htm", "Instructions/charts.htm"})
+        EXPECT_FALSE(readText(QString::fromLatin1(page)).contains(QStringLiteral("<frame"))) << page;
     EXPECT_TRUE(QFile::exists(contentPath(capture(readText(QStringLiteral("Library/Catalog.htm")),
                                                   QStringLiteral("href=\"([^\"]+\\.pdf)\""))
                                               .value(0)
@@ -512,4 +520,37 @@ TEST(ContentStyleSheets, TreeBottomAndReviewPagesCarryTheirContracts)
     for (const XmlNode& id : database().selectNodes(QStringLiteral("data/phases/phase/phase_id")))
         phaseIds << id.text();
     EXPECT_EQ(capture(review, QStringLiteral("<option value=\"([^\"]*)\"")), phaseIds);
+}
+
+TEST(ContentStyleSheets, ReferenceIndexesLinkEveryEntry)
+{
+    const struct {
+        const char* indexSheet;
+        const char* listPath;
+        const char* idPath;
+        const char* linkPrefix;
+        const char* entrySheet;
+        const char* entryPath;
+        const char* entryText;
+    } windows[] = {
+        {"definitions/glossindex.xsl", "data/glossary", "data/glossary/gloss_item/gloss_key", "#gls",
+         "definitions/glossdefs.xsl", "data/glossary/gloss_item[gloss_key = \"1A1\"]", "definition"},
+        {"acronyms/acroindex.xsl", "data/acronyms", "data/acronyms/acronym/acronym_id", "#acr",
+         "acronyms/acrodefs.xsl", "data/acronyms/acronym[acronym_id = \"13\"]", "meaning"},
+    };
+    for (const auto& window : windows) {
+        SCOPED_TRACE(window.indexSheet);
+        const QString index = transform(QString::fromLatin1(window.indexSheet),
+                                        database().selectSingleNode(QString::fromLatin1(window.listPath)), {});
+        EXPECT_TRUE(index.contains(QStringLiteral("function findAndHighlight(")));
+        for (const XmlNode& id : database().selectNodes(QString::fromLatin1(window.idPath)))
+            EXPECT_TRUE(index.contains(QStringLiteral("href=\"%1%2\"").arg(QLatin1String(window.linkPrefix), id.text())))
+                << id.text().toStdString();
+
+        const XmlNode entry = database().selectSingleNode(QString::fromLatin1(window.entryPath));
+        const QString page = transform(QString::fromLatin1(window.entrySheet), entry, {});
+        EXPECT_TRUE(page.contains(childText(entry, QString::fromLatin1(window.entryText)).toHtmlEscaped()));
+        EXPECT_TRUE(page.contains(QStringLiteral("href=\"#PRT\"")));
+        EXPECT_TRUE(page.contains(QStringLiteral("href=\"#BCK\"")));
+    }
 }
