@@ -93,6 +93,22 @@ QString transform(const QString& stylesheet, const XmlNode& input, const std::ma
     return processor.output();
 }
 
+QString transformWithNumbers(const QString& stylesheet, const XmlNode& input, const std::map<QString, QString>& strings,
+                             const std::map<QString, double>& numbers)
+{
+    XslTemplate xsl;
+    QString error;
+    EXPECT_TRUE(xsl.load(contentPath(stylesheet), &error)) << error.toStdString();
+    Xml::XslProcessor processor = xsl.createProcessor();
+    for (const auto& [name, value] : strings)
+        processor.addParameter(name, value);
+    for (const auto& [name, value] : numbers)
+        processor.addParameter(name, value);
+    processor.setInput(input);
+    EXPECT_TRUE(processor.transform(&error)) << stylesheet.toStdString() << ": " << error.toStdString();
+    return processor.output();
+}
+
 QStringList capture(const QString& text, const QString& pattern)
 {
     QStringList found;
@@ -372,6 +388,14 @@ TEST(ContentPages, FixedPagesCarryTheirContracts)
         {"acronyms/acronyms.htm", {"name=\"side\" src=\"side.htm\"", "name=\"main\" src=\"main.htm\""}},
         {"Instructions/fishbone.htm", {"<h1>"}},
         {"Instructions/charts.htm", {"<h1>"}},
+        // The program knows a report screen by its top page's title.
+        {"tilechart/tilechart.htm", {"<title>tilechart</title>", "name=\"main\" src=\"main.htm\""}},
+        {"dashboard1/dashboard1.htm", {"<title>dashboard1</title>", "name=\"main\" src=\"main.htm\""}},
+        {"dashboard2/dashboard2.htm", {"<title>dashboard2</title>", "name=\"main\" src=\"main.htm\""}},
+        {"scorecard/scorecard.htm", {"<title>scorecard</title>", "name=\"main\" src=\"main.htm\""}},
+        {"projecttrendgraph/projecttrendgraph.htm", {"<title>projecttrendgraph</title>", "src=\"main.htm\""}},
+        {"ProjectTrendDetail/ProjectTrendDetail.htm", {"<title>projecttrenddetail</title>", "src=\"main.htm\""}},
+        {"element/element.htm", {"<title>element</title>", "src=\"main.htm\""}},
     };
     for (const auto& page : pages) {
         const QString text = readText(QString::fromLatin1(page.file));
@@ -552,5 +576,119 @@ TEST(ContentStyleSheets, ReferenceIndexesLinkEveryEntry)
         EXPECT_TRUE(page.contains(childText(entry, QString::fromLatin1(window.entryText)).toHtmlEscaped()));
         EXPECT_TRUE(page.contains(QStringLiteral("href=\"#PRT\"")));
         EXPECT_TRUE(page.contains(QStringLiteral("href=\"#BCK\"")));
+    }
+}
+
+// A scored copy as the report builders hand it over, with round numbers: every category risk 25,
+// every section risk 40, the survey score 70, and four scorecard items per question of phase 2.
+XmlDocument reportCopy()
+{
+    XmlDocument copy = database().clone();
+    for (XmlNode section : copy.selectNodes(QStringLiteral("data/survey/section"))) {
+        for (XmlNode category : section.selectNodes(QStringLiteral("category"))) {
+            category.appendChild(copy.createElement(QStringLiteral("status"), QStringLiteral("complete")));
+            category.appendChild(copy.createElement(QStringLiteral("score"), QStringLiteral("25")));
+            XmlNode scorecard = copy.createElement(QStringLiteral("scorecard"));
+            category.appendChild(scorecard);
+            for (const XmlNode& q : category.selectNodes(QStringLiteral("question[phase_id = 2]"))) {
+                const QString id = childText(q, QStringLiteral("question_id"));
+                for (const QString& item : {"T" + id, "A" + id, QStringLiteral("75%"), QStringLiteral("50%")})
+                    scorecard.appendChild(copy.createElement(QStringLiteral("item"), item));
+            }
+        }
+        section.appendChild(copy.createElement(QStringLiteral("score"), QStringLiteral("40")));
+    }
+    copy.selectSingleNode(QStringLiteral("data/survey"))
+        .appendChild(copy.createElement(QStringLiteral("score"), QStringLiteral("70")));
+    return copy;
+}
+
+TEST(ContentStyleSheets, ReportScreensShowTheirChartsScoresAndCommands)
+{
+    const XmlDocument copy = reportCopy();
+    QStringList sectionLinks;
+    for (const XmlNode& id : database().selectNodes(QStringLiteral("data/survey/section/section_id")))
+        sectionLinks << QStringLiteral("href=\"#DSH%1\"").arg(id.text()) << QStringLiteral("src=\"graph%1.png\"").arg(id.text());
+    QStringList sectionTwoItems;
+    for (const XmlNode& id :
+         database().selectNodes(QStringLiteral("data/survey/section[section_id = 2]/category/question[phase_id = 2]/question_id")))
+        sectionTwoItems << ">T" + id.text() + "<" << ">A" + id.text() + "<";
+    const QString otherSectionItem =
+        ">T" + database().selectSingleNode(QStringLiteral("data/survey/section[section_id = 0]/category/question[phase_id = 2]/question_id")).text() + "<";
+
+    const struct {
+        const char* sheet;
+        const char* input;
+        QStringList required;
+        QStringList forbidden;
+    } screens[] = {
+        {"tilechart/tilechart.xsl", "data/survey", {">75<", ">60<", "band-1", "band-2", "#NXT\"", "#BCK\""}, {}},
+        {"dashboard1/dashboard1.xsl", "data", sectionLinks + QStringList{"#HLP\"", "#NXT\""}, {}},
+        {"dashboard2/dashboard2.xsl", "data", sectionLinks + QStringList{"#HLP\"", "#NXT\""}, {}},
+        {"scorecard/scorecard.xsl", "data/survey/section[section_id = 2]", sectionTwoItems + QStringList{">75%<", ">50%<"},
+         {otherSectionItem}},
+        {"projecttrendgraph/projecttrendgraph.xsl", "data", {"src=\"graph.png\"", "#NXT\"", "#BCK\""}, {}},
+        {"ProjectTrendDetail/ProjectTrendDetail.xsl", "data", {"src=\"graph.png\"", "#NXT\"", "#BCK\""}, {}},
+        {"element/element.xsl", "data", {"src=\"graph.png\"", "#BCK\"", "#HLP\""}, {}},
+    };
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(screen.sheet);
+        const QString html = transformWithNumbers(
+            QString::fromLatin1(screen.sheet), copy.selectSingleNode(QString::fromLatin1(screen.input)),
+            {{"phase_id", "2"}, {"projname", "<b>R&D</b>"}, {"phase", "Design"}}, {{"score", 72}, {"sec_id", 3}});
+        for (const QString& piece : screen.required + QStringList{"#PRT\"", "#CPY\"", "&lt;b&gt;R&amp;D&lt;/b&gt;"})
+            EXPECT_TRUE(html.contains(piece)) << "lacks " << piece.toStdString();
+        for (const QString& piece : screen.forbidden)
+            EXPECT_FALSE(html.contains(piece)) << "holds " << piece.toStdString();
+        EXPECT_FALSE(html.contains(QStringLiteral("<b>R&D</b>")));
+    }
+    // The scorecard lists its items in question order.
+    const QString scorecard = transformWithNumbers(
+        QStringLiteral("scorecard/scorecard.xsl"), copy.selectSingleNode(QStringLiteral("data/survey/section[section_id = 2]")),
+        {{"phase_id", "2"}}, {{"score", 72}});
+    int last = -1;
+    for (const QString& item : sectionTwoItems) {
+        const int at = scorecard.indexOf(item);
+        EXPECT_GT(at, last) << item.toStdString();
+        last = at;
+    }
+    const QString element = transformWithNumbers(QStringLiteral("element/element.xsl"), copy.documentElement(),
+                                                 {{"phase_id", "2"}}, {{"score", 72}, {"sec_id", 3}});
+    EXPECT_TRUE(element.contains(
+        database().selectSingleNode(QStringLiteral("data/survey/section[section_id = 3]/section_desc")).text().toHtmlEscaped()));
+}
+
+TEST(ContentStyleSheets, PriorityOrderGivesScoredQuestionsHeaviestFirst)
+{
+    // Section 3 in phase 4: answer each question with option 1, 2, 3, 4, 5, 1, ... in turn.
+    XmlDocument copy = database().clone();
+    XmlNode section = copy.selectSingleNode(QStringLiteral("data/survey/section[section_id = 3]"));
+    const QList<XmlNode> questions = section.selectNodes(QStringLiteral("category/question[phase_id = 4]"));
+    ASSERT_GE(questions.size(), 6);
+    std::map<QString, std::pair<double, QString>> expected; // keyword -> weight, risk text
+    int n = 0;
+    for (XmlNode q : questions) {
+        const QString answer = QString::number(n++ % 5 + 1);
+        q.appendChild(copy.createElement(QStringLiteral("response"), answer));
+        if (answer != QLatin1String("5"))
+            expected[childText(q, QStringLiteral("question_keyword"))] = {
+                childText(q, QStringLiteral("weight")).toDouble(), childText(q, "answer" + answer + "weight")};
+    }
+    // One question of another phase answered, which must stay out.
+    XmlNode otherPhase = section.selectSingleNode(QStringLiteral("category/question[phase_id = 5]"));
+    otherPhase.appendChild(copy.createElement(QStringLiteral("response"), QStringLiteral("4")));
+
+    XmlDocument sorted = XmlDocument::create();
+    ASSERT_TRUE(sorted.loadXML(transform(QStringLiteral("dashboard2/sortbyqweight.xsl"), section, {{"phase_id", "4"}})));
+    ASSERT_EQ(sorted.documentElement().name(), QStringLiteral("section"));
+    const QList<XmlNode> rows = sorted.selectNodes(QStringLiteral("section/question"));
+    ASSERT_EQ(rows.size(), static_cast<int>(expected.size()));
+    double previousWeight = 2.0;
+    for (const XmlNode& row : rows) {
+        const QString keyword = childText(row, QStringLiteral("question_keyword"));
+        ASSERT_EQ(expected.count(keyword), 1u) << keyword.toStdString();
+        EXPECT_EQ(childText(row, QStringLiteral("score")), expected[keyword].second) << keyword.toStdString();
+        EXPECT_LE(expected[keyword].first, previousWeight) << keyword.toStdString();
+        previousWeight = expected[keyword].first;
     }
 }
