@@ -6,6 +6,9 @@
 #include "store/SurveyIndex.h"
 #include "store/TextValues.h"
 
+#include <unordered_map>
+#include <vector>
+
 namespace Globals {
 namespace {
 
@@ -36,8 +39,49 @@ bool scoredWeights(const Xml::XmlNode& question, const QString& answer, double* 
     return answerOk && weightOk;
 }
 
-void scoreCategories(Xml::XmlDocument& copy, const tova::store::SurveyIndex& survey,
-                     const tova::store::ResponseIndex& answers, qint16 phaseId)
+// What one pass over the questionnaire learns about a question of the phase: its stored answer
+// and, when the answer scores, the answer weight a and question weight w. Every stage reads these
+// instead of walking the questions again.
+struct QuestionFacts {
+    Xml::XmlNode question;
+    bool answered = false;
+    QString answer;
+    bool scored = false;
+    double a = 0.0;
+    double w = 0.0;
+};
+
+using FactsByCategory = std::unordered_map<const void*, std::vector<QuestionFacts>>;
+
+FactsByCategory gatherFacts(const tova::store::SurveyIndex& survey, const tova::store::ResponseIndex& answers,
+                            qint16 phaseId)
+{
+    FactsByCategory facts;
+    for (const Xml::XmlNode& category : survey.categories()) {
+        std::vector<QuestionFacts>& list = facts[category.raw()];
+        for (const Xml::XmlNode& question : tova::store::questionsOfPhase(category, phaseId)) {
+            QuestionFacts fact;
+            fact.question = question;
+            const Xml::XmlNode response = answers.find(childText(question, "question_id"));
+            fact.answered = !response.isNull();
+            if (fact.answered) {
+                fact.answer = childText(response, "answer");
+                fact.scored = scoredWeights(question, fact.answer, &fact.a, &fact.w);
+            }
+            list.push_back(std::move(fact));
+        }
+    }
+    return facts;
+}
+
+const std::vector<QuestionFacts>& factsOf(const FactsByCategory& facts, const Xml::XmlNode& category)
+{
+    static const std::vector<QuestionFacts> none;
+    const auto it = facts.find(category.raw());
+    return it == facts.end() ? none : it->second;
+}
+
+void scoreCategories(Xml::XmlDocument& copy, const tova::store::SurveyIndex& survey, const FactsByCategory& facts)
 {
     for (const Xml::XmlNode& category : survey.categories()) {
         bool ok = false;
@@ -45,21 +89,17 @@ void scoreCategories(Xml::XmlDocument& copy, const tova::store::SurveyIndex& sur
         if (!ok)
             continue;
         const Xml::XmlNode target = survey.firstCategoryWithId(categoryId);
-        const QList<Xml::XmlNode> questions = tova::store::questionsOfPhase(target, phaseId);
-        if (questions.isEmpty())
+        const std::vector<QuestionFacts>& questions = factsOf(facts, target);
+        if (questions.empty())
             continue;
         Sums sums;
-        for (const Xml::XmlNode& question : questions) {
-            const Xml::XmlNode response = answers.find(childText(question, "question_id"));
-            if (response.isNull())
+        for (const QuestionFacts& fact : questions) {
+            if (!fact.answered)
                 continue;
-            const QString answer = childText(response, "answer");
-            XMLhelpers::AddElement(copy, QStringLiteral("response"), answer, question);
-            double a = 0.0;
-            double w = 0.0;
-            if (scoredWeights(question, answer, &a, &w)) {
-                sums.weighted += a * w;
-                sums.weights += w;
+            XMLhelpers::AddElement(copy, QStringLiteral("response"), fact.answer, fact.question);
+            if (fact.scored) {
+                sums.weighted += fact.a * fact.w;
+                sums.weights += fact.w;
             }
         }
         if (sums.weights != 0.0)
@@ -67,8 +107,7 @@ void scoreCategories(Xml::XmlDocument& copy, const tova::store::SurveyIndex& sur
     }
 }
 
-void scoreSections(Xml::XmlDocument& copy, const tova::store::SurveyIndex& survey,
-                   const tova::store::ResponseIndex& answers, qint16 phaseId)
+void scoreSections(Xml::XmlDocument& copy, const tova::store::SurveyIndex& survey, const FactsByCategory& facts)
 {
     for (const Xml::XmlNode& section : survey.sections()) {
         bool ok = false;
@@ -78,15 +117,10 @@ void scoreSections(Xml::XmlDocument& copy, const tova::store::SurveyIndex& surve
         const Xml::XmlNode target = survey.firstSectionWithId(sectionId);
         Sums sums;
         for (const Xml::XmlNode& category : childrenNamed(target, "category")) {
-            for (const Xml::XmlNode& question : tova::store::questionsOfPhase(category, phaseId)) {
-                const Xml::XmlNode response = answers.find(childText(question, "question_id"));
-                if (response.isNull())
-                    continue;
-                double a = 0.0;
-                double w = 0.0;
-                if (scoredWeights(question, childText(response, "answer"), &a, &w)) {
-                    sums.weighted += a * w;
-                    sums.weights += w * 100.0;
+            for (const QuestionFacts& fact : factsOf(facts, category)) {
+                if (fact.scored) {
+                    sums.weighted += fact.a * fact.w;
+                    sums.weights += fact.w * 100.0;
                 }
             }
         }
@@ -96,21 +130,21 @@ void scoreSections(Xml::XmlDocument& copy, const tova::store::SurveyIndex& surve
     }
 }
 
-bool hasQuestionOfPhase(const Xml::XmlNode& section, qint16 phaseId)
+bool hasQuestionOfPhase(const Xml::XmlNode& section, const FactsByCategory& facts)
 {
     for (const Xml::XmlNode& category : childrenNamed(section, "category")) {
-        if (!tova::store::questionsOfPhase(category, phaseId).isEmpty())
+        if (!factsOf(facts, category).empty())
             return true;
     }
     return false;
 }
 
-void scoreSurvey(Xml::XmlDocument& copy, const tova::store::SurveyIndex& survey, qint16 phaseId)
+void scoreSurvey(Xml::XmlDocument& copy, const tova::store::SurveyIndex& survey, const FactsByCategory& facts)
 {
     Sums sums;
     for (const Xml::XmlNode& section : survey.sections()) {
         const QList<Xml::XmlNode> scores = childrenNamed(section, "score");
-        if (scores.isEmpty() || !hasQuestionOfPhase(section, phaseId))
+        if (scores.isEmpty() || !hasQuestionOfPhase(section, facts))
             continue;
         bool scoreOk = false;
         bool weightOk = false;
@@ -137,9 +171,10 @@ void ComputeScores(Xml::XmlDocument& scoredCopy, const Xml::XmlDocument& reviewC
         return;
     const tova::store::SurveyIndex survey(scoredCopy);
     const tova::store::ResponseIndex answers(reviewCopy.isNull() ? Xml::XmlNode() : reviewCopy.documentElement());
-    scoreCategories(scoredCopy, survey, answers, phaseId);
-    scoreSections(scoredCopy, survey, answers, phaseId);
-    scoreSurvey(scoredCopy, survey, phaseId);
+    const FactsByCategory facts = gatherFacts(survey, answers, phaseId);
+    scoreCategories(scoredCopy, survey, facts);
+    scoreSections(scoredCopy, survey, facts);
+    scoreSurvey(scoredCopy, survey, facts);
 }
 
 } // namespace Globals

@@ -33,7 +33,7 @@ double xpathNumber(const QString& text)
         --end;
     if (begin == end)
         return nan;
-    QString digits = text.mid(begin, end - begin);
+    const QStringView digits = QStringView(text).mid(begin, end - begin);
     int i = 0;
     if (digits.at(0) == QLatin1Char('-'))
         ++i;
@@ -52,8 +52,15 @@ double xpathNumber(const QString& text)
     }
     if (wholeDigits == 0 && fractionDigits == 0)
         return nan;
+    // Ids are short runs of digits: read them without a conversion through text.
+    if (!point && digits.at(0) != QLatin1Char('-') && wholeDigits <= 15) {
+        double value = 0.0;
+        for (const QChar c : digits)
+            value = value * 10 + (c.unicode() - '0');
+        return value;
+    }
     bool good = false;
-    const double value = digits.toDouble(&good);
+    const double value = digits.toString().toDouble(&good);
     return good && std::isfinite(value) ? value : nan;
 }
 
