@@ -38,17 +38,14 @@ namespace {
 // does not ask about) must not let a later navigation to the same place through unasked.
 constexpr int kPassLifetimeMs = 3000;
 
-QString passKey(const QUrl& url) {
-    return addressText(url.adjusted(QUrl::NormalizePathSegments));
-}
+QString passKey(const QUrl& url) { return addressText(url.adjusted(QUrl::NormalizePathSegments)); }
 } // namespace
 
-QString addressText(const QUrl& url) {
-    return url.toString(QUrl::FullyEncoded);
-}
+QString addressText(const QUrl& url) { return url.toString(QUrl::FullyEncoded); }
 
 WebEngineBrowser::WebEngineBrowser(const QString& name, QWidget* parent)
-    : QWebEngineView(parent), m_name(name), m_page(new BrowserPage(this)) {
+    : QWebEngineView(parent), m_name(name), m_page(new BrowserPage(this))
+{
     setPage(m_page);
     m_page->setNavigationFilter([this](const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame) {
         return onNavigationRequest(url, type, isMainFrame);
@@ -61,20 +58,23 @@ WebEngineBrowser::WebEngineBrowser(const QString& name, QWidget* parent)
 
 WebEngineBrowser::~WebEngineBrowser() = default;
 
-QUrl WebEngineBrowser::resolve(const QString& address) const {
+QUrl WebEngineBrowser::resolve(const QString& address) const
+{
     if (address.startsWith(QLatin1Char('/')))
         return QUrl::fromLocalFile(address);
     const QUrl url(address, QUrl::TolerantMode);
     return url.isRelative() ? m_page->url().resolved(url) : url;
 }
 
-void WebEngineBrowser::loadTop(const QUrl& url) {
+void WebEngineBrowser::loadTop(const QUrl& url)
+{
     allowOnce(url);
     m_loading = true;
     m_page->load(url);
 }
 
-void WebEngineBrowser::Navigate2(const QString& url, const QString& targetFrame) {
+void WebEngineBrowser::Navigate2(const QString& url, const QString& targetFrame)
+{
     if (targetFrame.compare(QLatin1String("_blank"), Qt::CaseInsensitive) == 0) {
         BrowserWindow::open(resolve(url));
         return;
@@ -95,15 +95,12 @@ void WebEngineBrowser::Navigate2(const QString& url, const QString& targetFrame)
     m_page->runJavaScript(pagescripts::navigateFrame(addressText(target), targetFrame));
 }
 
-bool WebEngineBrowser::Busy() const {
-    return m_loading;
-}
+bool WebEngineBrowser::Busy() const { return m_loading; }
 
-int WebEngineBrowser::ReadyState() const {
-    return m_loading ? 1 : 4;
-}
+int WebEngineBrowser::ReadyState() const { return m_loading ? 1 : 4; }
 
-bool WebEngineBrowser::IsFrameComplete(const QString& frameName) const {
+bool WebEngineBrowser::IsFrameComplete(const QString& frameName) const
+{
     // While the top page is replaced, the frames found would be the old page's.
     if (m_loading)
         return false;
@@ -111,18 +108,18 @@ bool WebEngineBrowser::IsFrameComplete(const QString& frameName) const {
     return complete && complete->toBool();
 }
 
-QString WebEngineBrowser::LocationName() const {
+QString WebEngineBrowser::LocationName() const
+{
     const auto title = evaluate(pagescripts::documentTitle());
     if (title && !title->toString().isEmpty())
         return title->toString();
     return m_page->url().fileName();
 }
 
-QString WebEngineBrowser::LocationURL() const {
-    return addressText(m_page->url());
-}
+QString WebEngineBrowser::LocationURL() const { return addressText(m_page->url()); }
 
-bool WebEngineBrowser::ExecScript(const QString& script, const QString& frameName) {
+bool WebEngineBrowser::ExecScript(const QString& script, const QString& frameName)
+{
     const std::uint64_t before = beforeNavigateCount();
     QDeadlineTimer deadline(kScriptWaitMs);
     const auto outcome = evaluate(pagescripts::execLine(script, frameName));
@@ -138,11 +135,10 @@ bool WebEngineBrowser::ExecScript(const QString& script, const QString& frameNam
     return result != QLatin1String("failed");
 }
 
-void WebEngineBrowser::allowOnce(const QUrl& url) {
-    m_passes.append({passKey(url), QDeadlineTimer(kPassLifetimeMs)});
-}
+void WebEngineBrowser::allowOnce(const QUrl& url) { m_passes.append({passKey(url), QDeadlineTimer(kPassLifetimeMs)}); }
 
-bool WebEngineBrowser::takePass(const QUrl& url) {
+bool WebEngineBrowser::takePass(const QUrl& url)
+{
     m_passes.removeIf([](const Pass& pass) { return pass.expiry.hasExpired(); });
     const QString key = passKey(url);
     for (qsizetype i = 0; i < m_passes.size(); ++i) {
@@ -154,7 +150,8 @@ bool WebEngineBrowser::takePass(const QUrl& url) {
     return false;
 }
 
-bool WebEngineBrowser::onNavigationRequest(const QUrl& url, QWebEnginePage::NavigationType, bool isMainFrame) {
+bool WebEngineBrowser::onNavigationRequest(const QUrl& url, QWebEnginePage::NavigationType, bool isMainFrame)
+{
     if (!hasBeforeNavigate() || takePass(url))
         return true;
     if (isMainFrame) {
@@ -170,7 +167,8 @@ bool WebEngineBrowser::onNavigationRequest(const QUrl& url, QWebEnginePage::Navi
     return !cancel;
 }
 
-void WebEngineBrowser::onLinkClicked(const QString& href, const QString& token) {
+void WebEngineBrowser::onLinkClicked(const QString& href, const QString& token)
+{
     const QUrl url(href);
     if (fireBeforeNavigate(addressText(url)))
         return;
@@ -178,7 +176,8 @@ void WebEngineBrowser::onLinkClicked(const QString& href, const QString& token) 
     m_page->runJavaScript(pagescripts::followLink(addressText(url), token));
 }
 
-std::optional<QVariant> WebEngineBrowser::evaluate(const QString& script, int timeoutMs) const {
+std::optional<QVariant> WebEngineBrowser::evaluate(const QString& script, int timeoutMs) const
+{
     struct Outcome {
         bool done = false;
         QVariant value;
