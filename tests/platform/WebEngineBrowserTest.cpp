@@ -198,6 +198,7 @@ TEST_F(WebEngineBrowserTest, LinkClicksReachTheHandlerOnce)
         const char* address;
     } cases[] = {
         {"frames.htm", "side", "next", "/browser/side.htm#NXT"},
+        {"frames.htm", "side", "twice", "/browser/side.htm#top#NXT"},
         {"frames.htm", "side", "catlabel", "/browser/side.htm#cat12"}, // click on the link's text
         {"frames.htm", "side", "region", "/browser/side.htm#cat7"},    // image map area
         {"frames.htm", "side", "other", "/browser/other.htm"},
@@ -406,6 +407,21 @@ TEST_F(WebEngineBrowserTest, PagesThatDoNotFinishDoNotHangAWait)
     EXPECT_FALSE(tova::waitWhile([&] { return browser->ReadyState() != 4; }, 300));
     EXPECT_LT(timer.elapsed(), 1000);
     EXPECT_TRUE(tova::waitWhile([&] { return browser->ReadyState() != 4; }, kWaitMs));
+}
+
+// Submitted form fields travel in the address and are decoded once by the receiver: the address
+// must reach the handler exactly as the engine encoded it.
+TEST(AddressText, KeepsTheEnginesEncoding)
+{
+    const char* addresses[] = {
+        "file:///opt/my%20app/NewProj/Proj.htm?refnum=%2B1+a&projname=caf%C3%A9&loc=a%26b%3Dc",
+        "file:///opt/app/survey/main.htm?R101=V2&R102=V5",
+        "file:///opt/app/survey/side.htm#cat12",
+        "file:///opt/app/fishbone/fish.htm#top#NXT",
+        "file:///opt/my%20app/index/welcome.htm#two%20words#INS",
+    };
+    for (const char* address : addresses)
+        EXPECT_EQ(tova::addressText(QUrl(QString::fromLatin1(address))).toStdString(), address);
 }
 
 // Report pages and their chart pictures are rewritten under the same names between visits.

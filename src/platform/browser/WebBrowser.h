@@ -34,7 +34,9 @@ public:
     // The address of the top page.
     virtual QString LocationURL() const = 0;
     // Runs one line of page script in the named frame (empty: the top window) and waits for it.
-    // False when the frame cannot be reached, the script throws, or the wait runs out.
+    // When the line submits a form, the submission has been handed to the before-navigate handler
+    // by the time the call returns. False when the frame cannot be reached, the script throws, or
+    // the wait runs out.
     virtual bool ExecScript(const QString& script, const QString& frameName = QString()) = 0;
 
     void setBeforeNavigate(BeforeNavigateHandler handler) { m_beforeNavigate = std::move(handler); }

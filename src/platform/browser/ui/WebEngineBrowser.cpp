@@ -41,7 +41,15 @@ constexpr int kPassLifetimeMs = 3000;
 QString passKey(const QUrl& url) { return addressText(url.adjusted(QUrl::NormalizePathSegments)); }
 } // namespace
 
-QString addressText(const QUrl& url) { return url.toString(QUrl::FullyEncoded); }
+QString addressText(const QUrl& url)
+{
+    QString text = url.toString(QUrl::FullyEncoded | QUrl::RemoveFragment);
+    // A "#" inside the fragment stays as it is (pages write "#top#NXT"; the text after the last "#"
+    // is what counts), where full encoding would turn it into "%23".
+    if (url.hasFragment())
+        text += QLatin1Char('#') + url.fragment(QUrl::EncodeSpaces | QUrl::EncodeUnicode | QUrl::EncodeReserved);
+    return text;
+}
 
 WebEngineBrowser::WebEngineBrowser(const QString& name, QWidget* parent)
     : QWebEngineView(parent), m_name(name), m_page(new BrowserPage(this))
