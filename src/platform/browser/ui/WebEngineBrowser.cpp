@@ -15,8 +15,9 @@
 // When the handler runs.
 //
 // The engine asks acceptNavigationRequest synchronously, and while that call is open no page of
-// the process can load: a nested event loop or a modal dialog inside it works, but a handler that
-// navigates (this or any other browser) and waits for the page waits in vain. Page commands do
+// the process loads and no page script runs: a nested event loop or a modal dialog inside it works,
+// but a handler that navigates (this or any other browser) and waits for the page, or runs a page
+// script, waits in vain until its bound runs out. Page commands do
 // exactly that (show a screen and wait for it, open a window whose pages must load), so the handler
 // runs outside that call wherever the navigation can be carried out again afterwards:
 // - Navigate2 asks the handler itself before it loads anything;
@@ -29,7 +30,7 @@
 // Only navigations of frames that the page starts by itself (a frameset loading its frames, a form
 // submitted in a frame, a frame's script changing its location) are asked about inside the engine's
 // call, because the engine does not say which frame they belong to. Handlers for those may open
-// modal dialogs but must not wait for a page to load.
+// modal dialogs but must neither wait for a page to load nor run page scripts.
 
 namespace tova {
 
