@@ -13,7 +13,8 @@ namespace tova {
 class WebBrowser {
 public:
     // Called before every navigation of the page and of its frames, with the absolute address;
-    // returning true cancels the navigation.
+    // returning true cancels the navigation. A handler may close the window that holds the control,
+    // but the control itself is deleted later (deleteLater), never inside the handler.
     using BeforeNavigateHandler = std::function<bool(const QString& url)>;
 
     virtual ~WebBrowser() = default;
