@@ -43,8 +43,8 @@ working from old revisions; clashes between disciplines found during installatio
 from one controlled register and keep an interface register with an owner for every interface.</p>
 
 <h3 style="color:#1f7a7a">3. Procurement and suppliers</h3>
-<p>Procurement planning, supplier capability, specifications and fabrication quality. <b>Warning
-signs:</b> orders placed on immature data; specifications copied from another project; deviations agreed
+<p>Procurement planning, supplier capability, requirement documents and fabrication quality. <b>Warning
+signs:</b> orders placed on immature data; requirement documents copied from another project; deviations agreed
 by telephone; items arriving damaged or incomplete.
 <b>First actions:</b> link requisitions to design maturity, prequalify suppliers for quality, review
 inspection and test plans before fabrication and inspect every delivery on arrival.</p>
