@@ -10,6 +10,7 @@
 #include "reports/Fishbone.h"
 #include "reports/ReportPipeline.h"
 #include "shell/ShellGlobals.h"
+#include "shell/Startup.h"
 #include "shell/ui/frmBrowser.h"
 #include "store/Database.h"
 #include "store/ProjectFiles.h"
@@ -146,17 +147,13 @@ void BM_XsltprocFishbone(benchmark::State& state)
 BENCHMARK(BM_FishboneBuild)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_XsltprocFishbone)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
-// Start-up to the main window on display: database, main window with its browser, the welcome
-// page loaded and its introduction entry highlighted.
+// Start-up as the program runs it (no intro program is shipped): database, splash, main window
+// with its browser, the welcome page loaded and its introduction entry highlighted, window shown.
 void measureStartUp()
 {
     QElapsedTimer timer;
     timer.start();
-    Globals::gWelcomePage = tova::appPath(QStringLiteral("index/welcome.htm"));
-    Globals::LoadDatabase();
-    frmBrowser* window = frmBrowser::instance();
-    window->GoToIntro();
-    window->show();
+    Globals::Main();
     std::printf("start-up to the main window shown: %lld ms\n", static_cast<long long>(timer.elapsed()));
 }
 
@@ -179,5 +176,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    delete frmBrowser::existingInstance();
     return 0;
 }
