@@ -5,11 +5,11 @@
 #include "platform/Services.h"
 #include "platform/dialogs/MessageBox.h"
 #include "store/ProjectDocument.h"
+#include "shell/PageServices.h"
 #include "store/TextValues.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QUrl>
 
 namespace Globals {
 namespace {
@@ -52,9 +52,7 @@ bool writeWhole(const QString& path, const QByteArray& bytes)
 
 QString noProjectPageUrl()
 {
-    // The page services' PathToURL is the one conversion of the program; a local file URL is what
-    // it yields for a path of the application folder.
-    return QUrl::fromLocalFile(tova::appPath(QStringLiteral("misc/noproject.htm"))).toString();
+    return PathToURL(tova::appPath(QStringLiteral("misc/noproject.htm")));
 }
 
 } // namespace
@@ -137,10 +135,9 @@ void OpenProjectAndShow(const QString& filePath)
     tova::MainWindowCallbacks* window = mainWindow();
     if (!window)
         return;
-    // The fishbone screen shows the current review; a file whose current review names none opens
-    // without it, and the user picks a review from the menu.
-    if (!gCurrentReview.isNull())
-        window->GoToFishbone();
+    // A file whose current review names no review still opens: the fishbone screen then shows the
+    // no-review page, from which the user chooses a review.
+    window->GoToFishbone();
     window->ShowMainWindow();
 }
 

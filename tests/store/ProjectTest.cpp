@@ -69,11 +69,11 @@ TEST_F(Project, OpeningSetsTheStateAndShowsTheCurrentReview)
     EXPECT_EQ(window.titleUpdates, 1);
     EXPECT_EQ(window.fishboneShown, 1);
     EXPECT_EQ(window.mainWindowShown, 1);
-    // A current review that names no review opens without one, and without the fishbone screen.
+    // A current review that names no review opens without one; the screen decides what to show.
     Globals::OpenProjectAndShow(testDataPath("projects/no-such-review.tova"));
     EXPECT_EQ(Globals::GetProjectName(), "Compact");
     EXPECT_TRUE(Globals::gCurrentReview.isNull());
-    EXPECT_EQ(window.fishboneShown, 1);
+    EXPECT_EQ(window.fishboneShown, 2);
     EXPECT_EQ(window.mainWindowShown, 2);
 }
 
