@@ -10,21 +10,19 @@
 
 namespace Reports {
 
-const ReportRow& fishboneRow()
-{
+const ReportRow& fishboneRow() {
     static const ReportRow row{QStringLiteral("Rework Cause Classifications"), QStringLiteral("fishbone/fishbone.xsl"),
                                QStringLiteral("fishbone/fish.htm"), QStringLiteral("fishbone/fishbone.htm"),
                                tova::MsgIcon::None};
     return row;
 }
 
-void GoToFishbone(tova::WebBrowser& browser)
-{
+void GoToFishbone(tova::WebBrowser& browser) {
     // The screen needs the current review's phase and answers; a project file whose current review
     // id names no review gets the page from which a review is chosen instead.
     if (!Globals::IsProjectLoaded() || Globals::gCurrentReview.isNull()) {
-        const QString page = Globals::IsProjectLoaded() ? QStringLiteral("misc/noreview.htm")
-                                                        : QStringLiteral("misc/noproject.htm");
+        const QString page =
+            Globals::IsProjectLoaded() ? QStringLiteral("misc/noreview.htm") : QStringLiteral("misc/noproject.htm");
         browser.Navigate2(Globals::PathToURL(tova::appPath(page)));
         return;
     }

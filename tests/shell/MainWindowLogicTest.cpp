@@ -20,8 +20,7 @@
 using namespace tova;
 using namespace tova::test;
 
-TEST(MenuStateRules, EnablingFollowsProjectBrowserAndCompletion)
-{
+TEST(MenuStateRules, EnablingFollowsProjectBrowserAndCompletion) {
     struct Case {
         bool loaded, ie6, complete;
         bool save, printQuestions, previewQuestions, previewScreen, projectItems, goTo;
@@ -44,8 +43,7 @@ TEST(MenuStateRules, EnablingFollowsProjectBrowserAndCompletion)
     }
 }
 
-TEST(MenuStateRules, GoToItemsNeedEveryQuestionOfThePhaseAnswered)
-{
+TEST(MenuStateRules, GoToItemsNeedEveryQuestionOfThePhaseAnswered) {
     {
         TestEnvironment environment;
         ProjectFixture fixture;
@@ -68,8 +66,7 @@ TEST(MenuStateRules, GoToItemsNeedEveryQuestionOfThePhaseAnswered)
     }
 }
 
-TEST(TitleBar, ThreeForms)
-{
+TEST(TitleBar, ThreeForms) {
     TestEnvironment environment;
     ProjectFixture fixture;
     EXPECT_EQ(titleBarText(), "TOVA v2.0");
@@ -82,8 +79,7 @@ TEST(TitleBar, ThreeForms)
     EXPECT_EQ(titleBarText(), "TOVA v2.0: Bridge <b>&</b> (/home/ann/R-17.tova)");
 }
 
-TEST(ExitPrompt, AnswersDecideWhetherTheWindowCloses)
-{
+TEST(ExitPrompt, AnswersDecideWhetherTheWindowCloses) {
     {
         // No project: the plain question.
         TestEnvironment environment;
@@ -147,8 +143,7 @@ TEST(ExitPrompt, AnswersDecideWhetherTheWindowCloses)
     }
 }
 
-TEST(SaveCommands, SaveAsProposesTheReferenceNumberInTheProjectsFolder)
-{
+TEST(SaveCommands, SaveAsProposesTheReferenceNumberInTheProjectsFolder) {
     TestEnvironment environment;
     ProjectFixture fixture;
     fixture.openProject();
@@ -185,15 +180,14 @@ TEST(SaveCommands, SaveAsProposesTheReferenceNumberInTheProjectsFolder)
     EXPECT_EQ(environment.fileDialogs.requests().size(), dialogs);
 }
 
-TEST(SaveCommands, AskSaveContinue)
-{
+TEST(SaveCommands, AskSaveContinue) {
     struct Case {
         MsgAnswer answer;
         bool goOn;
         bool saved;
     };
-    for (const Case& c : {Case{MsgAnswer::Yes, true, true}, Case{MsgAnswer::No, true, false},
-                          Case{MsgAnswer::Cancel, false, false}}) {
+    for (const Case& c :
+         {Case{MsgAnswer::Yes, true, true}, Case{MsgAnswer::No, true, false}, Case{MsgAnswer::Cancel, false, false}}) {
         TestEnvironment environment;
         ProjectFixture fixture;
         fixture.openProject();
@@ -209,8 +203,7 @@ TEST(SaveCommands, AskSaveContinue)
     }
 }
 
-TEST(WindowLayoutRule, BrowserAndCaptureAreaFollowTheWindowSize)
-{
+TEST(WindowLayoutRule, BrowserAndCaptureAreaFollowTheWindowSize) {
     // 1024 x 768 pixels = 15360 x 11520 twips.
     const std::optional<WindowLayout> layout = WindowLayout::forOuterSize(QSize(1024, 768));
     ASSERT_TRUE(layout);
