@@ -1,5 +1,4 @@
-// The main window's decisions that need no window: menu enabling, title, exit and save prompts,
-// and the browser layout for a window size.
+// The main window's decisions that need no window: menu enabling, title, exit and save prompts.
 #include "ProjectFixture.h"
 
 #include "platform/SystemServices.h"
@@ -8,7 +7,6 @@
 #include "shell/SaveCommands.h"
 #include "shell/ShellGlobals.h"
 #include "shell/TitleBar.h"
-#include "shell/WindowLayout.h"
 #include "store/ProjectDocument.h"
 #include "support/TestEnvironment.h"
 
@@ -201,17 +199,4 @@ TEST(SaveCommands, AskSaveContinue) {
         EXPECT_EQ(environment.messages.asked()[0].title, "Save Project?");
         EXPECT_EQ(environment.messages.asked()[0].icon, MsgIcon::Information);
     }
-}
-
-TEST(WindowLayoutRule, BrowserAndCaptureAreaFollowTheWindowSize) {
-    // 1024 x 768 pixels = 15360 x 11520 twips.
-    const std::optional<WindowLayout> layout = WindowLayout::forOuterSize(QSize(1024, 768));
-    ASSERT_TRUE(layout);
-    EXPECT_EQ(layout->browser, QRect(0, 0, (15360 - 100) / 15, (11520 - 710) / 15));
-    EXPECT_EQ(layout->screenShotArea, QRect(14, 0, (15360 - 100 - 470) / 15, (11520 - 710 - 550) / 15));
-    // Too small for the capture area: the browser is still laid out.
-    const std::optional<WindowLayout> narrow = WindowLayout::forOuterSize(QSize(30, 80));
-    ASSERT_TRUE(narrow);
-    EXPECT_TRUE(narrow->screenShotArea.isEmpty());
-    EXPECT_FALSE(WindowLayout::forOuterSize(QSize(5, 5)));
 }

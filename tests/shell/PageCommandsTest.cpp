@@ -30,33 +30,6 @@ struct Dispatch {
 
 } // namespace
 
-TEST(PageCommandParsing, CommandTextCodeAndPdf) {
-    struct Case {
-        const char* url;
-        bool pdf;
-        bool hash;
-        const char* code;
-        const char* text;
-    };
-    const Case cases[] = {
-        {"file:///app/fishbone/fish.htm#nxt", false, true, "NXT", "NXT"},
-        {"file:///app/x.htm#top#NXT", false, true, "NXT", "NXT"},
-        {"file:///app/x.htm#NXTRA", false, true, "NXT", "NXTRA"},
-        {"file:///app/x.htm#NX", false, true, "", "NX"},
-        {"file:///app/x.htm#", false, true, "", ""},
-        {"file:///app/doc/GUIDE.PDF", true, false, "", ""},
-        {"file:///app/doc/guide.pdf#NXT", false, true, "NXT", "NXT"},
-        {"file:///app/index/welcome.htm", false, false, "", ""},
-    };
-    for (const Case& c : cases) {
-        const PageCommand command = PageCommand::parse(QString::fromLatin1(c.url));
-        EXPECT_EQ(command.isPdf, c.pdf) << c.url;
-        EXPECT_EQ(command.hasHash, c.hash) << c.url;
-        EXPECT_EQ(command.code, QString::fromLatin1(c.code)) << c.url;
-        EXPECT_EQ(command.text, QString::fromLatin1(c.text)) << c.url;
-    }
-}
-
 TEST(PageCommandParsing, NumberArgumentMustBeASigned16BitWholeNumber) {
     struct Case {
         const char* text;

@@ -89,14 +89,6 @@ TEST(FindAndHighlight, CallsThePageScriptInTheRightWindow) {
     EXPECT_EQ(browser.scripts[2].second, QStringLiteral("findAndHighlight('it\\'s\\\\x')"));
 }
 
-TEST(IsFrameLoading, MissingOrIncompleteFramesCountAsLoading) {
-    FakeBrowser browser;
-    browser.completeFrames = {QStringLiteral("side")};
-    EXPECT_FALSE(Globals::IsFrameLoading(browser, QStringLiteral("side")));
-    EXPECT_TRUE(Globals::IsFrameLoading(browser, QStringLiteral("main")));
-    EXPECT_TRUE(Globals::IsFrameLoading(browser, QStringLiteral("nosuchframe")));
-}
-
 TEST(OpenPDF, NavigatesOnlyWhenAHandlerIsRegistered) {
     const QString url = QStringLiteral("file:///app/doc/guide.pdf");
     {

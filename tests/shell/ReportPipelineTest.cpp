@@ -220,3 +220,18 @@ TEST(FishboneScreen, MissingDatabaseIsReportedNotFatal) {
         QStringLiteral("The Rework Cause Classifications screen could not be built.")))
         << scene.environment.messages.asked()[0].text.toStdString();
 }
+
+TEST(FishboneScreen, ShippedStyleSheetShowsHeaderMarkupAsText)
+{
+    TestEnvironment environment;
+    environment.copyAppFolder();
+    ProjectFixture fixture;
+    fixture.openProject(QStringLiteral("<b>A&B</b> \"Q\""), 3);
+    FakeBrowser browser;
+    Reports::GoToFishbone(browser);
+    EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();
+    const QString page = readText(appPath(QStringLiteral("fishbone/fish.htm")));
+    EXPECT_TRUE(page.contains(QStringLiteral("&lt;b&gt;A&amp;B&lt;/b&gt;"))) << page.left(2000).toStdString();
+    EXPECT_FALSE(page.contains(QStringLiteral("<b>A&")));
+    EXPECT_TRUE(page.contains(QStringLiteral("#CAT7")));
+}
