@@ -11,9 +11,12 @@
 namespace Reports {
 
 const ReportRow& fishboneRow() {
-    static const ReportRow row{QStringLiteral("Rework Cause Classifications"), QStringLiteral("fishbone/fishbone.xsl"),
-                               QStringLiteral("fishbone/fish.htm"), QStringLiteral("fishbone/fishbone.htm"),
-                               tova::MsgIcon::None};
+    static const ReportRow row{QStringLiteral("Rework Cause Classifications"),
+                               QStringLiteral("fishbone/fishbone.xsl"),
+                               QStringLiteral("fishbone/fish.htm"),
+                               QStringLiteral("fishbone/fishbone.htm"),
+                               tova::MsgIcon::None,
+                               QStringLiteral("data")};
     return row;
 }
 
@@ -33,7 +36,7 @@ void GoToFishbone(tova::WebBrowser& browser) {
     // Only the completion marks are merged; whether the review is complete does not matter here.
     if (!scored.documentElement().isNull())
         Globals::MarkCategoryStatus(scored, phaseText.trimmed().toShort(), review);
-    TransformAndShow(fishboneRow(), scored.selectSingleNode(QStringLiteral("data")), {}, browser);
+    TransformAndShow(fishboneRow(), scored, {}, browser);
 }
 
 } // namespace Reports

@@ -102,4 +102,9 @@ bool TransformAndShow(const ReportRow& row, const Xml::XmlNode& input, const QLi
     return true;
 }
 
+bool TransformAndShow(const ReportRow& row, const Xml::XmlDocument& copy, const QList<ReportParameter>& ownParameters,
+                      tova::WebBrowser& browser) {
+    return TransformAndShow(row, copy.selectSingleNode(row.inputPath), ownParameters, browser);
+}
+
 } // namespace Reports
