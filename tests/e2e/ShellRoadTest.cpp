@@ -84,6 +84,14 @@ TEST_F(ShellRoadTest, StartUpShowsTheWelcomePageWithTheIntroductionHighlighted) 
         QStringLiteral(
             "if (!document.querySelector('a.highlight[href=\"introduction.htm\"]')) throw new Error('none');"),
         QStringLiteral("side")));
+    // The browser fills the window less its margins, never more than the client area.
+    auto* browser = dynamic_cast<QWidget*>(window->webMain());
+    ASSERT_NE(browser, nullptr);
+    EXPECT_GT(browser->width(), window->width() - 20);
+    EXPECT_LE(browser->width(), window->centralWidget()->width());
+    EXPECT_GT(browser->height(), 200);
+    EXPECT_LE(browser->height(), window->centralWidget()->height());
+    EXPECT_TRUE(window->ScreenShotArea().isValid());
     // The splash window is gone once the main window is up.
     for (QWidget* widget : QApplication::topLevelWidgets())
         EXPECT_NE(widget->objectName(), "frmSplash");
