@@ -4,6 +4,7 @@
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemServices.h"
+#include "platform/browser/ui/BrowserProfile.h"
 #include "platform/dialogs/ui/QtFileDialogs.h"
 #include "platform/dialogs/ui/QtMessageBox.h"
 #include "shell/BrowserVersionCheck.h"
@@ -14,6 +15,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
 
 #include <memory>
 
@@ -35,6 +38,12 @@ void installServices() {
         services.settings = &settings;
     if (services.appFolder.isEmpty())
         services.appFolder = QCoreApplication::applicationDirPath();
+    // PDF links open in our own browser windows, so the embedded viewer is what makes them readable.
+    if (!services.embeddedPdfViewerEnabled) {
+        services.embeddedPdfViewerEnabled = [] {
+            return tova::browserProfile()->settings()->testAttribute(QWebEngineSettings::PdfViewerEnabled);
+        };
+    }
 }
 
 } // namespace
