@@ -22,7 +22,8 @@
 <xsl:variable name="spineY" select="290"/>
 <xsl:variable name="boneDx" select="170"/>
 <xsl:variable name="boneDy" select="220"/>
-<xsl:variable name="headX" select="890"/>
+<xsl:variable name="headX" select="905"/>
+<xsl:variable name="ribLength" select="208"/>
 
 <xsl:template match="/">
 <html>
@@ -73,11 +74,11 @@
 </table>
 
 <div class="fish">
-    <svg width="1050" height="580" viewBox="0 0 1050 580">
+    <svg width="1060" height="580" viewBox="0 0 1060 580">
         <!-- tail, spine and head -->
         <polygon points="55,{$spineY} 15,{$spineY - 45} 15,{$spineY + 45}" fill="#1f3a5a"/>
         <line x1="55" y1="{$spineY}" x2="{$headX}" y2="{$spineY}" stroke="#1f3a5a" stroke-width="6"/>
-        <path d="M {$headX} {$spineY - 62} Q 1040 {$spineY - 40} 1040 {$spineY} Q 1040 {$spineY + 40} {$headX} {$spineY + 62} Z"
+        <path d="M {$headX} {$spineY - 62} Q 1055 {$spineY - 40} 1055 {$spineY} Q 1055 {$spineY + 40} {$headX} {$spineY + 62} Z"
               fill="#1f3a5a"/>
         <xsl:for-each select="/data/survey/section">
             <xsl:variable name="jointX">
@@ -93,7 +94,7 @@
                 <xsl:variable name="t" select="position() div ($n + 1)"/>
                 <xsl:variable name="x" select="$jointX - $boneDx + $boneDx * $t"/>
                 <xsl:variable name="y" select="$spineY + $dir * $boneDy - $dir * $boneDy * $t"/>
-                <line x1="{$x - 205}" y1="{$y}" x2="{$x}" y2="{$y}" stroke="#c9d1db" stroke-width="1.5"/>
+                <line x1="{$x - $ribLength}" y1="{$y}" x2="{$x}" y2="{$y}" stroke="#c9d1db" stroke-width="1.5"/>
             </xsl:for-each>
         </xsl:for-each>
     </svg>
@@ -110,8 +111,8 @@
             <xsl:attribute name="style">
                 <xsl:text>left:</xsl:text><xsl:value-of select="$jointX - $boneDx"/><xsl:text>px;top:</xsl:text>
                 <xsl:choose>
-                    <xsl:when test="$dir = -1"><xsl:value-of select="$spineY - $boneDy - 30"/></xsl:when>
-                    <xsl:otherwise><xsl:value-of select="$spineY + $boneDy + 6"/></xsl:otherwise>
+                    <xsl:when test="$dir = -1"><xsl:value-of select="$spineY - $boneDy - 40"/></xsl:when>
+                    <xsl:otherwise><xsl:value-of select="$spineY + $boneDy + 4"/></xsl:otherwise>
                 </xsl:choose>
                 <xsl:text>px</xsl:text>
             </xsl:attribute>
@@ -123,7 +124,7 @@
             <xsl:variable name="x" select="$jointX - $boneDx + $boneDx * $t"/>
             <xsl:variable name="y" select="$spineY + $dir * $boneDy - $dir * $boneDy * $t"/>
             <xsl:variable name="state" select="normalize-space(status[1])"/>
-            <div class="cat status-{$state}" style="left:{round($x - 205)}px;top:{round($y - 18)}px">
+            <div class="cat status-{$state}" style="left:{round($x - $ribLength - 10)}px;top:{round($y - 18)}px">
                 <a href="#CAT{normalize-space(category_id)}">
                     <xsl:attribute name="title">
                         <xsl:value-of select="small_cat_desc"/>
@@ -151,8 +152,8 @@
 <xsl:template name="joint-x">
     <xsl:param name="pos"/>
     <xsl:choose>
-        <xsl:when test="$pos &lt;= 3"><xsl:value-of select="355 + 260 * ($pos - 1)"/></xsl:when>
-        <xsl:otherwise><xsl:value-of select="485 + 260 * ($pos - 4)"/></xsl:otherwise>
+        <xsl:when test="$pos &lt;= 3"><xsl:value-of select="365 + 265 * ($pos - 1)"/></xsl:when>
+        <xsl:otherwise><xsl:value-of select="497 + 265 * ($pos - 4)"/></xsl:otherwise>
     </xsl:choose>
 </xsl:template>
 

@@ -1,0 +1,80 @@
+// Whether a review answers every question of its phase, category by category.
+#include "store/Scoring.h"
+
+#include "store/Database.h"
+#include "store/ProjectDocument.h"
+#include "store/SurveyIndex.h"
+#include "store/TextValues.h"
+
+namespace Globals {
+namespace {
+
+enum class Status { NoQuestions, Complete, Incomplete };
+
+Status categoryStatus(const tova::store::SurveyIndex& survey, const Xml::XmlNode& category, qint16 phaseId,
+                      const tova::store::ResponseIndex& answers)
+{
+    // A category whose id cannot be read cannot be looked up: it has no questions to answer.
+    bool ok = false;
+    const qint16 categoryId = tova::store::toInt16(tova::store::childText(category, "category_id"), &ok);
+    if (!ok)
+        return Status::NoQuestions;
+    bool anyQuestion = false;
+    // Every category with this id counts, as a path selecting by id would find them all.
+    for (const Xml::XmlNode& sameId : survey.categoriesWithId(categoryId)) {
+        for (const Xml::XmlNode& question : tova::store::questionsOfPhase(sameId, phaseId)) {
+            for (const Xml::XmlNode& questionId : tova::store::childrenNamed(question, "question_id")) {
+                anyQuestion = true;
+                if (answers.find(questionId.text()).isNull())
+                    return Status::Incomplete;
+            }
+        }
+    }
+    return anyQuestion ? Status::Complete : Status::NoQuestions;
+}
+
+// Judges every category; marks each in the scored copy when one is given.
+bool judgeCompletion(const Xml::XmlDocument& data, qint16 phaseId, const Xml::XmlNode& review,
+                     Xml::XmlDocument* scoredCopy)
+{
+    const tova::store::SurveyIndex survey(data);
+    const tova::store::ResponseIndex answers(review);
+    bool complete = true;
+    for (const Xml::XmlNode& category : survey.categories()) {
+        const Status status = categoryStatus(survey, category, phaseId, answers);
+        if (status == Status::Incomplete)
+            complete = false;
+        if (scoredCopy) {
+            const QString text = status == Status::NoQuestions ? QStringLiteral("noquestions")
+                                 : status == Status::Complete  ? QStringLiteral("complete")
+                                                               : QStringLiteral("incomplete");
+            XMLhelpers::AddElement(*scoredCopy, QStringLiteral("status"), text, category);
+        }
+    }
+    return complete;
+}
+
+} // namespace
+
+bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlDocument& reviewCopy)
+{
+    return judgeCompletion(scoredCopy, phaseId, reviewCopy.isNull() ? Xml::XmlNode() : reviewCopy.documentElement(),
+                           &scoredCopy);
+}
+
+qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews)
+{
+    // Marks on a fresh copy of the questionnaire would be thrown away unread; judging the database
+    // itself without marking gives the same answer and leaves it untouched.
+    int count = 0;
+    for (const Xml::XmlNode& review : reviews) {
+        bool ok = false;
+        const qint16 phaseId = tova::store::toInt16(tova::store::childText(review, "phase"), &ok);
+        // A review whose phase cannot be read cannot be judged complete.
+        if (ok && judgeCompletion(gDataDoc, phaseId, review, nullptr))
+            ++count;
+    }
+    return qint16(qMin(count, 32767));
+}
+
+} // namespace Globals

@@ -1,0 +1,180 @@
+// Category, section and survey scores of one review, written into a scored copy of the
+// questionnaire. Every call recomputes from the two copies; the indexes below live for one call.
+#include "store/Scoring.h"
+
+#include "store/ProjectDocument.h"
+#include "store/SurveyIndex.h"
+#include "store/TextValues.h"
+
+#include <unordered_map>
+#include <vector>
+
+namespace Globals {
+namespace {
+
+using tova::store::childrenNamed;
+using tova::store::childText;
+
+// The stored answer text that counts as answered but never enters a score.
+const QString kNotApplicable = QStringLiteral("5");
+
+struct Sums {
+    double weighted = 0.0; // S
+    double weights = 0.0;  // W
+};
+
+// The answer weight a and question weight w of an answered question; false when the answer does
+// not score: "5", no weight for that option, or a weight that is not a number.
+bool scoredWeights(const Xml::XmlNode& question, const QString& answer, double* a, double* w)
+{
+    if (answer == kNotApplicable)
+        return false;
+    const QList<Xml::XmlNode> option = childrenNamed(question, ("answer" + answer + "weight").toUtf8().constData());
+    if (option.isEmpty())
+        return false;
+    bool answerOk = false;
+    bool weightOk = false;
+    *a = ParseNumber(option.first().text(), &answerOk);
+    *w = ParseNumber(childText(question, "weight"), &weightOk);
+    return answerOk && weightOk;
+}
+
+// What one pass over the questionnaire learns about a question of the phase: its stored answer
+// and, when the answer scores, the answer weight a and question weight w. Every stage reads these
+// instead of walking the questions again.
+struct QuestionFacts {
+    Xml::XmlNode question;
+    bool answered = false;
+    QString answer;
+    bool scored = false;
+    double a = 0.0;
+    double w = 0.0;
+};
+
+using FactsByCategory = std::unordered_map<const void*, std::vector<QuestionFacts>>;
+
+FactsByCategory gatherFacts(const tova::store::SurveyIndex& survey, const tova::store::ResponseIndex& answers,
+                            qint16 phaseId)
+{
+    FactsByCategory facts;
+    for (const Xml::XmlNode& category : survey.categories()) {
+        std::vector<QuestionFacts>& list = facts[category.raw()];
+        for (const Xml::XmlNode& question : tova::store::questionsOfPhase(category, phaseId)) {
+            QuestionFacts fact;
+            fact.question = question;
+            const Xml::XmlNode response = answers.find(childText(question, "question_id"));
+            fact.answered = !response.isNull();
+            if (fact.answered) {
+                fact.answer = childText(response, "answer");
+                fact.scored = scoredWeights(question, fact.answer, &fact.a, &fact.w);
+            }
+            list.push_back(std::move(fact));
+        }
+    }
+    return facts;
+}
+
+const std::vector<QuestionFacts>& factsOf(const FactsByCategory& facts, const Xml::XmlNode& category)
+{
+    static const std::vector<QuestionFacts> none;
+    const auto it = facts.find(category.raw());
+    return it == facts.end() ? none : it->second;
+}
+
+void scoreCategories(Xml::XmlDocument& copy, const tova::store::SurveyIndex& survey, const FactsByCategory& facts)
+{
+    for (const Xml::XmlNode& category : survey.categories()) {
+        bool ok = false;
+        const qint16 categoryId = tova::store::toInt16(childText(category, "category_id"), &ok);
+        if (!ok)
+            continue;
+        const Xml::XmlNode target = survey.firstCategoryWithId(categoryId);
+        const std::vector<QuestionFacts>& questions = factsOf(facts, target);
+        if (questions.empty())
+            continue;
+        Sums sums;
+        for (const QuestionFacts& fact : questions) {
+            if (!fact.answered)
+                continue;
+            XMLhelpers::AddElement(copy, QStringLiteral("response"), fact.answer, fact.question);
+            if (fact.scored) {
+                sums.weighted += fact.a * fact.w;
+                sums.weights += fact.w;
+            }
+        }
+        if (sums.weights != 0.0)
+            XMLhelpers::AddElement(copy, QStringLiteral("score"), FormatNumber(sums.weighted / sums.weights), target);
+    }
+}
+
+void scoreSections(Xml::XmlDocument& copy, const tova::store::SurveyIndex& survey, const FactsByCategory& facts)
+{
+    for (const Xml::XmlNode& section : survey.sections()) {
+        bool ok = false;
+        const qint16 sectionId = tova::store::toInt16(childText(section, "section_id"), &ok);
+        if (!ok)
+            continue;
+        const Xml::XmlNode target = survey.firstSectionWithId(sectionId);
+        Sums sums;
+        for (const Xml::XmlNode& category : childrenNamed(target, "category")) {
+            for (const QuestionFacts& fact : factsOf(facts, category)) {
+                if (fact.scored) {
+                    sums.weighted += fact.a * fact.w;
+                    sums.weights += fact.w * 100.0;
+                }
+            }
+        }
+        if (sums.weights != 0.0)
+            XMLhelpers::AddElement(copy, QStringLiteral("score"), FormatNumber((sums.weighted / sums.weights) * 100.0),
+                                   target);
+    }
+}
+
+bool hasQuestionOfPhase(const Xml::XmlNode& section, const FactsByCategory& facts)
+{
+    for (const Xml::XmlNode& category : childrenNamed(section, "category")) {
+        if (!factsOf(facts, category).empty())
+            return true;
+    }
+    return false;
+}
+
+void scoreSurvey(Xml::XmlDocument& copy, const tova::store::SurveyIndex& survey, const FactsByCategory& facts)
+{
+    Sums sums;
+    for (const Xml::XmlNode& section : survey.sections()) {
+        const QList<Xml::XmlNode> scores = childrenNamed(section, "score");
+        if (scores.isEmpty() || !hasQuestionOfPhase(section, facts))
+            continue;
+        bool scoreOk = false;
+        bool weightOk = false;
+        const double s = ParseNumber(scores.first().text(), &scoreOk);
+        const double g = ParseNumber(childText(section, "section_weight"), &weightOk);
+        // A section weight that is not a number drops the section out, as an unscored one does.
+        if (!scoreOk || !weightOk)
+            continue;
+        sums.weighted += g * s;
+        sums.weights += g;
+    }
+    const Xml::XmlNode surveyElement = copy.selectSingleNode(QStringLiteral("data/survey"));
+    if (surveyElement.isNull())
+        return;
+    const QString score = sums.weights != 0.0 ? FormatNumber(100.0 - sums.weighted / sums.weights) : QStringLiteral("100");
+    XMLhelpers::AddElement(copy, QStringLiteral("score"), score, surveyElement);
+}
+
+} // namespace
+
+void ComputeScores(Xml::XmlDocument& scoredCopy, const Xml::XmlDocument& reviewCopy, qint16 phaseId)
+{
+    if (scoredCopy.isNull())
+        return;
+    const tova::store::SurveyIndex survey(scoredCopy);
+    const tova::store::ResponseIndex answers(reviewCopy.isNull() ? Xml::XmlNode() : reviewCopy.documentElement());
+    const FactsByCategory facts = gatherFacts(survey, answers, phaseId);
+    scoreCategories(scoredCopy, survey, facts);
+    scoreSections(scoredCopy, survey, facts);
+    scoreSurvey(scoredCopy, survey, facts);
+}
+
+} // namespace Globals
