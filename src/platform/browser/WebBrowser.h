@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <deque>
 #include <functional>
 
 namespace tova {
@@ -36,11 +38,25 @@ public:
     virtual bool ExecScript(const QString& script, const QString& frameName = QString()) = 0;
 
     void setBeforeNavigate(BeforeNavigateHandler handler) { m_beforeNavigate = std::move(handler); }
-    // The handler's answer for an address; false (go on) when none is set.
-    bool fireBeforeNavigate(const QString& url) { return m_beforeNavigate ? m_beforeNavigate(url) : false; }
+    bool hasBeforeNavigate() const { return static_cast<bool>(m_beforeNavigate); }
+    // The handler's answer for an address; false (go on) when none is set. Each call is counted and
+    // its address remembered once the handler has returned.
+    bool fireBeforeNavigate(const QString& url);
+
+    // How many navigations have been handed to the handler so far. A caller that triggers a
+    // navigation indirectly (a form submitted by script) reads this first, then waits with
+    // waitForBeforeNavigate for a navigation numbered after it.
+    std::uint64_t beforeNavigateCount() const { return m_fired; }
+    // Processes events until a navigation numbered after `since` whose address satisfies `matches`
+    // has been handed to the handler (and the handler has returned), at most timeoutMs. True when
+    // one was seen.
+    bool waitForBeforeNavigate(std::uint64_t since, const std::function<bool(const QString&)>& matches, int timeoutMs);
 
 private:
     BeforeNavigateHandler m_beforeNavigate;
+    std::uint64_t m_fired = 0;
+    // The latest addresses handed to the handler, oldest first, with their numbers.
+    std::deque<std::pair<std::uint64_t, QString>> m_recent;
 };
 
 } // namespace tova
