@@ -1,0 +1,41 @@
+#include "reports/Fishbone.h"
+
+#include "platform/AppFolder.h"
+#include "platform/browser/WebBrowser.h"
+#include "reports/ReportPipeline.h"
+#include "shell/PageServices.h"
+#include "store/ProjectDocument.h"
+#include "store/Reviews.h"
+#include "store/Scoring.h"
+
+namespace Reports {
+
+const ReportRow& fishboneRow()
+{
+    static const ReportRow row{QStringLiteral("Rework Cause Classifications"), QStringLiteral("fishbone/fishbone.xsl"),
+                               QStringLiteral("fishbone/fish.htm"), QStringLiteral("fishbone/fishbone.htm"),
+                               tova::MsgIcon::None};
+    return row;
+}
+
+void GoToFishbone(tova::WebBrowser& browser)
+{
+    // The screen needs the current review's phase and answers; a project file whose current review
+    // id names no review gets the page from which a review is chosen instead.
+    if (!Globals::IsProjectLoaded() || Globals::gCurrentReview.isNull()) {
+        const QString page = Globals::IsProjectLoaded() ? QStringLiteral("misc/noreview.htm")
+                                                        : QStringLiteral("misc/noproject.htm");
+        browser.Navigate2(Globals::PathToURL(tova::appPath(page)));
+        return;
+    }
+
+    Xml::XmlDocument scored = CopyDatabase();
+    const QString phaseText = Globals::GetCurrentPhase();
+    const Xml::XmlDocument review = Globals::GetCurrentReviewDoc();
+    // Only the completion marks are merged; whether the review is complete does not matter here.
+    if (!scored.documentElement().isNull())
+        Globals::MarkCategoryStatus(scored, phaseText.trimmed().toShort(), review);
+    TransformAndShow(fishboneRow(), scored.selectSingleNode(QStringLiteral("data")), {}, browser);
+}
+
+} // namespace Reports

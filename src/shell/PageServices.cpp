@@ -1,0 +1,103 @@
+#include "shell/PageServices.h"
+
+#include "platform/AppFolder.h"
+#include "platform/SystemServices.h"
+#include "platform/Wait.h"
+#include "platform/browser/WebBrowser.h"
+
+#include <QSaveFile>
+
+namespace Globals {
+namespace {
+
+// A text as a single-quoted script string literal.
+QString scriptString(const QString& text)
+{
+    QString quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += QLatin1Char('\'');
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\\': quoted += QLatin1String("\\\\"); break;
+        case '\'': quoted += QLatin1String("\\'"); break;
+        case '\n': quoted += QLatin1String("\\n"); break;
+        case '\r': quoted += QLatin1String("\\r"); break;
+        case 0x2028: quoted += QLatin1String("\\u2028"); break;
+        case 0x2029: quoted += QLatin1String("\\u2029"); break;
+        default: quoted += c;
+        }
+    }
+    quoted += QLatin1Char('\'');
+    return quoted;
+}
+
+} // namespace
+
+QString PathToURL(const QString& path)
+{
+    QString url = path;
+    url.replace(QLatin1Char(' '), QLatin1String("%20"));
+    url.replace(QLatin1Char('\\'), QLatin1String("/"));
+    if (url.startsWith(QLatin1String("file:///")))
+        return url;
+    // An absolute path here already begins with the slash that follows the empty host.
+    if (url.startsWith(QLatin1Char('/')))
+        return QLatin1String("file://") + url;
+    return QLatin1String("file:///") + url;
+}
+
+bool WriteHTMLAndShow(const QString& html, tova::WebBrowser& browser, const QString& filePath,
+                      const QString& navPath, bool navigate)
+{
+    const QString target =
+        filePath.isEmpty() ? tova::appFolder() + QLatin1Char('/') + browser.Name() + QLatin1String(".html") : filePath;
+
+    // Written to a temporary file and renamed over the old one, so a failed write keeps the old page.
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(html.toUtf8());
+    file.write("\r\n");
+    if (!file.commit())
+        return false;
+
+    if (navigate) {
+        tova::waitWhile([&browser] { return browser.Busy(); });
+        browser.Navigate2(navPath.isEmpty() ? target : PathToURL(navPath));
+    }
+    return true;
+}
+
+void FindAndHighlight(const QString& key, tova::WebBrowser& browser, const QString& frameName)
+{
+    tova::waitWhile([&browser] { return browser.ReadyState() != 4; });
+    if (frameName == QLatin1String("side")) {
+        tova::waitWhile([&browser] { return IsFrameLoading(browser, QStringLiteral("side")); });
+        browser.ExecScript(QStringLiteral("findAndHighlight(%1)").arg(scriptString(key)), frameName);
+    } else {
+        browser.ExecScript(QStringLiteral("findAndHighlight(%1)").arg(scriptString(QLatin1Char('#') + key)));
+    }
+}
+
+bool IsFrameLoading(tova::WebBrowser& browser, const QString& frameName)
+{
+    return !browser.IsFrameComplete(frameName);
+}
+
+bool PdfHandlerRegistered()
+{
+    return !RegHelpers::QueryValueHKCR(QStringLiteral(".pdf"), QString()).isEmpty();
+}
+
+void OpenPDFWith(const QString& url, tova::WebBrowser& browser, bool newWindow, const QString& frameName,
+                 bool handlerRegistered, const std::function<void()>& offerReader)
+{
+    if (!handlerRegistered) {
+        if (offerReader)
+            offerReader();
+        return;
+    }
+    browser.Navigate2(url, newWindow ? QStringLiteral("_blank") : frameName);
+}
+
+} // namespace Globals
