@@ -328,3 +328,57 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
     EXPECT_EQ(Globals::GetProjectName(), QStringLiteral("Zürich"));
     EXPECT_EQ(storedAnswer(first.first()), QStringLiteral("1"));
 }
+
+TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCannotBeDismissed)
+{
+    // A new project whose first review is not chosen: No keeps the dialog, then a cancel link and
+    // Yes close the new project (after the close command's own save question).
+    frmNewProject& details = frmNewProject::instance();
+    frmNewReview& newReview = frmNewReview::instance();
+    env.messages.queue(MsgAnswer::No);  // Stop creating new project?
+    env.messages.queue(MsgAnswer::Yes); // Stop creating new project?
+    env.messages.queue(MsgAnswer::No);  // Save Project before closing?
+    bool stayedOpen = false;
+    whenModal(&details, [&] { return pageReady(details.browser()); }, [&] {
+        whenModal(&newReview, [&] { return pageReady(newReview.browser()); }, [&] {
+            newReview.close();
+            stayedOpen = newReview.isVisible() && Globals::IsProjectLoaded();
+            newReview.browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#CLS\"]').click()"));
+        });
+        details.browser().ExecScript(QStringLiteral("document.proj.projname.value = 'Tunnel'; document.forms[0].submit()"));
+    });
+    details.NewProject();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_FALSE(Globals::IsProjectLoaded());
+    EXPECT_EQ(env.messages.texts(),
+              QStringList({QStringLiteral("Stop creating new project?"), QStringLiteral("Stop creating new project?"),
+                           QStringLiteral("Save Project before closing?")}));
+
+    // The sample project, with a choice of review required: Cancel is unavailable, the close box is
+    // refused with a message, and "Create New Review..." leads to the same stop question.
+    env.messages.clear();
+    Globals::OpenProjectAndShow(appFolder + QStringLiteral("/sample.tova"));
+    ASSERT_TRUE(Globals::IsProjectLoaded());
+    const int reviews = Globals::GetReviews().size();
+    frmLoadReview& chooser = frmLoadReview::instance();
+    bool refused = false;
+    env.messages.queue(MsgAnswer::Ok);  // A review must be selected in order to continue.
+    env.messages.queue(MsgAnswer::Yes); // Stop creating new project?
+    env.messages.queue(MsgAnswer::No);  // Save Project before closing?
+    whenModal(&chooser, [] { return true; }, [&] {
+        EXPECT_FALSE(chooser.cancelButton().isEnabled());
+        EXPECT_EQ(chooser.reviewList().topLevelItemCount(), reviews + 1);
+        chooser.close();
+        refused = chooser.isVisible();
+        whenModal(&newReview, [&] { return pageReady(newReview.browser()); }, [&] { newReview.close(); });
+        chooser.reviewList().topLevelItem(0)->setSelected(true);
+        chooser.okButton().click();
+    });
+    chooser.AskLoadReview(true);
+    EXPECT_TRUE(refused);
+    EXPECT_FALSE(Globals::IsProjectLoaded());
+    ASSERT_FALSE(env.messages.asked().isEmpty());
+    EXPECT_EQ(env.messages.asked().first().title, QStringLiteral("Review selection required..."));
+    EXPECT_EQ(env.messages.texts().mid(1),
+              QStringList({QStringLiteral("Stop creating new project?"), QStringLiteral("Save Project before closing?")}));
+}
