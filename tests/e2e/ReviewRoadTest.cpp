@@ -26,6 +26,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -229,6 +230,11 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
             EXPECT_TRUE(survey.browser().ExecScript(
                 QStringLiteral("document.survey.R%1[%2].click()").arg(first.at(i)).arg(i % 4), QStringLiteral("main")));
         }
+        // A definition link goes to the definitions window, not to the main window's commands.
+        EXPECT_TRUE(survey.browser().ExecScript(QStringLiteral("document.querySelector('a.q-gls').click()"),
+                                                QStringLiteral("main")));
+        EXPECT_TRUE(waitWhile([&] { return env.messages.texts().isEmpty(); }, 10000));
+        EXPECT_EQ(env.messages.texts(), QStringList{QStringLiteral("Definitions is not available in this version of TOVA.")});
         EXPECT_TRUE(survey.browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#cat2\"]').click()"),
                                                 QStringLiteral("side")));
         EXPECT_TRUE(waitWhile([&] { return storedAnswer(first.last()).isEmpty(); }, 10000));
@@ -304,11 +310,41 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
     EXPECT_FALSE(readFile(projectFile).contains(QStringLiteral("id=\"2\"")));
     EXPECT_TRUE(env.messages.texts().contains(QStringLiteral("Are you sure you want to delete this review?")));
 
+    // --- The start dialog: a press on empty space leaves no row to open; "More Files..." with the
+    // file dialog cancelled opens nothing.
+    frmNewLoad& start = frmNewLoad::instance();
+    bool stillUp = false;
+    whenModal(&start, [] { return true; }, [&] {
+        QTreeWidget& list = start.recentList();
+        ASSERT_EQ(list.selectedItems().size(), 1);
+        EXPECT_EQ(list.selectedItems().first()->text(0), QStringLiteral("More Files..."));
+        QWidget* viewport = list.viewport();
+        const QPoint empty(5, viewport->height() - 3);
+        ASSERT_EQ(list.itemAt(empty), nullptr);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(empty), viewport->mapToGlobal(QPointF(empty)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &press);
+        EXPECT_TRUE(list.selectedItems().isEmpty());
+        const QList<QPushButton*> opens = start.findChildren<QPushButton*>();
+        for (QPushButton* button : opens) {
+            if (button->text() == QStringLiteral("Open") && button->isVisible())
+                button->click();
+        }
+        stillUp = start.isVisible();
+        list.topLevelItem(0)->setSelected(true);
+        emit list.itemDoubleClicked(list.topLevelItem(0), 0);
+    });
+    const int dialogsBefore = env.fileDialogs.requests().size();
+    start.DoModal(1);
+    EXPECT_TRUE(stillUp);
+    ASSERT_EQ(env.fileDialogs.requests().size(), dialogsBefore + 1);
+    EXPECT_EQ(env.fileDialogs.requests().last().filter, QStringLiteral("(*.tova) TOVA Project Files|*.tova"));
+    EXPECT_EQ(Globals::GetReviews().size(), 1);
+
     // --- Reopen the project from the recent list.
     env.messages.queue(MsgAnswer::No); // "Save Project before closing?"
     Globals::CloseProject();
     ASSERT_FALSE(Globals::IsProjectLoaded());
-    frmNewLoad& start = frmNewLoad::instance();
     whenModal(&start, [] { return true; }, [&] {
         EXPECT_EQ(start.tabs().currentIndex(), 1);
         QTreeWidget& list = start.recentList();
