@@ -38,7 +38,7 @@ void reportLoadQuestionsError(const QString& description)
                                QStringLiteral("frmSurvey")));
 }
 
-// A style sheet of the questionnaire folder, or nothing (after the given message) when it does not load.
+// Loads a style sheet of the content folder; false when it is missing or broken.
 bool loadStylesheet(Xml::XslTemplate& stylesheet, const QString& relative)
 {
     return stylesheet.load(appPath(relative));
