@@ -6,6 +6,7 @@
 #include "platform/Services.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "review/ReviewClock.h"
 #include "review/ui/ReviewWindows.h"
 #include "review/ui/frmDeleteReview.h"
 #include "review/ui/frmLoadReview.h"
@@ -67,6 +68,15 @@ void whenModal(QDialog* dialog, std::function<bool()> ready, std::function<void(
     });
     timer->start();
 }
+
+class FixedClock final : public review::Clock {
+public:
+    explicit FixedClock(QDateTime moment) : m_moment(std::move(moment)) {}
+    QDateTime now() const override { return m_moment; }
+
+private:
+    QDateTime m_moment;
+};
 
 bool pageReady(WebBrowser& browser) { return !browser.Busy() && browser.ReadyState() == 4; }
 
@@ -274,8 +284,13 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
         newReview.browser().ExecScript(
             QStringLiteral("document.getElementById('phase').value = '2'; document.forms[0].submit()"));
     });
+    FixedClock clock(QDateTime(QDate(2003, 5, 6), QTime(9, 30)));
+    newReview.setClock(&clock);
     newReview.AddReview();
+    newReview.setClock(nullptr);
     EXPECT_FALSE(roadmapShown);
+    // The date left untouched is the moment the dialog was loaded, in the stored form.
+    EXPECT_EQ(Globals::GetCurrentReviewDate(), QStringLiteral("May 06, 2003"));
     ASSERT_EQ(Globals::GetReviews().size(), 2);
     EXPECT_EQ(Globals::GetCurrentReviewID(), 2);
     EXPECT_EQ(Globals::GetCurrentPhase(), QStringLiteral("2"));
