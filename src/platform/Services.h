@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace tova {
 
 class FileDialogService;
@@ -19,6 +21,9 @@ struct Services {
     MainWindowCallbacks* mainWindow = nullptr;
     // The application folder: the executable's folder, holding the content.
     QString appFolder;
+    // Whether the embedded browser shows PDF files itself (its PDF viewer setting). Unset means the
+    // browser engine's default, which is on.
+    std::function<bool()> embeddedPdfViewerEnabled;
 };
 
 Services& services();

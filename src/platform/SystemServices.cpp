@@ -142,6 +142,19 @@ void ExecCmd(const QString& programPath, const QString& commandLine, bool wait)
 
 namespace RegHelpers {
 
+QString QueryValueHKCR(const QString& keyPath, const QString& valueName)
+{
+    // The one question asked of the classes root is whether PDF files can be opened: the embedded
+    // browser's own viewer counts, else the desktop's default application for them.
+    if (keyPath.compare(QLatin1String(".pdf"), Qt::CaseInsensitive) == 0 && valueName.isEmpty()) {
+        const std::function<bool()>& viewer = tova::services().embeddedPdfViewerEnabled;
+        if (!viewer || viewer())
+            return QStringLiteral("embedded-pdf-viewer");
+        return tova::system::defaultPdfApplication();
+    }
+    return tova::system::readRegistryValue(tova::system::classesRoot(), keyPath, valueName);
+}
+
 QString QueryValueHKCU(const QString& keyPath, const QString& valueName)
 {
     return tova::system::readRegistryValue(tova::system::currentUserRoot(), keyPath, valueName);

@@ -1,6 +1,6 @@
-// Makes file permissions bind for the calling thread even when the tests run as the superuser: the
-// thread's override capabilities are lowered for the guard's lifetime and raised again afterwards.
-// (Capabilities are per thread on Linux, and the store writes files on the calling thread.)
+// Makes file permissions bind for the calling thread even for the superuser: the thread's override
+// capabilities are lowered while the guard lives (capabilities are per thread on Linux, and the
+// store writes files on the calling thread).
 #pragma once
 
 #include <linux/capability.h>
@@ -13,13 +13,10 @@ class PermissionGuard {
 public:
     PermissionGuard()
     {
-        m_header.version = _LINUX_CAPABILITY_VERSION_3;
-        m_header.pid = 0;
         if (syscall(SYS_capget, &m_header, m_saved) != 0)
             return;
         __user_cap_data_struct lowered[2] = {m_saved[0], m_saved[1]};
-        const unsigned mask = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
-        lowered[0].effective &= ~mask;
+        lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
         m_active = syscall(SYS_capset, &m_header, lowered) == 0;
     }
     ~PermissionGuard()
@@ -31,7 +28,7 @@ public:
     PermissionGuard& operator=(const PermissionGuard&) = delete;
 
 private:
-    __user_cap_header_struct m_header{};
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct m_saved[2]{};
     bool m_active = false;
 };

@@ -2,187 +2,114 @@
 // whole documents, so a misplaced or doubled element fails as surely as a wrong number.
 #include "StoreTestSupport.h"
 
-#include "store/Database.h"
-#include "store/Reviews.h"
 #include "store/Scoring.h"
 
 #include <QLocale>
-
-#include <cmath>
 
 using namespace tova::test;
 
 namespace {
 
-QString reviewXml(const QList<QPair<QString, QString>>& answers, const QString& phase = "1")
+using Answers = QList<QPair<QString, QString>>;
+
+QString review(const Answers& answers, const QString& phase = "1")
 {
-    QString xml = "<review id=\"1\"><phase>" + phase + "</phase><date>May 06, 2003</date>";
+    QString xml = "<review id=\"1\"><phase>" + phase + "</phase><date>d</date>";
     for (const auto& [question, answer] : answers)
         xml += "<response><question_id>" + question + "</question_id><answer>" + answer + "</answer></response>";
     return xml + "</review>";
 }
 
+// Questionnaire builders: every question offers options 1, 2 and 3 weighing 100, 0 and 50.
+QString q(const QString& id, const QString& phase, const QString& weight, const QString& tail = "")
+{
+    return "<question><question_id>" + id + "</question_id><phase_id>" + phase + "</phase_id><weight>" + weight +
+           "</weight><answer1weight>100</answer1weight><answer2weight>0</answer2weight><answer3weight>50</answer3weight>" +
+           tail + "</question>";
+}
+QString cat(const QString& id, const QString& body, const QString& tail = "")
+{
+    return "<category><category_id>" + id + "</category_id>" + body + tail + "</category>";
+}
+QString sec(const QString& id, const QString& weight, const QString& body, const QString& tail = "")
+{
+    return "<section><section_id>" + id + "</section_id><section_weight>" + weight + "</section_weight>" + body + tail +
+           "</section>";
+}
+QString data(const QString& body, const QString& tail) { return "<data><survey>" + body + tail + "</survey></data>"; }
+QString r(const char* answer) { return QString("<response>%1</response>").arg(answer); }
+QString score(const char* value) { return QString("<score>%1</score>").arg(value); }
+
 struct ScoringCase {
     const char* name;
-    const char* data;
-    QList<QPair<QString, QString>> answers;
-    const char* expected;
+    QString data;
+    Answers answers;
+    QString expected;
 };
-
-// Two questions of one category, weights 1 and 3.
-const char* kOneCategory = R"(<data><survey>
-  <section><section_id>0</section_id><section_weight>1</section_weight>
-    <category><category_id>1</category_id>
-      <question><question_id>11</question_id><phase_id>1</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight><answer2weight>0</answer2weight><answer3weight>50</answer3weight></question>
-      <question><question_id>12</question_id><phase_id>1</phase_id><weight>3</weight>
-        <answer1weight>100</answer1weight><answer2weight>0</answer2weight><answer3weight>50</answer3weight></question>
-      <question><question_id>13</question_id><phase_id>2</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight></question>
-    </category></section></survey></data>)";
-
-// Two sections of one question each, section weights 1 and 1.
-const char* kTwoSections = R"(<data><survey>
-  <section><section_id>0</section_id><section_weight>1</section_weight>
-    <category><category_id>1</category_id>
-      <question><question_id>11</question_id><phase_id>1</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight><answer3weight>50</answer3weight></question></category></section>
-  <section><section_id>1</section_id><section_weight>1</section_weight>
-    <category><category_id>2</category_id>
-      <question><question_id>21</question_id><phase_id>1</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight><answer3weight>50</answer3weight></question></category></section>
-</survey></data>)";
-
-// Weights 1 and 2 with answer weights 100 and 50: two thirds.
-const char* kThirds = R"(<data><survey>
-  <section><section_id>0</section_id><section_weight>1</section_weight>
-    <category><category_id>1</category_id>
-      <question><question_id>11</question_id><phase_id>1</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight></question>
-      <question><question_id>12</question_id><phase_id>1</phase_id><weight>2</weight>
-        <answer3weight>50</answer3weight></question></category></section></survey></data>)";
 
 class ScoringDocuments : public ::testing::TestWithParam<ScoringCase> {};
 
 TEST_P(ScoringDocuments, WholeScoredCopyAsExpected)
 {
-    const ScoringCase& c = GetParam();
-    Xml::XmlDocument copy = parseXml(c.data);
-    const Xml::XmlDocument review = parseXml(reviewXml(c.answers));
-    Globals::ComputeScores(copy, review, 1);
-    EXPECT_EQ(copy.xml(), canonicalXml(c.expected));
+    Xml::XmlDocument copy = parseXml(GetParam().data);
+    Globals::ComputeScores(copy, parseXml(review(GetParam().answers)), 1);
+    EXPECT_EQ(copy.xml(), GetParam().expected);
 }
+
+const QString kOneCategory = sec("0", "1", cat("1", q("11", "1", "1") + q("12", "1", "3") + q("13", "2", "1")));
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ScoringDocuments,
     ::testing::Values(
-        ScoringCase{"WeightsOneAndThreeGive25", kOneCategory, {{"11", "1"}, {"12", "2"}, {"13", "1"}},
-                    R"(<data><survey>
-  <section><section_id>0</section_id><section_weight>1</section_weight>
-    <category><category_id>1</category_id>
-      <question><question_id>11</question_id><phase_id>1</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight><answer2weight>0</answer2weight><answer3weight>50</answer3weight><response>1</response></question>
-      <question><question_id>12</question_id><phase_id>1</phase_id><weight>3</weight>
-        <answer1weight>100</answer1weight><answer2weight>0</answer2weight><answer3weight>50</answer3weight><response>2</response></question>
-      <question><question_id>13</question_id><phase_id>2</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight></question>
-    <score>25</score></category><score>25</score></section><score>75</score></survey></data>)"},
-        ScoringCase{"FiveAndUnweightedAnswersAreNotScored", kOneCategory, {{"11", "5"}, {"12", "4"}},
-                    R"(<data><survey>
-  <section><section_id>0</section_id><section_weight>1</section_weight>
-    <category><category_id>1</category_id>
-      <question><question_id>11</question_id><phase_id>1</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight><answer2weight>0</answer2weight><answer3weight>50</answer3weight><response>5</response></question>
-      <question><question_id>12</question_id><phase_id>1</phase_id><weight>3</weight>
-        <answer1weight>100</answer1weight><answer2weight>0</answer2weight><answer3weight>50</answer3weight><response>4</response></question>
-      <question><question_id>13</question_id><phase_id>2</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight></question>
-    </category></section><score>100</score></survey></data>)"},
-        ScoringCase{"UnansweredReviewScoresNothing", kOneCategory, {}, R"(<data><survey>
-  <section><section_id>0</section_id><section_weight>1</section_weight>
-    <category><category_id>1</category_id>
-      <question><question_id>11</question_id><phase_id>1</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight><answer2weight>0</answer2weight><answer3weight>50</answer3weight></question>
-      <question><question_id>12</question_id><phase_id>1</phase_id><weight>3</weight>
-        <answer1weight>100</answer1weight><answer2weight>0</answer2weight><answer3weight>50</answer3weight></question>
-      <question><question_id>13</question_id><phase_id>2</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight></question>
-    </category></section><score>100</score></survey></data>)"},
-        ScoringCase{"SectionScores50And100Give25", kTwoSections, {{"11", "3"}, {"21", "1"}}, R"(<data><survey>
-  <section><section_id>0</section_id><section_weight>1</section_weight>
-    <category><category_id>1</category_id>
-      <question><question_id>11</question_id><phase_id>1</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight><answer3weight>50</answer3weight><response>3</response></question>
-    <score>50</score></category><score>50</score></section>
-  <section><section_id>1</section_id><section_weight>1</section_weight>
-    <category><category_id>2</category_id>
-      <question><question_id>21</question_id><phase_id>1</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight><answer3weight>50</answer3weight><response>1</response></question>
-    <score>100</score></category><score>100</score></section>
-<score>25</score></survey></data>)"},
-        ScoringCase{"FractionsKeepFifteenDigits", kThirds, {{"11", "1"}, {"12", "3"}}, R"(<data><survey>
-  <section><section_id>0</section_id><section_weight>1</section_weight>
-    <category><category_id>1</category_id>
-      <question><question_id>11</question_id><phase_id>1</phase_id><weight>1</weight>
-        <answer1weight>100</answer1weight><response>1</response></question>
-      <question><question_id>12</question_id><phase_id>1</phase_id><weight>2</weight>
-        <answer3weight>50</answer3weight><response>3</response></question>
-    <score>66.6666666666667</score></category><score>66.6666666666667</score></section>
-<score>33.3333333333333</score></survey></data>)"}),
-    [](const ::testing::TestParamInfo<ScoringCase>& info) { return std::string(info.param.name); });
-
-// Ids or weights that do not parse never crash; what they touch is treated as missing.
-TEST(ScoringOddQuestionnaire, UnreadableIdsAndWeightsAreSkipped)
-{
-    Xml::XmlDocument copy = parseXml(R"(<data><survey>
-  <section><section_id>x</section_id><section_weight>1</section_weight>
-    <category><category_id>99999</category_id>
-      <question><question_id>11</question_id><phase_id>1</phase_id><weight>1</weight><answer1weight>100</answer1weight></question></category></section>
-  <section><section_id>1</section_id><section_weight>heavy</section_weight>
-    <category><category_id>2</category_id>
-      <question><question_id>21</question_id><phase_id>1</phase_id><weight>1</weight><answer1weight>100</answer1weight></question>
-      <question><question_id>22</question_id><phase_id>1</phase_id><weight>lots</weight><answer1weight>0</answer1weight></question>
-    </category></section></survey></data>)");
-    const Xml::XmlDocument review = parseXml(reviewXml({{"11", "1"}, {"21", "1"}, {"22", "1"}}));
-    EXPECT_TRUE(Globals::MarkCategoryStatus(copy, 1, review));
-    Globals::ComputeScores(copy, review, 1);
-    EXPECT_EQ(copy.xml(), canonicalXml(R"(<data><survey>
-  <section><section_id>x</section_id><section_weight>1</section_weight>
-    <category><category_id>99999</category_id>
-      <question><question_id>11</question_id><phase_id>1</phase_id><weight>1</weight><answer1weight>100</answer1weight></question>
-    <status>noquestions</status></category></section>
-  <section><section_id>1</section_id><section_weight>heavy</section_weight>
-    <category><category_id>2</category_id>
-      <question><question_id>21</question_id><phase_id>1</phase_id><weight>1</weight><answer1weight>100</answer1weight><response>1</response></question>
-      <question><question_id>22</question_id><phase_id>1</phase_id><weight>lots</weight><answer1weight>0</answer1weight><response>1</response></question>
-    <status>complete</status><score>100</score></category><score>100</score></section>
-<score>100</score></survey></data>)"));
-}
-
-// ---- completion ----
+        ScoringCase{"WeightsOneAndThreeGive25", data(kOneCategory, ""), {{"11", "1"}, {"12", "2"}, {"13", "1"}},
+                    data(sec("0", "1", cat("1", q("11", "1", "1", r("1")) + q("12", "1", "3", r("2")) + q("13", "2", "1"), score("25")),
+                             score("25")),
+                         score("75"))},
+        ScoringCase{"FiveAndUnweightedAnswersAddResponsesOnly", data(kOneCategory, ""), {{"11", "5"}, {"12", "4"}},
+                    data(sec("0", "1", cat("1", q("11", "1", "1", r("5")) + q("12", "1", "3", r("4")) + q("13", "2", "1"))),
+                         score("100"))},
+        ScoringCase{"SectionScores50And100Give25",
+                    data(sec("0", "1", cat("1", q("11", "1", "1"))) + sec("1", "1", cat("2", q("21", "1", "1"))), ""),
+                    {{"11", "3"}, {"21", "1"}},
+                    data(sec("0", "1", cat("1", q("11", "1", "1", r("3")), score("50")), score("50")) +
+                             sec("1", "1", cat("2", q("21", "1", "1", r("1")), score("100")), score("100")),
+                         score("25"))},
+        ScoringCase{"FractionsKeepFifteenDigits", data(sec("0", "1", cat("1", q("11", "1", "1") + q("12", "1", "2"))), ""),
+                    {{"11", "1"}, {"12", "3"}},
+                    data(sec("0", "1", cat("1", q("11", "1", "1", r("1")) + q("12", "1", "2", r("3")), score("66.6666666666667")),
+                             score("66.6666666666667")),
+                         score("33.3333333333333"))},
+        // Ids and weights that do not parse are treated as missing, never guessed at.
+        ScoringCase{"UnreadableIdsAndWeights",
+                    data(sec("x", "1", cat("1", q("11", "1", "1"))) + sec("1", "heavy", cat("99999", q("21", "1", "1")) +
+                                                                                   cat("2", q("22", "1", "lots"))), ""),
+                    {{"11", "1"}, {"21", "1"}, {"22", "1"}},
+                    data(sec("x", "1", cat("1", q("11", "1", "1", r("1")), score("100"))) +
+                             sec("1", "heavy", cat("99999", q("21", "1", "1")) + cat("2", q("22", "1", "lots", r("1"))), score("100")),
+                         score("100"))}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct CompletionCase {
     const char* name;
     qint16 phase;
-    QList<QPair<QString, QString>> answers;
+    Answers answers;
     bool complete;
-    QStringList statuses; // categories 10, 11, 20
+    QStringList statuses; // categories 10, 11, 20 of the test questionnaire
 };
 
 class Completion : public StoreTest, public ::testing::WithParamInterface<CompletionCase> {};
 
-TEST_P(Completion, MarksEveryCategory)
+TEST_P(Completion, MarksEveryCategoryOnce)
 {
     const CompletionCase& c = GetParam();
     Xml::XmlDocument copy = parseXml(Globals::gDataDoc.xml());
-    const QString before = copy.xml();
-    EXPECT_EQ(Globals::MarkCategoryStatus(copy, c.phase, parseXml(reviewXml(c.answers))), c.complete);
+    const int elements = int(copy.selectNodes("//*").size());
+    EXPECT_EQ(Globals::MarkCategoryStatus(copy, c.phase, parseXml(review(c.answers))), c.complete);
     QStringList statuses;
     for (const Xml::XmlNode& status : copy.selectNodes("data/survey/section/category/status"))
         statuses.append(status.text());
     EXPECT_EQ(statuses, c.statuses);
-    // Nothing but one status per category was added.
-    EXPECT_EQ(copy.selectNodes("//*").size(), parseXml(before).selectNodes("//*").size() + 3);
+    EXPECT_EQ(copy.selectNodes("//*").size(), elements + 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -190,99 +117,56 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CompletionCase{"AllAnswered", 1, {{"101", "1"}, {"102", "2"}, {"201", "1"}, {"202", "2"}}, true,
                        {"complete", "noquestions", "complete"}},
-        CompletionCase{"OneMissing", 1, {{"101", "1"}, {"102", "2"}, {"201", "1"}}, false,
-                       {"complete", "noquestions", "incomplete"}},
+        CompletionCase{"OneMissing", 1, {{"101", "1"}, {"102", "2"}, {"201", "1"}}, false, {"complete", "noquestions", "incomplete"}},
         CompletionCase{"AnswersFiveCount", 1, {{"101", "5"}, {"102", "5"}, {"201", "5"}, {"202", "5"}}, true,
                        {"complete", "noquestions", "complete"}},
-        CompletionCase{"OtherPhaseAnswersDoNotCount", 1, {{"103", "1"}, {"111", "1"}}, false,
-                       {"incomplete", "noquestions", "incomplete"}},
-        CompletionCase{"PhaseTwo", 2, {{"103", "1"}, {"111", "2"}}, true, {"complete", "complete", "noquestions"}},
-        CompletionCase{"PhaseWithoutQuestionsIsComplete", 3, {}, true, {"noquestions", "noquestions", "noquestions"}},
+        CompletionCase{"OtherPhasesDoNotCount", 1, {{"103", "1"}, {"111", "1"}}, false, {"incomplete", "noquestions", "incomplete"}},
+        CompletionCase{"PhaseWithoutQuestions", 3, {}, true, {"noquestions", "noquestions", "noquestions"}},
         CompletionCase{"IdsCompareAsNumbers", 1, {{"0101", "1"}, {" 102 ", "1"}, {"201.0", "1"}, {"202", "1"}}, true,
                        {"complete", "noquestions", "complete"}}),
-    [](const ::testing::TestParamInfo<CompletionCase>& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 class CountingReviews : public StoreTest {};
 
-TEST_F(CountingReviews, EachReviewJudgedAgainstItsOwnPhase)
-{
-    EXPECT_EQ(Globals::CountCompleteReviews({}), 0);
-    const Xml::XmlDocument project = parseXml(
-        "<project>" + reviewXml({{"101", "1"}, {"102", "1"}, {"201", "1"}, {"202", "5"}}, "1") +
-        reviewXml({{"101", "1"}}, "1") + reviewXml({{"103", "1"}, {"111", "1"}}, "2") + reviewXml({}, "3") +
-        reviewXml({}, "one") + "</project>");
-    EXPECT_EQ(Globals::CountCompleteReviews(project.selectNodes("project/review")), 3);
-}
-
-TEST_F(CountingReviews, DatabaseNeverChangesWhateverIsScored)
+TEST_F(CountingReviews, EachAgainstItsOwnPhaseAndTheDatabaseNeverChanges)
 {
     const QString before = Globals::gDataDoc.xml();
-    QList<Xml::XmlNode> reviews;
-    for (int i = 0; i < 40; ++i) {
-        const Xml::XmlDocument review = parseXml(reviewXml({{"101", QString::number(1 + i % 5)}, {"102", "2"}}, QString::number(1 + i % 3)));
+    EXPECT_EQ(Globals::CountCompleteReviews({}), 0);
+    QString project = "<project>" + review({{"101", "1"}, {"102", "1"}, {"201", "1"}, {"202", "5"}}) + review({{"101", "1"}}) +
+                      review({{"103", "1"}, {"111", "1"}}, "2") + review({}, "3") + review({}, "one");
+    for (int i = 0; i < 30; ++i) {
+        const Xml::XmlDocument answers = parseXml(review({{"101", QString::number(1 + i % 5)}, {"102", "2"}}));
         Xml::XmlDocument copy = parseXml(Globals::gDataDoc.xml());
-        Globals::MarkCategoryStatus(copy, qint16(1 + i % 3), review);
-        Globals::ComputeScores(copy, review, qint16(1 + i % 3));
-        reviews.append(review.documentElement());
+        Globals::MarkCategoryStatus(copy, qint16(1 + i % 3), answers);
+        Globals::ComputeScores(copy, answers, qint16(1 + i % 3));
     }
-    Globals::CountCompleteReviews(reviews);
+    EXPECT_EQ(Globals::CountCompleteReviews(parseXml(project + "</project>").selectNodes("project/review")), 3);
     EXPECT_EQ(Globals::gDataDoc.xml(), before);
 }
 
-// ---- numbers ----
-
-struct FormatCase {
-    double value;
-    const char* text;
-};
-
-TEST(Numbers, WrittenWithFifteenDigitsAndAPointUnderEveryLocale)
+TEST(Numbers, WrittenWithAPointAndReadWithAPointOrTheUsersSeparator)
 {
-    const FormatCase cases[] = {{100, "100"},     {75, "75"},         {25.0, "25"},
-                                {0, "0"},         {-0.0, "0"},        {200.0 / 3.0, "66.6666666666667"},
-                                {0.5, "0.5"},     {1.0 / 3.0, "0.333333333333333"}, {12345678.9, "12345678.9"},
-                                {-12.25, "-12.25"}};
-    for (const char* locale : {"C", "de_DE", "fr_FR"}) {
-        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
-        for (const FormatCase& c : cases)
-            EXPECT_EQ(Globals::FormatNumber(c.value), QString::fromLatin1(c.text)) << locale << " " << c.value;
-    }
-    QLocale::setDefault(QLocale::c());
-}
-
-TEST(Numbers, ReadWithAPointOrTheUsersSeparatorNeverGrouped)
-{
-    struct ParseCase {
-        const char* locale;
+    const QPair<double, const char*> written[] = {{100, "100"}, {25.0, "25"}, {-0.0, "0"}, {200.0 / 3, "66.6666666666667"},
+                                                  {1.0 / 3, "0.333333333333333"}, {12345678.9, "12345678.9"}, {-12.25, "-12.25"}};
+    struct Read {
         const char* text;
         bool ok;
         double value;
     };
-    const ParseCase cases[] = {
-        {"C", "1.5", true, 1.5},     {"C", " 2 ", true, 2},          {"C", "100", true, 100},
-        {"C", "1,5", false, 0},      {"C", "1,000", false, 0},       {"C", "", false, 0},
-        {"C", "abc", false, 0},      {"C", "inf", false, 0},         {"C", "nan", false, 0},
-        {"de_DE", "1,5", true, 1.5}, {"de_DE", "1.5", true, 1.5},     {"de_DE", "66.6666666666667", true, 66.6666666666667},
-    };
-    for (const ParseCase& c : cases) {
-        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
-        bool ok = !c.ok;
-        const double value = Globals::ParseNumber(QString::fromLatin1(c.text), &ok);
-        EXPECT_EQ(ok, c.ok) << c.locale << " '" << c.text << "'";
-        if (c.ok)
-            EXPECT_DOUBLE_EQ(value, c.value) << c.locale << " '" << c.text << "'";
+    const Read readC[] = {{"1.5", true, 1.5}, {" 2 ", true, 2}, {"1,5", false, 0}, {"1,000", false, 0}, {"", false, 0}, {"inf", false, 0}};
+    const Read readDe[] = {{"1,5", true, 1.5}, {"1.5", true, 1.5}, {"66.6666666666667", true, 66.6666666666667}};
+    for (const char* locale : {"C", "de_DE"}) {
+        QLocale::setDefault(QLocale(QString(locale)));
+        for (const auto& [value, text] : written)
+            EXPECT_EQ(Globals::FormatNumber(value), text) << locale;
+        for (const Read& c : QString(locale) == "C" ? QList<Read>(std::begin(readC), std::end(readC))
+                                                     : QList<Read>(std::begin(readDe), std::end(readDe))) {
+            bool ok = !c.ok;
+            EXPECT_DOUBLE_EQ(Globals::ParseNumber(c.text, &ok), c.value) << locale << " " << c.text;
+            EXPECT_EQ(ok, c.ok) << locale << " " << c.text;
+        }
     }
     QLocale::setDefault(QLocale::c());
-}
-
-// Scores written and read back under a comma locale still mean the same number.
-TEST(Numbers, ScoresUnderACommaLocaleUseAPoint)
-{
-    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-    Xml::XmlDocument copy = parseXml(kThirds);
-    Globals::ComputeScores(copy, parseXml(reviewXml({{"11", "1"}, {"12", "3"}})), 1);
-    QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(copy.selectSingleNode("data/survey/score").text(), "33.3333333333333");
 }
 
 } // namespace

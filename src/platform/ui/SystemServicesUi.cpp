@@ -1,10 +1,8 @@
-// The system services that ask the browser engine: its version and whether it shows PDF files.
+// The system service that asks the browser engine itself: its version.
 #include "platform/SystemServices.h"
 
 #include "platform/SystemServicesSupport.h"
 
-#include <QWebEngineProfile>
-#include <QWebEngineSettings>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
 namespace IEVersionHelpers {
@@ -15,20 +13,3 @@ qint16 GetIEMajorVersion()
 }
 
 } // namespace IEVersionHelpers
-
-namespace RegHelpers {
-
-QString QueryValueHKCR(const QString& keyPath, const QString& valueName)
-{
-    // The one question asked of the classes root is whether PDF files can be opened: the embedded
-    // browser's own viewer counts, else the desktop's default application for them.
-    if (keyPath.compare(QLatin1String(".pdf"), Qt::CaseInsensitive) == 0 && valueName.isEmpty()) {
-        const QWebEngineSettings* settings = QWebEngineProfile::defaultProfile()->settings();
-        if (settings->testAttribute(QWebEngineSettings::PdfViewerEnabled))
-            return QStringLiteral("embedded-pdf-viewer");
-        return tova::system::defaultPdfApplication();
-    }
-    return tova::system::readRegistryValue(tova::system::classesRoot(), keyPath, valueName);
-}
-
-} // namespace RegHelpers
