@@ -15,22 +15,19 @@ const QColor kGreen(0x2e, 0x8b, 0x57);
 const QColor kAmber(0xd9, 0x8b, 0x1f);
 const QColor kGrey(0x9a, 0xa4, 0xaf);
 
-QImage blank(int width, int height, const QColor& fill = Qt::transparent)
-{
+QImage blank(int width, int height, const QColor& fill = Qt::transparent) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(fill);
     return image;
 }
 
-void antialias(QPainter& painter)
-{
+void antialias(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
-QFont font(qreal pixelSize, bool bold = false)
-{
+QFont font(qreal pixelSize, bool bold = false) {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(qMax(1, qRound(pixelSize)));
     f.setBold(bold);
@@ -39,8 +36,7 @@ QFont font(qreal pixelSize, bool bold = false)
 
 // The product's motif: a cause-and-effect skeleton with three bones above the spine, two below and
 // a head on the right, fitted into the given rectangle.
-void drawSkeleton(QPainter& painter, const QRectF& r, const QColor& color, qreal width)
-{
+void drawSkeleton(QPainter& painter, const QRectF& r, const QColor& color, qreal width) {
     painter.save();
     QPen pen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter.setPen(pen);
@@ -83,8 +79,7 @@ void drawSkeleton(QPainter& painter, const QRectF& r, const QColor& color, qreal
 }
 
 // A sheet of paper with a folded corner: the shape of a project file.
-QRectF drawSheet(QPainter& painter, int size)
-{
+QRectF drawSheet(QPainter& painter, int size) {
     const qreal s = size;
     const qreal margin = s * 0.12;
     const QRectF sheet(margin, s * 0.04, s - 2 * margin, s * 0.92);
@@ -108,8 +103,7 @@ QRectF drawSheet(QPainter& painter, int size)
     return sheet;
 }
 
-void drawBadge(QPainter& painter, int size, const QColor& color, const QString& text)
-{
+void drawBadge(QPainter& painter, int size, const QColor& color, const QString& text) {
     const qreal d = size * 0.5;
     const QRectF badge(size - d, size - d, d, d);
     painter.setPen(QPen(Qt::white, qMax<qreal>(1.0, size / 32.0)));
@@ -122,8 +116,7 @@ void drawBadge(QPainter& painter, int size, const QColor& color, const QString& 
 
 } // namespace
 
-QImage logo(int size)
-{
+QImage logo(int size) {
     QImage image = blank(size, size);
     QPainter painter(&image);
     antialias(painter);
@@ -135,8 +128,7 @@ QImage logo(int size)
     return image;
 }
 
-QImage splash()
-{
+QImage splash() {
     QImage image = blank(700, 440);
     QPainter painter(&image);
     antialias(painter);
@@ -161,8 +153,7 @@ QImage splash()
     return image;
 }
 
-QImage about()
-{
+QImage about() {
     QImage image = blank(544, 264, Qt::white);
     QPainter painter(&image);
     antialias(painter);
@@ -183,15 +174,14 @@ QImage about()
     painter.drawLine(200, 142, 520, 142);
     painter.setPen(QColor(0x5b, 0x67, 0x75));
     painter.setFont(font(11));
-    painter.drawText(QRectF(200, 152, 330, 40), Qt::AlignLeft | Qt::TextWordWrap,
-                     QStringLiteral("\u00a9 The TOVA authors. All rights reserved. See Help > Copyright and Warranty."));
-    painter.drawText(QRectF(200, 226, 330, 20), Qt::AlignLeft,
-                     QStringLiteral("Click or press any key to close."));
+    painter.drawText(
+        QRectF(200, 152, 330, 40), Qt::AlignLeft | Qt::TextWordWrap,
+        QStringLiteral("\u00a9 The TOVA authors. All rights reserved. See Help > Copyright and Warranty."));
+    painter.drawText(QRectF(200, 226, 330, 20), Qt::AlignLeft, QStringLiteral("Click or press any key to close."));
     return image;
 }
 
-QImage printHeader()
-{
+QImage printHeader() {
     QImage image = blank(1000, 72, Qt::white);
     QPainter painter(&image);
     antialias(painter);
@@ -208,16 +198,17 @@ QImage printHeader()
     return image.convertToFormat(QImage::Format_RGB888);
 }
 
-QImage projectIcon(int size)
-{
+QImage projectIcon(int size) {
     QImage image = blank(size, size);
     QPainter painter(&image);
     antialias(painter);
     const QRectF sheet = drawSheet(painter, size);
     if (size >= 24) {
         const qreal m = sheet.width() * 0.12;
-        drawSkeleton(painter, QRectF(sheet.left() + m, sheet.center().y() - sheet.height() * 0.12,
-                                     sheet.width() - 2 * m, sheet.height() * 0.36), kNavy, size / 22.0);
+        drawSkeleton(painter,
+                     QRectF(sheet.left() + m, sheet.center().y() - sheet.height() * 0.12, sheet.width() - 2 * m,
+                            sheet.height() * 0.36),
+                     kNavy, size / 22.0);
     } else {
         painter.setPen(QPen(kNavy, 1));
         for (int i = 0; i < 3; ++i) {
@@ -228,8 +219,7 @@ QImage projectIcon(int size)
     return image;
 }
 
-QImage newProjectIcon(int size)
-{
+QImage newProjectIcon(int size) {
     QImage image = projectIcon(size);
     QPainter painter(&image);
     antialias(painter);
@@ -237,8 +227,7 @@ QImage newProjectIcon(int size)
     return image;
 }
 
-QImage sampleProjectIcon(int size)
-{
+QImage sampleProjectIcon(int size) {
     QImage image = projectIcon(size);
     QPainter painter(&image);
     antialias(painter);
@@ -246,8 +235,7 @@ QImage sampleProjectIcon(int size)
     return image;
 }
 
-QImage statusMark(const QString& state)
-{
+QImage statusMark(const QString& state) {
     const int size = 16;
     QImage image = blank(size, size);
     QPainter painter(&image);

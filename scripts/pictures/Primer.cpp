@@ -89,8 +89,7 @@ the weakest scores.</li>
 
 } // namespace
 
-bool writePrimer(const QString& path)
-{
+bool writePrimer(const QString& path) {
     QPdfWriter writer(path);
     writer.setTitle(QStringLiteral("Where rework begins"));
     writer.setCreator(QStringLiteral("TOVA"));

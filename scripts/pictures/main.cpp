@@ -10,8 +10,7 @@
 
 namespace {
 
-bool save(const QDir& content, const QString& relative, const QImage& image, const char* format, int quality = -1)
-{
+bool save(const QDir& content, const QString& relative, const QImage& image, const char* format, int quality = -1) {
     const QString path = content.filePath(relative);
     QDir().mkpath(QFileInfo(path).absolutePath());
     const bool ok = image.save(path, format, quality);
@@ -22,8 +21,7 @@ bool save(const QDir& content, const QString& relative, const QImage& image, con
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         QTextStream(stderr) << "usage: make_pictures CONTENT_FOLDER" << Qt::endl;

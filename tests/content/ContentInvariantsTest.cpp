@@ -23,42 +23,36 @@ using Xml::XslTemplate;
 
 namespace {
 
-QString contentPath(const QString& relative)
-{
+QString contentPath(const QString& relative) {
     return QStringLiteral(TOVA_SOURCE_DIR "/content/") + relative;
 }
 
-XmlDocument loadContent(const QString& relative)
-{
+XmlDocument loadContent(const QString& relative) {
     XmlDocument doc = XmlDocument::create();
     QString error;
     EXPECT_TRUE(doc.load(contentPath(relative), &error)) << relative.toStdString() << ": " << error.toStdString();
     return doc;
 }
 
-const XmlDocument& database()
-{
+const XmlDocument& database() {
     static const XmlDocument doc = loadContent(QStringLiteral("database/data.xml"));
     return doc;
 }
 
-QString readText(const QString& relative)
-{
+QString readText(const QString& relative) {
     QFile file(contentPath(relative));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << relative.toStdString();
     return QString::fromUtf8(file.readAll());
 }
 
 // Plain decimal digits, no sign, blank or leading zero, within a signed 16-bit integer.
-bool isWhole16(const QString& text)
-{
+bool isWhole16(const QString& text) {
     static const QRegularExpression digits(QStringLiteral("^(0|[1-9][0-9]{0,4})$"));
     return digits.match(text).hasMatch() && text.toInt() <= 32767;
 }
 
 // A number as the program reads it from XML: "." as decimal separator under every locale.
-bool readNumber(const QString& text, double* value)
-{
+bool readNumber(const QString& text, double* value) {
     static const QRegularExpression number(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
     if (!number.match(text).hasMatch())
         return false;
@@ -66,13 +60,11 @@ bool readNumber(const QString& text, double* value)
     return true;
 }
 
-QString childText(const XmlNode& node, const QString& name)
-{
+QString childText(const XmlNode& node, const QString& name) {
     return node.firstChildElement(name).text();
 }
 
-QStringList questionIdsOfPhase(const QString& phase)
-{
+QStringList questionIdsOfPhase(const QString& phase) {
     QStringList ids;
     for (const XmlNode& q : database().selectNodes(
              QStringLiteral("data/survey/section/category/question[phase_id = \"%1\"]/question_id").arg(phase)))
@@ -80,8 +72,7 @@ QStringList questionIdsOfPhase(const QString& phase)
     return ids;
 }
 
-QString transform(const QString& stylesheet, const XmlNode& input, const std::map<QString, QString>& parameters)
-{
+QString transform(const QString& stylesheet, const XmlNode& input, const std::map<QString, QString>& parameters) {
     XslTemplate xsl;
     QString error;
     EXPECT_TRUE(xsl.load(contentPath(stylesheet), &error)) << error.toStdString();
@@ -93,8 +84,22 @@ QString transform(const QString& stylesheet, const XmlNode& input, const std::ma
     return processor.output();
 }
 
-QStringList capture(const QString& text, const QString& pattern)
-{
+QString transformWithNumbers(const QString& stylesheet, const XmlNode& input, const std::map<QString, QString>& strings,
+                             const std::map<QString, double>& numbers) {
+    XslTemplate xsl;
+    QString error;
+    EXPECT_TRUE(xsl.load(contentPath(stylesheet), &error)) << error.toStdString();
+    Xml::XslProcessor processor = xsl.createProcessor();
+    for (const auto& [name, value] : strings)
+        processor.addParameter(name, value);
+    for (const auto& [name, value] : numbers)
+        processor.addParameter(name, value);
+    processor.setInput(input);
+    EXPECT_TRUE(processor.transform(&error)) << stylesheet.toStdString() << ": " << error.toStdString();
+    return processor.output();
+}
+
+QStringList capture(const QString& text, const QString& pattern) {
     QStringList found;
     auto it = QRegularExpression(pattern).globalMatch(text);
     while (it.hasNext())
@@ -103,8 +108,7 @@ QStringList capture(const QString& text, const QString& pattern)
 }
 
 // The names of the fields of the first form of a page, in page order.
-QStringList firstFormFieldNames(const QString& html)
-{
+QStringList firstFormFieldNames(const QString& html) {
     const int start = html.indexOf(QStringLiteral("<form"));
     const int end = html.indexOf(QStringLiteral("</form>"), start);
     if (start < 0 || end < 0)
@@ -118,8 +122,7 @@ QStringList firstFormFieldNames(const QString& html)
 
 // ---- questionnaire database ----
 
-TEST(ContentDatabase, IdsAreUniqueWhole16BitNumbers)
-{
+TEST(ContentDatabase, IdsAreUniqueWhole16BitNumbers) {
     const struct {
         const char* path;
         int minimum;
@@ -143,8 +146,7 @@ TEST(ContentDatabase, IdsAreUniqueWhole16BitNumbers)
     }
 }
 
-TEST(ContentDatabase, SectionsZeroToFourWithNamesAndWeights)
-{
+TEST(ContentDatabase, SectionsZeroToFourWithNamesAndWeights) {
     std::set<QString> ids;
     for (const XmlNode& section : database().selectNodes(QStringLiteral("data/survey/section"))) {
         ids.insert(childText(section, QStringLiteral("section_id")));
@@ -159,8 +161,7 @@ TEST(ContentDatabase, SectionsZeroToFourWithNamesAndWeights)
     EXPECT_EQ(ids, (std::set<QString>{"0", "1", "2", "3", "4"}));
 }
 
-TEST(ContentDatabase, EveryQuestionIsCompleteAndScorable)
-{
+TEST(ContentDatabase, EveryQuestionIsCompleteAndScorable) {
     const QSet<QString> phases = [] {
         QSet<QString> ids;
         for (const XmlNode& id : database().selectNodes(QStringLiteral("data/phases/phase/phase_id")))
@@ -182,8 +183,8 @@ TEST(ContentDatabase, EveryQuestionIsCompleteAndScorable)
                 const QString key = number.section(QLatin1Char('.'), 1);
                 EXPECT_FALSE(key.isEmpty());
                 EXPECT_FALSE(database()
-                                 .selectSingleNode(QStringLiteral("data/glossary/gloss_item[gloss_key = \"%1\"]/small_term")
-                                                       .arg(key))
+                                 .selectSingleNode(
+                                     QStringLiteral("data/glossary/gloss_item[gloss_key = \"%1\"]/small_term").arg(key))
                                  .text()
                                  .isEmpty())
                     << "no glossary entry for key " << key.toStdString();
@@ -216,8 +217,7 @@ TEST(ContentDatabase, EveryQuestionIsCompleteAndScorable)
                                     << categoryAndPhase.second.toStdString();
 }
 
-TEST(ContentDatabase, EveryPhaseHasQuestionsAndSomeCategoriesHaveNone)
-{
+TEST(ContentDatabase, EveryPhaseHasQuestionsAndSomeCategoriesHaveNone) {
     const QList<XmlNode> phases = database().selectNodes(QStringLiteral("data/phases/phase"));
     int emptyCategoryPhases = 0;
     for (const XmlNode& phase : phases) {
@@ -225,7 +225,9 @@ TEST(ContentDatabase, EveryPhaseHasQuestionsAndSomeCategoriesHaveNone)
         EXPECT_FALSE(childText(phase, QStringLiteral("phase_desc")).isEmpty());
         // Both path forms the program uses: the id as a number and as quoted text.
         EXPECT_FALSE(questionIdsOfPhase(id).isEmpty()) << "phase " << id.toStdString();
-        EXPECT_EQ(database().selectNodes(QStringLiteral("data/survey/section/category/question[phase_id = %1]").arg(id)).size(),
+        EXPECT_EQ(database()
+                      .selectNodes(QStringLiteral("data/survey/section/category/question[phase_id = %1]").arg(id))
+                      .size(),
                   questionIdsOfPhase(id).size());
         for (const XmlNode& category : database().selectNodes(QStringLiteral("data/survey/section/category")))
             if (category.selectNodes(QStringLiteral("question[phase_id = %1]").arg(id)).isEmpty())
@@ -234,8 +236,7 @@ TEST(ContentDatabase, EveryPhaseHasQuestionsAndSomeCategoriesHaveNone)
     EXPECT_GT(emptyCategoryPhases, 0) << "no category shows as \"noquestions\" in any phase";
 }
 
-TEST(ContentDatabase, ReferenceEntriesTheMenusOpenExist)
-{
+TEST(ContentDatabase, ReferenceEntriesTheMenusOpenExist) {
     const struct {
         const char* path;
         const char* child;
@@ -258,8 +259,7 @@ TEST(ContentDatabase, ReferenceEntriesTheMenusOpenExist)
 
 // ---- sample project ----
 
-TEST(ContentSample, HeaderAndReviewsAreWellFormed)
-{
+TEST(ContentSample, HeaderAndReviewsAreWellFormed) {
     const XmlDocument sample = loadContent(QStringLiteral("sample.tova"));
     const XmlNode project = sample.documentElement();
     ASSERT_FALSE(project.isNull());
@@ -285,8 +285,7 @@ TEST(ContentSample, HeaderAndReviewsAreWellFormed)
     EXPECT_TRUE(reviewIds.contains(childText(project, QStringLiteral("currentreview"))));
 }
 
-TEST(ContentSample, AnswersBelongToTheReviewPhaseAndCompletenessIsAsShipped)
-{
+TEST(ContentSample, AnswersBelongToTheReviewPhaseAndCompletenessIsAsShipped) {
     const XmlDocument sample = loadContent(QStringLiteral("sample.tova"));
     const QString current = sample.selectSingleNode(QStringLiteral("project/currentreview")).text();
     int complete = 0;
@@ -331,8 +330,7 @@ TEST(ContentSample, AnswersBelongToTheReviewPhaseAndCompletenessIsAsShipped)
 
 // ---- pages and style sheets ----
 
-TEST(ContentPages, EveryStyleSheetCompiles)
-{
+TEST(ContentPages, EveryStyleSheetCompiles) {
     QDirIterator it(contentPath(QString()), {QStringLiteral("*.xsl")}, QDir::Files, QDirIterator::Subdirectories);
     int count = 0;
     while (it.hasNext()) {
@@ -345,14 +343,14 @@ TEST(ContentPages, EveryStyleSheetCompiles)
     EXPECT_GE(count, 5);
 }
 
-TEST(ContentPages, FixedPagesCarryTheirContracts)
-{
+TEST(ContentPages, FixedPagesCarryTheirContracts) {
     const struct {
         const char* file;
         QStringList required;
     } pages[] = {
         {"index/welcome.htm", {"name=\"side\"", "name=\"main\""}},
-        {"index/side.htm", {"function findAndHighlight(", "href=\"introduction.htm\" target=\"main\"", "href=\"#SKP\""}},
+        {"index/side.htm",
+         {"function findAndHighlight(", "href=\"introduction.htm\" target=\"main\"", "href=\"#SKP\""}},
         {"index/introduction.htm", {"href=\"#SKP\"", "href=\"#GLS\"", "href=\"#VUA\""}},
         {"index/started.htm", {"<h1>"}},
         {"misc/noproject.htm", {"href=\"#SKP\""}},
@@ -365,8 +363,22 @@ TEST(ContentPages, FixedPagesCarryTheirContracts)
         {"Library/Catalog.htm", {".pdf\""}},
         {"bookstore/bookstore.htm", {"<h1>"}},
         {"fishbone/fishbone.htm", {"<title>fishbone</title>", "name=\"main\" src=\"fish.htm\""}},
-        {"survey/survey.htm", {"name=\"side\" src=\"side.htm\"", "name=\"main\" src=\"main.htm\"", "src=\"bottom.htm\""}},
+        {"survey/survey.htm",
+         {"name=\"side\" src=\"side.htm\"", "name=\"main\" src=\"main.htm\"", "src=\"bottom.htm\""}},
         {"NewProj/Proj.htm", {"<form name=\"proj\" method=\"get\">", "href=\"#CLS\""}},
+        {"definitions/definitions.htm", {"name=\"side\" src=\"side.htm\"", "name=\"main\" src=\"main.htm\""}},
+        {"definitions/blank.htm", {"<body>"}},
+        {"acronyms/acronyms.htm", {"name=\"side\" src=\"side.htm\"", "name=\"main\" src=\"main.htm\""}},
+        {"Instructions/fishbone.htm", {"<h1>"}},
+        {"Instructions/charts.htm", {"<h1>"}},
+        // The program knows a report screen by its top page's title.
+        {"tilechart/tilechart.htm", {"<title>tilechart</title>", "name=\"main\" src=\"main.htm\""}},
+        {"dashboard1/dashboard1.htm", {"<title>dashboard1</title>", "name=\"main\" src=\"main.htm\""}},
+        {"dashboard2/dashboard2.htm", {"<title>dashboard2</title>", "name=\"main\" src=\"main.htm\""}},
+        {"scorecard/scorecard.htm", {"<title>scorecard</title>", "name=\"main\" src=\"main.htm\""}},
+        {"projecttrendgraph/projecttrendgraph.htm", {"<title>projecttrendgraph</title>", "src=\"main.htm\""}},
+        {"ProjectTrendDetail/ProjectTrendDetail.htm", {"<title>projecttrenddetail</title>", "src=\"main.htm\""}},
+        {"element/element.htm", {"<title>element</title>", "src=\"main.htm\""}},
     };
     for (const auto& page : pages) {
         const QString text = readText(QString::fromLatin1(page.file));
@@ -376,31 +388,30 @@ TEST(ContentPages, FixedPagesCarryTheirContracts)
         if (text.contains(QStringLiteral("stylesheet")))
             EXPECT_TRUE(text.contains(QStringLiteral("css/tova.css"))) << page.file;
     }
-    EXPECT_TRUE(QFile::exists(contentPath(capture(readText(QStringLiteral("Library/Catalog.htm")),
-                                                  QStringLiteral("href=\"([^\"]+\\.pdf)\""))
-                                              .value(0)
-                                              .prepend(QStringLiteral("Library/")))));
+    // The instructions window closes at the second navigation, so its pages must not be framesets.
+    for (const char* page : {"Instructions/fishbone.htm", "Instructions/charts.htm"})
+        EXPECT_FALSE(readText(QString::fromLatin1(page)).contains(QStringLiteral("<frame"))) << page;
+    EXPECT_TRUE(QFile::exists(
+        contentPath(capture(readText(QStringLiteral("Library/Catalog.htm")), QStringLiteral("href=\"([^\"]+\\.pdf)\""))
+                        .value(0)
+                        .prepend(QStringLiteral("Library/")))));
 }
 
-TEST(ContentPages, ProjectFormSendsExactlyTheSixHeaderFields)
-{
+TEST(ContentPages, ProjectFormSendsExactlyTheSixHeaderFields) {
     EXPECT_EQ(firstFormFieldNames(readText(QStringLiteral("NewProj/Proj.htm"))),
               (QStringList{"refnum", "projname", "subprojname", "loc", "owner", "pm"}));
 }
 
-TEST(ContentPages, PicturesHaveTheirSizes)
-{
+TEST(ContentPages, PicturesHaveTheirSizes) {
     const struct {
         const char* file;
         int width;
         int height;
     } pictures[] = {
-        {"images/splash.jpg", 700, 440},       {"images/about.png", 544, 264},
-        {"images/icon_project32.png", 32, 32}, {"images/icon_new32.png", 32, 32},
-        {"images/icon_sample32.png", 32, 32},  {"images/icon_project16.png", 16, 16},
-        {"images/mark_c.png", 16, 16},         {"images/mark_i.png", 16, 16},
-        {"images/mark_nq.png", 16, 16},        {"images/mark_none.png", 16, 16},
-        {"images/printheader.bmp", 0, 0},      {"images/logo.png", 0, 0},
+        {"images/splash.jpg", 700, 440},   {"images/about.png", 544, 264},       {"images/icon_project32.png", 32, 32},
+        {"images/icon_new32.png", 32, 32}, {"images/icon_sample32.png", 32, 32}, {"images/icon_project16.png", 16, 16},
+        {"images/mark_c.png", 16, 16},     {"images/mark_i.png", 16, 16},        {"images/mark_nq.png", 16, 16},
+        {"images/mark_none.png", 16, 16},  {"images/printheader.bmp", 0, 0},     {"images/logo.png", 0, 0},
     };
     for (const auto& picture : pictures) {
         const QImage image(contentPath(QString::fromLatin1(picture.file)));
@@ -410,8 +421,7 @@ TEST(ContentPages, PicturesHaveTheirSizes)
     }
 }
 
-TEST(ContentStyleSheets, FishboneLinksEveryCategoryAndEscapesTheHeader)
-{
+TEST(ContentStyleSheets, FishboneLinksEveryCategoryAndEscapesTheHeader) {
     XmlDocument marked = database().clone();
     const char* const states[] = {"complete", "incomplete", "noquestions"};
     int i = 0;
@@ -420,8 +430,14 @@ TEST(ContentStyleSheets, FishboneLinksEveryCategoryAndEscapesTheHeader)
 
     const QString hostile = QStringLiteral("<b>R&D</b> \"quoted\" 'single'");
     const QString html = transform(QStringLiteral("fishbone/fishbone.xsl"), marked.documentElement(),
-                                   {{"phase_id", "2"}, {"projname", hostile}, {"subprojname", "Sub"}, {"refnum", "R-17"},
-                                    {"loc", "Site"}, {"pm", "PM"}, {"owner", "Owner"}, {"reviewdate", "May 06, 2003"},
+                                   {{"phase_id", "2"},
+                                    {"projname", hostile},
+                                    {"subprojname", "Sub"},
+                                    {"refnum", "R-17"},
+                                    {"loc", "Site"},
+                                    {"pm", "PM"},
+                                    {"owner", "Owner"},
+                                    {"reviewdate", "May 06, 2003"},
                                     {"phase", "Design"}});
 
     for (const XmlNode& id : database().selectNodes(QStringLiteral("data/survey/section/category/category_id")))
@@ -437,8 +453,7 @@ TEST(ContentStyleSheets, FishboneLinksEveryCategoryAndEscapesTheHeader)
     EXPECT_TRUE(html.contains(QStringLiteral("charset"), Qt::CaseInsensitive));
 }
 
-TEST(ContentStyleSheets, QuestionPageFormMatchesTheAnswerProtocol)
-{
+TEST(ContentStyleSheets, QuestionPageFormMatchesTheAnswerProtocol) {
     for (const XmlNode& category : database().selectNodes(QStringLiteral("data/survey/section/category"))) {
         for (const XmlNode& phase : database().selectNodes(QStringLiteral("data/phases/phase/phase_id"))) {
             const QList<XmlNode> questions =
@@ -473,10 +488,9 @@ TEST(ContentStyleSheets, QuestionPageFormMatchesTheAnswerProtocol)
     }
 }
 
-TEST(ContentStyleSheets, QuestionPrintoutListsThePhaseQuestions)
-{
-    const QString html = transform(QStringLiteral("survey/questions.xsl"), database().documentElement(),
-                                   {{"phase_id", "3"}});
+TEST(ContentStyleSheets, QuestionPrintoutListsThePhaseQuestions) {
+    const QString html =
+        transform(QStringLiteral("survey/questions.xsl"), database().documentElement(), {{"phase_id", "3"}});
     for (const XmlNode& q : database().selectNodes(QStringLiteral("data/survey/section/category/question"))) {
         const bool inPhase = childText(q, QStringLiteral("phase_id")) == QLatin1String("3");
         EXPECT_EQ(html.contains(childText(q, QStringLiteral("question_text")).toHtmlEscaped()), inPhase)
@@ -484,8 +498,7 @@ TEST(ContentStyleSheets, QuestionPrintoutListsThePhaseQuestions)
     }
 }
 
-TEST(ContentStyleSheets, TreeBottomAndReviewPagesCarryTheirContracts)
-{
+TEST(ContentStyleSheets, TreeBottomAndReviewPagesCarryTheirContracts) {
     const QString tree =
         transform(QStringLiteral("survey/qtree.xsl"), database().selectSingleNode(QStringLiteral("data/survey")), {});
     for (const XmlNode& id : database().selectNodes(QStringLiteral("data/survey/section/category/category_id")))
@@ -512,4 +525,162 @@ TEST(ContentStyleSheets, TreeBottomAndReviewPagesCarryTheirContracts)
     for (const XmlNode& id : database().selectNodes(QStringLiteral("data/phases/phase/phase_id")))
         phaseIds << id.text();
     EXPECT_EQ(capture(review, QStringLiteral("<option value=\"([^\"]*)\"")), phaseIds);
+}
+
+TEST(ContentStyleSheets, ReferenceIndexesLinkEveryEntry) {
+    const struct {
+        const char* indexSheet;
+        const char* listPath;
+        const char* idPath;
+        const char* linkPrefix;
+        const char* entrySheet;
+        const char* entryPath;
+        const char* entryText;
+    } windows[] = {
+        {"definitions/glossindex.xsl", "data/glossary", "data/glossary/gloss_item/gloss_key", "#gls",
+         "definitions/glossdefs.xsl", "data/glossary/gloss_item[gloss_key = \"1A1\"]", "definition"},
+        {"acronyms/acroindex.xsl", "data/acronyms", "data/acronyms/acronym/acronym_id", "#acr", "acronyms/acrodefs.xsl",
+         "data/acronyms/acronym[acronym_id = \"13\"]", "meaning"},
+    };
+    for (const auto& window : windows) {
+        SCOPED_TRACE(window.indexSheet);
+        const QString index = transform(QString::fromLatin1(window.indexSheet),
+                                        database().selectSingleNode(QString::fromLatin1(window.listPath)), {});
+        EXPECT_TRUE(index.contains(QStringLiteral("function findAndHighlight(")));
+        for (const XmlNode& id : database().selectNodes(QString::fromLatin1(window.idPath)))
+            EXPECT_TRUE(
+                index.contains(QStringLiteral("href=\"%1%2\"").arg(QLatin1String(window.linkPrefix), id.text())))
+                << id.text().toStdString();
+
+        const XmlNode entry = database().selectSingleNode(QString::fromLatin1(window.entryPath));
+        const QString page = transform(QString::fromLatin1(window.entrySheet), entry, {});
+        EXPECT_TRUE(page.contains(childText(entry, QString::fromLatin1(window.entryText)).toHtmlEscaped()));
+        EXPECT_TRUE(page.contains(QStringLiteral("href=\"#PRT\"")));
+        EXPECT_TRUE(page.contains(QStringLiteral("href=\"#BCK\"")));
+    }
+}
+
+// A scored copy as the report builders hand it over, with round numbers: every category risk 25,
+// every section risk 40, the survey score 70, and four scorecard items per question of phase 2.
+XmlDocument reportCopy() {
+    XmlDocument copy = database().clone();
+    for (XmlNode section : copy.selectNodes(QStringLiteral("data/survey/section"))) {
+        for (XmlNode category : section.selectNodes(QStringLiteral("category"))) {
+            category.appendChild(copy.createElement(QStringLiteral("status"), QStringLiteral("complete")));
+            category.appendChild(copy.createElement(QStringLiteral("score"), QStringLiteral("25")));
+            XmlNode scorecard = copy.createElement(QStringLiteral("scorecard"));
+            category.appendChild(scorecard);
+            for (const XmlNode& q : category.selectNodes(QStringLiteral("question[phase_id = 2]"))) {
+                const QString id = childText(q, QStringLiteral("question_id"));
+                for (const QString& item : {"T" + id, "A" + id, QStringLiteral("75%"), QStringLiteral("50%")})
+                    scorecard.appendChild(copy.createElement(QStringLiteral("item"), item));
+            }
+        }
+        section.appendChild(copy.createElement(QStringLiteral("score"), QStringLiteral("40")));
+    }
+    copy.selectSingleNode(QStringLiteral("data/survey"))
+        .appendChild(copy.createElement(QStringLiteral("score"), QStringLiteral("70")));
+    return copy;
+}
+
+TEST(ContentStyleSheets, ReportScreensShowTheirChartsScoresAndCommands) {
+    const XmlDocument copy = reportCopy();
+    QStringList sectionLinks;
+    for (const XmlNode& id : database().selectNodes(QStringLiteral("data/survey/section/section_id")))
+        sectionLinks << QStringLiteral("href=\"#DSH%1\"").arg(id.text())
+                     << QStringLiteral("src=\"graph%1.png\"").arg(id.text());
+    QStringList sectionTwoItems;
+    for (const XmlNode& id : database().selectNodes(
+             QStringLiteral("data/survey/section[section_id = 2]/category/question[phase_id = 2]/question_id")))
+        sectionTwoItems << ">T" + id.text() + "<"
+                        << ">A" + id.text() + "<";
+    const QString otherSectionItem =
+        ">T" +
+        database()
+            .selectSingleNode(
+                QStringLiteral("data/survey/section[section_id = 0]/category/question[phase_id = 2]/question_id"))
+            .text() +
+        "<";
+
+    const struct {
+        const char* sheet;
+        const char* input;
+        QStringList required;
+        QStringList forbidden;
+    } screens[] = {
+        {"tilechart/tilechart.xsl", "data/survey", {">75<", ">60<", "band-1", "band-2", "#NXT\"", "#BCK\""}, {}},
+        {"dashboard1/dashboard1.xsl", "data", sectionLinks + QStringList{"#HLP\"", "#NXT\""}, {}},
+        {"dashboard2/dashboard2.xsl", "data", sectionLinks + QStringList{"#HLP\"", "#NXT\""}, {}},
+        {"scorecard/scorecard.xsl",
+         "data/survey/section[section_id = 2]",
+         sectionTwoItems + QStringList{">75%<", ">50%<"},
+         {otherSectionItem}},
+        {"projecttrendgraph/projecttrendgraph.xsl", "data", {"src=\"graph.png\"", "#NXT\"", "#BCK\""}, {}},
+        {"ProjectTrendDetail/ProjectTrendDetail.xsl", "data", {"src=\"graph.png\"", "#NXT\"", "#BCK\""}, {}},
+        {"element/element.xsl", "data", {"src=\"graph.png\"", "#BCK\"", "#HLP\""}, {}},
+    };
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(screen.sheet);
+        const QString html = transformWithNumbers(
+            QString::fromLatin1(screen.sheet), copy.selectSingleNode(QString::fromLatin1(screen.input)),
+            {{"phase_id", "2"}, {"projname", "<b>R&D</b>"}, {"phase", "Design"}}, {{"score", 72}, {"sec_id", 3}});
+        for (const QString& piece : screen.required + QStringList{"#PRT\"", "#CPY\"", "&lt;b&gt;R&amp;D&lt;/b&gt;"})
+            EXPECT_TRUE(html.contains(piece)) << "lacks " << piece.toStdString();
+        for (const QString& piece : screen.forbidden)
+            EXPECT_FALSE(html.contains(piece)) << "holds " << piece.toStdString();
+        EXPECT_FALSE(html.contains(QStringLiteral("<b>R&D</b>")));
+    }
+    // The scorecard lists its items in question order.
+    const QString scorecard =
+        transformWithNumbers(QStringLiteral("scorecard/scorecard.xsl"),
+                             copy.selectSingleNode(QStringLiteral("data/survey/section[section_id = 2]")),
+                             {{"phase_id", "2"}}, {{"score", 72}});
+    int last = -1;
+    for (const QString& item : sectionTwoItems) {
+        const int at = scorecard.indexOf(item);
+        EXPECT_GT(at, last) << item.toStdString();
+        last = at;
+    }
+    const QString element = transformWithNumbers(QStringLiteral("element/element.xsl"), copy.documentElement(),
+                                                 {{"phase_id", "2"}}, {{"score", 72}, {"sec_id", 3}});
+    EXPECT_TRUE(
+        element.contains(database()
+                             .selectSingleNode(QStringLiteral("data/survey/section[section_id = 3]/section_desc"))
+                             .text()
+                             .toHtmlEscaped()));
+}
+
+TEST(ContentStyleSheets, PriorityOrderGivesScoredQuestionsHeaviestFirst) {
+    // Section 3 in phase 4: answer each question with option 1, 2, 3, 4, 5, 1, ... in turn.
+    XmlDocument copy = database().clone();
+    XmlNode section = copy.selectSingleNode(QStringLiteral("data/survey/section[section_id = 3]"));
+    const QList<XmlNode> questions = section.selectNodes(QStringLiteral("category/question[phase_id = 4]"));
+    ASSERT_GE(questions.size(), 6);
+    std::map<QString, std::pair<double, QString>> expected; // keyword -> weight, risk text
+    int n = 0;
+    for (XmlNode q : questions) {
+        const QString answer = QString::number(n++ % 5 + 1);
+        q.appendChild(copy.createElement(QStringLiteral("response"), answer));
+        if (answer != QLatin1String("5"))
+            expected[childText(q, QStringLiteral("question_keyword"))] = {
+                childText(q, QStringLiteral("weight")).toDouble(), childText(q, "answer" + answer + "weight")};
+    }
+    // One question of another phase answered, which must stay out.
+    XmlNode otherPhase = section.selectSingleNode(QStringLiteral("category/question[phase_id = 5]"));
+    otherPhase.appendChild(copy.createElement(QStringLiteral("response"), QStringLiteral("4")));
+
+    XmlDocument sorted = XmlDocument::create();
+    ASSERT_TRUE(
+        sorted.loadXML(transform(QStringLiteral("dashboard2/sortbyqweight.xsl"), section, {{"phase_id", "4"}})));
+    ASSERT_EQ(sorted.documentElement().name(), QStringLiteral("section"));
+    const QList<XmlNode> rows = sorted.selectNodes(QStringLiteral("section/question"));
+    ASSERT_EQ(rows.size(), static_cast<int>(expected.size()));
+    double previousWeight = 2.0;
+    for (const XmlNode& row : rows) {
+        const QString keyword = childText(row, QStringLiteral("question_keyword"));
+        ASSERT_EQ(expected.count(keyword), 1u) << keyword.toStdString();
+        EXPECT_EQ(childText(row, QStringLiteral("score")), expected[keyword].second) << keyword.toStdString();
+        EXPECT_LE(expected[keyword].first, previousWeight) << keyword.toStdString();
+        previousWeight = expected[keyword].first;
+    }
 }

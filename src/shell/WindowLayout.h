@@ -1,0 +1,23 @@
+// Where the main window puts its browser and its capture rectangle for a window size. Sizes follow
+// the window's outer size in twips (15 to a pixel), less fixed margins.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+#include <optional>
+
+namespace tova {
+
+constexpr int kTwipsPerPixel = 15;
+
+struct WindowLayout {
+    QRect browser;          // in client coordinates
+    QRect screenShotArea;   // in client coordinates
+
+    // The layout for a window's outer size in pixels; nothing when the window is too small for a
+    // browser.
+    static std::optional<WindowLayout> forOuterSize(const QSize& outerPixels);
+};
+
+} // namespace tova

@@ -1,0 +1,16 @@
+#include "shell/ui/OpenPdf.h"
+
+#include "shell/PageServices.h"
+#include "shell/ui/frmInstallReader.h"
+
+#include <QApplication>
+
+namespace Globals {
+
+void OpenPDF(const QString& url, tova::WebBrowser& browser, bool newWindow, const QString& frameName)
+{
+    OpenPDFWith(url, browser, newWindow, frameName, PdfHandlerRegistered(),
+                [] { frmInstallReader::showModal(QApplication::activeWindow()); });
+}
+
+} // namespace Globals
