@@ -2,7 +2,6 @@
 // details page, its first review, answers given by clicking the question page, the fishbone screen
 // rebuilt, a second review added, chosen and deleted, and the project reopened from the recent
 // list. Modal windows are driven from timers that wait (bounded) until the window is up.
-#include "platform/MainWindowCallbacks.h"
 #include "platform/Services.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
@@ -15,8 +14,8 @@
 #include "review/ui/frmNewReview.h"
 #include "review/ui/frmRoadmap.h"
 #include "review/ui/frmSurvey.h"
-#include "reports/Fishbone.h"
 #include "shell/WindowRegistry.h"
+#include "shell/ui/frmBrowser.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
 #include "store/ProjectFiles.h"
@@ -110,49 +109,6 @@ QString readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// The main window's part in this road: the fishbone screen for "#FSH" and the questionnaire for
-// "#CAT" + id, saving through the Save As dialog.
-class StandInMainWindow final : public MainWindowCallbacks {
-public:
-    StandInMainWindow() : web(QStringLiteral("webMain")) {}
-    void UpdateTitleBar() override {}
-    bool ShowSaveAsDialog() override
-    {
-        const std::optional<QString> file = services().fileDialogs->getSaveFileName({});
-        if (!file)
-            return false;
-        Globals::SaveProject(*file);
-        return true;
-    }
-    void GoToFishbone() override { Reports::GoToFishbone(web); }
-    void ShowMainWindow() override {}
-    void NavigateMain(const QString& url) override { web.Navigate2(url); }
-    bool HandleURL(const QString& url) override
-    {
-        const QString command = url.mid(url.lastIndexOf(QLatin1Char('#')) + 1).toUpper();
-        if (command == QLatin1String("FSH")) {
-            GoToFishbone();
-            return true;
-        }
-        if (command.startsWith(QLatin1String("CAT"))) {
-            SurveyWindowOps* survey = windowRegistry().survey;
-            const qint16 id = command.mid(3).toShort();
-            survey->LoadBottom();
-            survey->LoadTree(false);
-            survey->LoadQuestions(id, Globals::GetCurrentPhase().toShort(), false);
-            survey->LoadCheckBoxes();
-            survey->HighlightTreeNode(command);
-            survey->ShowModal();
-            return true;
-        }
-        return false;
-    }
-    void mnuFileSave_Click() override { Globals::SaveProject(Globals::gProjectPath); }
-    WebBrowser* webMain() override { return &web; }
-
-    WebEngineBrowser web;
-};
-
 class ReviewRoad : public ::testing::Test {
 protected:
     void SetUp() override
@@ -162,20 +118,20 @@ protected:
         Globals::ResetProjectState();
         Globals::LoadDatabase();
         installReviewWindows();
-        mainWindow = std::make_unique<StandInMainWindow>();
-        services().mainWindow = mainWindow.get();
+        mainWindow = frmBrowser::instance();
+        mainWindow->show();
     }
     void TearDown() override
     {
         Globals::ResetProjectState();
         windowRegistry() = WindowRegistry{};
         deleteReviewWindows();
-        services().mainWindow = nullptr;
+        delete frmBrowser::existingInstance();
     }
 
     test::TestEnvironment env;
     QString appFolder;
-    std::unique_ptr<StandInMainWindow> mainWindow;
+    frmBrowser* mainWindow = nullptr;
 };
 
 } // namespace
@@ -277,6 +233,8 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
     const QString fish = readFile(appFolder + QStringLiteral("/fishbone/fish.htm"));
     EXPECT_NE(fish, fishBefore);
     EXPECT_TRUE(fish.contains(QRegularExpression(QStringLiteral("status-complete[^>]*>\\s*<a href=\"#CAT1\""))));
+    EXPECT_TRUE(waitWhile([&] { return mainWindow->webMain()->LocationName() != QStringLiteral("fishbone.htm") &&
+                                       mainWindow->webMain()->LocationName() != QStringLiteral("fishbone"); }));
 
     // --- A second review through the main window's command: no road map this time.
     roadmapShown = false;
