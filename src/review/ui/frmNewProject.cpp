@@ -41,26 +41,25 @@ frmNewProject::frmNewProject(QWidget* parent) : QDialog(parent)
     resize(640, 520);
 }
 
-bool frmNewProject::loadFormPage()
+void frmNewProject::navigateToFormPage()
 {
     markDocumentStale(*WebBrowser1, QString());
     WebBrowser1->Navigate2(Globals::PathToURL(appPath(QStringLiteral("NewProj/Proj.htm"))));
-    return waitForFreshDocument(*WebBrowser1, QString(), kPageWaitMs);
 }
 
 void frmNewProject::NewProject()
 {
     m_submitted.reset();
-    // The form is shown at once; the page finishes loading while the dialog is up.
-    markDocumentStale(*WebBrowser1, QString());
-    WebBrowser1->Navigate2(Globals::PathToURL(appPath(QStringLiteral("NewProj/Proj.htm"))));
+    // The dialog comes up at once; the page finishes loading while it is shown.
+    navigateToFormPage();
     showAndHandle();
 }
 
 void frmNewProject::ViewDetails()
 {
     m_submitted.reset();
-    if (loadFormPage()) {
+    navigateToFormPage();
+    if (waitForFreshDocument(*WebBrowser1, QString(), kPageWaitMs)) {
         const QStringList& fields = projectFieldNames();
         const ProjectFields stored{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
                                    Globals::GetLocation(),     Globals::GetOwner(),       Globals::GetProjectManager()};

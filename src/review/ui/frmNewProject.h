@@ -37,8 +37,8 @@ private:
 
     bool WebBrowser1_BeforeNavigate2(const QString& url);
     void showAndHandle();
-    // Navigates to the form page and waits (bounded) until it has loaded.
-    bool loadFormPage();
+    // Sends the browser to the form page, marking the page on display as the one being replaced.
+    void navigateToFormPage();
 
     tova::WebEngineBrowser* WebBrowser1 = nullptr;
     std::optional<tova::review::ProjectFields> m_submitted;
