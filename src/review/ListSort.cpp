@@ -2,8 +2,7 @@
 
 namespace tova::review {
 
-void ListSortState::columnClicked(int clicked)
-{
+void ListSortState::columnClicked(int clicked) {
     if (column == clicked)
         descending = !descending;
     column = clicked;

@@ -6,15 +6,13 @@
 
 namespace tova::review {
 
-bool newReviewMayClose(bool submitted, bool openedThroughAddReview)
-{
+bool newReviewMayClose(bool submitted, bool openedThroughAddReview) {
     if (submitted || openedThroughAddReview)
         return true;
     return ConfirmQuit();
 }
 
-bool ConfirmQuit()
-{
+bool ConfirmQuit() {
     const MsgAnswer answer = MsgBox(QStringLiteral("Stop creating new project?"), MsgButtons::YesNo,
                                     MsgIcon::Exclamation, QStringLiteral("Quit New Project..."));
     if (answer != MsgAnswer::Yes)

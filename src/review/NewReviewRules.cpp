@@ -16,14 +16,12 @@ public:
 
 } // namespace
 
-Clock& systemClock()
-{
+Clock& systemClock() {
     static SystemClock clock;
     return clock;
 }
 
-std::optional<qint16> parsePhaseSubmission(const QString& url)
-{
+std::optional<qint16> parsePhaseSubmission(const QString& url) {
     QString text = url;
     text.replace(QLatin1Char('='), QLatin1Char('&'));
     const int question = text.indexOf(QLatin1Char('?'));
@@ -46,8 +44,7 @@ std::optional<qint16> parsePhaseSubmission(const QString& url)
     return ok ? std::optional<qint16>(id) : std::nullopt;
 }
 
-QString formatReviewDate(const QDate& date)
-{
+QString formatReviewDate(const QDate& date) {
     return QLocale(QLocale::English, QLocale::UnitedStates).toString(date, QStringLiteral("MMM dd, yyyy"));
 }
 

@@ -5,13 +5,11 @@
 
 namespace tova::review {
 
-void markDocumentStale(WebBrowser& browser, const QString& frameName)
-{
+void markDocumentStale(WebBrowser& browser, const QString& frameName) {
     browser.ExecScript(QStringLiteral("window.tovaStaleDocument = true"), frameName);
 }
 
-bool waitForFreshDocument(WebBrowser& browser, const QString& frameName, int timeoutMs)
-{
+bool waitForFreshDocument(WebBrowser& browser, const QString& frameName, int timeoutMs) {
     return waitWhile(
         [&] {
             const bool loaded = frameName.isEmpty() ? (!browser.Busy() && browser.ReadyState() == 4)

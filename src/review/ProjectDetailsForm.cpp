@@ -6,8 +6,7 @@ namespace tova::review {
 
 namespace {
 
-int hexValue(char c)
-{
+int hexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'a' && c <= 'f')
@@ -19,15 +18,13 @@ int hexValue(char c)
 
 } // namespace
 
-const QStringList& projectFieldNames()
-{
+const QStringList& projectFieldNames() {
     static const QStringList names{QStringLiteral("refnum"), QStringLiteral("projname"), QStringLiteral("subprojname"),
                                    QStringLiteral("loc"),    QStringLiteral("owner"),    QStringLiteral("pm")};
     return names;
 }
 
-QString FormatGetString(const QString& value)
-{
+QString FormatGetString(const QString& value) {
     const QByteArray in = value.toUtf8();
     QByteArray out;
     out.reserve(in.size());
@@ -45,8 +42,7 @@ QString FormatGetString(const QString& value)
     return QString::fromUtf8(out);
 }
 
-ProjectFields parseProjectSubmission(const QString& url)
-{
+ProjectFields parseProjectSubmission(const QString& url) {
     QString text = url;
     text.replace(QLatin1Char('='), QLatin1Char('&'));
     const int question = text.indexOf(QLatin1Char('?'));
@@ -61,11 +57,12 @@ ProjectFields parseProjectSubmission(const QString& url)
     return fields;
 }
 
-QString fieldFillScript(const QString& field, const QString& text)
-{
+QString fieldFillScript(const QString& field, const QString& text) {
     return QStringLiteral("document.proj.%1.value = '%2';").arg(field, escapeScriptString(text));
 }
 
-bool isCancelLink(const QString& url) { return url.endsWith(QLatin1String("CLS")); }
+bool isCancelLink(const QString& url) {
+    return url.endsWith(QLatin1String("CLS"));
+}
 
 } // namespace tova::review

@@ -4,8 +4,7 @@
 
 namespace tova::review {
 
-QList<RecentRow> recentRows(const QStringList& paths)
-{
+QList<RecentRow> recentRows(const QStringList& paths) {
     QList<RecentRow> rows;
     QSet<QString> seen;
     for (const QString& path : paths) {

@@ -11,8 +11,7 @@ namespace {
 
 const QString kKeyPrefix = QStringLiteral("review");
 
-QString phaseDescription(const QString& phaseId)
-{
+QString phaseDescription(const QString& phaseId) {
     if (!Globals::gDataDoc.isNull()) {
         for (const Xml::XmlNode& phase : Globals::gDataDoc.selectNodes(QStringLiteral("data/phases/phase"))) {
             const Xml::XmlNode id = phase.selectSingleNode(QStringLiteral("phase_id"));
@@ -26,16 +25,14 @@ QString phaseDescription(const QString& phaseId)
     return QStringLiteral("Phase %1").arg(phaseId);
 }
 
-QString childText(const Xml::XmlNode& node, const QString& name)
-{
+QString childText(const Xml::XmlNode& node, const QString& name) {
     const Xml::XmlNode child = node.selectSingleNode(name);
     return child ? child.text() : QString();
 }
 
 } // namespace
 
-QList<ReviewRow> reviewRows()
-{
+QList<ReviewRow> reviewRows() {
     QList<ReviewRow> rows;
     if (!Globals::IsProjectLoaded())
         return rows;
@@ -47,8 +44,7 @@ QList<ReviewRow> reviewRows()
     return rows;
 }
 
-std::optional<qint16> reviewIdFromKey(const QString& key)
-{
+std::optional<qint16> reviewIdFromKey(const QString& key) {
     if (!key.startsWith(kKeyPrefix))
         return std::nullopt;
     bool ok = false;
@@ -56,8 +52,7 @@ std::optional<qint16> reviewIdFromKey(const QString& key)
     return ok ? std::optional<qint16>(id) : std::nullopt;
 }
 
-bool loadReviewMayClose(bool required)
-{
+bool loadReviewMayClose(bool required) {
     if (!required)
         return true;
     MsgBox(QStringLiteral("A review must be selected in order to continue."), MsgButtons::Ok, MsgIcon::Exclamation,
@@ -65,8 +60,7 @@ bool loadReviewMayClose(bool required)
     return false;
 }
 
-void deleteReviewOfRow(const QString& rowKey, const DeleteReviewSteps& steps)
-{
+void deleteReviewOfRow(const QString& rowKey, const DeleteReviewSteps& steps) {
     const bool hadCurrent = Globals::IsProjectLoaded() && !Globals::gCurrentReview.isNull();
     const qint16 currentId = hadCurrent ? Globals::GetCurrentReviewID() : qint16(0);
 

@@ -11,11 +11,11 @@ namespace tova::review {
 // What a navigation of the questionnaire window's browser stands for; the first rule that holds
 // decides, in the order of the enumeration.
 enum class SurveyLink {
-    Close,         // contains "#Back"
-    StoreAnswers,  // contains "?": the question form was submitted
-    Definition,    // contains "gls"
-    Category,      // "#cat" followed by a category id
-    Other,         // handed to the main window's page command handler
+    Close,        // contains "#Back"
+    StoreAnswers, // contains "?": the question form was submitted
+    Definition,   // contains "gls"
+    Category,     // "#cat" followed by a category id
+    Other,        // handed to the main window's page command handler
 };
 
 // The category id an address names: the text between the first "#cat" (exact case) and the next

@@ -42,8 +42,7 @@ constexpr int kDriveTimeoutMs = 30000;
 
 // Runs action once dialog is the modal window on top and ready() holds. When that does not happen
 // in time the dialog is closed, so the test fails instead of hanging.
-void whenModal(QDialog* dialog, std::function<bool()> ready, std::function<void()> action)
-{
+void whenModal(QDialog* dialog, std::function<bool()> ready, std::function<void()> action) {
     auto* timer = new QTimer;
     auto* clock = new QElapsedTimer;
     clock->start();
@@ -77,42 +76,40 @@ private:
     QDateTime m_moment;
 };
 
-bool pageReady(WebBrowser& browser) { return !browser.Busy() && browser.ReadyState() == 4; }
+bool pageReady(WebBrowser& browser) {
+    return !browser.Busy() && browser.ReadyState() == 4;
+}
 
-bool framesReady(WebBrowser& browser)
-{
+bool framesReady(WebBrowser& browser) {
     return pageReady(browser) && browser.IsFrameComplete(QStringLiteral("main")) &&
            browser.IsFrameComplete(QStringLiteral("side"));
 }
 
 // The ids of the questions of a category in a phase.
-QStringList questionsOf(const QString& categoryId, const QString& phaseId)
-{
+QStringList questionsOf(const QString& categoryId, const QString& phaseId) {
     QStringList ids;
     const QList<Xml::XmlNode> questions = Globals::gDataDoc.selectNodes(
-        QStringLiteral("data/survey/section/category[category_id = %1]/question[phase_id = \"%2\"]").arg(categoryId, phaseId));
+        QStringLiteral("data/survey/section/category[category_id = %1]/question[phase_id = \"%2\"]")
+            .arg(categoryId, phaseId));
     for (const Xml::XmlNode& question : questions)
         ids << question.selectSingleNode(QStringLiteral("question_id")).text();
     return ids;
 }
 
-QString storedAnswer(const QString& questionId)
-{
+QString storedAnswer(const QString& questionId) {
     const Xml::XmlNode answer = Globals::gCurrentReview.selectSingleNode(
         QStringLiteral("response[question_id = \"%1\"]/answer").arg(questionId));
     return answer ? answer.text() : QString();
 }
 
-QString readFile(const QString& path)
-{
+QString readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 class ReviewRoad : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         appFolder = env.copyAppFolder();
         env.messages.setFallback(MsgAnswer::No);
         Globals::ResetProjectState();
@@ -121,8 +118,7 @@ protected:
         mainWindow = frmBrowser::instance();
         mainWindow->show();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         Globals::ResetProjectState();
         windowRegistry() = WindowRegistry{};
         deleteReviewWindows();
@@ -136,35 +132,43 @@ protected:
 
 } // namespace
 
-TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
-{
+TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     // --- A new project through the details page, with texts that need careful encoding.
-    const QStringList typed{QStringLiteral("R&D + QA"), QStringLiteral("Zürich"), QStringLiteral("100%"),
-                            QStringLiteral("%2B"), QStringLiteral("O'Brien \"Ltd\""), QStringLiteral("C:\\pm")};
+    const QStringList typed{QStringLiteral("R&D + QA"), QStringLiteral("Zürich"),          QStringLiteral("100%"),
+                            QStringLiteral("%2B"),      QStringLiteral("O'Brien \"Ltd\""), QStringLiteral("C:\\pm")};
     frmNewProject& details = frmNewProject::instance();
     frmNewReview& newReview = frmNewReview::instance();
     frmRoadmap& roadmap = frmRoadmap::instance();
     bool roadmapShown = false;
-    whenModal(&details, [&] { return pageReady(details.browser()); }, [&] {
-        // The first review: phase 2 chosen on the generated page.
-        whenModal(&newReview, [&] { return pageReady(newReview.browser()); }, [&] {
-            whenModal(&roadmap, [&] { return pageReady(roadmap.browser()); }, [&] {
-                roadmapShown = true;
-                roadmap.browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#CLS\"]').click()"));
-            });
-            newReview.browser().ExecScript(
-                QStringLiteral("document.getElementById('phase').value = '1'; document.forms[0].submit()"));
+    whenModal(
+        &details, [&] { return pageReady(details.browser()); },
+        [&] {
+            // The first review: phase 2 chosen on the generated page.
+            whenModal(
+                &newReview, [&] { return pageReady(newReview.browser()); },
+                [&] {
+                    whenModal(
+                        &roadmap, [&] { return pageReady(roadmap.browser()); },
+                        [&] {
+                            roadmapShown = true;
+                            roadmap.browser().ExecScript(
+                                QStringLiteral("document.querySelector('a[href=\"#CLS\"]').click()"));
+                        });
+                    newReview.browser().ExecScript(
+                        QStringLiteral("document.getElementById('phase').value = '1'; document.forms[0].submit()"));
+                });
+            QString script;
+            const QStringList fields{QStringLiteral("refnum"),      QStringLiteral("projname"),
+                                     QStringLiteral("subprojname"), QStringLiteral("loc"),
+                                     QStringLiteral("owner"),       QStringLiteral("pm")};
+            for (int i = 0; i < fields.size(); ++i) {
+                QString text = typed.at(i);
+                text.replace(QLatin1String("\\"), QLatin1String("\\\\"))
+                    .replace(QLatin1String("'"), QLatin1String("\\'"));
+                script += QStringLiteral("document.proj.%1.value = '%2'; ").arg(fields.at(i), text);
+            }
+            details.browser().ExecScript(script + QStringLiteral("document.forms[0].submit()"));
         });
-        QString script;
-        const QStringList fields{QStringLiteral("refnum"), QStringLiteral("projname"), QStringLiteral("subprojname"),
-                                 QStringLiteral("loc"), QStringLiteral("owner"), QStringLiteral("pm")};
-        for (int i = 0; i < fields.size(); ++i) {
-            QString text = typed.at(i);
-            text.replace(QLatin1String("\\"), QLatin1String("\\\\")).replace(QLatin1String("'"), QLatin1String("\\'"));
-            script += QStringLiteral("document.proj.%1.value = '%2'; ").arg(fields.at(i), text);
-        }
-        details.browser().ExecScript(script + QStringLiteral("document.forms[0].submit()"));
-    });
     details.NewProject();
 
     ASSERT_TRUE(Globals::IsProjectLoaded());
@@ -178,8 +182,9 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
     EXPECT_FALSE(Globals::GetCurrentReviewDate().isEmpty());
 
     // --- Changing the details shows the stored texts unchanged; submitting without edits keeps them.
-    whenModal(&details, [&] { return pageReady(details.browser()); },
-              [&] { details.browser().ExecScript(QStringLiteral("document.forms[0].submit()")); });
+    whenModal(
+        &details, [&] { return pageReady(details.browser()); },
+        [&] { details.browser().ExecScript(QStringLiteral("document.forms[0].submit()")); });
     details.ViewDetails();
     EXPECT_EQ((QStringList{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
                            Globals::GetLocation(), Globals::GetOwner(), Globals::GetProjectManager()}),
@@ -191,38 +196,47 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
     frmSurvey& survey = frmSurvey::instance();
     QString fishBefore = readFile(appFolder + QStringLiteral("/fishbone/fish.htm"));
     bool markedComplete = false;
-    whenModal(&survey, [&] { return framesReady(survey.browser()); }, [&] {
-        for (int i = 0; i < first.size(); ++i) {
+    whenModal(
+        &survey, [&] { return framesReady(survey.browser()); },
+        [&] {
+            for (int i = 0; i < first.size(); ++i) {
+                EXPECT_TRUE(survey.browser().ExecScript(
+                    QStringLiteral("document.survey.R%1[%2].click()").arg(first.at(i)).arg(i % 4),
+                    QStringLiteral("main")));
+            }
+            // A definition link goes to the definitions window, not to the main window's commands.
+            EXPECT_TRUE(survey.browser().ExecScript(QStringLiteral("document.querySelector('a.q-gls').click()"),
+                                                    QStringLiteral("main")));
+            EXPECT_TRUE(waitWhile([&] { return env.messages.texts().isEmpty(); }, 10000));
+            EXPECT_EQ(env.messages.texts(),
+                      QStringList{QStringLiteral("Definitions is not available in this version of TOVA.")});
             EXPECT_TRUE(survey.browser().ExecScript(
-                QStringLiteral("document.survey.R%1[%2].click()").arg(first.at(i)).arg(i % 4), QStringLiteral("main")));
-        }
-        // A definition link goes to the definitions window, not to the main window's commands.
-        EXPECT_TRUE(survey.browser().ExecScript(QStringLiteral("document.querySelector('a.q-gls').click()"),
-                                                QStringLiteral("main")));
-        EXPECT_TRUE(waitWhile([&] { return env.messages.texts().isEmpty(); }, 10000));
-        EXPECT_EQ(env.messages.texts(), QStringList{QStringLiteral("Definitions is not available in this version of TOVA.")});
-        EXPECT_TRUE(survey.browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#cat2\"]').click()"),
-                                                QStringLiteral("side")));
-        EXPECT_TRUE(waitWhile([&] { return storedAnswer(first.last()).isEmpty(); }, 10000));
-        // The tree's mark of category 1 turns to complete once the answers are stored.
-        markedComplete = waitWhile(
-            [&] {
-                return !survey.browser().ExecScript(
-                    QStringLiteral("if (linkWithHref('#cat1').getElementsByTagName('img')[0].src.indexOf('mark_c') < 0) "
-                                   "throw 0;"),
-                    QStringLiteral("side"));
-            },
-            10000);
-        // Category 2's page is up: answer its first question, then close through the bottom link.
-        const QStringList second = questionsOf(QStringLiteral("2"), QStringLiteral("1"));
-        waitWhile([&] { return !survey.browser().ExecScript(QStringLiteral("if (!document.survey.R%1) throw 0;").arg(second.first()),
-                                                            QStringLiteral("main")); },
-                  10000);
-        survey.browser().ExecScript(QStringLiteral("document.survey.R%1[4].click()").arg(second.first()),
-                                    QStringLiteral("main"));
-        survey.browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#Back\"]').click()"),
-                                    QStringLiteral("bottom"));
-    });
+                QStringLiteral("document.querySelector('a[href=\"#cat2\"]').click()"), QStringLiteral("side")));
+            EXPECT_TRUE(waitWhile([&] { return storedAnswer(first.last()).isEmpty(); }, 10000));
+            // The tree's mark of category 1 turns to complete once the answers are stored.
+            markedComplete = waitWhile(
+                [&] {
+                    return !survey.browser().ExecScript(
+                        QStringLiteral(
+                            "if (linkWithHref('#cat1').getElementsByTagName('img')[0].src.indexOf('mark_c') < 0) "
+                            "throw 0;"),
+                        QStringLiteral("side"));
+                },
+                10000);
+            // Category 2's page is up: answer its first question, then close through the bottom link.
+            const QStringList second = questionsOf(QStringLiteral("2"), QStringLiteral("1"));
+            waitWhile(
+                [&] {
+                    return !survey.browser().ExecScript(
+                        QStringLiteral("if (!document.survey.R%1) throw 0;").arg(second.first()),
+                        QStringLiteral("main"));
+                },
+                10000);
+            survey.browser().ExecScript(QStringLiteral("document.survey.R%1[4].click()").arg(second.first()),
+                                        QStringLiteral("main"));
+            survey.browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#Back\"]').click()"),
+                                        QStringLiteral("bottom"));
+        });
     EXPECT_TRUE(mainWindow->HandleURL(QStringLiteral("#CAT1")));
     EXPECT_FALSE(survey.isVisible());
     EXPECT_TRUE(markedComplete);
@@ -233,15 +247,19 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
     const QString fish = readFile(appFolder + QStringLiteral("/fishbone/fish.htm"));
     EXPECT_NE(fish, fishBefore);
     EXPECT_TRUE(fish.contains(QRegularExpression(QStringLiteral("status-complete[^>]*>\\s*<a href=\"#CAT1\""))));
-    EXPECT_TRUE(waitWhile([&] { return mainWindow->webMain()->LocationName() != QStringLiteral("fishbone.htm") &&
-                                       mainWindow->webMain()->LocationName() != QStringLiteral("fishbone"); }));
+    EXPECT_TRUE(waitWhile([&] {
+        return mainWindow->webMain()->LocationName() != QStringLiteral("fishbone.htm") &&
+               mainWindow->webMain()->LocationName() != QStringLiteral("fishbone");
+    }));
 
     // --- A second review through the main window's command: no road map this time.
     roadmapShown = false;
-    whenModal(&newReview, [&] { return pageReady(newReview.browser()); }, [&] {
-        newReview.browser().ExecScript(
-            QStringLiteral("document.getElementById('phase').value = '2'; document.forms[0].submit()"));
-    });
+    whenModal(
+        &newReview, [&] { return pageReady(newReview.browser()); },
+        [&] {
+            newReview.browser().ExecScript(
+                QStringLiteral("document.getElementById('phase').value = '2'; document.forms[0].submit()"));
+        });
     FixedClock clock(QDateTime(QDate(2003, 5, 6), QTime(9, 30)));
     newReview.setClock(&clock);
     newReview.AddReview();
@@ -255,13 +273,15 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
 
     // --- Choose the first review again.
     frmLoadReview& chooser = frmLoadReview::instance();
-    whenModal(&chooser, [] { return true; }, [&] {
-        QTreeWidget& list = chooser.reviewList();
-        ASSERT_EQ(list.topLevelItemCount(), 3);
-        EXPECT_EQ(list.topLevelItem(0)->text(0), QStringLiteral("Create New Review..."));
-        list.topLevelItem(1)->setSelected(true);
-        chooser.okButton().click();
-    });
+    whenModal(
+        &chooser, [] { return true; },
+        [&] {
+            QTreeWidget& list = chooser.reviewList();
+            ASSERT_EQ(list.topLevelItemCount(), 3);
+            EXPECT_EQ(list.topLevelItem(0)->text(0), QStringLiteral("Create New Review..."));
+            list.topLevelItem(1)->setSelected(true);
+            chooser.okButton().click();
+        });
     chooser.AskLoadReview(false);
     EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
 
@@ -270,12 +290,14 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
     env.fileDialogs.queue(projectFile);
     env.messages.queue(MsgAnswer::Yes);
     frmDeleteReview& deleter = frmDeleteReview::instance();
-    whenModal(&deleter, [] { return true; }, [&] {
-        QTreeWidget& list = deleter.reviewList();
-        ASSERT_EQ(list.topLevelItemCount(), 2);
-        list.topLevelItem(1)->setSelected(true);
-        deleter.deleteButton().click();
-    });
+    whenModal(
+        &deleter, [] { return true; },
+        [&] {
+            QTreeWidget& list = deleter.reviewList();
+            ASSERT_EQ(list.topLevelItemCount(), 2);
+            list.topLevelItem(1)->setSelected(true);
+            deleter.deleteButton().click();
+        });
     deleter.ShowModal();
     ASSERT_EQ(Globals::GetReviews().size(), 1);
     EXPECT_EQ(Globals::gProjectPath, projectFile);
@@ -287,26 +309,28 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
     // file dialog cancelled opens nothing.
     frmNewLoad& start = frmNewLoad::instance();
     bool stillUp = false;
-    whenModal(&start, [] { return true; }, [&] {
-        QTreeWidget& list = start.recentList();
-        ASSERT_EQ(list.selectedItems().size(), 1);
-        EXPECT_EQ(list.selectedItems().first()->text(0), QStringLiteral("More Files..."));
-        QWidget* viewport = list.viewport();
-        const QPoint empty(5, viewport->height() - 3);
-        ASSERT_EQ(list.itemAt(empty), nullptr);
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(empty), viewport->mapToGlobal(QPointF(empty)),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &press);
-        EXPECT_TRUE(list.selectedItems().isEmpty());
-        const QList<QPushButton*> opens = start.findChildren<QPushButton*>();
-        for (QPushButton* button : opens) {
-            if (button->text() == QStringLiteral("Open") && button->isVisible())
-                button->click();
-        }
-        stillUp = start.isVisible();
-        list.topLevelItem(0)->setSelected(true);
-        emit list.itemDoubleClicked(list.topLevelItem(0), 0);
-    });
+    whenModal(
+        &start, [] { return true; },
+        [&] {
+            QTreeWidget& list = start.recentList();
+            ASSERT_EQ(list.selectedItems().size(), 1);
+            EXPECT_EQ(list.selectedItems().first()->text(0), QStringLiteral("More Files..."));
+            QWidget* viewport = list.viewport();
+            const QPoint empty(5, viewport->height() - 3);
+            ASSERT_EQ(list.itemAt(empty), nullptr);
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(empty), viewport->mapToGlobal(QPointF(empty)),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &press);
+            EXPECT_TRUE(list.selectedItems().isEmpty());
+            const QList<QPushButton*> opens = start.findChildren<QPushButton*>();
+            for (QPushButton* button : opens) {
+                if (button->text() == QStringLiteral("Open") && button->isVisible())
+                    button->click();
+            }
+            stillUp = start.isVisible();
+            list.topLevelItem(0)->setSelected(true);
+            emit list.itemDoubleClicked(list.topLevelItem(0), 0);
+        });
     const int dialogsBefore = env.fileDialogs.requests().size();
     start.DoModal(1);
     EXPECT_TRUE(stillUp);
@@ -318,19 +342,21 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
     env.messages.queue(MsgAnswer::No); // "Save Project before closing?"
     Globals::CloseProject();
     ASSERT_FALSE(Globals::IsProjectLoaded());
-    whenModal(&start, [] { return true; }, [&] {
-        EXPECT_EQ(start.tabs().currentIndex(), 1);
-        QTreeWidget& list = start.recentList();
-        QTreeWidgetItem* row = nullptr;
-        for (int i = 0; i < list.topLevelItemCount(); ++i) {
-            if (list.topLevelItem(i)->text(0) == QStringLiteral("road.tova"))
-                row = list.topLevelItem(i);
-        }
-        ASSERT_NE(row, nullptr);
-        list.clearSelection();
-        row->setSelected(true);
-        emit list.itemDoubleClicked(row, 0);
-    });
+    whenModal(
+        &start, [] { return true; },
+        [&] {
+            EXPECT_EQ(start.tabs().currentIndex(), 1);
+            QTreeWidget& list = start.recentList();
+            QTreeWidgetItem* row = nullptr;
+            for (int i = 0; i < list.topLevelItemCount(); ++i) {
+                if (list.topLevelItem(i)->text(0) == QStringLiteral("road.tova"))
+                    row = list.topLevelItem(i);
+            }
+            ASSERT_NE(row, nullptr);
+            list.clearSelection();
+            row->setSelected(true);
+            emit list.itemDoubleClicked(row, 0);
+        });
     start.DoModal(1);
     ASSERT_TRUE(Globals::IsProjectLoaded());
     EXPECT_EQ(Globals::gProjectPath, projectFile);
@@ -338,8 +364,7 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack)
     EXPECT_EQ(storedAnswer(first.first()), QStringLiteral("1"));
 }
 
-TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCannotBeDismissed)
-{
+TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCannotBeDismissed) {
     // A new project whose first review is not chosen: No keeps the dialog, then a cancel link and
     // Yes close the new project (after the close command's own save question).
     frmNewProject& details = frmNewProject::instance();
@@ -348,14 +373,20 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
     env.messages.queue(MsgAnswer::Yes); // Stop creating new project?
     env.messages.queue(MsgAnswer::No);  // Save Project before closing?
     bool stayedOpen = false;
-    whenModal(&details, [&] { return pageReady(details.browser()); }, [&] {
-        whenModal(&newReview, [&] { return pageReady(newReview.browser()); }, [&] {
-            newReview.close();
-            stayedOpen = newReview.isVisible() && Globals::IsProjectLoaded();
-            newReview.browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#CLS\"]').click()"));
+    whenModal(
+        &details, [&] { return pageReady(details.browser()); },
+        [&] {
+            whenModal(
+                &newReview, [&] { return pageReady(newReview.browser()); },
+                [&] {
+                    newReview.close();
+                    stayedOpen = newReview.isVisible() && Globals::IsProjectLoaded();
+                    newReview.browser().ExecScript(
+                        QStringLiteral("document.querySelector('a[href=\"#CLS\"]').click()"));
+                });
+            details.browser().ExecScript(
+                QStringLiteral("document.proj.projname.value = 'Tunnel'; document.forms[0].submit()"));
         });
-        details.browser().ExecScript(QStringLiteral("document.proj.projname.value = 'Tunnel'; document.forms[0].submit()"));
-    });
     details.NewProject();
     EXPECT_TRUE(stayedOpen);
     EXPECT_FALSE(Globals::IsProjectLoaded());
@@ -374,20 +405,23 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
     env.messages.queue(MsgAnswer::Ok);  // A review must be selected in order to continue.
     env.messages.queue(MsgAnswer::Yes); // Stop creating new project?
     env.messages.queue(MsgAnswer::No);  // Save Project before closing?
-    whenModal(&chooser, [] { return true; }, [&] {
-        EXPECT_FALSE(chooser.cancelButton().isEnabled());
-        EXPECT_EQ(chooser.reviewList().topLevelItemCount(), reviews + 1);
-        chooser.close();
-        refused = chooser.isVisible();
-        whenModal(&newReview, [&] { return pageReady(newReview.browser()); }, [&] { newReview.close(); });
-        chooser.reviewList().topLevelItem(0)->setSelected(true);
-        chooser.okButton().click();
-    });
+    whenModal(
+        &chooser, [] { return true; },
+        [&] {
+            EXPECT_FALSE(chooser.cancelButton().isEnabled());
+            EXPECT_EQ(chooser.reviewList().topLevelItemCount(), reviews + 1);
+            chooser.close();
+            refused = chooser.isVisible();
+            whenModal(
+                &newReview, [&] { return pageReady(newReview.browser()); }, [&] { newReview.close(); });
+            chooser.reviewList().topLevelItem(0)->setSelected(true);
+            chooser.okButton().click();
+        });
     chooser.AskLoadReview(true);
     EXPECT_TRUE(refused);
     EXPECT_FALSE(Globals::IsProjectLoaded());
     ASSERT_FALSE(env.messages.asked().isEmpty());
     EXPECT_EQ(env.messages.asked().first().title, QStringLiteral("Review selection required..."));
-    EXPECT_EQ(env.messages.texts().mid(1),
-              QStringList({QStringLiteral("Stop creating new project?"), QStringLiteral("Save Project before closing?")}));
+    EXPECT_EQ(env.messages.texts().mid(1), QStringList({QStringLiteral("Stop creating new project?"),
+                                                        QStringLiteral("Save Project before closing?")}));
 }

@@ -6,13 +6,11 @@
 
 using namespace tova::review;
 
-TEST(RecentRows, PathsSplitIntoFileAndFolder)
-{
-    const QList<RecentRow> rows = recentRows({QStringLiteral("/home/ann/My TOVA Projects/Bridge.tova"),
-                                              QStringLiteral("Loose.tova"), QString(),
-                                              QStringLiteral("/home/ann/My TOVA Projects/Bridge.tova"),
-                                              QStringLiteral("/home/ann/my tova projects/Bridge.tova"),
-                                              QStringLiteral("C:\\Projects\\Old.tova")});
+TEST(RecentRows, PathsSplitIntoFileAndFolder) {
+    const QList<RecentRow> rows = recentRows(
+        {QStringLiteral("/home/ann/My TOVA Projects/Bridge.tova"), QStringLiteral("Loose.tova"), QString(),
+         QStringLiteral("/home/ann/My TOVA Projects/Bridge.tova"),
+         QStringLiteral("/home/ann/my tova projects/Bridge.tova"), QStringLiteral("C:\\Projects\\Old.tova")});
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[0].file, QStringLiteral("Bridge.tova"));
     EXPECT_EQ(rows[0].folder, QStringLiteral("/home/ann/My TOVA Projects"));
@@ -24,8 +22,7 @@ TEST(RecentRows, PathsSplitIntoFileAndFolder)
     EXPECT_EQ(rows[3].folder, QStringLiteral("C:\\Projects"));
 }
 
-TEST(ListSort, FirstClickOnTheSortColumnReversesAndOtherColumnsKeepTheOrder)
-{
+TEST(ListSort, FirstClickOnTheSortColumnReversesAndOtherColumnsKeepTheOrder) {
     ListSortState state;
     EXPECT_FALSE(state.sorted);
     const struct {

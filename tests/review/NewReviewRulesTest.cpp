@@ -7,8 +7,7 @@
 
 using namespace tova::review;
 
-TEST(NewReviewRules, PhaseIsThePartAfterTheFirstFieldName)
-{
+TEST(NewReviewRules, PhaseIsThePartAfterTheFirstFieldName) {
     const struct {
         const char* url;
         std::optional<qint16> expected;
@@ -28,8 +27,7 @@ TEST(NewReviewRules, PhaseIsThePartAfterTheFirstFieldName)
         EXPECT_EQ(parsePhaseSubmission(QString::fromUtf8(c.url)), c.expected) << c.url;
 }
 
-TEST(NewReviewRules, ReviewDatesUseEnglishMonthsUnderEveryLocale)
-{
+TEST(NewReviewRules, ReviewDatesUseEnglishMonthsUnderEveryLocale) {
     const QLocale saved;
     for (const QLocale::Language language : {QLocale::German, QLocale::French, QLocale::Japanese}) {
         QLocale::setDefault(QLocale(language));

@@ -6,8 +6,7 @@
 
 using namespace tova::review;
 
-TEST(ProjectDetailsForm, FormValuesComeBackExactlyAsTyped)
-{
+TEST(ProjectDetailsForm, FormValuesComeBackExactlyAsTyped) {
     const struct {
         const char* submitted;
         const char* expected;
@@ -30,8 +29,7 @@ TEST(ProjectDetailsForm, FormValuesComeBackExactlyAsTyped)
         EXPECT_EQ(FormatGetString(QString::fromUtf8(c.submitted)), QString::fromUtf8(c.expected)) << c.submitted;
 }
 
-TEST(ProjectDetailsForm, ValuesStandAtTheOddPositionsOfTheQuery)
-{
+TEST(ProjectDetailsForm, ValuesStandAtTheOddPositionsOfTheQuery) {
     const ProjectFields full = parseProjectSubmission(QStringLiteral(
         "file:///app/NewProj/Proj.htm?refnum=R-1&projname=R%26D+Lab&subprojname=&loc=Z%C3%BCrich&owner=O&pm=P"));
     EXPECT_EQ(full, (ProjectFields{QStringLiteral("R-1"), QStringLiteral("R&D Lab"), QString(),
@@ -46,8 +44,7 @@ TEST(ProjectDetailsForm, ValuesStandAtTheOddPositionsOfTheQuery)
     EXPECT_EQ(parseProjectSubmission(QStringLiteral("a?refnum=x?y"))[0], QStringLiteral("x?y"));
 }
 
-TEST(ProjectDetailsForm, FillScriptsKeepHostileTextsInsideTheLiteral)
-{
+TEST(ProjectDetailsForm, FillScriptsKeepHostileTextsInsideTheLiteral) {
     const struct {
         const char* text;
         const char* expected;
@@ -67,8 +64,7 @@ TEST(ProjectDetailsForm, FillScriptsKeepHostileTextsInsideTheLiteral)
     }
 }
 
-TEST(ProjectDetailsForm, CancelLinksEndInUpperCaseCls)
-{
+TEST(ProjectDetailsForm, CancelLinksEndInUpperCaseCls) {
     EXPECT_TRUE(isCancelLink(QStringLiteral("file:///app/NewProj/Proj.htm#CLS")));
     EXPECT_FALSE(isCancelLink(QStringLiteral("file:///app/NewProj/Proj.htm#cls")));
     EXPECT_FALSE(isCancelLink(QStringLiteral("file:///app/NewProj/Proj.htm#CLS?x")));

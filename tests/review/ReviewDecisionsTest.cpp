@@ -15,8 +15,7 @@ namespace {
 
 class ReviewDecisions : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Globals::ResetProjectState();
         Globals::CreateProject(QStringLiteral("R-1"), QStringLiteral("Bridge"), QString(), QString(), QString(),
                                QString());
@@ -27,8 +26,7 @@ protected:
     }
     void TearDown() override { Globals::ResetProjectState(); }
 
-    QStringList reviewIds() const
-    {
+    QStringList reviewIds() const {
         QStringList ids;
         for (const Xml::XmlNode& review : Globals::GetReviews())
             ids << review.attribute(QStringLiteral("id"));
@@ -36,8 +34,7 @@ protected:
     }
 
     // Runs the deletion of a row with recording steps; the required choice picks `choose` (0: none).
-    void deleteRow(const QString& key, MsgAnswer answer, qint16 choose = 1)
-    {
+    void deleteRow(const QString& key, MsgAnswer answer, qint16 choose = 1) {
         env.messages.queue(answer);
         DeleteReviewSteps steps;
         steps.hide = [this] { events << QStringLiteral("hide"); };
@@ -56,8 +53,7 @@ protected:
 
 } // namespace
 
-TEST_F(ReviewDecisions, DeletingAnotherReviewAsksOnceRemovesItAndSavesTwice)
-{
+TEST_F(ReviewDecisions, DeletingAnotherReviewAsksOnceRemovesItAndSavesTwice) {
     deleteRow(QStringLiteral("review3"), MsgAnswer::Yes);
     ASSERT_EQ(env.messages.asked().size(), 1);
     const test::AskedMessage& question = env.messages.asked().first();
@@ -70,8 +66,7 @@ TEST_F(ReviewDecisions, DeletingAnotherReviewAsksOnceRemovesItAndSavesTwice)
     EXPECT_EQ(Globals::GetCurrentReviewID(), 2);
 }
 
-TEST_F(ReviewDecisions, DeletingTheCurrentReviewRequiresANewChoiceBeforeTheSecondSave)
-{
+TEST_F(ReviewDecisions, DeletingTheCurrentReviewRequiresANewChoiceBeforeTheSecondSave) {
     deleteRow(QStringLiteral("review2"), MsgAnswer::Yes, 3);
     EXPECT_EQ(reviewIds(), QStringList({QStringLiteral("1"), QStringLiteral("3")}));
     EXPECT_EQ(events, QStringList({QStringLiteral("save:1,3"), QStringLiteral("hide"), QStringLiteral("choose"),
@@ -80,8 +75,7 @@ TEST_F(ReviewDecisions, DeletingTheCurrentReviewRequiresANewChoiceBeforeTheSecon
     EXPECT_TRUE(Globals::GetProjectXML().contains(QStringLiteral("<currentreview>3</currentreview>")));
 }
 
-TEST_F(ReviewDecisions, AnsweringNoRemovesNothingButStillClosesAndSavesOnce)
-{
+TEST_F(ReviewDecisions, AnsweringNoRemovesNothingButStillClosesAndSavesOnce) {
     deleteRow(QStringLiteral("review2"), MsgAnswer::No, 2);
     EXPECT_EQ(reviewIds().size(), 3);
     EXPECT_EQ(events, QStringList({QStringLiteral("hide"), QStringLiteral("choose"), QStringLiteral("save:1,2,3")}));
@@ -92,8 +86,7 @@ TEST_F(ReviewDecisions, AnsweringNoRemovesNothingButStillClosesAndSavesOnce)
     EXPECT_EQ(events, QStringList({QStringLiteral("hide"), QStringLiteral("save:1,2,3")}));
 }
 
-TEST_F(ReviewDecisions, ClosingTheProjectDuringTheRequiredChoiceSkipsTheSecondSave)
-{
+TEST_F(ReviewDecisions, ClosingTheProjectDuringTheRequiredChoiceSkipsTheSecondSave) {
     env.messages.queue(MsgAnswer::Yes);
     DeleteReviewSteps steps;
     int saves = 0;
@@ -104,15 +97,13 @@ TEST_F(ReviewDecisions, ClosingTheProjectDuringTheRequiredChoiceSkipsTheSecondSa
     EXPECT_FALSE(Globals::IsProjectLoaded());
 }
 
-TEST_F(ReviewDecisions, ARowNamingNoReviewRemovesAndSavesNothingExtra)
-{
+TEST_F(ReviewDecisions, ARowNamingNoReviewRemovesAndSavesNothingExtra) {
     deleteRow(QStringLiteral("review9"), MsgAnswer::Yes);
     EXPECT_EQ(reviewIds().size(), 3);
     EXPECT_EQ(events, QStringList({QStringLiteral("hide"), QStringLiteral("save:1,2,3")}));
 }
 
-TEST_F(ReviewDecisions, StopQuestionOnlyWithoutSubmissionAndOutsideAddReview)
-{
+TEST_F(ReviewDecisions, StopQuestionOnlyWithoutSubmissionAndOutsideAddReview) {
     EXPECT_TRUE(newReviewMayClose(true, false));
     EXPECT_TRUE(newReviewMayClose(false, true));
     EXPECT_TRUE(env.messages.asked().isEmpty());
@@ -132,12 +123,11 @@ TEST_F(ReviewDecisions, StopQuestionOnlyWithoutSubmissionAndOutsideAddReview)
     env.messages.queue(MsgAnswer::No);
     EXPECT_TRUE(newReviewMayClose(false, false));
     EXPECT_FALSE(Globals::IsProjectLoaded());
-    EXPECT_EQ(env.messages.texts(),
-              QStringList({QStringLiteral("Stop creating new project?"), QStringLiteral("Save Project before closing?")}));
+    EXPECT_EQ(env.messages.texts(), QStringList({QStringLiteral("Stop creating new project?"),
+                                                 QStringLiteral("Save Project before closing?")}));
 }
 
-TEST_F(ReviewDecisions, RequiredChoiceRefusesTheCloseBoxWithAMessage)
-{
+TEST_F(ReviewDecisions, RequiredChoiceRefusesTheCloseBoxWithAMessage) {
     EXPECT_TRUE(loadReviewMayClose(false));
     EXPECT_TRUE(env.messages.asked().isEmpty());
     EXPECT_FALSE(loadReviewMayClose(true));
@@ -147,8 +137,7 @@ TEST_F(ReviewDecisions, RequiredChoiceRefusesTheCloseBoxWithAMessage)
     EXPECT_EQ(env.messages.asked().first().title, QStringLiteral("Review selection required..."));
 }
 
-TEST_F(ReviewDecisions, ReviewRowsShowPhaseAndDateUnderTheirIdKeys)
-{
+TEST_F(ReviewDecisions, ReviewRowsShowPhaseAndDateUnderTheirIdKeys) {
     const QList<ReviewRow> rows = reviewRows();
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0].key, QStringLiteral("review1"));

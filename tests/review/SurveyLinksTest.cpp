@@ -6,8 +6,7 @@
 
 using namespace tova::review;
 
-TEST(SurveyLinks, GetCatReadsTheTextAfterTheFirstCatMarker)
-{
+TEST(SurveyLinks, GetCatReadsTheTextAfterTheFirstCatMarker) {
     const struct {
         const char* url;
         qint32 expected;
@@ -28,16 +27,14 @@ TEST(SurveyLinks, GetCatReadsTheTextAfterTheFirstCatMarker)
         EXPECT_EQ(getCat(QString::fromUtf8(c.url)), c.expected) << c.url;
 }
 
-TEST(SurveyLinks, CategoryLinksNeedAnIdThatFitsSixteenBits)
-{
+TEST(SurveyLinks, CategoryLinksNeedAnIdThatFitsSixteenBits) {
     EXPECT_EQ(categoryLinkId(QStringLiteral("#cat32767")), std::optional<qint16>(32767));
     EXPECT_FALSE(categoryLinkId(QStringLiteral("#cat32768")));
     EXPECT_FALSE(categoryLinkId(QStringLiteral("#cat-1")));
     EXPECT_FALSE(categoryLinkId(QStringLiteral("#catabc")));
 }
 
-TEST(SurveyLinks, TheFirstRuleThatHoldsDecides)
-{
+TEST(SurveyLinks, TheFirstRuleThatHoldsDecides) {
     const struct {
         const char* url;
         SurveyLink expected;
@@ -60,8 +57,7 @@ TEST(SurveyLinks, TheFirstRuleThatHoldsDecides)
         EXPECT_EQ(classifySurveyLink(QString::fromUtf8(c.url)), c.expected) << c.url;
 }
 
-TEST(SurveyLinks, StatusMarksAndTreeScripts)
-{
+TEST(SurveyLinks, StatusMarksAndTreeScripts) {
     EXPECT_EQ(statusMark(QStringLiteral("complete")), std::optional<QString>(QStringLiteral("c")));
     EXPECT_EQ(statusMark(QStringLiteral("incomplete")), std::optional<QString>(QStringLiteral("i")));
     EXPECT_EQ(statusMark(QStringLiteral("noquestions")), std::optional<QString>(QStringLiteral("nq")));

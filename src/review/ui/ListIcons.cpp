@@ -9,8 +9,7 @@ namespace tova::review {
 namespace {
 
 // The first of the candidate pictures that exists.
-QIcon iconFrom(std::initializer_list<const char*> candidates)
-{
+QIcon iconFrom(std::initializer_list<const char*> candidates) {
     QIcon icon;
     for (const char* candidate : candidates) {
         const QString path = appPath(QString::fromLatin1(candidate));
@@ -22,9 +21,17 @@ QIcon iconFrom(std::initializer_list<const char*> candidates)
 
 } // namespace
 
-QIcon projectFileIcon() { return iconFrom({"images/icon_project32.png", "images/icon_project16.png"}); }
-QIcon newProjectIcon() { return iconFrom({"images/icon_new32.png"}); }
-QIcon sampleProjectIcon() { return iconFrom({"images/icon_sample32.png"}); }
-QIcon reviewIcon() { return iconFrom({"images/icon_project32.png"}); }
+QIcon projectFileIcon() {
+    return iconFrom({"images/icon_project32.png", "images/icon_project16.png"});
+}
+QIcon newProjectIcon() {
+    return iconFrom({"images/icon_new32.png"});
+}
+QIcon sampleProjectIcon() {
+    return iconFrom({"images/icon_sample32.png"});
+}
+QIcon reviewIcon() {
+    return iconFrom({"images/icon_project32.png"});
+}
 
 } // namespace tova::review

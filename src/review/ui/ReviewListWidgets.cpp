@@ -10,8 +10,7 @@
 
 namespace tova::review {
 
-QTreeWidget* makeReviewList(QWidget* parent)
-{
+QTreeWidget* makeReviewList(QWidget* parent) {
     auto* list = new QTreeWidget(parent);
     list->setColumnCount(2);
     list->setHeaderLabels({QStringLiteral("Phase"), QStringLiteral("Date")});
@@ -22,8 +21,7 @@ QTreeWidget* makeReviewList(QWidget* parent)
     return list;
 }
 
-QWidget* makeCaptionRow(QWidget* parent, QLabel** label)
-{
+QWidget* makeCaptionRow(QWidget* parent, QLabel** label) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -36,19 +34,16 @@ QWidget* makeCaptionRow(QWidget* parent, QLabel** label)
     return row;
 }
 
-QString projectCaption(const QString& text)
-{
+QString projectCaption(const QString& text) {
     return QStringLiteral("Project: ") + Globals::GetProjectName() + QStringLiteral(" - ") + text;
 }
 
-void addReviewRow(QTreeWidget* list, const QString& key, const QString& phase, const QString& date)
-{
+void addReviewRow(QTreeWidget* list, const QString& key, const QString& phase, const QString& date) {
     auto* item = new QTreeWidgetItem(list, {phase, date});
     item->setData(0, kReviewKeyRole, key);
 }
 
-QString selectedKey(const QTreeWidget* list)
-{
+QString selectedKey(const QTreeWidget* list) {
     const QList<QTreeWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->data(0, kReviewKeyRole).toString();
 }

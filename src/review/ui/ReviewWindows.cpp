@@ -20,8 +20,7 @@ class LazySurveyWindow final : public SurveyWindowOps {
 public:
     void LoadBottom() override { frmSurvey::instance().LoadBottom(); }
     void LoadTree(bool navigate) override { frmSurvey::instance().LoadTree(navigate); }
-    void LoadQuestions(qint16 categoryId, qint16 phaseId, bool refresh) override
-    {
+    void LoadQuestions(qint16 categoryId, qint16 phaseId, bool refresh) override {
         frmSurvey::instance().LoadQuestions(categoryId, phaseId, refresh);
     }
     void LoadCheckBoxes() override { frmSurvey::instance().LoadCheckBoxes(); }
@@ -40,8 +39,7 @@ public:
 
 } // namespace
 
-void installReviewWindows()
-{
+void installReviewWindows() {
     static LazySurveyWindow survey;
     static ReviewDialogs dialogs;
     windowRegistry().survey = &survey;
@@ -53,8 +51,7 @@ void installReviewWindows()
     }
 }
 
-void deleteReviewWindows()
-{
+void deleteReviewWindows() {
     frmSurvey::destroyInstance();
     frmRoadmap::destroyInstance();
     frmNewReview::destroyInstance();

@@ -15,23 +15,22 @@
 using namespace tova;
 using namespace tova::review;
 
-QPointer<frmDeleteReview>& frmDeleteReview::slot()
-{
+QPointer<frmDeleteReview>& frmDeleteReview::slot() {
     static QPointer<frmDeleteReview> dialog;
     return dialog;
 }
 
-frmDeleteReview& frmDeleteReview::instance()
-{
+frmDeleteReview& frmDeleteReview::instance() {
     if (!slot())
         slot() = new frmDeleteReview;
     return *slot();
 }
 
-void frmDeleteReview::destroyInstance() { delete slot().data(); }
+void frmDeleteReview::destroyInstance() {
+    delete slot().data();
+}
 
-frmDeleteReview::frmDeleteReview(QWidget* parent) : QDialog(parent)
-{
+frmDeleteReview::frmDeleteReview(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Delete Review"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -52,22 +51,19 @@ frmDeleteReview::frmDeleteReview(QWidget* parent) : QDialog(parent)
     resize(480, 360);
 }
 
-void frmDeleteReview::ShowModal()
-{
+void frmDeleteReview::ShowModal() {
     Form_Load();
     exec();
 }
 
-void frmDeleteReview::Form_Load()
-{
+void frmDeleteReview::Form_Load() {
     Label1->setText(projectCaption(QStringLiteral("Delete Review")));
     lvwReviews->clear();
     for (const ReviewRow& row : reviewRows())
         addReviewRow(lvwReviews, row.key, row.phase, row.date);
 }
 
-void frmDeleteReview::lvwReviews_DblClick()
-{
+void frmDeleteReview::lvwReviews_DblClick() {
     const QString key = selectedKey(lvwReviews);
     if (key.isEmpty())
         return;

@@ -21,25 +21,24 @@ using namespace tova::review;
 namespace {
 const QString kNewKey = QStringLiteral("New");
 const QString kLabelText = QStringLiteral("Load Review");
-}
+} // namespace
 
-QPointer<frmLoadReview>& frmLoadReview::slot()
-{
+QPointer<frmLoadReview>& frmLoadReview::slot() {
     static QPointer<frmLoadReview> dialog;
     return dialog;
 }
 
-frmLoadReview& frmLoadReview::instance()
-{
+frmLoadReview& frmLoadReview::instance() {
     if (!slot())
         slot() = new frmLoadReview;
     return *slot();
 }
 
-void frmLoadReview::destroyInstance() { delete slot().data(); }
+void frmLoadReview::destroyInstance() {
+    delete slot().data();
+}
 
-frmLoadReview::frmLoadReview(QWidget* parent) : QDialog(parent)
-{
+frmLoadReview::frmLoadReview(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("TOVA - Load Review"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -64,8 +63,7 @@ frmLoadReview::frmLoadReview(QWidget* parent) : QDialog(parent)
     resize(480, 360);
 }
 
-void frmLoadReview::AskLoadReview(bool required)
-{
+void frmLoadReview::AskLoadReview(bool required) {
     m_required = required;
     m_afterClose = nullptr;
     CancelButton->setEnabled(!required);
@@ -80,8 +78,7 @@ void frmLoadReview::AskLoadReview(bool required)
         action();
 }
 
-void frmLoadReview::lvwReviews_DblClick()
-{
+void frmLoadReview::lvwReviews_DblClick() {
     const QString key = selectedKey(lvwReviews);
     if (key.isEmpty())
         return;
@@ -102,14 +99,12 @@ void frmLoadReview::lvwReviews_DblClick()
     accept();
 }
 
-void frmLoadReview::lvwReviews_ColumnClick(int column)
-{
+void frmLoadReview::lvwReviews_ColumnClick(int column) {
     m_sort.columnClicked(column);
     lvwReviews->sortItems(m_sort.column, m_sort.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
-void frmLoadReview::closeEvent(QCloseEvent* event)
-{
+void frmLoadReview::closeEvent(QCloseEvent* event) {
     if (!loadReviewMayClose(m_required)) {
         event->ignore();
         return;
@@ -117,8 +112,7 @@ void frmLoadReview::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-void frmLoadReview::keyPressEvent(QKeyEvent* event)
-{
+void frmLoadReview::keyPressEvent(QKeyEvent* event) {
     // Escape counts as the close box.
     if (event->key() == Qt::Key_Escape) {
         close();

@@ -26,8 +26,7 @@ constexpr int kKeyRole = Qt::UserRole;
 const QString kBrowseKey = QStringLiteral("Browse");
 constexpr int kBrowseRole = Qt::UserRole + 1;
 
-QWidget* buttonRow(QWidget* parent, QPushButton* open, QPushButton* cancel)
-{
+QWidget* buttonRow(QWidget* parent, QPushButton* open, QPushButton* cancel) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -37,8 +36,7 @@ QWidget* buttonRow(QWidget* parent, QPushButton* open, QPushButton* cancel)
     return row;
 }
 
-QWidget* tabPage(QWidget* parent, QWidget* list, QWidget* buttons)
-{
+QWidget* tabPage(QWidget* parent, QWidget* list, QWidget* buttons) {
     auto* page = new QWidget(parent);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(list, 1);
@@ -48,23 +46,22 @@ QWidget* tabPage(QWidget* parent, QWidget* list, QWidget* buttons)
 
 } // namespace
 
-QPointer<frmNewLoad>& frmNewLoad::slot()
-{
+QPointer<frmNewLoad>& frmNewLoad::slot() {
     static QPointer<frmNewLoad> dialog;
     return dialog;
 }
 
-frmNewLoad& frmNewLoad::instance()
-{
+frmNewLoad& frmNewLoad::instance() {
     if (!slot())
         slot() = new frmNewLoad;
     return *slot();
 }
 
-void frmNewLoad::destroyInstance() { delete slot().data(); }
+void frmNewLoad::destroyInstance() {
+    delete slot().data();
+}
 
-frmNewLoad::frmNewLoad(QWidget* parent) : QDialog(parent)
-{
+frmNewLoad::frmNewLoad(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("New Project"));
     setModal(true);
 
@@ -103,12 +100,12 @@ frmNewLoad::frmNewLoad(QWidget* parent) : QDialog(parent)
     connect(lvwRecent, &QTreeWidget::itemDoubleClicked, this, [this] { lvwRecent_DblClick(); });
     connect(cmdRecentOpen, &QPushButton::clicked, this, [this] { lvwRecent_DblClick(); });
     connect(cmdRecentCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(lvwRecent->header(), &QHeaderView::sectionClicked, this, [this](int column) { lvwRecent_ColumnClick(column); });
+    connect(lvwRecent->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { lvwRecent_ColumnClick(column); });
     resize(520, 380);
 }
 
-void frmNewLoad::DoModal(qint16 tab)
-{
+void frmNewLoad::DoModal(qint16 tab) {
     m_afterClose = nullptr;
     fillLists();
     SSTab1->setCurrentIndex(tab == 1 ? 1 : 0);
@@ -118,8 +115,7 @@ void frmNewLoad::DoModal(qint16 tab)
         action();
 }
 
-void frmNewLoad::fillLists()
-{
+void frmNewLoad::fillLists() {
     lvwNew->clear();
     auto* newItem = new QListWidgetItem(newProjectIcon(), QStringLiteral("New Project"), lvwNew);
     newItem->setData(kKeyRole, QStringLiteral("NEW"));
@@ -143,8 +139,7 @@ void frmNewLoad::fillLists()
     browse->setSelected(true);
 }
 
-bool frmNewLoad::eventFilter(QObject* watched, QEvent* event)
-{
+bool frmNewLoad::eventFilter(QObject* watched, QEvent* event) {
     // A press on empty space leaves the list without a selected row, so "Open" then does nothing.
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -159,8 +154,7 @@ bool frmNewLoad::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void frmNewLoad::lvwNew_DblClick()
-{
+void frmNewLoad::lvwNew_DblClick() {
     const QList<QListWidgetItem*> selected = lvwNew->selectedItems();
     if (selected.isEmpty())
         return;
@@ -175,8 +169,7 @@ void frmNewLoad::lvwNew_DblClick()
     accept();
 }
 
-void frmNewLoad::lvwRecent_DblClick()
-{
+void frmNewLoad::lvwRecent_DblClick() {
     const QList<QTreeWidgetItem*> selected = lvwRecent->selectedItems();
     if (selected.isEmpty())
         return;
@@ -199,8 +192,7 @@ void frmNewLoad::lvwRecent_DblClick()
     accept();
 }
 
-void frmNewLoad::lvwRecent_ColumnClick(int column)
-{
+void frmNewLoad::lvwRecent_ColumnClick(int column) {
     m_recentSort.columnClicked(column);
     lvwRecent->sortItems(m_recentSort.column, m_recentSort.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }

@@ -14,23 +14,22 @@
 using namespace tova;
 using namespace tova::review;
 
-QPointer<frmNewProject>& frmNewProject::slot()
-{
+QPointer<frmNewProject>& frmNewProject::slot() {
     static QPointer<frmNewProject> dialog;
     return dialog;
 }
 
-frmNewProject& frmNewProject::instance()
-{
+frmNewProject& frmNewProject::instance() {
     if (!slot())
         slot() = new frmNewProject;
     return *slot();
 }
 
-void frmNewProject::destroyInstance() { delete slot().data(); }
+void frmNewProject::destroyInstance() {
+    delete slot().data();
+}
 
-frmNewProject::frmNewProject(QWidget* parent) : QDialog(parent)
-{
+frmNewProject::frmNewProject(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("New TOVI Project"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -41,22 +40,19 @@ frmNewProject::frmNewProject(QWidget* parent) : QDialog(parent)
     resize(640, 520);
 }
 
-void frmNewProject::navigateToFormPage()
-{
+void frmNewProject::navigateToFormPage() {
     markDocumentStale(*WebBrowser1, QString());
     WebBrowser1->Navigate2(Globals::PathToURL(appPath(QStringLiteral("NewProj/Proj.htm"))));
 }
 
-void frmNewProject::NewProject()
-{
+void frmNewProject::NewProject() {
     m_submitted.reset();
     // The dialog comes up at once; the page finishes loading while it is shown.
     navigateToFormPage();
     showAndHandle();
 }
 
-void frmNewProject::ViewDetails()
-{
+void frmNewProject::ViewDetails() {
     m_submitted.reset();
     navigateToFormPage();
     if (waitForFreshDocument(*WebBrowser1, QString(), kPageWaitMs)) {
@@ -69,8 +65,7 @@ void frmNewProject::ViewDetails()
     showAndHandle();
 }
 
-void frmNewProject::showAndHandle()
-{
+void frmNewProject::showAndHandle() {
     exec();
     if (!m_submitted)
         return;
@@ -86,8 +81,7 @@ void frmNewProject::showAndHandle()
     }
 }
 
-bool frmNewProject::WebBrowser1_BeforeNavigate2(const QString& url)
-{
+bool frmNewProject::WebBrowser1_BeforeNavigate2(const QString& url) {
     if (isCancelLink(url)) {
         QTimer::singleShot(0, this, [this] { reject(); });
         return false;

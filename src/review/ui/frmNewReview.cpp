@@ -23,23 +23,22 @@
 using namespace tova;
 using namespace tova::review;
 
-QPointer<frmNewReview>& frmNewReview::slot()
-{
+QPointer<frmNewReview>& frmNewReview::slot() {
     static QPointer<frmNewReview> dialog;
     return dialog;
 }
 
-frmNewReview& frmNewReview::instance()
-{
+frmNewReview& frmNewReview::instance() {
     if (!slot())
         slot() = new frmNewReview;
     return *slot();
 }
 
-void frmNewReview::destroyInstance() { delete slot().data(); }
+void frmNewReview::destroyInstance() {
+    delete slot().data();
+}
 
-frmNewReview::frmNewReview(QWidget* parent) : QDialog(parent), m_clock(&systemClock())
-{
+frmNewReview::frmNewReview(QWidget* parent) : QDialog(parent), m_clock(&systemClock()) {
     setWindowTitle(QStringLiteral("New Review"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -59,14 +58,19 @@ frmNewReview::frmNewReview(QWidget* parent) : QDialog(parent), m_clock(&systemCl
     resize(600, 520);
 }
 
-void frmNewReview::setClock(const Clock* clock) { m_clock = clock ? clock : &systemClock(); }
+void frmNewReview::setClock(const Clock* clock) {
+    m_clock = clock ? clock : &systemClock();
+}
 
-void frmNewReview::AddReview() { showDialog(true); }
+void frmNewReview::AddReview() {
+    showDialog(true);
+}
 
-void frmNewReview::ShowDirect() { showDialog(false); }
+void frmNewReview::ShowDirect() {
+    showDialog(false);
+}
 
-void frmNewReview::showDialog(bool openedThroughAddReview)
-{
+void frmNewReview::showDialog(bool openedThroughAddReview) {
     Form_Load();
     m_openedThroughAddReview = openedThroughAddReview;
     for (;;) {
@@ -81,8 +85,7 @@ void frmNewReview::showDialog(bool openedThroughAddReview)
     m_pendingPhase.reset();
 }
 
-void frmNewReview::Form_Load()
-{
+void frmNewReview::Form_Load() {
     m_submitted = false;
     m_openedThroughAddReview = false;
     m_pendingPhase.reset();
@@ -108,8 +111,7 @@ void frmNewReview::Form_Load()
     Globals::WriteHTMLAndShow(processor.output(), *WebBrowser1, QString(), QString(), true);
 }
 
-bool frmNewReview::WebBrowser1_BeforeNavigate2(const QString& url)
-{
+bool frmNewReview::WebBrowser1_BeforeNavigate2(const QString& url) {
     if (isCancelLink(url)) {
         QTimer::singleShot(0, this, [this] {
             if (isVisible())
@@ -129,8 +131,7 @@ bool frmNewReview::WebBrowser1_BeforeNavigate2(const QString& url)
     return false;
 }
 
-bool frmNewReview::createSubmittedReview(qint16 phaseId)
-{
+bool frmNewReview::createSubmittedReview(qint16 phaseId) {
     const QString dateText = formatReviewDate(tdbRevDate->date());
     if (!Globals::CreateReview(dateText, phaseId))
         return false;
@@ -141,10 +142,11 @@ bool frmNewReview::createSubmittedReview(qint16 phaseId)
     return true;
 }
 
-void frmNewReview::reject()
-{
+void frmNewReview::reject() {
     if (Form_QueryUnload())
         QDialog::reject();
 }
 
-bool frmNewReview::Form_QueryUnload() { return newReviewMayClose(m_submitted, m_openedThroughAddReview); }
+bool frmNewReview::Form_QueryUnload() {
+    return newReviewMayClose(m_submitted, m_openedThroughAddReview);
+}

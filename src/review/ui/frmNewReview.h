@@ -13,7 +13,7 @@ class WebEngineBrowser;
 namespace review {
 class Clock;
 }
-}
+} // namespace tova
 
 class frmNewReview final : public QDialog {
     Q_OBJECT

@@ -15,23 +15,22 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 }
 
-QPointer<frmRoadmap>& frmRoadmap::slot()
-{
+QPointer<frmRoadmap>& frmRoadmap::slot() {
     static QPointer<frmRoadmap> window;
     return window;
 }
 
-frmRoadmap& frmRoadmap::instance()
-{
+frmRoadmap& frmRoadmap::instance() {
     if (!slot())
         slot() = new frmRoadmap;
     return *slot();
 }
 
-void frmRoadmap::destroyInstance() { delete slot().data(); }
+void frmRoadmap::destroyInstance() {
+    delete slot().data();
+}
 
-frmRoadmap::frmRoadmap(QWidget* parent) : QDialog(parent)
-{
+frmRoadmap::frmRoadmap(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("TOVA Roadmap"));
     setModal(true);
     WebBrowser1 = new WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
@@ -39,22 +38,19 @@ frmRoadmap::frmRoadmap(QWidget* parent) : QDialog(parent)
     resize(820, 620);
 }
 
-bool frmRoadmap::roadMapDue()
-{
+bool frmRoadmap::roadMapDue() {
     return Globals::IsProjectLoaded() && Globals::gProjectPath.isEmpty() && !Globals::gCurrentReview.isNull() &&
            Globals::GetCurrentReviewID() == 1;
 }
 
-void frmRoadmap::ShowRoadMap()
-{
+void frmRoadmap::ShowRoadMap() {
     if (!roadMapDue())
         return;
     WebBrowser1->Navigate2(Globals::PathToURL(appPath(QStringLiteral("misc/roadmap.htm"))));
     exec();
 }
 
-bool frmRoadmap::WebBrowser1_BeforeNavigate2(const QString& url)
-{
+bool frmRoadmap::WebBrowser1_BeforeNavigate2(const QString& url) {
     const QString ending = url.right(4);
     if (ending == QLatin1String("#CLS")) {
         QTimer::singleShot(0, this, [this] { accept(); });
@@ -66,8 +62,7 @@ bool frmRoadmap::WebBrowser1_BeforeNavigate2(const QString& url)
     return false;
 }
 
-void frmRoadmap::resizeEvent(QResizeEvent* event)
-{
+void frmRoadmap::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     const QSize outer = frameGeometry().size();
     const int width = outer.width() - 100 / kTwipsPerPixel;

@@ -32,37 +32,34 @@ constexpr int kPageBuildError = 1;
 const QString kMainFrame = QStringLiteral("main");
 const QString kSideFrame = QStringLiteral("side");
 
-void reportLoadQuestionsError(const QString& description)
-{
+void reportLoadQuestionsError(const QString& description) {
     MsgBox(unexpectedErrorText(kPageBuildError, description, QStringLiteral("LoadQuestions"), QStringLiteral("Form"),
                                QStringLiteral("frmSurvey")));
 }
 
 // Loads a style sheet of the content folder; false when it is missing or broken.
-bool loadStylesheet(Xml::XslTemplate& stylesheet, const QString& relative)
-{
+bool loadStylesheet(Xml::XslTemplate& stylesheet, const QString& relative) {
     return stylesheet.load(appPath(relative));
 }
 
 } // namespace
 
-QPointer<frmSurvey>& frmSurvey::slot()
-{
+QPointer<frmSurvey>& frmSurvey::slot() {
     static QPointer<frmSurvey> window;
     return window;
 }
 
-frmSurvey& frmSurvey::instance()
-{
+frmSurvey& frmSurvey::instance() {
     if (!slot())
         slot() = new frmSurvey;
     return *slot();
 }
 
-void frmSurvey::destroyInstance() { delete slot().data(); }
+void frmSurvey::destroyInstance() {
+    delete slot().data();
+}
 
-frmSurvey::frmSurvey(QWidget* parent) : QDialog(parent)
-{
+frmSurvey::frmSurvey(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Survey"));
     setModal(true);
     WebBrowser2 = new WebEngineBrowser(QStringLiteral("WebBrowser2"), this);
@@ -70,12 +67,15 @@ frmSurvey::frmSurvey(QWidget* parent) : QDialog(parent)
     resize(960, 680);
 }
 
-WebBrowser& frmSurvey::browser() { return *WebBrowser2; }
+WebBrowser& frmSurvey::browser() {
+    return *WebBrowser2;
+}
 
-qint32 frmSurvey::getCat(const QString& url) { return review::getCat(url); }
+qint32 frmSurvey::getCat(const QString& url) {
+    return review::getCat(url);
+}
 
-void frmSurvey::LoadQuestions(qint16 categoryId, qint16 /*phaseId*/, bool refresh)
-{
+void frmSurvey::LoadQuestions(qint16 categoryId, qint16 /*phaseId*/, bool refresh) {
     // The phase shown is always the current review's; callers pass that same phase.
     const QString phase = Globals::GetCurrentPhase();
     Xml::XslTemplate stylesheet;
@@ -122,8 +122,7 @@ void frmSurvey::LoadQuestions(qint16 categoryId, qint16 /*phaseId*/, bool refres
         Globals::LoadAnswers(categoryId, phaseId, *WebBrowser2);
 }
 
-void frmSurvey::LoadTree(bool navigate)
-{
+void frmSurvey::LoadTree(bool navigate) {
     Xml::XslTemplate stylesheet;
     if (!loadStylesheet(stylesheet, QStringLiteral("survey/qtree.xsl"))) {
         MsgBox(QStringLiteral("Error loading XSL"));
@@ -140,22 +139,21 @@ void frmSurvey::LoadTree(bool navigate)
                               appPath(QStringLiteral("survey/survey.htm")), navigate);
 }
 
-void frmSurvey::HighlightTreeNode(const QString& key)
-{
+void frmSurvey::HighlightTreeNode(const QString& key) {
     waitWhile([this] { return Globals::IsFrameLoading(*WebBrowser2, kSideFrame); });
     WebBrowser2->ExecScript(highlightScript(key), kSideFrame);
 }
 
-void frmSurvey::LoadBottom()
-{
+void frmSurvey::LoadBottom() {
     Xml::XslTemplate stylesheet;
     if (!loadStylesheet(stylesheet, QStringLiteral("survey/bottom.xsl"))) {
         MsgBox(QStringLiteral("Error Loading bottom.xsl"), MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
     // The phase is compared as text; a phase the questionnaire lacks leaves the bottom page as it was.
-    const Xml::XmlNode phase = Globals::gDataDoc.selectSingleNode(
-        QStringLiteral("data/phases/phase[phase_id = \"%1\"]").arg(Globals::GetCurrentPhase().remove(QLatin1Char('"'))));
+    const Xml::XmlNode phase =
+        Globals::gDataDoc.selectSingleNode(QStringLiteral("data/phases/phase[phase_id = \"%1\"]")
+                                               .arg(Globals::GetCurrentPhase().remove(QLatin1Char('"'))));
     if (phase.isNull())
         return;
     Xml::XslProcessor processor = stylesheet.createProcessor();
@@ -166,8 +164,7 @@ void frmSurvey::LoadBottom()
                               false);
 }
 
-void frmSurvey::LoadCheckBoxes()
-{
+void frmSurvey::LoadCheckBoxes() {
     if (Globals::gDataDoc.isNull() || Globals::gCurrentReview.isNull())
         return;
     Xml::XmlDocument scoredCopy = Xml::XmlDocument::create();
@@ -191,8 +188,7 @@ void frmSurvey::LoadCheckBoxes()
     }
 }
 
-void frmSurvey::ShowModal()
-{
+void frmSurvey::ShowModal() {
     m_closing = false;
     m_changingCategory = false;
     exec();
@@ -201,8 +197,7 @@ void frmSurvey::ShowModal()
         mainWindow->HandleURL(QStringLiteral("#FSH"));
 }
 
-bool frmSurvey::WebBrowser2_BeforeNavigate2(const QString& url)
-{
+bool frmSurvey::WebBrowser2_BeforeNavigate2(const QString& url) {
     switch (classifySurveyLink(url)) {
     case SurveyLink::Close:
         // Closed once the browser has finished with this navigation.
@@ -230,8 +225,7 @@ bool frmSurvey::WebBrowser2_BeforeNavigate2(const QString& url)
     return mainWindow ? mainWindow->HandleURL(url) : false;
 }
 
-void frmSurvey::changeCategory(qint16 categoryId)
-{
+void frmSurvey::changeCategory(qint16 categoryId) {
     if (m_closing || m_changingCategory || !isVisible())
         return;
     m_changingCategory = true;
@@ -243,15 +237,13 @@ void frmSurvey::changeCategory(qint16 categoryId)
     m_changingCategory = false;
 }
 
-void frmSurvey::openDefinition(const QString& /*url*/)
-{
+void frmSurvey::openDefinition(const QString& /*url*/) {
     // The definitions window fills its index, shows the entry of the link's key and highlights it
     // in its tree, then opens modally over this window. It is not part of this build yet.
     showNotAvailable(QStringLiteral("Definitions"));
 }
 
-void frmSurvey::storeAnswersOnDisplay()
-{
+void frmSurvey::storeAnswersOnDisplay() {
     const quint64 before = m_submissions;
     // A page without a form has nothing to submit.
     if (!WebBrowser2->ExecScript(submitFormScript(), kMainFrame))
@@ -259,13 +251,11 @@ void frmSurvey::storeAnswersOnDisplay()
     waitWhile([&] { return m_submissions == before; }, kSubmissionWaitMs);
 }
 
-void frmSurvey::reject()
-{
+void frmSurvey::reject() {
     Form_QueryUnload();
 }
 
-void frmSurvey::Form_QueryUnload()
-{
+void frmSurvey::Form_QueryUnload() {
     if (m_closing)
         return;
     m_closing = true;
@@ -274,14 +264,12 @@ void frmSurvey::Form_QueryUnload()
     QDialog::reject();
 }
 
-void frmSurvey::resizeEvent(QResizeEvent* event)
-{
+void frmSurvey::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     Form_Resize();
 }
 
-void frmSurvey::Form_Resize()
-{
+void frmSurvey::Form_Resize() {
     const QSize outer = frameGeometry().size();
     const int width = outer.width() - 100 / kTwipsPerPixel;
     const int height = outer.height() - 500 / kTwipsPerPixel;

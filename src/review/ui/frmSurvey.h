@@ -10,7 +10,7 @@
 namespace tova {
 class WebBrowser;
 class WebEngineBrowser;
-}
+} // namespace tova
 
 class frmSurvey final : public QDialog, public tova::SurveyWindowOps {
     Q_OBJECT
