@@ -397,7 +397,17 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
     // The sample project, with a choice of review required: Cancel is unavailable, the close box is
     // refused with a message, and "Create New Review..." leads to the same stop question.
     env.messages.clear();
-    Globals::OpenProjectAndShow(appFolder + QStringLiteral("/sample.tova"));
+    // The sample project from the start dialog's "New" tab.
+    frmNewLoad& start = frmNewLoad::instance();
+    whenModal(&start, [] { return true; }, [&] {
+        EXPECT_EQ(start.tabs().currentIndex(), 0);
+        QListWidget& list = start.newList();
+        ASSERT_EQ(list.count(), 2);
+        EXPECT_EQ(list.item(0)->text(), QStringLiteral("New Project"));
+        list.item(1)->setSelected(true);
+        emit list.itemDoubleClicked(list.item(1));
+    });
+    start.DoModal(0);
     ASSERT_TRUE(Globals::IsProjectLoaded());
     const int reviews = Globals::GetReviews().size();
     frmLoadReview& chooser = frmLoadReview::instance();
