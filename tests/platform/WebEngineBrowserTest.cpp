@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPointer>
@@ -28,23 +30,27 @@ namespace {
 
 constexpr int kWaitMs = 5000;
 
-QString fixture(const QString& name) {
+QString fixture(const QString& name)
+{
     return QUrl::fromLocalFile(QDir(QStringLiteral(TOVA_TEST_DATA_DIR "/browser")).filePath(name))
         .toString(QUrl::FullyEncoded);
 }
 
 // Lets queued work (link hook messages, deferred handlers) run for a while.
-void settle(int ms = 150) {
+void settle(int ms = 150)
+{
     tova::waitWhile([] { return true; }, ms);
 }
 
-void runModalDialog(int closeAfterMs) {
+void runModalDialog(int closeAfterMs)
+{
     QDialog dialog;
     QTimer::singleShot(closeAfterMs, &dialog, &QDialog::accept);
     dialog.exec();
 }
 
-QList<tova::BrowserWindow*> browserWindows() {
+QList<tova::BrowserWindow*> browserWindows()
+{
     QList<tova::BrowserWindow*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (auto* window = qobject_cast<tova::BrowserWindow*>(widget))
@@ -55,7 +61,8 @@ QList<tova::BrowserWindow*> browserWindows() {
 
 class WebEngineBrowserTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         browser = std::make_unique<WebEngineBrowser>(QStringLiteral("WebBrowser1"));
         browser->resize(800, 600);
         browser->show();
@@ -65,13 +72,15 @@ protected:
         });
     }
 
-    void TearDown() override {
+    void TearDown() override
+    {
         for (tova::BrowserWindow* window : browserWindows())
             delete window;
     }
 
     // Shows a fixture page and waits until it and the named frames have loaded.
-    void show(const QString& page, const QStringList& frames = {}) {
+    void show(const QString& page, const QStringList& frames = {})
+    {
         browser->Navigate2(fixture(page));
         ASSERT_TRUE(tova::waitWhile([&] { return browser->ReadyState() != 4; }, kWaitMs)) << page.toStdString();
         for (const QString& frame : frames)
@@ -79,17 +88,20 @@ protected:
         seen.clear();
     }
 
-    bool frameComplete(const QString& frame) {
+    bool frameComplete(const QString& frame)
+    {
         return tova::waitWhile([&] { return !browser->IsFrameComplete(frame); }, kWaitMs);
     }
 
     // Whether the frame's (or, for "", the top window's) address ends with suffix.
-    bool addressEndsWith(const QString& frame, const QString& suffix) {
+    bool addressEndsWith(const QString& frame, const QString& suffix)
+    {
         return browser->ExecScript(
             QStringLiteral("if (!location.href.endsWith(%1)) throw 0;").arg(tova::pagescripts::literal(suffix)), frame);
     }
 
-    bool waitSeen(const QString& suffix) {
+    bool waitSeen(const QString& suffix)
+    {
         return tova::waitWhile(
             [&] {
                 return std::none_of(seen.begin(), seen.end(), [&](const QString& u) { return u.endsWith(suffix); });
@@ -97,7 +109,8 @@ protected:
             kWaitMs);
     }
 
-    int countSeen(const QString& suffix) const {
+    int countSeen(const QString& suffix) const
+    {
         return static_cast<int>(
             std::count_if(seen.begin(), seen.end(), [&](const QString& u) { return u.endsWith(suffix); }));
     }
@@ -107,7 +120,8 @@ protected:
     std::function<bool(const QString&)> onNavigate;
 };
 
-TEST_F(WebEngineBrowserTest, FramesetLoadsAndFramesAreFoundByName) {
+TEST_F(WebEngineBrowserTest, FramesetLoadsAndFramesAreFoundByName)
+{
     show(QStringLiteral("frames.htm"));
     EXPECT_EQ(browser->ReadyState(), 4);
     EXPECT_FALSE(browser->Busy());
@@ -123,7 +137,8 @@ TEST_F(WebEngineBrowserTest, FramesetLoadsAndFramesAreFoundByName) {
     EXPECT_TRUE(browser->ExecScript(QStringLiteral("findAndHighlight('#cat1')"), QStringLiteral("side")));
 }
 
-TEST_F(WebEngineBrowserTest, LocationNameIsTitleOrFileName) {
+TEST_F(WebEngineBrowserTest, LocationNameIsTitleOrFileName)
+{
     const struct {
         const char* page;
         const char* name;
@@ -134,7 +149,8 @@ TEST_F(WebEngineBrowserTest, LocationNameIsTitleOrFileName) {
     }
 }
 
-TEST_F(WebEngineBrowserTest, ExecScriptRunsInTheNamedFrame) {
+TEST_F(WebEngineBrowserTest, ExecScriptRunsInTheNamedFrame)
+{
     show(QStringLiteral("frames.htm"), {QStringLiteral("side"), QStringLiteral("main")});
     EXPECT_TRUE(browser->ExecScript(QStringLiteral("showResult('changed')"), QStringLiteral("main")));
     EXPECT_TRUE(
@@ -163,7 +179,8 @@ TEST_F(WebEngineBrowserTest, ExecScriptRunsInTheNamedFrame) {
     EXPECT_EQ(browser->LocationName(), QStringLiteral("Top"));
 }
 
-TEST_F(WebEngineBrowserTest, ScriptAddressesResolveAgainstTheFramesOwnDocument) {
+TEST_F(WebEngineBrowserTest, ScriptAddressesResolveAgainstTheFramesOwnDocument)
+{
     show(QStringLiteral("subframes.htm"), {QStringLiteral("inner")});
     onNavigate = [](const QString&) { return true; };
     EXPECT_TRUE(browser->ExecScript(QStringLiteral("location.href = 'page.htm'"), QStringLiteral("inner")));
@@ -172,7 +189,8 @@ TEST_F(WebEngineBrowserTest, ScriptAddressesResolveAgainstTheFramesOwnDocument) 
 
 // Link clicks in the top window and in frames: each reaches the handler once with its absolute
 // address; a cancelled one leaves the window where it was, any other is followed.
-TEST_F(WebEngineBrowserTest, LinkClicksReachTheHandlerOnce) {
+TEST_F(WebEngineBrowserTest, LinkClicksReachTheHandlerOnce)
+{
     const struct {
         const char* page;
         const char* frame;
@@ -180,6 +198,7 @@ TEST_F(WebEngineBrowserTest, LinkClicksReachTheHandlerOnce) {
         const char* address;
     } cases[] = {
         {"frames.htm", "side", "next", "/browser/side.htm#NXT"},
+        {"frames.htm", "side", "twice", "/browser/side.htm#top#NXT"},
         {"frames.htm", "side", "catlabel", "/browser/side.htm#cat12"}, // click on the link's text
         {"frames.htm", "side", "region", "/browser/side.htm#cat7"},    // image map area
         {"frames.htm", "side", "other", "/browser/other.htm"},
@@ -210,7 +229,8 @@ TEST_F(WebEngineBrowserTest, LinkClicksReachTheHandlerOnce) {
     }
 }
 
-TEST_F(WebEngineBrowserTest, LinksThePageHandlesOrSendsElsewhereAreLeftAlone) {
+TEST_F(WebEngineBrowserTest, LinksThePageHandlesOrSendsElsewhereAreLeftAlone)
+{
     show(QStringLiteral("frames.htm"), {QStringLiteral("side")});
     ASSERT_TRUE(
         browser->ExecScript(QStringLiteral("document.getElementById('handled').click()"), QStringLiteral("side")));
@@ -225,7 +245,8 @@ TEST_F(WebEngineBrowserTest, LinksThePageHandlesOrSendsElsewhereAreLeftAlone) {
     EXPECT_TRUE(tova::waitWhile([&] { return window->windowTitle() != QLatin1String("Other"); }, kWaitMs));
 }
 
-TEST_F(WebEngineBrowserTest, TopLevelNavigationsReachTheHandler) {
+TEST_F(WebEngineBrowserTest, TopLevelNavigationsReachTheHandler)
+{
     show(QStringLiteral("notitle.htm"));
     onNavigate = [](const QString& url) { return url.contains(QLatin1String("#CMD")); };
 
@@ -246,7 +267,8 @@ TEST_F(WebEngineBrowserTest, TopLevelNavigationsReachTheHandler) {
     EXPECT_TRUE(tova::waitWhile([&] { return browser->ReadyState() != 4; }, kWaitMs));
 }
 
-TEST_F(WebEngineBrowserTest, FormSubmittedInAFrameIsHandledBeforeTheScriptReturns) {
+TEST_F(WebEngineBrowserTest, FormSubmittedInAFrameIsHandledBeforeTheScriptReturns)
+{
     show(QStringLiteral("frames.htm"), {QStringLiteral("main")});
     onNavigate = [](const QString& url) { return url.contains(QLatin1Char('?')); };
     ASSERT_TRUE(browser->ExecScript(QStringLiteral("javascript:document.forms[0].submit()"), QStringLiteral("main")));
@@ -262,7 +284,8 @@ TEST_F(WebEngineBrowserTest, FormSubmittedInAFrameIsHandledBeforeTheScriptReturn
         tova::waitWhile([&] { return !addressEndsWith(QStringLiteral("main"), QStringLiteral("?R101=V2")); }, kWaitMs));
 }
 
-TEST_F(WebEngineBrowserTest, Navigate2ToAFrameReloadsOnlyThatFrame) {
+TEST_F(WebEngineBrowserTest, Navigate2ToAFrameReloadsOnlyThatFrame)
+{
     show(QStringLiteral("frames.htm"), {QStringLiteral("side"), QStringLiteral("main")});
     ASSERT_TRUE(browser->ExecScript(QStringLiteral("window.kept = true"), QStringLiteral("side")));
     ASSERT_TRUE(browser->ExecScript(QStringLiteral("window.kept = true"), QStringLiteral("main")));
@@ -288,7 +311,8 @@ TEST_F(WebEngineBrowserTest, Navigate2ToAFrameReloadsOnlyThatFrame) {
     EXPECT_TRUE(browser->LocationURL().endsWith(QLatin1String("/frames.htm")));
 }
 
-TEST_F(WebEngineBrowserTest, Navigate2ToBlankOpensABrowserWindow) {
+TEST_F(WebEngineBrowserTest, Navigate2ToBlankOpensABrowserWindow)
+{
     show(QStringLiteral("notitle.htm"));
     browser->Navigate2(fixture(QStringLiteral("other.htm")), QStringLiteral("_blank"));
     ASSERT_EQ(browserWindows().size(), 1);
@@ -303,7 +327,8 @@ TEST_F(WebEngineBrowserTest, Navigate2ToBlankOpensABrowserWindow) {
     EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(WebEngineBrowserTest, PdfOpensInTheBuiltInViewer) {
+TEST_F(WebEngineBrowserTest, PdfOpensInTheBuiltInViewer)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
     {
@@ -325,7 +350,8 @@ TEST_F(WebEngineBrowserTest, PdfOpensInTheBuiltInViewer) {
 }
 
 // The handler runs page commands that open modal dialogs and wait for pages.
-TEST_F(WebEngineBrowserTest, HandlerMayOpenDialogsAndWaitForPages) {
+TEST_F(WebEngineBrowserTest, HandlerMayOpenDialogsAndWaitForPages)
+{
     show(QStringLiteral("notitle.htm"));
     int dialogs = 0;
     bool innerPageLoaded = false;
@@ -365,7 +391,8 @@ TEST_F(WebEngineBrowserTest, HandlerMayOpenDialogsAndWaitForPages) {
                                 kWaitMs));
 }
 
-TEST_F(WebEngineBrowserTest, PagesThatDoNotFinishDoNotHangAWait) {
+TEST_F(WebEngineBrowserTest, PagesThatDoNotFinishDoNotHangAWait)
+{
     // A frame whose file is missing: the page completes, the frame is never reachable.
     show(QStringLiteral("missingframe.htm"), {QStringLiteral("present")});
     QElapsedTimer timer;
@@ -382,7 +409,48 @@ TEST_F(WebEngineBrowserTest, PagesThatDoNotFinishDoNotHangAWait) {
     EXPECT_TRUE(tova::waitWhile([&] { return browser->ReadyState() != 4; }, kWaitMs));
 }
 
-TEST_F(WebEngineBrowserTest, WaitForBeforeNavigateSeesOnlyLaterMatches) {
+// Submitted form fields travel in the address and are decoded once by the receiver: the address
+// must reach the handler exactly as the engine encoded it.
+TEST(AddressText, KeepsTheEnginesEncoding)
+{
+    const char* addresses[] = {
+        "file:///opt/my%20app/NewProj/Proj.htm?refnum=%2B1+a&projname=caf%C3%A9&loc=a%26b%3Dc",
+        "file:///opt/app/survey/main.htm?R101=V2&R102=V5",
+        "file:///opt/app/survey/side.htm#cat12",
+        "file:///opt/app/fishbone/fish.htm#top#NXT",
+        "file:///opt/my%20app/index/welcome.htm#two%20words#INS",
+    };
+    for (const char* address : addresses)
+        EXPECT_EQ(tova::addressText(QUrl(QString::fromLatin1(address))).toStdString(), address);
+}
+
+// Report pages and their chart pictures are rewritten under the same names between visits.
+TEST_F(WebEngineBrowserTest, RewrittenFilesAreReadAfresh)
+{
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("chart.htm"));
+    const QString picture = dir.filePath(QStringLiteral("graph.png"));
+    auto write = [&](int width, const char* text) {
+        QImage(width, 10, QImage::Format_RGB32).save(picture);
+        QFile file(page);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray("<html><body><p id=\"text\">") + text +
+                   "</p><img id=\"chart\" src=\"graph.png\"></body></html>");
+    };
+    for (const auto& [width, text] : {std::pair{10, "first"}, std::pair{20, "second"}}) {
+        write(width, text);
+        browser->Navigate2(page);
+        ASSERT_TRUE(tova::waitWhile([&] { return browser->ReadyState() != 4; }, kWaitMs));
+        EXPECT_TRUE(browser->ExecScript(QStringLiteral("if (document.getElementById('text').textContent !== '%1' || "
+                                                       "document.getElementById('chart').naturalWidth !== %2) throw 0;")
+                                            .arg(QString::fromLatin1(text))
+                                            .arg(width)))
+            << text;
+    }
+}
+
+TEST_F(WebEngineBrowserTest, WaitForBeforeNavigateSeesOnlyLaterMatches)
+{
     show(QStringLiteral("frames.htm"), {QStringLiteral("side")});
     const std::uint64_t before = browser->beforeNavigateCount();
     auto isNext = [](const QString& url) { return url.endsWith(QLatin1String("#NXT")); };

@@ -13,7 +13,8 @@ namespace tova {
 class WebBrowser {
 public:
     // Called before every navigation of the page and of its frames, with the absolute address;
-    // returning true cancels the navigation.
+    // returning true cancels the navigation. A handler may close the window that holds the control,
+    // but the control itself is deleted later (deleteLater), never inside the handler.
     using BeforeNavigateHandler = std::function<bool(const QString& url)>;
 
     virtual ~WebBrowser() = default;
@@ -34,7 +35,9 @@ public:
     // The address of the top page.
     virtual QString LocationURL() const = 0;
     // Runs one line of page script in the named frame (empty: the top window) and waits for it.
-    // False when the frame cannot be reached, the script throws, or the wait runs out.
+    // When the line submits a form, the submission has been handed to the before-navigate handler
+    // by the time the call returns. False when the frame cannot be reached, the script throws, or
+    // the wait runs out.
     virtual bool ExecScript(const QString& script, const QString& frameName = QString()) = 0;
 
     void setBeforeNavigate(BeforeNavigateHandler handler) { m_beforeNavigate = std::move(handler); }

@@ -9,7 +9,8 @@
 namespace tova {
 
 BrowserWindow::BrowserWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_browser(new WebEngineBrowser(QStringLiteral("BrowserWindow"), this)) {
+    : QWidget(parent, Qt::Window), m_browser(new WebEngineBrowser(QStringLiteral("BrowserWindow"), this))
+{
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -20,7 +21,8 @@ BrowserWindow::BrowserWindow(QWidget* parent)
     connect(m_browser->page(), &QWebEnginePage::windowCloseRequested, this, &QWidget::close);
 }
 
-BrowserWindow* BrowserWindow::open(const QUrl& url) {
+BrowserWindow* BrowserWindow::open(const QUrl& url)
+{
     auto* window = new BrowserWindow;
     window->show();
     window->m_browser->Navigate2(url.toString(QUrl::FullyEncoded));

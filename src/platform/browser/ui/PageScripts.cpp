@@ -81,13 +81,15 @@ const char* kLinkHook = R"JS(
 })();
 )JS";
 
-QString program(const QString& body) {
+QString program(const QString& body)
+{
     return QStringLiteral("(function () {\n") + QString::fromLatin1(kFrameSearch) + body + QStringLiteral("\n})()");
 }
 
 } // namespace
 
-QString linkHook() {
+QString linkHook()
+{
     QFile channelScript(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
     QString text;
     if (channelScript.open(QIODevice::ReadOnly))
@@ -95,7 +97,8 @@ QString linkHook() {
     return text + QStringLiteral("\n") + QString::fromLatin1(kLinkHook);
 }
 
-QString literal(const QString& text) {
+QString literal(const QString& text)
+{
     const QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
     // "[...]" around the one string.
     QString quoted = QString::fromUtf8(json.mid(1, json.size() - 2));
@@ -104,7 +107,8 @@ QString literal(const QString& text) {
     return quoted;
 }
 
-QString execLine(const QString& line, const QString& frameName) {
+QString execLine(const QString& line, const QString& frameName)
+{
     // The line runs from a script element of the frame's own document, so relative addresses in it
     // resolve against that document, as for the page's own scripts. form.submit() and submit events
     // are watched so the caller can wait for the submission to be asked about.
@@ -138,7 +142,8 @@ return run.submitted || (run.event && !run.event.defaultPrevented) ? 'submitted'
                        .arg(literal(frameName), literal(line)));
 }
 
-QString frameComplete(const QString& frameName) {
+QString frameComplete(const QString& frameName)
+{
     return program(QStringLiteral(R"JS(
 var target = tovaFindFrame(%1);
 if (!target) return false;
@@ -147,7 +152,8 @@ try { return !target.__tovaReplacing && target.document.readyState === 'complete
                        .arg(literal(frameName)));
 }
 
-QString resolveInFrame(const QString& url, const QString& frameName) {
+QString resolveInFrame(const QString& url, const QString& frameName)
+{
     return program(QStringLiteral(R"JS(
 var target = tovaFindFrame(%1);
 if (!target) return '';
@@ -156,7 +162,8 @@ try { return new URL(%2, target.document.baseURI).href; } catch (e) { return '';
                        .arg(literal(frameName), literal(url)));
 }
 
-QString navigateFrame(const QString& address, const QString& frameName) {
+QString navigateFrame(const QString& address, const QString& frameName)
+{
     // Until the new document replaces it, the frame still shows the old, complete one: the mark
     // keeps readiness questions from answering for the wrong document.
     return program(QStringLiteral(R"JS(
@@ -174,7 +181,8 @@ try {
                        .arg(literal(frameName), literal(address)));
 }
 
-QString followLink(const QString& address, const QString& token) {
+QString followLink(const QString& address, const QString& token)
+{
     return program(QStringLiteral(R"JS(
 var token = %1;
 var target = tovaFindWindow(function (w) { return w.__tovaFrameToken === token; });
@@ -185,13 +193,12 @@ return true;
                        .arg(literal(token), literal(address)));
 }
 
-QString clearNavigationMarks() {
+QString clearNavigationMarks()
+{
     return program(QStringLiteral("tovaFindWindow(function (w) { delete w.__tovaReplacing; return false; });"
                                   "\nreturn true;"));
 }
 
-QString documentTitle() {
-    return QStringLiteral("document.title");
-}
+QString documentTitle() { return QStringLiteral("document.title"); }
 
 } // namespace tova::pagescripts

@@ -15,8 +15,9 @@
 // When the handler runs.
 //
 // The engine asks acceptNavigationRequest synchronously, and while that call is open no page of
-// the process can load: a nested event loop or a modal dialog inside it works, but a handler that
-// navigates (this or any other browser) and waits for the page waits in vain. Page commands do
+// the process loads and no page script runs: a nested event loop or a modal dialog inside it works,
+// but a handler that navigates (this or any other browser) and waits for the page, or runs a page
+// script, waits in vain until its bound runs out. Page commands do
 // exactly that (show a screen and wait for it, open a window whose pages must load), so the handler
 // runs outside that call wherever the navigation can be carried out again afterwards:
 // - Navigate2 asks the handler itself before it loads anything;
@@ -29,7 +30,7 @@
 // Only navigations of frames that the page starts by itself (a frameset loading its frames, a form
 // submitted in a frame, a frame's script changing its location) are asked about inside the engine's
 // call, because the engine does not say which frame they belong to. Handlers for those may open
-// modal dialogs but must not wait for a page to load.
+// modal dialogs but must neither wait for a page to load nor run page scripts.
 
 namespace tova {
 
@@ -38,17 +39,22 @@ namespace {
 // does not ask about) must not let a later navigation to the same place through unasked.
 constexpr int kPassLifetimeMs = 3000;
 
-QString passKey(const QUrl& url) {
-    return addressText(url.adjusted(QUrl::NormalizePathSegments));
-}
+QString passKey(const QUrl& url) { return addressText(url.adjusted(QUrl::NormalizePathSegments)); }
 } // namespace
 
-QString addressText(const QUrl& url) {
-    return url.toString(QUrl::FullyEncoded);
+QString addressText(const QUrl& url)
+{
+    QString text = url.toString(QUrl::FullyEncoded | QUrl::RemoveFragment);
+    // A "#" inside the fragment stays as it is (pages write "#top#NXT"; the text after the last "#"
+    // is what counts), where full encoding would turn it into "%23".
+    if (url.hasFragment())
+        text += QLatin1Char('#') + url.fragment(QUrl::EncodeSpaces | QUrl::EncodeUnicode | QUrl::EncodeReserved);
+    return text;
 }
 
 WebEngineBrowser::WebEngineBrowser(const QString& name, QWidget* parent)
-    : QWebEngineView(parent), m_name(name), m_page(new BrowserPage(this)) {
+    : QWebEngineView(parent), m_name(name), m_page(new BrowserPage(this))
+{
     setPage(m_page);
     m_page->setNavigationFilter([this](const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame) {
         return onNavigationRequest(url, type, isMainFrame);
@@ -61,20 +67,23 @@ WebEngineBrowser::WebEngineBrowser(const QString& name, QWidget* parent)
 
 WebEngineBrowser::~WebEngineBrowser() = default;
 
-QUrl WebEngineBrowser::resolve(const QString& address) const {
+QUrl WebEngineBrowser::resolve(const QString& address) const
+{
     if (address.startsWith(QLatin1Char('/')))
         return QUrl::fromLocalFile(address);
     const QUrl url(address, QUrl::TolerantMode);
     return url.isRelative() ? m_page->url().resolved(url) : url;
 }
 
-void WebEngineBrowser::loadTop(const QUrl& url) {
+void WebEngineBrowser::loadTop(const QUrl& url)
+{
     allowOnce(url);
     m_loading = true;
     m_page->load(url);
 }
 
-void WebEngineBrowser::Navigate2(const QString& url, const QString& targetFrame) {
+void WebEngineBrowser::Navigate2(const QString& url, const QString& targetFrame)
+{
     if (targetFrame.compare(QLatin1String("_blank"), Qt::CaseInsensitive) == 0) {
         BrowserWindow::open(resolve(url));
         return;
@@ -95,15 +104,12 @@ void WebEngineBrowser::Navigate2(const QString& url, const QString& targetFrame)
     m_page->runJavaScript(pagescripts::navigateFrame(addressText(target), targetFrame));
 }
 
-bool WebEngineBrowser::Busy() const {
-    return m_loading;
-}
+bool WebEngineBrowser::Busy() const { return m_loading; }
 
-int WebEngineBrowser::ReadyState() const {
-    return m_loading ? 1 : 4;
-}
+int WebEngineBrowser::ReadyState() const { return m_loading ? 1 : 4; }
 
-bool WebEngineBrowser::IsFrameComplete(const QString& frameName) const {
+bool WebEngineBrowser::IsFrameComplete(const QString& frameName) const
+{
     // While the top page is replaced, the frames found would be the old page's.
     if (m_loading)
         return false;
@@ -111,18 +117,18 @@ bool WebEngineBrowser::IsFrameComplete(const QString& frameName) const {
     return complete && complete->toBool();
 }
 
-QString WebEngineBrowser::LocationName() const {
+QString WebEngineBrowser::LocationName() const
+{
     const auto title = evaluate(pagescripts::documentTitle());
     if (title && !title->toString().isEmpty())
         return title->toString();
     return m_page->url().fileName();
 }
 
-QString WebEngineBrowser::LocationURL() const {
-    return addressText(m_page->url());
-}
+QString WebEngineBrowser::LocationURL() const { return addressText(m_page->url()); }
 
-bool WebEngineBrowser::ExecScript(const QString& script, const QString& frameName) {
+bool WebEngineBrowser::ExecScript(const QString& script, const QString& frameName)
+{
     const std::uint64_t before = beforeNavigateCount();
     QDeadlineTimer deadline(kScriptWaitMs);
     const auto outcome = evaluate(pagescripts::execLine(script, frameName));
@@ -138,11 +144,10 @@ bool WebEngineBrowser::ExecScript(const QString& script, const QString& frameNam
     return result != QLatin1String("failed");
 }
 
-void WebEngineBrowser::allowOnce(const QUrl& url) {
-    m_passes.append({passKey(url), QDeadlineTimer(kPassLifetimeMs)});
-}
+void WebEngineBrowser::allowOnce(const QUrl& url) { m_passes.append({passKey(url), QDeadlineTimer(kPassLifetimeMs)}); }
 
-bool WebEngineBrowser::takePass(const QUrl& url) {
+bool WebEngineBrowser::takePass(const QUrl& url)
+{
     m_passes.removeIf([](const Pass& pass) { return pass.expiry.hasExpired(); });
     const QString key = passKey(url);
     for (qsizetype i = 0; i < m_passes.size(); ++i) {
@@ -154,7 +159,8 @@ bool WebEngineBrowser::takePass(const QUrl& url) {
     return false;
 }
 
-bool WebEngineBrowser::onNavigationRequest(const QUrl& url, QWebEnginePage::NavigationType, bool isMainFrame) {
+bool WebEngineBrowser::onNavigationRequest(const QUrl& url, QWebEnginePage::NavigationType, bool isMainFrame)
+{
     if (!hasBeforeNavigate() || takePass(url))
         return true;
     if (isMainFrame) {
@@ -170,7 +176,8 @@ bool WebEngineBrowser::onNavigationRequest(const QUrl& url, QWebEnginePage::Navi
     return !cancel;
 }
 
-void WebEngineBrowser::onLinkClicked(const QString& href, const QString& token) {
+void WebEngineBrowser::onLinkClicked(const QString& href, const QString& token)
+{
     const QUrl url(href);
     if (fireBeforeNavigate(addressText(url)))
         return;
@@ -178,7 +185,8 @@ void WebEngineBrowser::onLinkClicked(const QString& href, const QString& token) 
     m_page->runJavaScript(pagescripts::followLink(addressText(url), token));
 }
 
-std::optional<QVariant> WebEngineBrowser::evaluate(const QString& script, int timeoutMs) const {
+std::optional<QVariant> WebEngineBrowser::evaluate(const QString& script, int timeoutMs) const
+{
     struct Outcome {
         bool done = false;
         QVariant value;
