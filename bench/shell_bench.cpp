@@ -45,15 +45,13 @@ public:
     bool ExecScript(const QString&, const QString&) override { return true; }
 };
 
-QString shippedDatabaseText()
-{
+QString shippedDatabaseText() {
     QFile file(tova::appPath(QStringLiteral("database/data.xml")));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 // Nine more copies of every category, with ids moved out of the way of the originals.
-QString tenTimesDatabase(const QString& shipped)
-{
+QString tenTimesDatabase(const QString& shipped) {
     Xml::XmlDocument doc = Xml::XmlDocument::create();
     doc.loadXML(shipped);
     QString text = doc.xml();
@@ -96,20 +94,17 @@ struct Scene {
     QTemporaryDir scratch;
 };
 
-Scene& scene()
-{
+Scene& scene() {
     static Scene s;
     return s;
 }
 
-void useDatabase(const QString& text)
-{
+void useDatabase(const QString& text) {
     Globals::gDataDoc = Xml::XmlDocument::create();
     Globals::gDataDoc.loadXML(text);
 }
 
-void BM_FishboneBuild(benchmark::State& state)
-{
+void BM_FishboneBuild(benchmark::State& state) {
     useDatabase(state.range(0) == 10 ? scene().tenTimes : scene().shipped);
     NullBrowser browser;
     for (auto _ : state)
@@ -119,8 +114,7 @@ void BM_FishboneBuild(benchmark::State& state)
 }
 
 // The same style sheet on the same marked copy, by xsltproc as a separate process.
-void BM_XsltprocFishbone(benchmark::State& state)
-{
+void BM_XsltprocFishbone(benchmark::State& state) {
     useDatabase(state.range(0) == 10 ? scene().tenTimes : scene().shipped);
     Xml::XmlDocument marked = Reports::CopyDatabase();
     Globals::MarkCategoryStatus(marked, Globals::GetCurrentPhase().toShort(), Globals::GetCurrentReviewDoc());
@@ -149,8 +143,7 @@ BENCHMARK(BM_XsltprocFishbone)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 // Start-up as the program runs it (no intro program is shipped): database, splash, main window
 // with its browser, the welcome page loaded and its introduction entry highlighted, window shown.
-void measureStartUp()
-{
+void measureStartUp() {
     QElapsedTimer timer;
     timer.start();
     Globals::Main();
@@ -159,8 +152,7 @@ void measureStartUp()
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     tova::services().appFolder = QStringLiteral(TOVA_APP_DIR);

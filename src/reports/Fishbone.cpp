@@ -10,21 +10,22 @@
 
 namespace Reports {
 
-const ReportRow& fishboneRow()
-{
-    static const ReportRow row{QStringLiteral("Rework Cause Classifications"), QStringLiteral("fishbone/fishbone.xsl"),
-                               QStringLiteral("fishbone/fish.htm"), QStringLiteral("fishbone/fishbone.htm"),
-                               tova::MsgIcon::None};
+const ReportRow& fishboneRow() {
+    static const ReportRow row{QStringLiteral("Rework Cause Classifications"),
+                               QStringLiteral("fishbone/fishbone.xsl"),
+                               QStringLiteral("fishbone/fish.htm"),
+                               QStringLiteral("fishbone/fishbone.htm"),
+                               tova::MsgIcon::None,
+                               QStringLiteral("data")};
     return row;
 }
 
-void GoToFishbone(tova::WebBrowser& browser)
-{
+void GoToFishbone(tova::WebBrowser& browser) {
     // The screen needs the current review's phase and answers; a project file whose current review
     // id names no review gets the page from which a review is chosen instead.
     if (!Globals::IsProjectLoaded() || Globals::gCurrentReview.isNull()) {
-        const QString page = Globals::IsProjectLoaded() ? QStringLiteral("misc/noreview.htm")
-                                                        : QStringLiteral("misc/noproject.htm");
+        const QString page =
+            Globals::IsProjectLoaded() ? QStringLiteral("misc/noreview.htm") : QStringLiteral("misc/noproject.htm");
         browser.Navigate2(Globals::PathToURL(tova::appPath(page)));
         return;
     }
@@ -35,7 +36,7 @@ void GoToFishbone(tova::WebBrowser& browser)
     // Only the completion marks are merged; whether the review is complete does not matter here.
     if (!scored.documentElement().isNull())
         Globals::MarkCategoryStatus(scored, phaseText.trimmed().toShort(), review);
-    TransformAndShow(fishboneRow(), scored.selectSingleNode(QStringLiteral("data")), {}, browser);
+    TransformAndShow(fishboneRow(), scored, {}, browser);
 }
 
 } // namespace Reports

@@ -16,16 +16,14 @@
 
 namespace Reports {
 
-Xml::XmlDocument CopyDatabase()
-{
+Xml::XmlDocument CopyDatabase() {
     Xml::XmlDocument copy = Xml::XmlDocument::create();
     if (!Globals::gDataDoc.isNull() && !Globals::gDataDoc.documentElement().isNull())
         copy.loadXML(Globals::gDataDoc.xml());
     return copy;
 }
 
-QList<ReportParameter> HeaderParameters()
-{
+QList<ReportParameter> HeaderParameters() {
     QList<ReportParameter> parameters;
     parameters.append({QStringLiteral("phase_id"), Globals::GetCurrentPhase()});
     parameters.append({QStringLiteral("projname"), Globals::GetProjectName()});
@@ -39,8 +37,7 @@ QList<ReportParameter> HeaderParameters()
     return parameters;
 }
 
-double RoundHalfEven(double value)
-{
+double RoundHalfEven(double value) {
     const int previous = std::fegetround();
     std::fesetround(FE_TONEAREST);
     const double rounded = std::nearbyint(value);
@@ -48,8 +45,7 @@ double RoundHalfEven(double value)
     return rounded;
 }
 
-double ScoreParameter(const QString& scoreText, bool fromHundred, bool* ok)
-{
+double ScoreParameter(const QString& scoreText, bool fromHundred, bool* ok) {
     bool parsed = false;
     double score = Globals::ParseNumber(scoreText.trimmed(), &parsed);
     if (ok)
@@ -60,8 +56,7 @@ double ScoreParameter(const QString& scoreText, bool fromHundred, bool* ok)
 }
 
 bool TransformAndShow(const ReportRow& row, const Xml::XmlNode& input, const QList<ReportParameter>& ownParameters,
-                      tova::WebBrowser& browser)
-{
+                      tova::WebBrowser& browser) {
     const QString styleSheetPath = tova::appPath(row.styleSheet);
     Xml::XmlDocument styleSheet;
     if (!styleSheet.load(styleSheetPath)) {
@@ -105,6 +100,11 @@ bool TransformAndShow(const ReportRow& row, const Xml::XmlNode& input, const QLi
         return false;
     }
     return true;
+}
+
+bool TransformAndShow(const ReportRow& row, const Xml::XmlDocument& copy, const QList<ReportParameter>& ownParameters,
+                      tova::WebBrowser& browser) {
+    return TransformAndShow(row, copy.selectSingleNode(row.inputPath), ownParameters, browser);
 }
 
 } // namespace Reports

@@ -27,6 +27,8 @@ struct ReportRow {
     QString screenPage;
     // Icon of the "error loading <style sheet>" message.
     tova::MsgIcon loadFailureIcon = tova::MsgIcon::None;
+    // The element of the builder's copy that the style sheet starts from ("data", "data/survey").
+    QString inputPath = QStringLiteral("data");
 };
 
 struct ReportParameter {
@@ -52,6 +54,9 @@ double ScoreParameter(const QString& scoreText, bool fromHundred, bool* ok = nul
 // input, writes the page file and sends the browser to the screen page. Every failure shows one
 // message and leaves the page file and the browser as they were. True when the page was shown.
 bool TransformAndShow(const ReportRow& row, const Xml::XmlNode& input, const QList<ReportParameter>& ownParameters,
+                      tova::WebBrowser& browser);
+// The same, starting from the element of the copy that the row's inputPath selects.
+bool TransformAndShow(const ReportRow& row, const Xml::XmlDocument& copy, const QList<ReportParameter>& ownParameters,
                       tova::WebBrowser& browser);
 
 } // namespace Reports

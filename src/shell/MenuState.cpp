@@ -8,8 +8,7 @@
 
 namespace tova {
 
-MenuState MenuState::compute(bool projectLoaded, bool ie6OrLater, bool reviewComplete)
-{
+MenuState MenuState::compute(bool projectLoaded, bool ie6OrLater, bool reviewComplete) {
     MenuState state;
     state.save = projectLoaded;
     state.printQuestions = projectLoaded;
@@ -20,14 +19,12 @@ MenuState MenuState::compute(bool projectLoaded, bool ie6OrLater, bool reviewCom
     return state;
 }
 
-MenuState MenuState::current()
-{
+MenuState MenuState::current() {
     const bool loaded = Globals::IsProjectLoaded();
     return compute(loaded, Globals::gIE6OrLater, currentReviewComplete());
 }
 
-bool currentReviewComplete()
-{
+bool currentReviewComplete() {
     if (!Globals::IsProjectLoaded() || Globals::gCurrentReview.isNull() || Globals::gDataDoc.isNull())
         return false;
     Xml::XmlDocument copy = Xml::XmlDocument::create();

@@ -4,8 +4,7 @@
 
 namespace tova {
 
-PageCommand PageCommand::parse(const QString& url)
-{
+PageCommand PageCommand::parse(const QString& url) {
     PageCommand command;
     if (url.right(4).toLower() == QLatin1String(".pdf")) {
         command.isPdf = true;
@@ -21,8 +20,7 @@ PageCommand PageCommand::parse(const QString& url)
     return command;
 }
 
-std::optional<qint16> PageCommand::numberArgument() const
-{
+std::optional<qint16> PageCommand::numberArgument() const {
     if (code.isEmpty())
         return std::nullopt;
     QString argument = text;

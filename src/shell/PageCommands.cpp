@@ -15,22 +15,19 @@
 namespace tova {
 namespace {
 
-void unknownScreen()
-{
+void unknownScreen() {
     MsgBox(QStringLiteral("Unknown Screen"), MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Error"));
 }
 
 } // namespace
 
-QString PageCommands::screenName() const
-{
+QString PageCommands::screenName() const {
     QString name = m_webMain.LocationName();
     name.remove(QStringLiteral(".htm"));
     return name;
 }
 
-bool PageCommands::HandleURL(const QString& url)
-{
+bool PageCommands::HandleURL(const QString& url) {
     const PageCommand command = PageCommand::parse(url);
     if (command.isPdf) {
         m_target.OpenPDF(url);
@@ -83,8 +80,7 @@ bool PageCommands::HandleURL(const QString& url)
     return true;
 }
 
-void PageCommands::openQuestionnaire(const QString& commandText, qint16 categoryId)
-{
+void PageCommands::openQuestionnaire(const QString& commandText, qint16 categoryId) {
     SurveyWindowOps* survey = windowRegistry().survey;
     if (!survey) {
         showNotAvailable(QStringLiteral("Survey"));
@@ -100,8 +96,7 @@ void PageCommands::openQuestionnaire(const QString& commandText, qint16 category
     survey->ShowModal();
 }
 
-void PageCommands::chooseReviewOnNoReviewPage()
-{
+void PageCommands::chooseReviewOnNoReviewPage() {
     m_webMain.Navigate2(Globals::PathToURL(appPath(QStringLiteral("misc/noreview.htm"))));
     waitWhile([this] { return m_webMain.ReadyState() != 4; });
     if (ReviewDialogOps* dialogs = windowRegistry().reviewDialogs)
@@ -110,15 +105,13 @@ void PageCommands::chooseReviewOnNoReviewPage()
         showNotAvailable(QStringLiteral("TOVA - Load Review"));
 }
 
-void PageCommands::goToScoreCardAt(int index)
-{
+void PageCommands::goToScoreCardAt(int index) {
     // The index only ever holds 0 to 4; the bound keeps the section lookup safe all the same.
     ScoreCardIndex = static_cast<qint16>(qBound(0, index, 4));
     m_target.GoToScoreCard(Globals::gSectionOrder[static_cast<size_t>(ScoreCardIndex)]);
 }
 
-void PageCommands::Next()
-{
+void PageCommands::Next() {
     const QString screen = screenName();
     if (screen == QLatin1String("fishbone")) {
         m_target.GoToTileChart();
@@ -142,8 +135,7 @@ void PageCommands::Next()
     }
 }
 
-void PageCommands::Back()
-{
+void PageCommands::Back() {
     const QString screen = screenName();
     if (screen == QLatin1String("projecttrenddetail")) {
         m_target.GoToProjectTrendGraph();
@@ -170,8 +162,7 @@ void PageCommands::Back()
     }
 }
 
-void PageCommands::RefreshScreen()
-{
+void PageCommands::RefreshScreen() {
     const QString screen = screenName();
     if (screen == QLatin1String("fishbone"))
         m_target.GoToFishbone();

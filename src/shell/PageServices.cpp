@@ -11,20 +11,32 @@ namespace Globals {
 namespace {
 
 // A text as a single-quoted script string literal.
-QString scriptString(const QString& text)
-{
+QString scriptString(const QString& text) {
     QString quoted;
     quoted.reserve(text.size() + 2);
     quoted += QLatin1Char('\'');
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case '\\': quoted += QLatin1String("\\\\"); break;
-        case '\'': quoted += QLatin1String("\\'"); break;
-        case '\n': quoted += QLatin1String("\\n"); break;
-        case '\r': quoted += QLatin1String("\\r"); break;
-        case 0x2028: quoted += QLatin1String("\\u2028"); break;
-        case 0x2029: quoted += QLatin1String("\\u2029"); break;
-        default: quoted += c;
+        case '\\':
+            quoted += QLatin1String("\\\\");
+            break;
+        case '\'':
+            quoted += QLatin1String("\\'");
+            break;
+        case '\n':
+            quoted += QLatin1String("\\n");
+            break;
+        case '\r':
+            quoted += QLatin1String("\\r");
+            break;
+        case 0x2028:
+            quoted += QLatin1String("\\u2028");
+            break;
+        case 0x2029:
+            quoted += QLatin1String("\\u2029");
+            break;
+        default:
+            quoted += c;
         }
     }
     quoted += QLatin1Char('\'');
@@ -33,8 +45,7 @@ QString scriptString(const QString& text)
 
 } // namespace
 
-QString PathToURL(const QString& path)
-{
+QString PathToURL(const QString& path) {
     QString url = path;
     url.replace(QLatin1Char(' '), QLatin1String("%20"));
     url.replace(QLatin1Char('\\'), QLatin1String("/"));
@@ -46,9 +57,8 @@ QString PathToURL(const QString& path)
     return QLatin1String("file:///") + url;
 }
 
-bool WriteHTMLAndShow(const QString& html, tova::WebBrowser& browser, const QString& filePath,
-                      const QString& navPath, bool navigate)
-{
+bool WriteHTMLAndShow(const QString& html, tova::WebBrowser& browser, const QString& filePath, const QString& navPath,
+                      bool navigate) {
     const QString target =
         filePath.isEmpty() ? tova::appFolder() + QLatin1Char('/') + browser.Name() + QLatin1String(".html") : filePath;
 
@@ -68,8 +78,7 @@ bool WriteHTMLAndShow(const QString& html, tova::WebBrowser& browser, const QStr
     return true;
 }
 
-void FindAndHighlight(const QString& key, tova::WebBrowser& browser, const QString& frameName)
-{
+void FindAndHighlight(const QString& key, tova::WebBrowser& browser, const QString& frameName) {
     tova::waitWhile([&browser] { return browser.ReadyState() != 4; });
     if (frameName == QLatin1String("side")) {
         tova::waitWhile([&browser] { return IsFrameLoading(browser, QStringLiteral("side")); });
@@ -79,19 +88,16 @@ void FindAndHighlight(const QString& key, tova::WebBrowser& browser, const QStri
     }
 }
 
-bool IsFrameLoading(tova::WebBrowser& browser, const QString& frameName)
-{
+bool IsFrameLoading(tova::WebBrowser& browser, const QString& frameName) {
     return !browser.IsFrameComplete(frameName);
 }
 
-bool PdfHandlerRegistered()
-{
+bool PdfHandlerRegistered() {
     return !RegHelpers::QueryValueHKCR(QStringLiteral(".pdf"), QString()).isEmpty();
 }
 
 void OpenPDFWith(const QString& url, tova::WebBrowser& browser, bool newWindow, const QString& frameName,
-                 bool handlerRegistered, const std::function<void()>& offerReader)
-{
+                 bool handlerRegistered, const std::function<void()>& offerReader) {
     if (!handlerRegistered) {
         if (offerReader)
             offerReader();

@@ -20,8 +20,8 @@ QString PathToURL(const QString& path);
 // after the browser control, with ".html"), replacing the file whole. When navigate is true, waits
 // (bounded) while the browser is busy, then shows navPath's URL or, without navPath, the file.
 // False when the file could not be written; the browser is then left alone.
-bool WriteHTMLAndShow(const QString& html, tova::WebBrowser& browser, const QString& filePath,
-                      const QString& navPath, bool navigate);
+bool WriteHTMLAndShow(const QString& html, tova::WebBrowser& browser, const QString& filePath, const QString& navPath,
+                      bool navigate);
 
 // Waits (bounded) for the browser's page, then calls the page script findAndHighlight: in frame
 // "side" with the key, in any other case in the top window with "#" and the key.

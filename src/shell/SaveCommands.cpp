@@ -9,16 +9,14 @@
 
 namespace tova {
 
-void saveProject()
-{
+void saveProject() {
     if (Globals::gProjectPath.isEmpty())
         showSaveAsDialog();
     else
         Globals::SaveProject(Globals::gProjectPath);
 }
 
-bool showSaveAsDialog()
-{
+bool showSaveAsDialog() {
     FileDialogService* dialogs = services().fileDialogs;
     if (!dialogs)
         return false;
@@ -41,13 +39,16 @@ bool showSaveAsDialog()
     return Globals::SaveProject(*chosen);
 }
 
-bool askSaveContinue()
-{
+bool askSaveContinue() {
     switch (MsgBox(QStringLiteral("Do you wish to Save your project before proceeding?"), MsgButtons::YesNoCancel,
                    MsgIcon::Information, QStringLiteral("Save Project?"))) {
-    case MsgAnswer::Yes: saveProject(); return true;
-    case MsgAnswer::No: return true;
-    default: return false;
+    case MsgAnswer::Yes:
+        saveProject();
+        return true;
+    case MsgAnswer::No:
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -4,8 +4,7 @@
 
 namespace tova {
 
-QString titleBarText()
-{
+QString titleBarText() {
     const QString product = QStringLiteral("TOVA v2.0");
     if (!Globals::IsProjectLoaded())
         return product;

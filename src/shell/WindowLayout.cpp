@@ -2,8 +2,7 @@
 
 namespace tova {
 
-std::optional<WindowLayout> WindowLayout::forOuterSize(const QSize& outerPixels)
-{
+std::optional<WindowLayout> WindowLayout::forOuterSize(const QSize& outerPixels) {
     const int width = outerPixels.width() * kTwipsPerPixel;
     const int height = outerPixels.height() * kTwipsPerPixel;
     const int browserWidth = width - 100;

@@ -12,8 +12,8 @@ namespace tova {
 constexpr int kTwipsPerPixel = 15;
 
 struct WindowLayout {
-    QRect browser;          // in client coordinates
-    QRect screenShotArea;   // in client coordinates
+    QRect browser;        // in client coordinates
+    QRect screenShotArea; // in client coordinates
 
     // The layout for a window's outer size in pixels; nothing when the window is too small for a
     // browser.

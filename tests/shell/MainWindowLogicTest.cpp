@@ -1,5 +1,4 @@
-// The main window's decisions that need no window: menu enabling, title, exit and save prompts,
-// and the browser layout for a window size.
+// The main window's decisions that need no window: menu enabling, title, exit and save prompts.
 #include "ProjectFixture.h"
 
 #include "platform/SystemServices.h"
@@ -8,7 +7,6 @@
 #include "shell/SaveCommands.h"
 #include "shell/ShellGlobals.h"
 #include "shell/TitleBar.h"
-#include "shell/WindowLayout.h"
 #include "store/ProjectDocument.h"
 #include "support/TestEnvironment.h"
 
@@ -20,8 +18,7 @@
 using namespace tova;
 using namespace tova::test;
 
-TEST(MenuStateRules, EnablingFollowsProjectBrowserAndCompletion)
-{
+TEST(MenuStateRules, EnablingFollowsProjectBrowserAndCompletion) {
     struct Case {
         bool loaded, ie6, complete;
         bool save, printQuestions, previewQuestions, previewScreen, projectItems, goTo;
@@ -44,8 +41,7 @@ TEST(MenuStateRules, EnablingFollowsProjectBrowserAndCompletion)
     }
 }
 
-TEST(MenuStateRules, GoToItemsNeedEveryQuestionOfThePhaseAnswered)
-{
+TEST(MenuStateRules, GoToItemsNeedEveryQuestionOfThePhaseAnswered) {
     {
         TestEnvironment environment;
         ProjectFixture fixture;
@@ -68,8 +64,7 @@ TEST(MenuStateRules, GoToItemsNeedEveryQuestionOfThePhaseAnswered)
     }
 }
 
-TEST(TitleBar, ThreeForms)
-{
+TEST(TitleBar, ThreeForms) {
     TestEnvironment environment;
     ProjectFixture fixture;
     EXPECT_EQ(titleBarText(), "TOVA v2.0");
@@ -82,8 +77,7 @@ TEST(TitleBar, ThreeForms)
     EXPECT_EQ(titleBarText(), "TOVA v2.0: Bridge <b>&</b> (/home/ann/R-17.tova)");
 }
 
-TEST(ExitPrompt, AnswersDecideWhetherTheWindowCloses)
-{
+TEST(ExitPrompt, AnswersDecideWhetherTheWindowCloses) {
     {
         // No project: the plain question.
         TestEnvironment environment;
@@ -147,8 +141,7 @@ TEST(ExitPrompt, AnswersDecideWhetherTheWindowCloses)
     }
 }
 
-TEST(SaveCommands, SaveAsProposesTheReferenceNumberInTheProjectsFolder)
-{
+TEST(SaveCommands, SaveAsProposesTheReferenceNumberInTheProjectsFolder) {
     TestEnvironment environment;
     ProjectFixture fixture;
     fixture.openProject();
@@ -185,15 +178,14 @@ TEST(SaveCommands, SaveAsProposesTheReferenceNumberInTheProjectsFolder)
     EXPECT_EQ(environment.fileDialogs.requests().size(), dialogs);
 }
 
-TEST(SaveCommands, AskSaveContinue)
-{
+TEST(SaveCommands, AskSaveContinue) {
     struct Case {
         MsgAnswer answer;
         bool goOn;
         bool saved;
     };
-    for (const Case& c : {Case{MsgAnswer::Yes, true, true}, Case{MsgAnswer::No, true, false},
-                          Case{MsgAnswer::Cancel, false, false}}) {
+    for (const Case& c :
+         {Case{MsgAnswer::Yes, true, true}, Case{MsgAnswer::No, true, false}, Case{MsgAnswer::Cancel, false, false}}) {
         TestEnvironment environment;
         ProjectFixture fixture;
         fixture.openProject();
@@ -207,18 +199,4 @@ TEST(SaveCommands, AskSaveContinue)
         EXPECT_EQ(environment.messages.asked()[0].title, "Save Project?");
         EXPECT_EQ(environment.messages.asked()[0].icon, MsgIcon::Information);
     }
-}
-
-TEST(WindowLayoutRule, BrowserAndCaptureAreaFollowTheWindowSize)
-{
-    // 1024 x 768 pixels = 15360 x 11520 twips.
-    const std::optional<WindowLayout> layout = WindowLayout::forOuterSize(QSize(1024, 768));
-    ASSERT_TRUE(layout);
-    EXPECT_EQ(layout->browser, QRect(0, 0, (15360 - 100) / 15, (11520 - 710) / 15));
-    EXPECT_EQ(layout->screenShotArea, QRect(14, 0, (15360 - 100 - 470) / 15, (11520 - 710 - 550) / 15));
-    // Too small for the capture area: the browser is still laid out.
-    const std::optional<WindowLayout> narrow = WindowLayout::forOuterSize(QSize(30, 80));
-    ASSERT_TRUE(narrow);
-    EXPECT_TRUE(narrow->screenShotArea.isEmpty());
-    EXPECT_FALSE(WindowLayout::forOuterSize(QSize(5, 5)));
 }

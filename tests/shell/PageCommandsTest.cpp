@@ -30,53 +30,26 @@ struct Dispatch {
 
 } // namespace
 
-TEST(PageCommandParsing, CommandTextCodeAndPdf)
-{
-    struct Case {
-        const char* url;
-        bool pdf;
-        bool hash;
-        const char* code;
-        const char* text;
-    };
-    const Case cases[] = {
-        {"file:///app/fishbone/fish.htm#nxt", false, true, "NXT", "NXT"},
-        {"file:///app/x.htm#top#NXT", false, true, "NXT", "NXT"},
-        {"file:///app/x.htm#NXTRA", false, true, "NXT", "NXTRA"},
-        {"file:///app/x.htm#NX", false, true, "", "NX"},
-        {"file:///app/x.htm#", false, true, "", ""},
-        {"file:///app/doc/GUIDE.PDF", true, false, "", ""},
-        {"file:///app/doc/guide.pdf#NXT", false, true, "NXT", "NXT"},
-        {"file:///app/index/welcome.htm", false, false, "", ""},
-    };
-    for (const Case& c : cases) {
-        const PageCommand command = PageCommand::parse(QString::fromLatin1(c.url));
-        EXPECT_EQ(command.isPdf, c.pdf) << c.url;
-        EXPECT_EQ(command.hasHash, c.hash) << c.url;
-        EXPECT_EQ(command.code, QString::fromLatin1(c.code)) << c.url;
-        EXPECT_EQ(command.text, QString::fromLatin1(c.text)) << c.url;
-    }
-}
-
-TEST(PageCommandParsing, NumberArgumentMustBeASigned16BitWholeNumber)
-{
+TEST(PageCommandParsing, NumberArgumentMustBeASigned16BitWholeNumber) {
     struct Case {
         const char* text;
         std::optional<qint16> expected;
     };
     const Case cases[] = {
-        {"#CAT7", qint16(7)},   {"#cat12", qint16(12)},     {"#CAT-3", qint16(-3)}, {"#CAT+4", qint16(4)},
-        {"#CAT32767", qint16(32767)}, {"#CAT-32768", qint16(-32768)}, {"#CAT32768", std::nullopt},
-        {"#CAT", std::nullopt}, {"#CAT7.5", std::nullopt},  {"#CATX", std::nullopt}, {"#CAT7%20", std::nullopt},
-        {"#CAT 7", std::nullopt}, {"#DSH1", qint16(1)},     {"#DSH99999999999", std::nullopt},
+        {"#CAT7", qint16(7)},         {"#cat12", qint16(12)},
+        {"#CAT-3", qint16(-3)},       {"#CAT+4", qint16(4)},
+        {"#CAT32767", qint16(32767)}, {"#CAT-32768", qint16(-32768)},
+        {"#CAT32768", std::nullopt},  {"#CAT", std::nullopt},
+        {"#CAT7.5", std::nullopt},    {"#CATX", std::nullopt},
+        {"#CAT7%20", std::nullopt},   {"#CAT 7", std::nullopt},
+        {"#DSH1", qint16(1)},         {"#DSH99999999999", std::nullopt},
         {"#CATCAT7", qint16(7)},
     };
     for (const Case& c : cases)
         EXPECT_EQ(PageCommand::parse(QString::fromLatin1(c.text)).numberArgument(), c.expected) << c.text;
 }
 
-TEST(PageCommandDispatch, CommandsRunTheirActionAndCancel)
-{
+TEST(PageCommandDispatch, CommandsRunTheirActionAndCancel) {
     struct Case {
         const char* url;
         bool cancel;
@@ -114,18 +87,17 @@ TEST(PageCommandDispatch, CommandsRunTheirActionAndCancel)
     }
 }
 
-TEST(PageCommandDispatch, CategoryOpensTheQuestionnaireForTheCurrentPhase)
-{
+TEST(PageCommandDispatch, CategoryOpensTheQuestionnaireForTheCurrentPhase) {
     Dispatch d;
     d.project.openProject(QStringLiteral("Bridge"), 3);
     EXPECT_TRUE(d.handle(QStringLiteral("file:///app/fishbone/fish.htm#cat7")));
     EXPECT_EQ(d.survey.calls, (QStringList{"LoadBottom", "LoadTree(0)", "LoadQuestions(7,3,0)", "LoadCheckBoxes",
-                                            "HighlightTreeNode(CAT7)", "ShowModal"}));
+                                           "HighlightTreeNode(CAT7)", "ShowModal"}));
 }
 
-TEST(PageCommandDispatch, BadCategoryArgumentOnlyCancels)
-{
-    for (const char* url : {"file:///a.htm#CAT", "file:///a.htm#CATabc", "file:///a.htm#CAT99999", "file:///a.htm#CAT1.5"}) {
+TEST(PageCommandDispatch, BadCategoryArgumentOnlyCancels) {
+    for (const char* url :
+         {"file:///a.htm#CAT", "file:///a.htm#CATabc", "file:///a.htm#CAT99999", "file:///a.htm#CAT1.5"}) {
         Dispatch d;
         d.project.openProject();
         EXPECT_TRUE(d.handle(QString::fromLatin1(url))) << url;
@@ -135,8 +107,7 @@ TEST(PageCommandDispatch, BadCategoryArgumentOnlyCancels)
     }
 }
 
-TEST(PageCommandDispatch, SkipShowsFishboneOnlyWithAProject)
-{
+TEST(PageCommandDispatch, SkipShowsFishboneOnlyWithAProject) {
     {
         Dispatch d;
         EXPECT_TRUE(d.handle(QStringLiteral("file:///a.htm#SKP")));
@@ -152,8 +123,7 @@ TEST(PageCommandDispatch, SkipShowsFishboneOnlyWithAProject)
     }
 }
 
-TEST(PageCommandDispatch, WindowsNotInstalledAreReported)
-{
+TEST(PageCommandDispatch, WindowsNotInstalledAreReported) {
     TestEnvironment environment;
     ProjectFixture project;
     project.openProject();
@@ -167,8 +137,7 @@ TEST(PageCommandDispatch, WindowsNotInstalledAreReported)
                            "TOVA - Load Review is not available in this version of TOVA."}));
 }
 
-TEST(PageCommandDispatch, ChooseReviewShowsTheNoReviewPageFirst)
-{
+TEST(PageCommandDispatch, ChooseReviewShowsTheNoReviewPageFirst) {
     Dispatch d;
     d.project.openProject();
     EXPECT_TRUE(d.handle(QStringLiteral("file:///a.htm#CLS")));
@@ -179,8 +148,7 @@ TEST(PageCommandDispatch, ChooseReviewShowsTheNoReviewPageFirst)
     EXPECT_EQ(d.dialogs.calls, QStringList{"AskLoadReview(1)"});
 }
 
-TEST(PageCommandDispatch, CopyrightOpensInANewWindowWithThePlainPath)
-{
+TEST(PageCommandDispatch, CopyrightOpensInANewWindowWithThePlainPath) {
     Dispatch d;
     EXPECT_TRUE(d.handle(QStringLiteral("file:///a.htm#VUA")));
     ASSERT_EQ(d.browser.navigations.size(), 1);
@@ -189,15 +157,14 @@ TEST(PageCommandDispatch, CopyrightOpensInANewWindowWithThePlainPath)
     EXPECT_EQ(d.browser.navigations[0].second, "_blank");
 }
 
-TEST(ScreenSequence, NextWalksEveryScreenAndStopsAtTheLast)
-{
+TEST(ScreenSequence, NextWalksEveryScreenAndStopsAtTheLast) {
     Dispatch d;
     // Each screen on display and what Next asks for; the scorecards follow the section order.
     const QList<QPair<QString, QString>> walk = {
-        {"fishbone.htm", "GoToTileChart"},       {"tilechart.htm", "GoToDashboard1"},
-        {"dashboard1.htm", "GoToDashboard2"},    {"dashboard2.htm", "GoToScoreCard(2)"},
-        {"scorecard.htm", "GoToScoreCard(3)"},   {"scorecard.htm", "GoToScoreCard(1)"},
-        {"scorecard.htm", "GoToScoreCard(4)"},   {"scorecard.htm", "GoToScoreCard(0)"},
+        {"fishbone.htm", "GoToTileChart"},          {"tilechart.htm", "GoToDashboard1"},
+        {"dashboard1.htm", "GoToDashboard2"},       {"dashboard2.htm", "GoToScoreCard(2)"},
+        {"scorecard.htm", "GoToScoreCard(3)"},      {"scorecard.htm", "GoToScoreCard(1)"},
+        {"scorecard.htm", "GoToScoreCard(4)"},      {"scorecard.htm", "GoToScoreCard(0)"},
         {"scorecard.htm", "GoToProjectTrendGraph"}, {"projecttrendgraph.htm", "GoToProjectTrendDetail"},
     };
     for (const auto& [screen, call] : walk) {
@@ -217,16 +184,20 @@ TEST(ScreenSequence, NextWalksEveryScreenAndStopsAtTheLast)
     EXPECT_EQ(d.environment.messages.asked()[0].title, "TOVA2");
 }
 
-TEST(ScreenSequence, BackWalksEveryScreenAndStopsAtTheFirst)
-{
+TEST(ScreenSequence, BackWalksEveryScreenAndStopsAtTheFirst) {
     Dispatch d;
     d.commands.ScoreCardIndex = 2;
     const QList<QPair<QString, QString>> walk = {
-        {"projecttrenddetail.htm", "GoToProjectTrendGraph"}, {"projecttrendgraph.htm", "GoToScoreCard(0)"},
-        {"scorecard.htm", "GoToScoreCard(4)"},  {"scorecard.htm", "GoToScoreCard(1)"},
-        {"scorecard.htm", "GoToScoreCard(3)"},  {"scorecard.htm", "GoToScoreCard(2)"},
-        {"scorecard.htm", "GoToDashboard2"},    {"dashboard2.htm", "GoToDashboard1"},
-        {"dashboard1.htm", "GoToTileChart"},    {"tilechart.htm", "GoToFishbone"},
+        {"projecttrenddetail.htm", "GoToProjectTrendGraph"},
+        {"projecttrendgraph.htm", "GoToScoreCard(0)"},
+        {"scorecard.htm", "GoToScoreCard(4)"},
+        {"scorecard.htm", "GoToScoreCard(1)"},
+        {"scorecard.htm", "GoToScoreCard(3)"},
+        {"scorecard.htm", "GoToScoreCard(2)"},
+        {"scorecard.htm", "GoToDashboard2"},
+        {"dashboard2.htm", "GoToDashboard1"},
+        {"dashboard1.htm", "GoToTileChart"},
+        {"tilechart.htm", "GoToFishbone"},
     };
     for (const auto& [screen, call] : walk) {
         d.browser.locationName = screen;
@@ -243,8 +214,7 @@ TEST(ScreenSequence, BackWalksEveryScreenAndStopsAtTheFirst)
               QStringList{"You are already at first screen of TOVI - use Help to return to Introduction."});
 }
 
-TEST(ScreenSequence, NonReportPagesAreUnknownScreens)
-{
+TEST(ScreenSequence, NonReportPagesAreUnknownScreens) {
     for (const char* screen : {"welcome.htm", "element.htm", "noreview.htm", "Fishbone.htm", ""}) {
         for (const char* command : {"#NXT", "#BCK"}) {
             Dispatch d;
@@ -259,8 +229,7 @@ TEST(ScreenSequence, NonReportPagesAreUnknownScreens)
     }
 }
 
-TEST(ScreenSequence, RefreshRebuildsTheScreenOnDisplay)
-{
+TEST(ScreenSequence, RefreshRebuildsTheScreenOnDisplay) {
     const QList<QPair<QString, QStringList>> cases = {
         {"fishbone.htm", {"GoToFishbone"}},
         {"tilechart.htm", {"GoToTileChart"}},

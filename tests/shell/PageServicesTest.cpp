@@ -14,16 +14,14 @@ using namespace tova::test;
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
+QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
 
-TEST(PathToURL, TurnsPathsIntoFileAddresses)
-{
+TEST(PathToURL, TurnsPathsIntoFileAddresses) {
     const QList<QPair<QString, QString>> cases = {
         {"C:\\Program Files\\App\\index\\welcome.htm", "file:///C:/Program%20Files/App/index/welcome.htm"},
         {"/opt/my app/index/welcome.htm", "file:///opt/my%20app/index/welcome.htm"},
@@ -39,8 +37,7 @@ TEST(PathToURL, TurnsPathsIntoFileAddresses)
         EXPECT_EQ(Globals::PathToURL(path), url) << path.toStdString();
 }
 
-TEST(WriteHTMLAndShow, WritesUtf8WithCrLfAndShowsTheRightPage)
-{
+TEST(WriteHTMLAndShow, WritesUtf8WithCrLfAndShowsTheRightPage) {
     TestEnvironment environment;
     const QString folder = environment.scratch.path();
     environment.copyAppFolder();
@@ -66,8 +63,7 @@ TEST(WriteHTMLAndShow, WritesUtf8WithCrLfAndShowsTheRightPage)
     EXPECT_EQ(browser.navigations.size(), 2);
 }
 
-TEST(WriteHTMLAndShow, UnwritablePageKeepsTheBrowserWhereItIs)
-{
+TEST(WriteHTMLAndShow, UnwritablePageKeepsTheBrowserWhereItIs) {
     TestEnvironment environment;
     // A file where the page's folder should be: no user, not even the superuser, can write there.
     const QString blocker = environment.scratch.filePath(QStringLiteral("blocker"));
@@ -80,30 +76,20 @@ TEST(WriteHTMLAndShow, UnwritablePageKeepsTheBrowserWhereItIs)
     EXPECT_TRUE(browser.navigations.isEmpty());
 }
 
-TEST(FindAndHighlight, CallsThePageScriptInTheRightWindow)
-{
+TEST(FindAndHighlight, CallsThePageScriptInTheRightWindow) {
     FakeBrowser browser;
     Globals::FindAndHighlight(QStringLiteral("introduction.htm"), browser, QStringLiteral("side"));
     Globals::FindAndHighlight(QStringLiteral("cat7"), browser, QStringLiteral("main"));
     Globals::FindAndHighlight(QStringLiteral("it's\\x"), browser, QStringLiteral("side"));
     ASSERT_EQ(browser.scripts.size(), 3);
-    EXPECT_EQ(browser.scripts[0], qMakePair(QStringLiteral("side"), QStringLiteral("findAndHighlight('introduction.htm')")));
+    EXPECT_EQ(browser.scripts[0],
+              qMakePair(QStringLiteral("side"), QStringLiteral("findAndHighlight('introduction.htm')")));
     EXPECT_EQ(browser.scripts[1], qMakePair(QString(), QStringLiteral("findAndHighlight('#cat7')")));
     // Quotes and backslashes in a key cannot break out of the script's string.
     EXPECT_EQ(browser.scripts[2].second, QStringLiteral("findAndHighlight('it\\'s\\\\x')"));
 }
 
-TEST(IsFrameLoading, MissingOrIncompleteFramesCountAsLoading)
-{
-    FakeBrowser browser;
-    browser.completeFrames = {QStringLiteral("side")};
-    EXPECT_FALSE(Globals::IsFrameLoading(browser, QStringLiteral("side")));
-    EXPECT_TRUE(Globals::IsFrameLoading(browser, QStringLiteral("main")));
-    EXPECT_TRUE(Globals::IsFrameLoading(browser, QStringLiteral("nosuchframe")));
-}
-
-TEST(OpenPDF, NavigatesOnlyWhenAHandlerIsRegistered)
-{
+TEST(OpenPDF, NavigatesOnlyWhenAHandlerIsRegistered) {
     const QString url = QStringLiteral("file:///app/doc/guide.pdf");
     {
         FakeBrowser browser;

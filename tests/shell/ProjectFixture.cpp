@@ -10,8 +10,7 @@
 
 namespace tova::test {
 
-QString smallDatabaseXml()
-{
+QString smallDatabaseXml() {
     return QStringLiteral(R"(<data>
   <phases><phase><phase_id>3</phase_id><phase_desc>Design</phase_desc></phase>
           <phase><phase_id>4</phase_id><phase_desc>Build</phase_desc></phase></phases>
@@ -33,8 +32,7 @@ QString smallDatabaseXml()
 </data>)");
 }
 
-ProjectFixture::ProjectFixture(bool withDatabase)
-{
+ProjectFixture::ProjectFixture(bool withDatabase) {
     Globals::ResetProjectState();
     mainWindow.onSaveAs = [] { return showSaveAsDialog(); };
     services().mainWindow = &mainWindow;
@@ -43,23 +41,20 @@ ProjectFixture::ProjectFixture(bool withDatabase)
         EXPECT_TRUE(Globals::gDataDoc.loadXML(smallDatabaseXml()));
 }
 
-ProjectFixture::~ProjectFixture()
-{
+ProjectFixture::~ProjectFixture() {
     if (services().mainWindow == &mainWindow)
         services().mainWindow = nullptr;
     Globals::ResetProjectState();
     Globals::gDataDoc = Xml::XmlDocument();
 }
 
-void ProjectFixture::openProject(const QString& projectName, qint16 phase)
-{
+void ProjectFixture::openProject(const QString& projectName, qint16 phase) {
     Globals::CreateProject(QStringLiteral("R-17"), projectName, QStringLiteral("Deck"), QStringLiteral("Leeds"),
                            QStringLiteral("Ann"), QStringLiteral("Bob"));
     ASSERT_TRUE(Globals::CreateReview(QStringLiteral("May 06, 2003"), phase));
 }
 
-void ProjectFixture::answerAll()
-{
+void ProjectFixture::answerAll() {
     Globals::SaveAnswers(QStringLiteral("file:///survey/main.htm?R101=V1&R103=V1"));
 }
 

@@ -33,8 +33,7 @@ class RecordingSurvey final : public SurveyWindowOps {
 public:
     void LoadBottom() override { calls << QStringLiteral("LoadBottom"); }
     void LoadTree(bool navigate) override { calls << QStringLiteral("LoadTree(%1)").arg(navigate); }
-    void LoadQuestions(qint16 category, qint16 phase, bool refresh) override
-    {
+    void LoadQuestions(qint16 category, qint16 phase, bool refresh) override {
         calls << QStringLiteral("LoadQuestions(%1,%2,%3)").arg(category).arg(phase).arg(refresh);
     }
     void LoadCheckBoxes() override { calls << QStringLiteral("LoadCheckBoxes"); }
@@ -58,13 +57,11 @@ public:
 // Installs the fakes in the window registry for one test and takes them out again.
 class RegistryScope {
 public:
-    RegistryScope(SurveyWindowOps* survey, ReviewDialogOps* dialogs)
-    {
+    RegistryScope(SurveyWindowOps* survey, ReviewDialogOps* dialogs) {
         windowRegistry().survey = survey;
         windowRegistry().reviewDialogs = dialogs;
     }
-    ~RegistryScope()
-    {
+    ~RegistryScope() {
         windowRegistry().survey = nullptr;
         windowRegistry().reviewDialogs = nullptr;
     }

@@ -23,21 +23,18 @@ using namespace tova::test;
 
 namespace {
 
-QString readText(const QString& path)
-{
+QString readText(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-void putFile(const QString& source, const QString& target)
-{
+void putFile(const QString& source, const QString& target) {
     QDir().mkpath(QFileInfo(target).path());
     QFile::remove(target);
     ASSERT_TRUE(QFile::copy(source, target)) << target.toStdString();
 }
 
-void writeText(const QString& path, const QString& text)
-{
+void writeText(const QString& path, const QString& text) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -51,8 +48,7 @@ struct ReportScene {
     FakeBrowser browser{QStringLiteral("webMain")};
     QString app;
 
-    explicit ReportScene(bool withDatabase = true) : project(withDatabase)
-    {
+    explicit ReportScene(bool withDatabase = true) : project(withDatabase) {
         app = environment.copyAppFolder();
         putFile(testDataPath(QStringLiteral("shell/report.xsl")), appPath(QStringLiteral("fishbone/fishbone.xsl")));
         writeText(appPath(QStringLiteral("fishbone/fish.htm")), QStringLiteral("previous page"));
@@ -60,17 +56,15 @@ struct ReportScene {
     QString fishPage() const { return readText(appPath(QStringLiteral("fishbone/fish.htm"))); }
 };
 
-Reports::ReportRow testRow(MsgIcon icon = MsgIcon::None)
-{
+Reports::ReportRow testRow(MsgIcon icon = MsgIcon::None) {
     return {QStringLiteral("Test Screen"), QStringLiteral("fishbone/fishbone.xsl"), QStringLiteral("fishbone/fish.htm"),
             QStringLiteral("fishbone/fishbone.htm"), icon};
 }
 
 } // namespace
 
-TEST(ReportParameters, ScoreRoundsHalvesToEven)
-{
-    const QList<QPair<double, double>> cases = {{72.5, 72}, {73.5, 74}, {100, 100}, {0.5, 0}, {1.5, 2},
+TEST(ReportParameters, ScoreRoundsHalvesToEven) {
+    const QList<QPair<double, double>> cases = {{72.5, 72},  {73.5, 74},  {100, 100},  {0.5, 0},  {1.5, 2},
                                                 {99.5, 100}, {72.49, 72}, {72.51, 73}, {-2.5, -2}};
     for (const auto& [value, rounded] : cases)
         EXPECT_EQ(Reports::RoundHalfEven(value), rounded) << value;
@@ -84,8 +78,7 @@ TEST(ReportParameters, ScoreRoundsHalvesToEven)
     EXPECT_FALSE(ok);
 }
 
-TEST(ReportParameters, HeaderParametersInTheirFixedOrder)
-{
+TEST(ReportParameters, HeaderParametersInTheirFixedOrder) {
     TestEnvironment environment;
     ProjectFixture fixture;
     fixture.openProject(QStringLiteral("Bridge"), 3);
@@ -101,8 +94,7 @@ TEST(ReportParameters, HeaderParametersInTheirFixedOrder)
     EXPECT_EQ(values, (QStringList{"3", "Bridge", "Deck", "R-17", "Leeds", "Bob", "Ann", "May 06, 2003", "Design"}));
 }
 
-TEST(ReportPipeline, StyleSheetSeesTextParametersAsTextAndTheInputAsRoot)
-{
+TEST(ReportPipeline, StyleSheetSeesTextParametersAsTextAndTheInputAsRoot) {
     ReportScene scene;
     scene.project.openProject(QStringLiteral("<b>A&B</b> \"quoted\" 'single'"), 3);
     Xml::XmlDocument copy = Reports::CopyDatabase();
@@ -123,8 +115,7 @@ TEST(ReportPipeline, StyleSheetSeesTextParametersAsTextAndTheInputAsRoot)
     EXPECT_TRUE(scene.environment.messages.asked().isEmpty());
 }
 
-TEST(ReportPipeline, FailuresReportOnceAndLeaveTheScreenAlone)
-{
+TEST(ReportPipeline, FailuresReportOnceAndLeaveTheScreenAlone) {
     struct Case {
         const char* name;
         std::function<void(ReportScene&, Reports::ReportRow&)> arrange;
@@ -149,7 +140,8 @@ TEST(ReportPipeline, FailuresReportOnceAndLeaveTheScreenAlone)
          QStringLiteral("error loading fishbone.xsl"), MsgIcon::None},
         {"style sheet that does not compile",
          [](ReportScene&, Reports::ReportRow&) {
-             putFile(testDataPath(QStringLiteral("shell/broken.xsl")), appPath(QStringLiteral("fishbone/fishbone.xsl")));
+             putFile(testDataPath(QStringLiteral("shell/broken.xsl")),
+                     appPath(QStringLiteral("fishbone/fishbone.xsl")));
          },
          QStringLiteral("The Test Screen screen could not be built."), MsgIcon::Critical},
         {"page file that cannot be written",
@@ -178,8 +170,7 @@ TEST(ReportPipeline, FailuresReportOnceAndLeaveTheScreenAlone)
     }
 }
 
-TEST(FishboneScreen, MarksEveryCategoryForTheCurrentPhase)
-{
+TEST(FishboneScreen, MarksEveryCategoryForTheCurrentPhase) {
     struct Case {
         qint16 phase;
         bool answered;
@@ -202,13 +193,13 @@ TEST(FishboneScreen, MarksEveryCategoryForTheCurrentPhase)
     }
 }
 
-TEST(FishboneScreen, WithoutACurrentReviewTheReviewChoicePageIsShown)
-{
+TEST(FishboneScreen, WithoutACurrentReviewTheReviewChoicePageIsShown) {
     ReportScene scene;
     const QString file = scene.environment.scratch.filePath(QStringLiteral("orphan.tova"));
-    writeText(file, QStringLiteral("<project ver=\"2.0\"><reference_num>R</reference_num><projectname>P</projectname>"
-                                   "<subprojectname/><location/><owner/><projectmanager/><currentreview>9</currentreview>"
-                                   "<review id=\"1\"><phase>3</phase><date>May 06, 2003</date></review></project>"));
+    writeText(file,
+              QStringLiteral("<project ver=\"2.0\"><reference_num>R</reference_num><projectname>P</projectname>"
+                             "<subprojectname/><location/><owner/><projectmanager/><currentreview>9</currentreview>"
+                             "<review id=\"1\"><phase>3</phase><date>May 06, 2003</date></review></project>"));
     ASSERT_TRUE(Globals::OpenProject(file));
     ASSERT_TRUE(Globals::gCurrentReview.isNull());
     Reports::GoToFishbone(scene.browser);
@@ -218,8 +209,7 @@ TEST(FishboneScreen, WithoutACurrentReviewTheReviewChoicePageIsShown)
     EXPECT_TRUE(scene.environment.messages.asked().isEmpty());
 }
 
-TEST(FishboneScreen, MissingDatabaseIsReportedNotFatal)
-{
+TEST(FishboneScreen, MissingDatabaseIsReportedNotFatal) {
     ReportScene scene(false);
     scene.project.openProject();
     Reports::GoToFishbone(scene.browser);
@@ -229,4 +219,19 @@ TEST(FishboneScreen, MissingDatabaseIsReportedNotFatal)
     EXPECT_TRUE(scene.environment.messages.asked()[0].text.startsWith(
         QStringLiteral("The Rework Cause Classifications screen could not be built.")))
         << scene.environment.messages.asked()[0].text.toStdString();
+}
+
+TEST(FishboneScreen, ShippedStyleSheetShowsHeaderMarkupAsText)
+{
+    TestEnvironment environment;
+    environment.copyAppFolder();
+    ProjectFixture fixture;
+    fixture.openProject(QStringLiteral("<b>A&B</b> \"Q\""), 3);
+    FakeBrowser browser;
+    Reports::GoToFishbone(browser);
+    EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();
+    const QString page = readText(appPath(QStringLiteral("fishbone/fish.htm")));
+    EXPECT_TRUE(page.contains(QStringLiteral("&lt;b&gt;A&amp;B&lt;/b&gt;"))) << page.left(2000).toStdString();
+    EXPECT_FALSE(page.contains(QStringLiteral("<b>A&")));
+    EXPECT_TRUE(page.contains(QStringLiteral("#CAT7")));
 }

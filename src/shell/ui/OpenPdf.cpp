@@ -7,8 +7,7 @@
 
 namespace Globals {
 
-void OpenPDF(const QString& url, tova::WebBrowser& browser, bool newWindow, const QString& frameName)
-{
+void OpenPDF(const QString& url, tova::WebBrowser& browser, bool newWindow, const QString& frameName) {
     OpenPDFWith(url, browser, newWindow, frameName, PdfHandlerRegistered(),
                 [] { frmInstallReader::showModal(QApplication::activeWindow()); });
 }

@@ -20,21 +20,20 @@
 #include "store/ProjectFiles.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 
 namespace {
 
-frmBrowser*& theInstance()
-{
+frmBrowser*& theInstance() {
     static frmBrowser* window = nullptr;
     return window;
 }
 
 } // namespace
 
-frmBrowser* frmBrowser::instance()
-{
+frmBrowser* frmBrowser::instance() {
     frmBrowser*& window = theInstance();
     if (!window) {
         window = new frmBrowser;
@@ -43,10 +42,11 @@ frmBrowser* frmBrowser::instance()
     return window;
 }
 
-frmBrowser* frmBrowser::existingInstance() { return theInstance(); }
+frmBrowser* frmBrowser::existingInstance() {
+    return theInstance();
+}
 
-frmBrowser::frmBrowser()
-{
+frmBrowser::frmBrowser() {
     setObjectName(QStringLiteral("frmBrowser"));
     setWindowTitle(QStringLiteral("TOVA Navigator"));
 
@@ -68,8 +68,7 @@ frmBrowser::frmBrowser()
     CheckState();
 }
 
-frmBrowser::~frmBrowser()
-{
+frmBrowser::~frmBrowser() {
     if (theInstance() == this)
         theInstance() = nullptr;
     if (tova::services().mainWindow == this)
@@ -80,8 +79,7 @@ frmBrowser::~frmBrowser()
 }
 
 QAction* frmBrowser::addItem(QMenu* menu, const QString& controlName, const QString& caption,
-                             void (frmBrowser::*slot)())
-{
+                             void (frmBrowser::*slot)()) {
     auto* item = menu->addAction(caption);
     item->setObjectName(controlName);
     if (slot)
@@ -90,15 +88,15 @@ QAction* frmBrowser::addItem(QMenu* menu, const QString& controlName, const QStr
     return item;
 }
 
-void frmBrowser::buildMenus()
-{
+void frmBrowser::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addItem(file, QStringLiteral("mnuNewProject"), QStringLiteral("New Project"), &frmBrowser::mnuNewProject_Click);
     addItem(file, QStringLiteral("mnuLoadProject"), QStringLiteral("Load Project"), &frmBrowser::mnuLoadProject_Click);
     file->addSeparator();
     addItem(file, QStringLiteral("mnuFileSave"), QStringLiteral("&Save Project"), &frmBrowser::mnuFileSave_Click);
-    addItem(file, QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save Project &As"), &frmBrowser::mnuFileSaveAs_Click);
+    addItem(file, QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save Project &As"),
+            &frmBrowser::mnuFileSaveAs_Click);
     file->addSeparator();
     connect(addItem(file, QStringLiteral("mnuFilePrint"), QStringLiteral("Print Open Screen"), nullptr),
             &QAction::triggered, this, [this] { CallPrinter(false); });
@@ -107,9 +105,9 @@ void frmBrowser::buildMenus()
             &QAction::triggered, this, [this] { CallPrinter(true); });
     connect(addItem(file, QStringLiteral("mnuPrintQuestions"), QStringLiteral("Print Questions"), nullptr),
             &QAction::triggered, this, [this] { PrintQuestions(false); });
-    connect(addItem(file, QStringLiteral("mnuPrintPreviewQuestions"), QStringLiteral("Print Preview (Questions)"),
-                    nullptr),
-            &QAction::triggered, this, [this] { PrintQuestions(true); });
+    connect(
+        addItem(file, QStringLiteral("mnuPrintPreviewQuestions"), QStringLiteral("Print Preview (Questions)"), nullptr),
+        &QAction::triggered, this, [this] { PrintQuestions(true); });
     file->addSeparator();
     connect(addItem(file, QStringLiteral("mnuExit"), QStringLiteral("Exit"), nullptr), &QAction::triggered, this,
             [this] { close(); });
@@ -129,14 +127,14 @@ void frmBrowser::buildMenus()
                 else
                     tova::showNotAvailable(QStringLiteral("New Review"));
             });
-    connect(addItem(project, QStringLiteral("mnuFileLoadReview"), QStringLiteral("&Load Project Phase Review"),
-                    nullptr),
-            &QAction::triggered, this, [] {
-                if (tova::ReviewDialogOps* dialogs = tova::windowRegistry().reviewDialogs)
-                    dialogs->AskLoadReview(false);
-                else
-                    tova::showNotAvailable(QStringLiteral("TOVA - Load Review"));
-            });
+    connect(
+        addItem(project, QStringLiteral("mnuFileLoadReview"), QStringLiteral("&Load Project Phase Review"), nullptr),
+        &QAction::triggered, this, [] {
+            if (tova::ReviewDialogOps* dialogs = tova::windowRegistry().reviewDialogs)
+                dialogs->AskLoadReview(false);
+            else
+                tova::showNotAvailable(QStringLiteral("TOVA - Load Review"));
+        });
     connect(addItem(project, QStringLiteral("mnudeletereview"), QStringLiteral("Delete Review"), nullptr),
             &QAction::triggered, this, [] {
                 if (tova::ReviewDialogOps* dialogs = tova::windowRegistry().reviewDialogs)
@@ -166,7 +164,8 @@ void frmBrowser::buildMenus()
             &QAction::triggered, this, [this] { gotoGlossary(QStringLiteral("1A1")); });
     addItem(tools, QStringLiteral("mnuAcronyms"), QStringLiteral("Glossary"), &frmBrowser::gotoAcroGlossary);
     connect(addItem(tools, QStringLiteral("mnuLibrary"), QStringLiteral("TOVA Library"), nullptr), &QAction::triggered,
-            this, [this] { openInNewWindow(Globals::PathToURL(tova::appPath(QStringLiteral("Library/Catalog.htm")))); });
+            this,
+            [this] { openInNewWindow(Globals::PathToURL(tova::appPath(QStringLiteral("Library/Catalog.htm")))); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -190,20 +189,25 @@ void frmBrowser::buildMenus()
             &QAction::triggered, this,
             [this] { openInNewWindow(tova::appPath(QStringLiteral("bookstore/bookstore.htm"))); });
     help->addSeparator();
-    connect(addItem(help, QStringLiteral("mnuAbout"), QStringLiteral("About TOVA"), nullptr), &QAction::triggered,
-            this, [this] { frmAbout::showModal(this); });
+    connect(addItem(help, QStringLiteral("mnuAbout"), QStringLiteral("About TOVA"), nullptr), &QAction::triggered, this,
+            [this] { frmAbout::showModal(this); });
 }
 
-QAction* frmBrowser::menuItem(const QString& controlName) const { return m_items.value(controlName); }
+QAction* frmBrowser::menuItem(const QString& controlName) const {
+    return m_items.value(controlName);
+}
 
-void frmBrowser::openInNewWindow(const QString& url) { m_webMain->Navigate2(url, QStringLiteral("_blank")); }
+void frmBrowser::openInNewWindow(const QString& url) {
+    m_webMain->Navigate2(url, QStringLiteral("_blank"));
+}
 
 // ---- title, menu state, layout, exit -------------------------------------------------------
 
-void frmBrowser::UpdateTitleBar() { setWindowTitle(tova::titleBarText()); }
+void frmBrowser::UpdateTitleBar() {
+    setWindowTitle(tova::titleBarText());
+}
 
-void frmBrowser::CheckState()
-{
+void frmBrowser::CheckState() {
     const tova::MenuState state = tova::MenuState::current();
     auto enable = [this](const char* name, bool enabled) {
         if (QAction* item = m_items.value(QLatin1String(name)))
@@ -221,12 +225,15 @@ void frmBrowser::CheckState()
         enable(name, state.goToItems);
 }
 
-bool frmBrowser::currentReviewComplete() { return tova::currentReviewComplete(); }
+bool frmBrowser::currentReviewComplete() {
+    return tova::currentReviewComplete();
+}
 
-QRect frmBrowser::ScreenShotArea() const { return m_screenShotArea.translated(m_client->pos()); }
+QRect frmBrowser::ScreenShotArea() const {
+    return m_screenShotArea.translated(m_client->pos());
+}
 
-void frmBrowser::applyLayout()
-{
+void frmBrowser::applyLayout() {
     const std::optional<tova::WindowLayout> layout = tova::WindowLayout::forOuterSize(frameGeometry().size());
     if (!layout)
         return;
@@ -235,65 +242,85 @@ void frmBrowser::applyLayout()
     m_screenShotArea = layout->screenShotArea;
 }
 
-void frmBrowser::resizeEvent(QResizeEvent* event)
-{
+void frmBrowser::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     applyLayout();
 }
 
-void frmBrowser::closeEvent(QCloseEvent* event)
-{
+void frmBrowser::closeEvent(QCloseEvent* event) {
     if (!tova::confirmExit()) {
         event->ignore();
         return;
     }
     event->accept();
-    emit closed();
+    // The browser windows opened from here close with the main window, so the program ends.
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other != this && other->isVisible())
+            other->close();
 }
 
 // ---- navigation ------------------------------------------------------------------------------
 
-tova::WebBrowser* frmBrowser::webMain() { return m_webMain; }
+tova::WebBrowser* frmBrowser::webMain() {
+    return m_webMain;
+}
 
-bool frmBrowser::HandleURL(const QString& url) { return m_commands->HandleURL(url); }
+bool frmBrowser::HandleURL(const QString& url) {
+    return m_commands->HandleURL(url);
+}
 
-void frmBrowser::RefreshScreen() { m_commands->RefreshScreen(); }
+void frmBrowser::RefreshScreen() {
+    m_commands->RefreshScreen();
+}
 
-void frmBrowser::NavigateMain(const QString& url) { m_webMain->Navigate2(url); }
+void frmBrowser::NavigateMain(const QString& url) {
+    m_webMain->Navigate2(url);
+}
 
-void frmBrowser::ShowMainWindow() { show(); }
+void frmBrowser::ShowMainWindow() {
+    show();
+}
 
-void frmBrowser::GoToIntro()
-{
+void frmBrowser::GoToIntro() {
     m_webMain->Navigate2(Globals::PathToURL(Globals::gWelcomePage));
     Globals::FindAndHighlight(QStringLiteral("introduction.htm"), *m_webMain, QStringLiteral("side"));
 }
 
-void frmBrowser::GoToFishbone() { Reports::GoToFishbone(*m_webMain); }
+void frmBrowser::GoToFishbone() {
+    Reports::GoToFishbone(*m_webMain);
+}
 
-void frmBrowser::OpenPDF(const QString& url) { Globals::OpenPDF(url, *m_webMain, true, QString()); }
+void frmBrowser::OpenPDF(const QString& url) {
+    Globals::OpenPDF(url, *m_webMain, true, QString());
+}
 
-void frmBrowser::mnuGotoScoreCard_Click()
-{
+void frmBrowser::mnuGotoScoreCard_Click() {
     ScoreCardIndex() = 0;
     GoToScoreCard(Globals::gSectionOrder[0]);
 }
 
 // ---- project and save commands -------------------------------------------------------------
 
-void frmBrowser::mnuFileSave_Click() { tova::saveProject(); }
+void frmBrowser::mnuFileSave_Click() {
+    tova::saveProject();
+}
 
-void frmBrowser::mnuFileSaveAs_Click() { tova::showSaveAsDialog(); }
+void frmBrowser::mnuFileSaveAs_Click() {
+    tova::showSaveAsDialog();
+}
 
-bool frmBrowser::ShowSaveAsDialog() { return tova::showSaveAsDialog(); }
+bool frmBrowser::ShowSaveAsDialog() {
+    return tova::showSaveAsDialog();
+}
 
-bool frmBrowser::AskSaveContinue() { return tova::askSaveContinue(); }
+bool frmBrowser::AskSaveContinue() {
+    return tova::askSaveContinue();
+}
 
 namespace {
 
 // Closes the open project when the user agrees; false when the user said No.
-bool closeOpenProject(const QString& question)
-{
+bool closeOpenProject(const QString& question) {
     if (!Globals::IsProjectLoaded())
         return true;
     if (tova::MsgBox(question, tova::MsgButtons::YesNo, tova::MsgIcon::Exclamation,
@@ -303,8 +330,7 @@ bool closeOpenProject(const QString& question)
     return true;
 }
 
-void openStartDialog(qint16 tab)
-{
+void openStartDialog(qint16 tab) {
     if (tova::ReviewDialogOps* dialogs = tova::windowRegistry().reviewDialogs)
         dialogs->NewLoadDoModal(tab);
     else
@@ -313,27 +339,23 @@ void openStartDialog(qint16 tab)
 
 } // namespace
 
-void frmBrowser::mnuNewProject_Click()
-{
+void frmBrowser::mnuNewProject_Click() {
     if (closeOpenProject(QStringLiteral("Close Current Project and Start a New Project?")))
         openStartDialog(0);
 }
 
-void frmBrowser::mnuLoadProject_Click()
-{
+void frmBrowser::mnuLoadProject_Click() {
     if (closeOpenProject(QStringLiteral("Close Current Project and Load a Project?")))
         openStartDialog(1);
 }
 
-void frmBrowser::mnuSampleProject_Click()
-{
+void frmBrowser::mnuSampleProject_Click() {
     if (Globals::IsProjectLoaded() && !AskSaveContinue())
         return;
     Globals::OpenProjectAndShow(tova::appPath(QStringLiteral("sample.tova")));
 }
 
-void frmBrowser::mnuChangeProject_Click()
-{
+void frmBrowser::mnuChangeProject_Click() {
     tova::ReviewDialogOps* dialogs = tova::windowRegistry().reviewDialogs;
     if (!dialogs) {
         tova::showNotAvailable(QStringLiteral("Change Project Details"));

@@ -73,10 +73,6 @@ public:
     // A menu item by its control name ("mnuSampleProject").
     QAction* menuItem(const QString& controlName) const;
 
-signals:
-    // The window was closed and the program is to end.
-    void closed();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -12,8 +12,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-frmInstallReader::frmInstallReader(QWidget* parent) : QDialog(parent)
-{
+frmInstallReader::frmInstallReader(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmInstallReader"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Install Acrobat Reader?"));
@@ -46,14 +45,12 @@ frmInstallReader::frmInstallReader(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
 }
 
-void frmInstallReader::showModal(QWidget* parent)
-{
+void frmInstallReader::showModal(QWidget* parent) {
     auto* window = new frmInstallReader(parent);
     window->exec();
 }
 
-void frmInstallReader::OKButton_Click()
-{
+void frmInstallReader::OKButton_Click() {
     const QString installer = tova::appPath(QStringLiteral("misc/AcroReader51.exe"));
     const bool started = QFileInfo(installer).isFile() && QProcess::startDetached(installer, {});
     close();
@@ -64,4 +61,6 @@ void frmInstallReader::OKButton_Click()
                      tova::MsgButtons::Ok, tova::MsgIcon::Exclamation);
 }
 
-void frmInstallReader::CancelButton_Click() { close(); }
+void frmInstallReader::CancelButton_Click() {
+    close();
+}
