@@ -1,0 +1,28 @@
+// The new review dialog's decisions: reading the submitted phase, the stored date text and the
+// question asked when the dialog closes without a review.
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+namespace tova::review {
+
+// The phase id of a submitted phase page: "=" counts as "&", the text after the first "?" loses
+// every upper-case "V" and is split at "&"; the part at position 1 is the id. Nothing when that
+// part is missing or is not a whole number of 16 bits.
+std::optional<qint16> parsePhaseSubmission(const QString& url);
+
+// The date as a review stores it: "MMM dd, yyyy" with English month abbreviations ("May 06, 2003"),
+// the same under every locale.
+QString formatReviewDate(const QDate& date);
+
+// Closing the dialog: allowed at once after a submission or when it was opened through AddReview;
+// otherwise the stop question decides (ConfirmQuit).
+bool newReviewMayClose(bool submitted, bool openedThroughAddReview);
+
+// Asks "Stop creating new project?"; on Yes closes the open project (if any) and returns true.
+bool ConfirmQuit();
+
+} // namespace tova::review

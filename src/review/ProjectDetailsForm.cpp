@@ -1,0 +1,68 @@
+#include "review/ProjectDetailsForm.h"
+
+#include "review/SurveyLinks.h"
+
+namespace tova::review {
+
+namespace {
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+const QStringList& projectFieldNames() {
+    static const QStringList names{QStringLiteral("refnum"), QStringLiteral("projname"), QStringLiteral("subprojname"),
+                                   QStringLiteral("loc"),    QStringLiteral("owner"),    QStringLiteral("pm")};
+    return names;
+}
+
+QString FormatGetString(const QString& value) {
+    const QByteArray in = value.toUtf8();
+    QByteArray out;
+    out.reserve(in.size());
+    for (int i = 0; i < in.size(); ++i) {
+        const char c = in.at(i);
+        if (c == '+') {
+            out += ' ';
+        } else if (c == '%' && i + 2 < in.size() && hexValue(in.at(i + 1)) >= 0 && hexValue(in.at(i + 2)) >= 0) {
+            out += static_cast<char>(hexValue(in.at(i + 1)) * 16 + hexValue(in.at(i + 2)));
+            i += 2;
+        } else {
+            out += c;
+        }
+    }
+    return QString::fromUtf8(out);
+}
+
+ProjectFields parseProjectSubmission(const QString& url) {
+    QString text = url;
+    text.replace(QLatin1Char('='), QLatin1Char('&'));
+    const int question = text.indexOf(QLatin1Char('?'));
+    text = question < 0 ? QString() : text.mid(question + 1);
+    const QStringList parts = text.split(QLatin1Char('&'));
+    ProjectFields fields;
+    for (int i = 0; i < 6; ++i) {
+        const int position = 2 * i + 1;
+        if (position < parts.size())
+            fields[static_cast<size_t>(i)] = FormatGetString(parts.at(position));
+    }
+    return fields;
+}
+
+QString fieldFillScript(const QString& field, const QString& text) {
+    return QStringLiteral("document.proj.%1.value = '%2';").arg(field, escapeScriptString(text));
+}
+
+bool isCancelLink(const QString& url) {
+    return url.endsWith(QLatin1String("CLS"));
+}
+
+} // namespace tova::review

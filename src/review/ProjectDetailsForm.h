@@ -1,0 +1,35 @@
+// The project details page's form: decoding its submitted address into the six header texts and
+// the script lines that fill the form with stored texts.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace tova::review {
+
+// The six header texts in the order of the form, of Globals::CreateProject and of
+// Globals::SetProjectDetails: reference number, project name, sub-project name, location, owner,
+// project manager.
+using ProjectFields = std::array<QString, 6>;
+
+// The form's field names in that order.
+const QStringList& projectFieldNames();
+
+// One form value decoded the way a browser encodes it (application/x-www-form-urlencoded, UTF-8):
+// "+" is a blank, every %XX escape (either case) is a byte; a "%" not followed by two hex digits
+// stays as it is. Decoded once, so a typed "%2B" stays "%2B".
+QString FormatGetString(const QString& value);
+
+// The six values of a submitted address: "=" counts as a separator like "&", the text after the
+// first "?" is split, the values stand at positions 1, 3, ..., 11. Missing values are "".
+ProjectFields parseProjectSubmission(const QString& url);
+
+// "document.proj.<field>.value = '<text>';" with the text escaped as a script string literal.
+QString fieldFillScript(const QString& field, const QString& text);
+
+// True when a link of the page's own dialogs cancels: the address ends in "CLS" (exact case).
+bool isCancelLink(const QString& url);
+
+} // namespace tova::review

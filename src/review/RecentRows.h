@@ -1,0 +1,20 @@
+// The rows of the start dialog's list of recently used project files.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tova::review {
+
+struct RecentRow {
+    QString path;   // the row's key: the full path
+    QString file;   // "Project" column: the text after the last separator (the whole path without one)
+    QString folder; // "Folder" column: the text before it, without a trailing separator
+};
+
+// One row per listed path in the list's order; a path listed twice keeps its first row, and an
+// empty entry (nothing to open) gets none.
+QList<RecentRow> recentRows(const QStringList& paths);
+
+} // namespace tova::review

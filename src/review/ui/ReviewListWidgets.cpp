@@ -1,0 +1,51 @@
+#include "review/ui/ReviewListWidgets.h"
+
+#include "review/ui/ListIcons.h"
+#include "store/ProjectDocument.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+
+namespace tova::review {
+
+QTreeWidget* makeReviewList(QWidget* parent) {
+    auto* list = new QTreeWidget(parent);
+    list->setColumnCount(2);
+    list->setHeaderLabels({QStringLiteral("Phase"), QStringLiteral("Date")});
+    list->setRootIsDecorated(false);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->header()->setSortIndicatorShown(false);
+    list->setColumnWidth(0, 260);
+    return list;
+}
+
+QWidget* makeCaptionRow(QWidget* parent, QLabel** label) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* picture = new QLabel(row);
+    picture->setPixmap(reviewIcon().pixmap(32, 32));
+    layout->addWidget(picture);
+    *label = new QLabel(row);
+    (*label)->setWordWrap(true);
+    layout->addWidget(*label, 1);
+    return row;
+}
+
+QString projectCaption(const QString& text) {
+    return QStringLiteral("Project: ") + Globals::GetProjectName() + QStringLiteral(" - ") + text;
+}
+
+void addReviewRow(QTreeWidget* list, const QString& key, const QString& phase, const QString& date) {
+    auto* item = new QTreeWidgetItem(list, {phase, date});
+    item->setData(0, kReviewKeyRole, key);
+}
+
+QString selectedKey(const QTreeWidget* list) {
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->data(0, kReviewKeyRole).toString();
+}
+
+} // namespace tova::review

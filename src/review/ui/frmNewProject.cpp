@@ -1,0 +1,98 @@
+#include "review/ui/frmNewProject.h"
+
+#include "platform/AppFolder.h"
+#include "platform/Wait.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
+#include "review/PageWaits.h"
+#include "review/ui/frmNewReview.h"
+#include "shell/PageServices.h"
+#include "store/ProjectDocument.h"
+
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace tova;
+using namespace tova::review;
+
+QPointer<frmNewProject>& frmNewProject::slot() {
+    static QPointer<frmNewProject> dialog;
+    return dialog;
+}
+
+frmNewProject& frmNewProject::instance() {
+    if (!slot())
+        slot() = new frmNewProject;
+    return *slot();
+}
+
+void frmNewProject::destroyInstance() {
+    delete slot().data();
+}
+
+frmNewProject::frmNewProject(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("New TOVI Project"));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    WebBrowser1 = new WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
+    layout->addWidget(WebBrowser1);
+    WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
+    resize(640, 520);
+}
+
+void frmNewProject::navigateToFormPage() {
+    markDocumentStale(*WebBrowser1, QString());
+    WebBrowser1->Navigate2(Globals::PathToURL(appPath(QStringLiteral("NewProj/Proj.htm"))));
+}
+
+void frmNewProject::NewProject() {
+    m_submitted.reset();
+    // The dialog comes up at once; the page finishes loading while it is shown.
+    navigateToFormPage();
+    showAndHandle();
+}
+
+void frmNewProject::ViewDetails() {
+    m_submitted.reset();
+    navigateToFormPage();
+    if (waitForFreshDocument(*WebBrowser1, QString(), kPageWaitMs)) {
+        const QStringList& fields = projectFieldNames();
+        const ProjectFields stored{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
+                                   Globals::GetLocation(),     Globals::GetOwner(),       Globals::GetProjectManager()};
+        for (int i = 0; i < fields.size(); ++i)
+            WebBrowser1->ExecScript(fieldFillScript(fields.at(i), stored[static_cast<size_t>(i)]));
+    }
+    showAndHandle();
+}
+
+void frmNewProject::showAndHandle() {
+    exec();
+    if (!m_submitted)
+        return;
+    const ProjectFields v = *m_submitted;
+    m_submitted.reset();
+    // Whether a submission creates a project or changes one is decided now, not by how the dialog
+    // was opened.
+    if (!Globals::IsProjectLoaded()) {
+        Globals::CreateProject(v[0], v[1], v[2], v[3], v[4], v[5]);
+        frmNewReview::instance().ShowDirect();
+    } else {
+        Globals::SetProjectDetails(v[0], v[1], v[2], v[3], v[4], v[5]);
+    }
+}
+
+bool frmNewProject::WebBrowser1_BeforeNavigate2(const QString& url) {
+    if (isCancelLink(url)) {
+        QTimer::singleShot(0, this, [this] { reject(); });
+        return false;
+    }
+    if (url.contains(QLatin1Char('?'))) {
+        if (!m_submitted) {
+            m_submitted = parseProjectSubmission(url);
+            // The dialog closes; the submission is handled once it has.
+            QTimer::singleShot(0, this, [this] { accept(); });
+        }
+        return true;
+    }
+    return false;
+}

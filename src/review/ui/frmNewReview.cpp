@@ -1,0 +1,152 @@
+#include "review/ui/frmNewReview.h"
+
+#include "platform/AppFolder.h"
+#include "platform/MainWindowCallbacks.h"
+#include "platform/Services.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/dialogs/MessageBox.h"
+#include "platform/xml/XslTemplate.h"
+#include "review/NewReviewRules.h"
+#include "review/ProjectDetailsForm.h"
+#include "review/ReviewClock.h"
+#include "review/ui/frmRoadmap.h"
+#include "shell/PageServices.h"
+#include "store/Database.h"
+#include "store/Reviews.h"
+
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace tova;
+using namespace tova::review;
+
+QPointer<frmNewReview>& frmNewReview::slot() {
+    static QPointer<frmNewReview> dialog;
+    return dialog;
+}
+
+frmNewReview& frmNewReview::instance() {
+    if (!slot())
+        slot() = new frmNewReview;
+    return *slot();
+}
+
+void frmNewReview::destroyInstance() {
+    delete slot().data();
+}
+
+frmNewReview::frmNewReview(QWidget* parent) : QDialog(parent), m_clock(&systemClock()) {
+    setWindowTitle(QStringLiteral("New Review"));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    auto* dateRow = new QHBoxLayout;
+    auto* dateLabel = new QLabel(QStringLiteral("Review &date:"), this);
+    tdbRevDate = new QDateEdit(this);
+    tdbRevDate->setDisplayFormat(QStringLiteral("MMM dd, yyyy"));
+    tdbRevDate->setCalendarPopup(true);
+    dateLabel->setBuddy(tdbRevDate);
+    dateRow->addWidget(dateLabel);
+    dateRow->addWidget(tdbRevDate);
+    dateRow->addStretch(1);
+    layout->addLayout(dateRow);
+    WebBrowser1 = new WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
+    layout->addWidget(WebBrowser1, 1);
+    WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
+    resize(600, 520);
+}
+
+void frmNewReview::setClock(const Clock* clock) {
+    m_clock = clock ? clock : &systemClock();
+}
+
+void frmNewReview::AddReview() {
+    showDialog(true);
+}
+
+void frmNewReview::ShowDirect() {
+    showDialog(false);
+}
+
+void frmNewReview::showDialog(bool openedThroughAddReview) {
+    Form_Load();
+    m_openedThroughAddReview = openedThroughAddReview;
+    for (;;) {
+        m_pendingPhase.reset();
+        exec();
+        if (!m_pendingPhase)
+            break;
+        if (createSubmittedReview(*m_pendingPhase))
+            break;
+        // The project refused the review (and said why): the dialog stays up as it was.
+    }
+    m_pendingPhase.reset();
+}
+
+void frmNewReview::Form_Load() {
+    m_submitted = false;
+    m_openedThroughAddReview = false;
+    m_pendingPhase.reset();
+    tdbRevDate->setDateTime(m_clock->now());
+
+    Xml::XslTemplate stylesheet;
+    if (!stylesheet.load(appPath(QStringLiteral("NewReview/Review.xsl")))) {
+        MsgBox(QStringLiteral("error loading review.xsl"));
+        WebBrowser1->Navigate2(QStringLiteral("about:blank"));
+        return;
+    }
+    const Xml::XmlNode phases = Globals::gDataDoc.selectSingleNode(QStringLiteral("data/phases"));
+    Xml::XslProcessor processor = stylesheet.createProcessor();
+    if (phases.isNull()) {
+        WebBrowser1->Navigate2(QStringLiteral("about:blank"));
+        return;
+    }
+    processor.setInput(phases);
+    if (!processor.transform()) {
+        WebBrowser1->Navigate2(QStringLiteral("about:blank"));
+        return;
+    }
+    Globals::WriteHTMLAndShow(processor.output(), *WebBrowser1, QString(), QString(), true);
+}
+
+bool frmNewReview::WebBrowser1_BeforeNavigate2(const QString& url) {
+    if (isCancelLink(url)) {
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                reject();
+        });
+        return false;
+    }
+    if (url.contains(QLatin1Char('?'))) {
+        const std::optional<qint16> phase = parsePhaseSubmission(url);
+        // A submission without a usable phase changes nothing; the dialog stays for a proper choice.
+        if (phase && !m_pendingPhase && isVisible()) {
+            m_pendingPhase = phase;
+            QTimer::singleShot(0, this, [this] { accept(); });
+        }
+        return true;
+    }
+    return false;
+}
+
+bool frmNewReview::createSubmittedReview(qint16 phaseId) {
+    const QString dateText = formatReviewDate(tdbRevDate->date());
+    if (!Globals::CreateReview(dateText, phaseId))
+        return false;
+    if (MainWindowCallbacks* mainWindow = services().mainWindow)
+        mainWindow->HandleURL(QStringLiteral("#FSH"));
+    frmRoadmap::instance().ShowRoadMap();
+    m_submitted = true;
+    return true;
+}
+
+void frmNewReview::reject() {
+    if (Form_QueryUnload())
+        QDialog::reject();
+}
+
+bool frmNewReview::Form_QueryUnload() {
+    return newReviewMayClose(m_submitted, m_openedThroughAddReview);
+}

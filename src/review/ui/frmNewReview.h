@@ -1,0 +1,60 @@
+// The new review dialog: the phase and date of a review to add to the open project.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include <optional>
+
+class QDateEdit;
+
+namespace tova {
+class WebEngineBrowser;
+namespace review {
+class Clock;
+}
+} // namespace tova
+
+class frmNewReview final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmNewReview)
+
+public:
+    static frmNewReview& instance();
+    // Deletes the window if it exists (the next use creates it again).
+    static void destroyInstance();
+
+    // Opened by the main window's command: closing without a phase simply closes.
+    void AddReview();
+    // Opened right after a project was created, or to create a review that must replace a lost
+    // current one: closing without a phase asks whether to stop creating the project.
+    void ShowDirect();
+
+    // Where "now" comes from (tests fix it); the system clock by default.
+    void setClock(const tova::review::Clock* clock);
+
+    tova::WebEngineBrowser& browser() { return *WebBrowser1; }
+    QDateEdit& dateControl() { return *tdbRevDate; }
+
+protected:
+    // Every way of closing (close box, Escape, a "CLS" link) comes here.
+    void reject() override;
+
+private:
+    static QPointer<frmNewReview>& slot();
+    explicit frmNewReview(QWidget* parent = nullptr);
+
+    void showDialog(bool openedThroughAddReview);
+    void Form_Load();
+    bool Form_QueryUnload();
+    bool WebBrowser1_BeforeNavigate2(const QString& url);
+    // Adds the review of a submitted phase and shows it; false when the project refused it.
+    bool createSubmittedReview(qint16 phaseId);
+
+    QDateEdit* tdbRevDate = nullptr;
+    tova::WebEngineBrowser* WebBrowser1 = nullptr;
+    const tova::review::Clock* m_clock = nullptr;
+    bool m_submitted = false;
+    bool m_openedThroughAddReview = false;
+    std::optional<qint16> m_pendingPhase;
+};

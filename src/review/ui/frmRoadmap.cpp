@@ -1,0 +1,73 @@
+#include "review/ui/frmRoadmap.h"
+
+#include "platform/AppFolder.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
+#include "shell/PageServices.h"
+#include "store/ProjectDocument.h"
+#include "store/Reviews.h"
+
+#include <QResizeEvent>
+#include <QTimer>
+
+using namespace tova;
+
+namespace {
+constexpr int kTwipsPerPixel = 15;
+}
+
+QPointer<frmRoadmap>& frmRoadmap::slot() {
+    static QPointer<frmRoadmap> window;
+    return window;
+}
+
+frmRoadmap& frmRoadmap::instance() {
+    if (!slot())
+        slot() = new frmRoadmap;
+    return *slot();
+}
+
+void frmRoadmap::destroyInstance() {
+    delete slot().data();
+}
+
+frmRoadmap::frmRoadmap(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("TOVA Roadmap"));
+    setModal(true);
+    WebBrowser1 = new WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
+    WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
+    resize(820, 620);
+}
+
+bool frmRoadmap::roadMapDue() {
+    return Globals::IsProjectLoaded() && Globals::gProjectPath.isEmpty() && !Globals::gCurrentReview.isNull() &&
+           Globals::GetCurrentReviewID() == 1;
+}
+
+void frmRoadmap::ShowRoadMap() {
+    if (!roadMapDue())
+        return;
+    WebBrowser1->Navigate2(Globals::PathToURL(appPath(QStringLiteral("misc/roadmap.htm"))));
+    exec();
+}
+
+bool frmRoadmap::WebBrowser1_BeforeNavigate2(const QString& url) {
+    const QString ending = url.right(4);
+    if (ending == QLatin1String("#CLS")) {
+        QTimer::singleShot(0, this, [this] { accept(); });
+    } else if (ending == QLatin1String("#INS")) {
+        const QString started = Globals::PathToURL(appPath(QStringLiteral("index/started.htm")));
+        QTimer::singleShot(0, this, [this, started] { WebBrowser1->Navigate2(started, QStringLiteral("_blank")); });
+    }
+    // The road map handles its own links and lets every navigation go on.
+    return false;
+}
+
+void frmRoadmap::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    const QSize outer = frameGeometry().size();
+    const int width = outer.width() - 100 / kTwipsPerPixel;
+    const int height = outer.height() - 480 / kTwipsPerPixel;
+    if (width <= 0 || height <= 0)
+        return;
+    WebBrowser1->setGeometry(0, 0, width, height);
+}

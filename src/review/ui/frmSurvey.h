@@ -1,0 +1,57 @@
+// The questionnaire window: the current review's questions of one category at a time, a category
+// tree with completion marks, and a bottom bar, all as pages generated from the questionnaire.
+#pragma once
+
+#include "shell/WindowRegistry.h"
+
+#include <QDialog>
+#include <QPointer>
+
+namespace tova {
+class WebBrowser;
+class WebEngineBrowser;
+} // namespace tova
+
+class frmSurvey final : public QDialog, public tova::SurveyWindowOps {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmSurvey)
+
+public:
+    static frmSurvey& instance();
+    // Deletes the window if it exists (the next use creates it again).
+    static void destroyInstance();
+
+    void LoadQuestions(qint16 categoryId, qint16 phaseId, bool refresh) override;
+    void LoadTree(bool navigate) override;
+    static qint32 getCat(const QString& url);
+    void HighlightTreeNode(const QString& key) override;
+    void LoadBottom() override;
+    void LoadCheckBoxes() override;
+    void ShowModal() override;
+
+    tova::WebBrowser& browser();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    // Every way of closing (close box, Escape, a "#Back" link) comes here.
+    void reject() override;
+
+private:
+    static QPointer<frmSurvey>& slot();
+    explicit frmSurvey(QWidget* parent = nullptr);
+
+    bool WebBrowser2_BeforeNavigate2(const QString& url);
+    void Form_Resize();
+    void Form_QueryUnload();
+    // Moves to another category: the answers on display are stored first.
+    void changeCategory(qint16 categoryId);
+    // Opens the definitions window on the entry a definition link names.
+    void openDefinition(const QString& url);
+    // Submits the question form and waits (bounded) until its submission has stored the answers.
+    void storeAnswersOnDisplay();
+
+    tova::WebEngineBrowser* WebBrowser2 = nullptr;
+    quint64 m_submissions = 0;
+    bool m_closing = false;
+    bool m_changingCategory = false;
+};

@@ -1,0 +1,437 @@
+// The first half of the work in real windows over the shipped content: a new project through the
+// details page, its first review, answers given by clicking the question page, the fishbone screen
+// rebuilt, a second review added, chosen and deleted, and the project reopened from the recent
+// list. Modal windows are driven from timers that wait (bounded) until the window is up.
+#include "platform/Services.h"
+#include "platform/Wait.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
+#include "review/ReviewClock.h"
+#include "review/ui/ReviewWindows.h"
+#include "review/ui/frmDeleteReview.h"
+#include "review/ui/frmLoadReview.h"
+#include "review/ui/frmNewLoad.h"
+#include "review/ui/frmNewProject.h"
+#include "review/ui/frmNewReview.h"
+#include "review/ui/frmRoadmap.h"
+#include "review/ui/frmSurvey.h"
+#include "shell/WindowRegistry.h"
+#include "shell/ui/frmBrowser.h"
+#include "store/Database.h"
+#include "store/ProjectDocument.h"
+#include "store/ProjectFiles.h"
+#include "store/Reviews.h"
+#include "support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using namespace tova;
+
+namespace {
+
+constexpr int kDriveTimeoutMs = 30000;
+
+// Runs action once dialog is the modal window on top and ready() holds. When that does not happen
+// in time the dialog is closed, so the test fails instead of hanging.
+void whenModal(QDialog* dialog, std::function<bool()> ready, std::function<void()> action) {
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(25);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        if (clock->elapsed() > kDriveTimeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            delete clock;
+            ADD_FAILURE() << "window never came up: " << dialog->windowTitle().toStdString();
+            if (dialog->isVisible())
+                dialog->done(QDialog::Rejected);
+            return;
+        }
+        if (QApplication::activeModalWidget() != dialog || !dialog->isVisible() || !ready())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        action();
+    });
+    timer->start();
+}
+
+class FixedClock final : public review::Clock {
+public:
+    explicit FixedClock(QDateTime moment) : m_moment(std::move(moment)) {}
+    QDateTime now() const override { return m_moment; }
+
+private:
+    QDateTime m_moment;
+};
+
+bool pageReady(WebBrowser& browser) {
+    return !browser.Busy() && browser.ReadyState() == 4;
+}
+
+bool framesReady(WebBrowser& browser) {
+    return pageReady(browser) && browser.IsFrameComplete(QStringLiteral("main")) &&
+           browser.IsFrameComplete(QStringLiteral("side"));
+}
+
+// The ids of the questions of a category in a phase.
+QStringList questionsOf(const QString& categoryId, const QString& phaseId) {
+    QStringList ids;
+    const QList<Xml::XmlNode> questions = Globals::gDataDoc.selectNodes(
+        QStringLiteral("data/survey/section/category[category_id = %1]/question[phase_id = \"%2\"]")
+            .arg(categoryId, phaseId));
+    for (const Xml::XmlNode& question : questions)
+        ids << question.selectSingleNode(QStringLiteral("question_id")).text();
+    return ids;
+}
+
+QString storedAnswer(const QString& questionId) {
+    const Xml::XmlNode answer = Globals::gCurrentReview.selectSingleNode(
+        QStringLiteral("response[question_id = \"%1\"]/answer").arg(questionId));
+    return answer ? answer.text() : QString();
+}
+
+QString readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+class ReviewRoad : public ::testing::Test {
+protected:
+    void SetUp() override {
+        appFolder = env.copyAppFolder();
+        env.messages.setFallback(MsgAnswer::No);
+        Globals::ResetProjectState();
+        Globals::LoadDatabase();
+        installReviewWindows();
+        mainWindow = frmBrowser::instance();
+        mainWindow->show();
+    }
+    void TearDown() override {
+        Globals::ResetProjectState();
+        windowRegistry() = WindowRegistry{};
+        deleteReviewWindows();
+        delete frmBrowser::existingInstance();
+    }
+
+    test::TestEnvironment env;
+    QString appFolder;
+    frmBrowser* mainWindow = nullptr;
+};
+
+} // namespace
+
+TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
+    // --- A new project through the details page, with texts that need careful encoding.
+    const QStringList typed{QStringLiteral("R&D + QA"), QStringLiteral("Zürich"),          QStringLiteral("100%"),
+                            QStringLiteral("%2B"),      QStringLiteral("O'Brien \"Ltd\""), QStringLiteral("C:\\pm")};
+    frmNewProject& details = frmNewProject::instance();
+    frmNewReview& newReview = frmNewReview::instance();
+    frmRoadmap& roadmap = frmRoadmap::instance();
+    bool roadmapShown = false;
+    whenModal(
+        &details, [&] { return pageReady(details.browser()); },
+        [&] {
+            // The first review: phase 2 chosen on the generated page.
+            whenModal(
+                &newReview, [&] { return pageReady(newReview.browser()); },
+                [&] {
+                    whenModal(
+                        &roadmap, [&] { return pageReady(roadmap.browser()); },
+                        [&] {
+                            roadmapShown = true;
+                            roadmap.browser().ExecScript(
+                                QStringLiteral("document.querySelector('a[href=\"#CLS\"]').click()"));
+                        });
+                    newReview.browser().ExecScript(
+                        QStringLiteral("document.getElementById('phase').value = '1'; document.forms[0].submit()"));
+                });
+            QString script;
+            const QStringList fields{QStringLiteral("refnum"),      QStringLiteral("projname"),
+                                     QStringLiteral("subprojname"), QStringLiteral("loc"),
+                                     QStringLiteral("owner"),       QStringLiteral("pm")};
+            for (int i = 0; i < fields.size(); ++i) {
+                QString text = typed.at(i);
+                text.replace(QLatin1String("\\"), QLatin1String("\\\\"))
+                    .replace(QLatin1String("'"), QLatin1String("\\'"));
+                script += QStringLiteral("document.proj.%1.value = '%2'; ").arg(fields.at(i), text);
+            }
+            details.browser().ExecScript(script + QStringLiteral("document.forms[0].submit()"));
+        });
+    details.NewProject();
+
+    ASSERT_TRUE(Globals::IsProjectLoaded());
+    EXPECT_EQ((QStringList{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
+                           Globals::GetLocation(), Globals::GetOwner(), Globals::GetProjectManager()}),
+              typed);
+    ASSERT_FALSE(Globals::gCurrentReview.isNull());
+    EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
+    EXPECT_EQ(Globals::GetCurrentPhase(), QStringLiteral("1"));
+    EXPECT_TRUE(roadmapShown);
+    EXPECT_FALSE(Globals::GetCurrentReviewDate().isEmpty());
+
+    // --- Changing the details shows the stored texts unchanged; submitting without edits keeps them.
+    whenModal(
+        &details, [&] { return pageReady(details.browser()); },
+        [&] { details.browser().ExecScript(QStringLiteral("document.forms[0].submit()")); });
+    details.ViewDetails();
+    EXPECT_EQ((QStringList{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
+                           Globals::GetLocation(), Globals::GetOwner(), Globals::GetProjectManager()}),
+              typed);
+
+    // --- The questionnaire on category 1: every question answered by clicking, then category 2.
+    const QStringList first = questionsOf(QStringLiteral("1"), QStringLiteral("1"));
+    ASSERT_FALSE(first.isEmpty());
+    frmSurvey& survey = frmSurvey::instance();
+    QString fishBefore = readFile(appFolder + QStringLiteral("/fishbone/fish.htm"));
+    bool markedComplete = false;
+    whenModal(
+        &survey, [&] { return framesReady(survey.browser()); },
+        [&] {
+            for (int i = 0; i < first.size(); ++i) {
+                EXPECT_TRUE(survey.browser().ExecScript(
+                    QStringLiteral("document.survey.R%1[%2].click()").arg(first.at(i)).arg(i % 4),
+                    QStringLiteral("main")));
+            }
+            // A definition link goes to the definitions window, not to the main window's commands.
+            EXPECT_TRUE(survey.browser().ExecScript(QStringLiteral("document.querySelector('a.q-gls').click()"),
+                                                    QStringLiteral("main")));
+            EXPECT_TRUE(waitWhile([&] { return env.messages.texts().isEmpty(); }, 10000));
+            EXPECT_EQ(env.messages.texts(),
+                      QStringList{QStringLiteral("Definitions is not available in this version of TOVA.")});
+            EXPECT_TRUE(survey.browser().ExecScript(
+                QStringLiteral("document.querySelector('a[href=\"#cat2\"]').click()"), QStringLiteral("side")));
+            EXPECT_TRUE(waitWhile([&] { return storedAnswer(first.last()).isEmpty(); }, 10000));
+            // The tree's mark of category 1 turns to complete once the answers are stored.
+            markedComplete = waitWhile(
+                [&] {
+                    return !survey.browser().ExecScript(
+                        QStringLiteral(
+                            "if (linkWithHref('#cat1').getElementsByTagName('img')[0].src.indexOf('mark_c') < 0) "
+                            "throw 0;"),
+                        QStringLiteral("side"));
+                },
+                10000);
+            // Category 2's page is up: answer its first question, then close through the bottom link.
+            const QStringList second = questionsOf(QStringLiteral("2"), QStringLiteral("1"));
+            waitWhile(
+                [&] {
+                    return !survey.browser().ExecScript(
+                        QStringLiteral("if (!document.survey.R%1) throw 0;").arg(second.first()),
+                        QStringLiteral("main"));
+                },
+                10000);
+            survey.browser().ExecScript(QStringLiteral("document.survey.R%1[4].click()").arg(second.first()),
+                                        QStringLiteral("main"));
+            survey.browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#Back\"]').click()"),
+                                        QStringLiteral("bottom"));
+        });
+    EXPECT_TRUE(mainWindow->HandleURL(QStringLiteral("#CAT1")));
+    EXPECT_FALSE(survey.isVisible());
+    EXPECT_TRUE(markedComplete);
+    for (int i = 0; i < first.size(); ++i)
+        EXPECT_EQ(storedAnswer(first.at(i)), QString::number(i % 4 + 1)) << first.at(i).toStdString();
+    // The answer on display when the window closed was stored before the fishbone was rebuilt.
+    EXPECT_EQ(storedAnswer(questionsOf(QStringLiteral("2"), QStringLiteral("1")).first()), QStringLiteral("5"));
+    const QString fish = readFile(appFolder + QStringLiteral("/fishbone/fish.htm"));
+    EXPECT_NE(fish, fishBefore);
+    EXPECT_TRUE(fish.contains(QRegularExpression(QStringLiteral("status-complete[^>]*>\\s*<a href=\"#CAT1\""))));
+    EXPECT_TRUE(waitWhile([&] {
+        return mainWindow->webMain()->LocationName() != QStringLiteral("fishbone.htm") &&
+               mainWindow->webMain()->LocationName() != QStringLiteral("fishbone");
+    }));
+
+    // --- A second review through the main window's command: no road map this time.
+    roadmapShown = false;
+    whenModal(
+        &newReview, [&] { return pageReady(newReview.browser()); },
+        [&] {
+            newReview.browser().ExecScript(
+                QStringLiteral("document.getElementById('phase').value = '2'; document.forms[0].submit()"));
+        });
+    FixedClock clock(QDateTime(QDate(2003, 5, 6), QTime(9, 30)));
+    newReview.setClock(&clock);
+    newReview.AddReview();
+    newReview.setClock(nullptr);
+    EXPECT_FALSE(roadmapShown);
+    // The date left untouched is the moment the dialog was loaded, in the stored form.
+    EXPECT_EQ(Globals::GetCurrentReviewDate(), QStringLiteral("May 06, 2003"));
+    ASSERT_EQ(Globals::GetReviews().size(), 2);
+    EXPECT_EQ(Globals::GetCurrentReviewID(), 2);
+    EXPECT_EQ(Globals::GetCurrentPhase(), QStringLiteral("2"));
+
+    // --- Choose the first review again.
+    frmLoadReview& chooser = frmLoadReview::instance();
+    whenModal(
+        &chooser, [] { return true; },
+        [&] {
+            QTreeWidget& list = chooser.reviewList();
+            ASSERT_EQ(list.topLevelItemCount(), 3);
+            EXPECT_EQ(list.topLevelItem(0)->text(0), QStringLiteral("Create New Review..."));
+            list.topLevelItem(1)->setSelected(true);
+            chooser.okButton().click();
+        });
+    chooser.AskLoadReview(false);
+    EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
+
+    // --- Delete the second review; the project has no file yet, so the save asks for one.
+    const QString projectFile = env.scratch.filePath(QStringLiteral("road.tova"));
+    env.fileDialogs.queue(projectFile);
+    env.messages.queue(MsgAnswer::Yes);
+    frmDeleteReview& deleter = frmDeleteReview::instance();
+    whenModal(
+        &deleter, [] { return true; },
+        [&] {
+            QTreeWidget& list = deleter.reviewList();
+            ASSERT_EQ(list.topLevelItemCount(), 2);
+            list.topLevelItem(1)->setSelected(true);
+            deleter.deleteButton().click();
+        });
+    deleter.ShowModal();
+    ASSERT_EQ(Globals::GetReviews().size(), 1);
+    EXPECT_EQ(Globals::gProjectPath, projectFile);
+    EXPECT_TRUE(Globals::gProjectSaved);
+    EXPECT_FALSE(readFile(projectFile).contains(QStringLiteral("id=\"2\"")));
+    EXPECT_TRUE(env.messages.texts().contains(QStringLiteral("Are you sure you want to delete this review?")));
+
+    // --- The start dialog: a press on empty space leaves no row to open; "More Files..." with the
+    // file dialog cancelled opens nothing.
+    frmNewLoad& start = frmNewLoad::instance();
+    bool stillUp = false;
+    whenModal(
+        &start, [] { return true; },
+        [&] {
+            QTreeWidget& list = start.recentList();
+            ASSERT_EQ(list.selectedItems().size(), 1);
+            EXPECT_EQ(list.selectedItems().first()->text(0), QStringLiteral("More Files..."));
+            QWidget* viewport = list.viewport();
+            const QPoint empty(5, viewport->height() - 3);
+            ASSERT_EQ(list.itemAt(empty), nullptr);
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(empty), viewport->mapToGlobal(QPointF(empty)),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &press);
+            EXPECT_TRUE(list.selectedItems().isEmpty());
+            const QList<QPushButton*> opens = start.findChildren<QPushButton*>();
+            for (QPushButton* button : opens) {
+                if (button->text() == QStringLiteral("Open") && button->isVisible())
+                    button->click();
+            }
+            stillUp = start.isVisible();
+            list.topLevelItem(0)->setSelected(true);
+            emit list.itemDoubleClicked(list.topLevelItem(0), 0);
+        });
+    const int dialogsBefore = env.fileDialogs.requests().size();
+    start.DoModal(1);
+    EXPECT_TRUE(stillUp);
+    ASSERT_EQ(env.fileDialogs.requests().size(), dialogsBefore + 1);
+    EXPECT_EQ(env.fileDialogs.requests().last().filter, QStringLiteral("(*.tova) TOVA Project Files|*.tova"));
+    EXPECT_EQ(Globals::GetReviews().size(), 1);
+
+    // --- Reopen the project from the recent list.
+    env.messages.queue(MsgAnswer::No); // "Save Project before closing?"
+    Globals::CloseProject();
+    ASSERT_FALSE(Globals::IsProjectLoaded());
+    whenModal(
+        &start, [] { return true; },
+        [&] {
+            EXPECT_EQ(start.tabs().currentIndex(), 1);
+            QTreeWidget& list = start.recentList();
+            QTreeWidgetItem* row = nullptr;
+            for (int i = 0; i < list.topLevelItemCount(); ++i) {
+                if (list.topLevelItem(i)->text(0) == QStringLiteral("road.tova"))
+                    row = list.topLevelItem(i);
+            }
+            ASSERT_NE(row, nullptr);
+            list.clearSelection();
+            row->setSelected(true);
+            emit list.itemDoubleClicked(row, 0);
+        });
+    start.DoModal(1);
+    ASSERT_TRUE(Globals::IsProjectLoaded());
+    EXPECT_EQ(Globals::gProjectPath, projectFile);
+    EXPECT_EQ(Globals::GetProjectName(), QStringLiteral("Zürich"));
+    EXPECT_EQ(storedAnswer(first.first()), QStringLiteral("1"));
+}
+
+TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCannotBeDismissed) {
+    // A new project whose first review is not chosen: No keeps the dialog, then a cancel link and
+    // Yes close the new project (after the close command's own save question).
+    frmNewProject& details = frmNewProject::instance();
+    frmNewReview& newReview = frmNewReview::instance();
+    env.messages.queue(MsgAnswer::No);  // Stop creating new project?
+    env.messages.queue(MsgAnswer::Yes); // Stop creating new project?
+    env.messages.queue(MsgAnswer::No);  // Save Project before closing?
+    bool stayedOpen = false;
+    whenModal(
+        &details, [&] { return pageReady(details.browser()); },
+        [&] {
+            whenModal(
+                &newReview, [&] { return pageReady(newReview.browser()); },
+                [&] {
+                    newReview.close();
+                    stayedOpen = newReview.isVisible() && Globals::IsProjectLoaded();
+                    newReview.browser().ExecScript(
+                        QStringLiteral("document.querySelector('a[href=\"#CLS\"]').click()"));
+                });
+            details.browser().ExecScript(
+                QStringLiteral("document.proj.projname.value = 'Tunnel'; document.forms[0].submit()"));
+        });
+    details.NewProject();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_FALSE(Globals::IsProjectLoaded());
+    EXPECT_EQ(env.messages.texts(),
+              QStringList({QStringLiteral("Stop creating new project?"), QStringLiteral("Stop creating new project?"),
+                           QStringLiteral("Save Project before closing?")}));
+
+    // The sample project, with a choice of review required: Cancel is unavailable, the close box is
+    // refused with a message, and "Create New Review..." leads to the same stop question.
+    env.messages.clear();
+    // The sample project from the start dialog's "New" tab.
+    frmNewLoad& start = frmNewLoad::instance();
+    whenModal(&start, [] { return true; }, [&] {
+        EXPECT_EQ(start.tabs().currentIndex(), 0);
+        QListWidget& list = start.newList();
+        ASSERT_EQ(list.count(), 2);
+        EXPECT_EQ(list.item(0)->text(), QStringLiteral("New Project"));
+        list.item(1)->setSelected(true);
+        emit list.itemDoubleClicked(list.item(1));
+    });
+    start.DoModal(0);
+    ASSERT_TRUE(Globals::IsProjectLoaded());
+    const int reviews = Globals::GetReviews().size();
+    frmLoadReview& chooser = frmLoadReview::instance();
+    bool refused = false;
+    env.messages.queue(MsgAnswer::Ok);  // A review must be selected in order to continue.
+    env.messages.queue(MsgAnswer::Yes); // Stop creating new project?
+    env.messages.queue(MsgAnswer::No);  // Save Project before closing?
+    whenModal(
+        &chooser, [] { return true; },
+        [&] {
+            EXPECT_FALSE(chooser.cancelButton().isEnabled());
+            EXPECT_EQ(chooser.reviewList().topLevelItemCount(), reviews + 1);
+            chooser.close();
+            refused = chooser.isVisible();
+            whenModal(
+                &newReview, [&] { return pageReady(newReview.browser()); }, [&] { newReview.close(); });
+            chooser.reviewList().topLevelItem(0)->setSelected(true);
+            chooser.okButton().click();
+        });
+    chooser.AskLoadReview(true);
+    EXPECT_TRUE(refused);
+    EXPECT_FALSE(Globals::IsProjectLoaded());
+    ASSERT_FALSE(env.messages.asked().isEmpty());
+    EXPECT_EQ(env.messages.asked().first().title, QStringLiteral("Review selection required..."));
+    EXPECT_EQ(env.messages.texts().mid(1), QStringList({QStringLiteral("Stop creating new project?"),
+                                                        QStringLiteral("Save Project before closing?")}));
+}
