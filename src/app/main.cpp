@@ -1,5 +1,6 @@
 // The program's entry: prepares the application object and the web engine, then hands over to
 // start-up.
+#include "review/ui/ReviewWindows.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TOVA"));
+    tova::installReviewWindows();
     if (!Globals::Main())
         return 0;
     return QApplication::exec();
