@@ -15,21 +15,6 @@
 using namespace tova;
 using namespace tova::review;
 
-QPointer<frmDeleteReview>& frmDeleteReview::slot() {
-    static QPointer<frmDeleteReview> dialog;
-    return dialog;
-}
-
-frmDeleteReview& frmDeleteReview::instance() {
-    if (!slot())
-        slot() = new frmDeleteReview;
-    return *slot();
-}
-
-void frmDeleteReview::destroyInstance() {
-    delete slot().data();
-}
-
 frmDeleteReview::frmDeleteReview(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Delete Review"));
     setModal(true);

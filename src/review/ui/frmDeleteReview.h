@@ -1,21 +1,19 @@
 // The delete review dialog: removes one review of the open project and saves the project.
 #pragma once
 
+#include "platform/ui/SingleInstance.h"
+
 #include <QDialog>
-#include <QPointer>
 
 class QLabel;
 class QPushButton;
 class QTreeWidget;
 
-class frmDeleteReview final : public QDialog {
+class frmDeleteReview final : public QDialog, public tova::SingleInstance<frmDeleteReview> {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmDeleteReview)
 
 public:
-    static frmDeleteReview& instance();
-    // Deletes the window if it exists (the next use creates it again).
-    static void destroyInstance();
 
     // Loads the list afresh and runs modally; returns when the dialog has closed.
     void ShowModal();
@@ -24,7 +22,7 @@ public:
     QPushButton& deleteButton() { return *OKButton; }
 
 private:
-    static QPointer<frmDeleteReview>& slot();
+    friend class tova::SingleInstance<frmDeleteReview>;
     explicit frmDeleteReview(QWidget* parent = nullptr);
 
     void Form_Load();

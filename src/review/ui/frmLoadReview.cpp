@@ -23,21 +23,6 @@ const QString kNewKey = QStringLiteral("New");
 const QString kLabelText = QStringLiteral("Load Review");
 } // namespace
 
-QPointer<frmLoadReview>& frmLoadReview::slot() {
-    static QPointer<frmLoadReview> dialog;
-    return dialog;
-}
-
-frmLoadReview& frmLoadReview::instance() {
-    if (!slot())
-        slot() = new frmLoadReview;
-    return *slot();
-}
-
-void frmLoadReview::destroyInstance() {
-    delete slot().data();
-}
-
 frmLoadReview::frmLoadReview(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("TOVA - Load Review"));
     setModal(true);

@@ -3,8 +3,9 @@
 
 #include "review/ReviewList.h"
 
+#include "platform/ui/SingleInstance.h"
+
 #include <QDialog>
-#include <QPointer>
 
 #include <functional>
 
@@ -12,14 +13,11 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 
-class frmLoadReview final : public QDialog {
+class frmLoadReview final : public QDialog, public tova::SingleInstance<frmLoadReview> {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLoadReview)
 
 public:
-    static frmLoadReview& instance();
-    // Deletes the window if it exists (the next use creates it again).
-    static void destroyInstance();
 
     // Lists the reviews below "Create New Review..." and runs modally. With required set the user
     // must choose a row: Cancel is unavailable and the close box is refused.
@@ -35,7 +33,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    static QPointer<frmLoadReview>& slot();
+    friend class tova::SingleInstance<frmLoadReview>;
     explicit frmLoadReview(QWidget* parent = nullptr);
 
     void lvwReviews_DblClick();

@@ -46,21 +46,6 @@ QWidget* tabPage(QWidget* parent, QWidget* list, QWidget* buttons) {
 
 } // namespace
 
-QPointer<frmNewLoad>& frmNewLoad::slot() {
-    static QPointer<frmNewLoad> dialog;
-    return dialog;
-}
-
-frmNewLoad& frmNewLoad::instance() {
-    if (!slot())
-        slot() = new frmNewLoad;
-    return *slot();
-}
-
-void frmNewLoad::destroyInstance() {
-    delete slot().data();
-}
-
 frmNewLoad::frmNewLoad(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("New Project"));
     setModal(true);

@@ -4,8 +4,9 @@
 
 #include "review/ListSort.h"
 
+#include "platform/ui/SingleInstance.h"
+
 #include <QDialog>
-#include <QPointer>
 
 #include <functional>
 
@@ -14,14 +15,11 @@ class QPushButton;
 class QTabWidget;
 class QTreeWidget;
 
-class frmNewLoad final : public QDialog {
+class frmNewLoad final : public QDialog, public tova::SingleInstance<frmNewLoad> {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmNewLoad)
 
 public:
-    static frmNewLoad& instance();
-    // Deletes the window if it exists (the next use creates it again).
-    static void destroyInstance();
 
     // Fills both lists, shows tab 0 ("New") or 1 ("Existing") and runs modally; returns when the
     // dialog has closed and what was chosen has been opened.
@@ -35,7 +33,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    static QPointer<frmNewLoad>& slot();
+    friend class tova::SingleInstance<frmNewLoad>;
     explicit frmNewLoad(QWidget* parent = nullptr);
 
     void fillLists();

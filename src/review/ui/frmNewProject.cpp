@@ -14,21 +14,6 @@
 using namespace tova;
 using namespace tova::review;
 
-QPointer<frmNewProject>& frmNewProject::slot() {
-    static QPointer<frmNewProject> dialog;
-    return dialog;
-}
-
-frmNewProject& frmNewProject::instance() {
-    if (!slot())
-        slot() = new frmNewProject;
-    return *slot();
-}
-
-void frmNewProject::destroyInstance() {
-    delete slot().data();
-}
-
 frmNewProject::frmNewProject(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("New TOVI Project"));
     setModal(true);

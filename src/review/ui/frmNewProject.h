@@ -4,8 +4,9 @@
 
 #include "review/ProjectDetailsForm.h"
 
+#include "platform/ui/SingleInstance.h"
+
 #include <QDialog>
-#include <QPointer>
 
 #include <optional>
 
@@ -13,14 +14,11 @@ namespace tova {
 class WebEngineBrowser;
 }
 
-class frmNewProject final : public QDialog {
+class frmNewProject final : public QDialog, public tova::SingleInstance<frmNewProject> {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmNewProject)
 
 public:
-    static frmNewProject& instance();
-    // Deletes the window if it exists (the next use creates it again).
-    static void destroyInstance();
 
     // The empty form for a new project; after a submission the first review is asked for.
     void NewProject();
@@ -32,7 +30,7 @@ public:
     tova::WebEngineBrowser& browser() { return *WebBrowser1; }
 
 private:
-    static QPointer<frmNewProject>& slot();
+    friend class tova::SingleInstance<frmNewProject>;
     explicit frmNewProject(QWidget* parent = nullptr);
 
     bool WebBrowser1_BeforeNavigate2(const QString& url);

@@ -23,21 +23,6 @@
 using namespace tova;
 using namespace tova::review;
 
-QPointer<frmNewReview>& frmNewReview::slot() {
-    static QPointer<frmNewReview> dialog;
-    return dialog;
-}
-
-frmNewReview& frmNewReview::instance() {
-    if (!slot())
-        slot() = new frmNewReview;
-    return *slot();
-}
-
-void frmNewReview::destroyInstance() {
-    delete slot().data();
-}
-
 frmNewReview::frmNewReview(QWidget* parent) : QDialog(parent), m_clock(&systemClock()) {
     setWindowTitle(QStringLiteral("New Review"));
     setModal(true);

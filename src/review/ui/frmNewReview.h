@@ -1,8 +1,9 @@
 // The new review dialog: the phase and date of a review to add to the open project.
 #pragma once
 
+#include "platform/ui/SingleInstance.h"
+
 #include <QDialog>
-#include <QPointer>
 
 #include <optional>
 
@@ -15,14 +16,11 @@ class Clock;
 }
 } // namespace tova
 
-class frmNewReview final : public QDialog {
+class frmNewReview final : public QDialog, public tova::SingleInstance<frmNewReview> {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmNewReview)
 
 public:
-    static frmNewReview& instance();
-    // Deletes the window if it exists (the next use creates it again).
-    static void destroyInstance();
 
     // Opened by the main window's command: closing without a phase simply closes.
     void AddReview();
@@ -41,7 +39,7 @@ protected:
     void reject() override;
 
 private:
-    static QPointer<frmNewReview>& slot();
+    friend class tova::SingleInstance<frmNewReview>;
     explicit frmNewReview(QWidget* parent = nullptr);
 
     void showDialog(bool openedThroughAddReview);

@@ -15,21 +15,6 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 }
 
-QPointer<frmRoadmap>& frmRoadmap::slot() {
-    static QPointer<frmRoadmap> window;
-    return window;
-}
-
-frmRoadmap& frmRoadmap::instance() {
-    if (!slot())
-        slot() = new frmRoadmap;
-    return *slot();
-}
-
-void frmRoadmap::destroyInstance() {
-    delete slot().data();
-}
-
 frmRoadmap::frmRoadmap(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("TOVA Roadmap"));
     setModal(true);

@@ -1,21 +1,19 @@
 // The road map window: a fixed page shown once to a user who has just started a new project.
 #pragma once
 
+#include "platform/ui/SingleInstance.h"
+
 #include <QDialog>
-#include <QPointer>
 
 namespace tova {
 class WebEngineBrowser;
 }
 
-class frmRoadmap final : public QDialog {
+class frmRoadmap final : public QDialog, public tova::SingleInstance<frmRoadmap> {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmRoadmap)
 
 public:
-    static frmRoadmap& instance();
-    // Deletes the window if it exists (the next use creates it again).
-    static void destroyInstance();
 
     // Shows the road map modally after the first review of a project that has never been saved;
     // otherwise returns at once.
@@ -30,7 +28,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    static QPointer<frmRoadmap>& slot();
+    friend class tova::SingleInstance<frmRoadmap>;
     explicit frmRoadmap(QWidget* parent = nullptr);
     bool WebBrowser1_BeforeNavigate2(const QString& url);
 

@@ -44,21 +44,6 @@ bool loadStylesheet(Xml::XslTemplate& stylesheet, const QString& relative) {
 
 } // namespace
 
-QPointer<frmSurvey>& frmSurvey::slot() {
-    static QPointer<frmSurvey> window;
-    return window;
-}
-
-frmSurvey& frmSurvey::instance() {
-    if (!slot())
-        slot() = new frmSurvey;
-    return *slot();
-}
-
-void frmSurvey::destroyInstance() {
-    delete slot().data();
-}
-
 frmSurvey::frmSurvey(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Survey"));
     setModal(true);

@@ -4,22 +4,20 @@
 
 #include "shell/WindowRegistry.h"
 
+#include "platform/ui/SingleInstance.h"
+
 #include <QDialog>
-#include <QPointer>
 
 namespace tova {
 class WebBrowser;
 class WebEngineBrowser;
 } // namespace tova
 
-class frmSurvey final : public QDialog, public tova::SurveyWindowOps {
+class frmSurvey final : public QDialog, public tova::SingleInstance<frmSurvey>, public tova::SurveyWindowOps {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmSurvey)
 
 public:
-    static frmSurvey& instance();
-    // Deletes the window if it exists (the next use creates it again).
-    static void destroyInstance();
 
     void LoadQuestions(qint16 categoryId, qint16 phaseId, bool refresh) override;
     void LoadTree(bool navigate) override;
@@ -37,7 +35,7 @@ protected:
     void reject() override;
 
 private:
-    static QPointer<frmSurvey>& slot();
+    friend class tova::SingleInstance<frmSurvey>;
     explicit frmSurvey(QWidget* parent = nullptr);
 
     bool WebBrowser2_BeforeNavigate2(const QString& url);
