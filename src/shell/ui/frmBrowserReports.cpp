@@ -1,5 +1,5 @@
-// The main window's report screens, reference windows, printing and copying that later builders
-// provide. Until a builder is part of the program, its operation says so.
+// The main window's report screens after the fishbone screen. Until a builder is part of the
+// program, its operation says so.
 #include "shell/ui/frmBrowser.h"
 
 #include "shell/WindowRegistry.h"
@@ -30,28 +30,4 @@ void frmBrowser::GoToProjectTrendDetail() {
 
 void frmBrowser::GotoDashboardElement(qint16 /*sectionId*/) {
     tova::showNotAvailable(QStringLiteral("TOVA Dashboard Element"));
-}
-
-void frmBrowser::gotoGlossary(const QString& /*key*/) {
-    tova::showNotAvailable(QStringLiteral("Definitions and Suggestions"));
-}
-
-void frmBrowser::gotoAcroGlossary() {
-    tova::showNotAvailable(QStringLiteral("Glossary"));
-}
-
-void frmBrowser::showHelp(const QString& /*locationName*/) {
-    tova::showNotAvailable(QStringLiteral("Instructions"));
-}
-
-void frmBrowser::CallPrinter(bool /*preview*/) {
-    tova::showNotAvailable(QStringLiteral("Printing"));
-}
-
-void frmBrowser::PrintQuestions(bool /*preview*/) {
-    tova::showNotAvailable(QStringLiteral("Print Questions"));
-}
-
-void frmBrowser::mnuCopyScreen_Click() {
-    tova::showNotAvailable(QStringLiteral("Copy"));
 }
