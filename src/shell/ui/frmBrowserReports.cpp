@@ -1,11 +1,15 @@
-// The main window's report screens after the fishbone screen. Until a builder is part of the
-// program, its operation says so.
+// The main window's report screens after the fishbone screen. The builders themselves live with
+// the reports; here they get the main browser and the chart windows.
 #include "shell/ui/frmBrowser.h"
 
+#include "reports/Dashboards.h"
+#include "reports/Scorecard.h"
+#include "reports/TileChart.h"
+#include "reports/TrendScreens.h"
 #include "shell/WindowRegistry.h"
 
 void frmBrowser::GoToTileChart() {
-    tova::showNotAvailable(QStringLiteral("Tile Chart"));
+    Reports::GoToTileChart(*m_webMain, [this] { return AskSaveContinue(); });
 }
 
 void frmBrowser::GoToDashboard1() {
@@ -16,8 +20,8 @@ void frmBrowser::GoToDashboard2() {
     tova::showNotAvailable(QStringLiteral("Priority Dashboard"));
 }
 
-void frmBrowser::GoToScoreCard(qint16 /*sectionId*/) {
-    tova::showNotAvailable(QStringLiteral("Phase Review Scorecard"));
+void frmBrowser::GoToScoreCard(qint16 sectionId) {
+    Reports::GoToScoreCard(sectionId, *m_webMain);
 }
 
 void frmBrowser::GoToProjectTrendGraph() {
