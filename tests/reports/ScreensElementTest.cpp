@@ -4,6 +4,7 @@
 
 #include "platform/AppFolder.h"
 #include "reports/DashboardElement.h"
+#include "reports/ElementLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -150,4 +151,26 @@ TEST(ScreensElement, MissingStyleSheetLeavesTheWindowClosed) {
     EXPECT_EQ(scene.environment.messages.texts(), QStringList{"error loading element.xsl"});
     EXPECT_EQ(scene.environment.messages.asked()[0].icon, MsgIcon::None);
     EXPECT_EQ(window.calls, QStringList{"generate(2,33.3)"});
+}
+
+TEST(ScreensElement, LayoutFollowsTheWindowAndSkipsSidesThatWouldBeNegative) {
+    const Reports::ElementLayout previous{QRect(0, 0, 700, 400), QRect(0, 0, 650, 300)};
+    struct Case {
+        QSize outer;
+        QRect browser;
+        QRect area;
+    };
+    const QList<Case> cases = {
+        // The design size: 11880 x 8400 twips less the margins.
+        {QSize(792, 560), QRect(0, 0, 789, 533), QRect(0, 0, 786, 496)},
+        // 900 twips high: the browser gets 500 twips, the area's height would be negative and stays.
+        {QSize(792, 60), QRect(0, 0, 789, 33), QRect(0, 0, 786, 300)},
+        // 45 twips wide: the browser keeps its width and the area follows that width.
+        {QSize(3, 560), QRect(0, 0, 700, 533), QRect(0, 0, 697, 496)},
+    };
+    for (const Case& c : cases) {
+        const Reports::ElementLayout layout = Reports::ElementLayoutFor(c.outer, previous);
+        EXPECT_EQ(layout.browser, c.browser) << c.outer.width() << "x" << c.outer.height();
+        EXPECT_EQ(layout.screenShotArea, c.area) << c.outer.width() << "x" << c.outer.height();
+    }
 }
