@@ -9,7 +9,6 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
-#include <QFileInfo>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QImageWriter>
@@ -21,7 +20,11 @@
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
+#include <QtMath>
+
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace tova {
 namespace {
@@ -40,13 +43,18 @@ QStringList distinctTexts(const QStringList& texts)
     return distinct;
 }
 
+// A value that is no number draws nothing rather than breaking the axis.
+double drawable(double value)
+{
+    return std::isfinite(value) ? value : 0.0;
+}
+
 QColor colourOf(const ChartRgb& rgb)
 {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-// The design's family at a pixel size that suits the picture: small dashboard charts get small
-// annotation, large ones stay readable.
+// The design's family (or the system's font) at a pixel size.
 QFont chartFont(const ChartDesign& design, int pixelSize, bool bold = false)
 {
     QFont font;
@@ -57,9 +65,10 @@ QFont chartFont(const ChartDesign& design, int pixelSize, bool bold = false)
     return font;
 }
 
+// Small dashboard charts get small annotation; large ones stay readable without crowding.
 int annotationPixels(int chartHeight)
 {
-    return std::clamp(chartHeight / 18, 7, 11);
+    return std::clamp(chartHeight / 26, 7, 10);
 }
 
 // A header font below 8 points cannot be read on screen; smaller sizes are drawn at 8.
@@ -70,41 +79,44 @@ QFont headerFont(const ChartControl& chart)
     return font;
 }
 
+// A framed header is a box with a thin border and a shadow of half the frame width below and to
+// the right, the way a raised title reads on a white chart.
+int shadowOf(const ChartHeader& header)
+{
+    return header.frameStyle == 0 ? 0 : std::max(header.frameWidth, 0) / 2;
+}
+
 QRect headerRect(const ChartControl& chart, const QFont& font, int pictureWidth)
 {
     const ChartHeader& header = chart.header();
-    const int frame = header.frameStyle == 0 ? 0 : std::max(header.frameWidth, 0);
+    const int border = header.frameStyle == 0 ? 0 : 1;
     const QFontMetrics metrics(font);
-    const int padding = 3;
-    const int width = std::min(metrics.horizontalAdvance(header.text) + 2 * (padding + frame), pictureWidth);
-    const int height = metrics.height() + 2 * frame + 2;
+    const int padding = 4;
+    const int width =
+        std::min(metrics.horizontalAdvance(header.text) + 2 * (padding + border) + shadowOf(header), pictureWidth);
+    const int height = metrics.height() + 2 + 2 * border + shadowOf(header);
     return QRect((pictureWidth - width) / 2, header.top, width, height);
 }
 
 void drawHeader(QPainter& painter, const ChartControl& chart, const QRect& rect, const QFont& font)
 {
     const ChartHeader& header = chart.header();
-    const int frame = header.frameStyle == 0 ? 0 : std::max(header.frameWidth, 0);
-    painter.fillRect(rect, colourOf(header.background));
-    if (frame > 0) {
-        // A raised frame: light along the top and left, shaded along the bottom and right.
-        const QColor light(235, 235, 235);
-        const QColor shade(150, 150, 150);
-        for (int i = 0; i < frame; ++i) {
-            const QRect ring = rect.adjusted(i, i, -i - 1, -i - 1);
-            painter.setPen(light);
-            painter.drawLine(ring.topLeft(), ring.topRight());
-            painter.drawLine(ring.topLeft(), ring.bottomLeft());
-            painter.setPen(shade);
-            painter.drawLine(ring.bottomLeft(), ring.bottomRight());
-            painter.drawLine(ring.topRight(), ring.bottomRight());
-        }
+    const int shadow = shadowOf(header);
+    const QRect box = rect.adjusted(0, 0, -shadow, -shadow);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (shadow > 0)
+        painter.fillRect(box.translated(shadow, shadow), QColor(160, 160, 160));
+    painter.fillRect(box, colourOf(header.background));
+    if (header.frameStyle != 0) {
+        painter.setPen(QColor(120, 120, 120));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
     }
     painter.setPen(Qt::black);
     painter.setFont(font);
-    const QRect inner = rect.adjusted(frame, frame, -frame, -frame);
-    const QString text = QFontMetrics(font).elidedText(header.text, Qt::ElideRight, inner.width());
-    painter.drawText(inner, Qt::AlignCenter, text);
+    const QRect inner = box.adjusted(2, 1, -2, -1);
+    painter.drawText(inner, Qt::AlignCenter, QFontMetrics(font).elidedText(header.text, Qt::ElideRight, inner.width()));
+    painter.restore();
 }
 
 // The texts under the points: the point labels, or the point numbers.
@@ -117,7 +129,7 @@ QStringList pointTexts(const ChartControl& chart)
         else
             texts.append(QString::number(p));
     }
-    return distinctTexts(texts);
+    return texts;
 }
 
 struct ValueRange {
@@ -152,6 +164,14 @@ ValueRange valueRange(const ChartControl& chart)
     return range;
 }
 
+QList<ChartValueLabel> sortedValueLabels(const ChartControl& chart)
+{
+    QList<ChartValueLabel> labels = chart.axis2().valueLabels;
+    std::stable_sort(labels.begin(), labels.end(),
+                     [](const ChartValueLabel& a, const ChartValueLabel& b) { return a.value < b.value; });
+    return labels;
+}
+
 void styleAxis(QAbstractAxis* axis, const ChartControl& chart, const ChartAxis& state, int pixels)
 {
     axis->setLabelsFont(chartFont(chart.design(), pixels));
@@ -167,31 +187,25 @@ void styleAxis(QAbstractAxis* axis, const ChartControl& chart, const ChartAxis& 
     }
 }
 
+// The value axis keeps the range and, for value labels, a grid line at each label; the labels
+// themselves are painted by ValueLabelColumn.
 QAbstractAxis* makeValueAxis(const ChartControl& chart, const ValueRange& range, int pixels)
 {
     const ChartAxis& state = chart.axis2();
     QAbstractAxis* axis = nullptr;
     if (state.annotation == AxisAnnotation::ValueLabels) {
-        auto* labelled = new QCategoryAxis;
-        labelled->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-        labelled->setRange(range.lower, range.upper);
-        labelled->setStartValue(range.lower - 1.0);
-        QList<ChartValueLabel> labels = state.valueLabels;
-        std::stable_sort(labels.begin(), labels.end(),
-                         [](const ChartValueLabel& a, const ChartValueLabel& b) { return a.value < b.value; });
-        QStringList texts;
-        for (const ChartValueLabel& label : labels)
-            texts.append(label.text);
-        texts = distinctTexts(texts);
+        auto* gridded = new QCategoryAxis;
+        gridded->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        gridded->setRange(range.lower, range.upper);
+        gridded->setStartValue(range.lower - 1.0);
         double previous = range.lower - 1.0;
-        for (int i = 0; i < labels.size(); ++i) {
-            // Two labels at one value cannot both have a place; the first one keeps it.
-            if (labels.at(i).value <= previous)
+        for (const ChartValueLabel& label : sortedValueLabels(chart)) {
+            if (label.value <= previous)
                 continue;
-            labelled->append(texts.at(i), labels.at(i).value);
-            previous = labels.at(i).value;
+            gridded->append(QString::number(gridded->count()), label.value);
+            previous = label.value;
         }
-        axis = labelled;
+        axis = gridded;
     } else {
         auto* numbers = new QValueAxis;
         numbers->setRange(range.lower, range.upper);
@@ -200,15 +214,20 @@ QAbstractAxis* makeValueAxis(const ChartControl& chart, const ValueRange& range,
         axis = numbers;
     }
     styleAxis(axis, chart, state, pixels);
+    if (state.annotation == AxisAnnotation::ValueLabels)
+        axis->setLabelsVisible(false);
     return axis;
 }
 
+// The point axis places the points; their labels are painted by PointLabelRow.
 QAbstractAxis* makePointAxis(const ChartControl& chart, int pixels)
 {
     auto* axis = new QBarCategoryAxis;
-    axis->append(pointTexts(chart));
+    axis->append(distinctTexts(pointTexts(chart)));
     styleAxis(axis, chart, chart.axis1(), pixels);
     axis->setGridLineVisible(false);
+    axis->setLabelsVisible(false);
+    axis->setTitleVisible(false);
     return axis;
 }
 
@@ -222,7 +241,7 @@ void addBars(QChart& qchart, const ChartControl& chart)
         set->setColor(colour);
         set->setBorderColor(colour.darker(150));
         for (int p = 1; p <= chart.numPoints(); ++p)
-            set->append(chart.value(s, p));
+            set->append(drawable(chart.value(s, p)));
         bars->append(set);
     }
     qchart.addSeries(bars);
@@ -237,7 +256,7 @@ void addLines(QChart& qchart, const ChartControl& chart)
         line->setPointsVisible(true);
         line->setMarkerSize(7);
         for (int p = 1; p <= chart.numPoints(); ++p)
-            line->append(p - 1, chart.value(s, p));
+            line->append(p - 1, drawable(chart.value(s, p)));
         qchart.addSeries(line);
     }
 }
@@ -249,7 +268,8 @@ void setUpLegend(QChart& qchart, const ChartControl& chart, int pixels)
         legend->hide();
         return;
     }
-    legend->setAlignment(Qt::AlignBottom);
+    // Several long section names read better in a column beside the plot than squeezed below it.
+    legend->setAlignment(chart.seriesCount() > 1 ? Qt::AlignRight : Qt::AlignBottom);
     legend->setFont(chartFont(chart.design(), pixels));
     legend->setLabelColor(QColor(40, 40, 40));
     // A series without a label has nothing to say in the legend.
@@ -258,6 +278,133 @@ void setUpLegend(QChart& qchart, const ChartControl& chart, int pixels)
             marker->setVisible(false);
     }
 }
+
+// The labels under the points, painted here rather than by the axis: the axis cuts its labels to a
+// few letters as soon as space is short, while here each label gets the band below the plot and,
+// when turned, the room beside it.
+class PointLabelRow {
+public:
+    PointLabelRow(const ChartControl& chart, int pixels, int areaHeight)
+        : m_font(chartFont(chart.design(), pixels)), m_titleFont(chartFont(chart.design(), pixels + 1, true)),
+          m_title(chart.axis1().title), m_angle(chart.axis1().annotationAngle), m_texts(pointTexts(chart))
+    {
+        const QFontMetricsF metrics(m_font);
+        const double radians = qDegreesToRadians(std::abs(m_angle));
+        double tallest = 0.0;
+        for (const QString& text : m_texts)
+            tallest = std::max(tallest, metrics.horizontalAdvance(text) * std::sin(radians));
+        tallest += metrics.height() * std::cos(radians) + kTickGap;
+        m_band = int(std::ceil(std::min(tallest, areaHeight * 0.45)));
+    }
+
+    // Room below the plot for the labels and the axis title.
+    int bottomRoom() const { return m_band + titleHeight(); }
+
+    void draw(QPainter& painter, QChart& qchart, QAbstractSeries* series, const QRect& area) const
+    {
+        const QFontMetricsF metrics(m_font);
+        const double lineHeight = metrics.height();
+        const QRectF plot = qchart.plotArea();
+        const double top = plot.bottom() + kTickGap;
+        const double bandBottom = plot.bottom() + m_band;
+        const double radians = qDegreesToRadians(std::abs(m_angle));
+        const double sine = std::sin(radians);
+        const double cosine = std::cos(radians);
+        QVector<double> xs;
+        for (int i = 0; i < m_texts.size(); ++i)
+            xs.append(qchart.mapToPosition(QPointF(i, 0), series).x());
+        const double spacing = xs.size() > 1 ? std::abs(xs.at(1) - xs.at(0)) : plot.width();
+
+        painter.save();
+        painter.setFont(m_font);
+        painter.setPen(QColor(40, 40, 40));
+        for (int i = 0; i < m_texts.size(); ++i) {
+            const double x = area.left() + xs.at(i);
+            const double y = area.top() + top;
+            if (m_angle == 0.0) {
+                const QString text = metrics.elidedText(m_texts.at(i), Qt::ElideRight, spacing - 4);
+                painter.drawText(QRectF(x - spacing / 2, y, spacing, lineHeight), Qt::AlignCenter, text);
+                continue;
+            }
+            // As long as the band allows downwards and the picture allows sideways.
+            const bool upwards = m_angle > 0;
+            double room = sine > 0.01 ? (bandBottom - top - lineHeight * cosine) / sine : area.width();
+            const double sideways = upwards ? x : painter.device()->width() - x;
+            if (cosine > 0.01)
+                room = std::min(room, (sideways - lineHeight * sine) / cosine);
+            const QString text = metrics.elidedText(m_texts.at(i), Qt::ElideRight, std::max(room, 0.0));
+            const double width = metrics.horizontalAdvance(text);
+            painter.save();
+            painter.translate(x, y + lineHeight * cosine / 2);
+            painter.rotate(-m_angle);
+            // Turned upwards a label ends at its point, turned downwards it starts there.
+            const QRectF box = upwards ? QRectF(-width, -lineHeight / 2, width, lineHeight)
+                                       : QRectF(0, -lineHeight / 2, width, lineHeight);
+            painter.drawText(box, Qt::AlignVCenter | (upwards ? Qt::AlignRight : Qt::AlignLeft), text);
+            painter.restore();
+        }
+        if (!m_title.isEmpty()) {
+            painter.setFont(m_titleFont);
+            painter.drawText(QRectF(area.left() + plot.left(), area.top() + bandBottom, plot.width(), titleHeight()),
+                             Qt::AlignCenter, m_title);
+        }
+        painter.restore();
+    }
+
+private:
+    static constexpr double kTickGap = 4.0;
+
+    int titleHeight() const
+    {
+        return m_title.isEmpty() ? 0 : int(std::ceil(QFontMetricsF(m_titleFont).height())) + 2;
+    }
+
+    QFont m_font;
+    QFont m_titleFont;
+    QString m_title;
+    double m_angle;
+    QStringList m_texts;
+    int m_band = 0;
+};
+
+// The value labels beside the value axis, each at the height of its value.
+class ValueLabelColumn {
+public:
+    ValueLabelColumn(const ChartControl& chart, int pixels)
+        : m_font(chartFont(chart.design(), pixels)), m_labels(sortedValueLabels(chart))
+    {
+        const QFontMetricsF metrics(m_font);
+        for (const ChartValueLabel& label : m_labels)
+            m_width = std::max(m_width, int(std::ceil(metrics.horizontalAdvance(label.text))));
+    }
+
+    int leftRoom() const { return m_width + kGap; }
+
+    void draw(QPainter& painter, QChart& qchart, QAbstractSeries* series, const QRect& area) const
+    {
+        const QFontMetricsF metrics(m_font);
+        const QRectF plot = qchart.plotArea();
+        painter.save();
+        painter.setFont(m_font);
+        painter.setPen(QColor(40, 40, 40));
+        for (const ChartValueLabel& label : m_labels) {
+            const double y = qchart.mapToPosition(QPointF(0, label.value), series).y();
+            if (y < plot.top() - 1 || y > plot.bottom() + 1)
+                continue;
+            const QRectF box(area.left() + plot.left() - kGap - m_width, area.top() + y - metrics.height() / 2, m_width,
+                             metrics.height());
+            painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, label.text);
+        }
+        painter.restore();
+    }
+
+private:
+    static constexpr int kGap = 4;
+
+    QFont m_font;
+    QList<ChartValueLabel> m_labels;
+    int m_width = 0;
+};
 
 // Draws the axes, points and legend into area of the painter's picture.
 void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area)
@@ -270,13 +417,19 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area)
     qchart->setBackgroundRoundness(0);
     qchart->setBackgroundBrush(Qt::white);
     qchart->setBackgroundPen(Qt::NoPen);
-    qchart->setMargins(QMargins(2, 2, 4, 2));
     qchart->layout()->setContentsMargins(0, 0, 0, 0);
 
     if (chart.design().type == ChartType::StackingBar)
         addBars(*qchart, chart);
     else
         addLines(*qchart, chart);
+
+    const PointLabelRow pointLabels(chart, pixels, area.height());
+    std::optional<ValueLabelColumn> valueLabels;
+    if (chart.axis2().annotation == AxisAnnotation::ValueLabels)
+        valueLabels.emplace(chart, pixels);
+    // Room at the top keeps the highest value label whole.
+    qchart->setMargins(QMargins(valueLabels ? valueLabels->leftRoom() : 2, 6, 6, pointLabels.bottomRoom()));
 
     QAbstractAxis* pointAxis = makePointAxis(chart, pixels);
     QAbstractAxis* valueAxis = makeValueAxis(chart, valueRange(chart), pixels);
@@ -292,6 +445,12 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area)
     qchart->layout()->activate();
     scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(area.size())));
     scene.render(&painter, QRectF(area), scene.sceneRect());
+    if (qchart->series().isEmpty())
+        return;
+    QAbstractSeries* first = qchart->series().first();
+    pointLabels.draw(painter, *qchart, first, area);
+    if (valueLabels)
+        valueLabels->draw(painter, *qchart, first, area);
 }
 
 } // namespace
