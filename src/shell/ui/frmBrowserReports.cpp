@@ -1,23 +1,27 @@
-// The main window's report screens after the fishbone screen. The builders themselves live with
-// the reports; here they get the main browser and the chart windows.
+// The main window's report screens after the fishbone screen. The builders live with the reports;
+// here they get the main browser and the chart windows.
 #include "shell/ui/frmBrowser.h"
 
 #include "reports/Dashboards.h"
+#include "reports/ReportPipeline.h"
 #include "reports/Scorecard.h"
 #include "reports/TileChart.h"
 #include "reports/TrendScreens.h"
-#include "shell/WindowRegistry.h"
+#include "reports/charts/ui/frmGraphs.h"
+#include "reports/charts/ui/frmProjectTrendDetail.h"
+#include "reports/charts/ui/frmProjectTrendGraph.h"
+#include "reports/ui/frmDashboardElement.h"
 
 void frmBrowser::GoToTileChart() {
     Reports::GoToTileChart(*m_webMain, [this] { return AskSaveContinue(); });
 }
 
 void frmBrowser::GoToDashboard1() {
-    tova::showNotAvailable(QStringLiteral("Dashboard"));
+    Reports::GoToDashboard(Reports::dashboardRow(), &frmGraphs::GenerateSectionGraphs, *m_webMain);
 }
 
 void frmBrowser::GoToDashboard2() {
-    tova::showNotAvailable(QStringLiteral("Priority Dashboard"));
+    Reports::GoToDashboard(Reports::priorityDashboardRow(), &frmGraphs::GeneratePriorityGraphs, *m_webMain);
 }
 
 void frmBrowser::GoToScoreCard(qint16 sectionId) {
@@ -25,13 +29,15 @@ void frmBrowser::GoToScoreCard(qint16 sectionId) {
 }
 
 void frmBrowser::GoToProjectTrendGraph() {
-    tova::showNotAvailable(QStringLiteral("Overall Project Trend Graph"));
+    Reports::GoToProjectTrend(Reports::projectTrendGraphRow(), &frmProjectTrendGraph::GenerateProjectTrendGraph,
+                              *m_webMain);
 }
 
 void frmBrowser::GoToProjectTrendDetail() {
-    tova::showNotAvailable(QStringLiteral("Project Trend Graph"));
+    Reports::GoToProjectTrend(Reports::projectTrendDetailRow(), &frmProjectTrendDetail::GenerateProjectTrendDetail,
+                              *m_webMain);
 }
 
-void frmBrowser::GotoDashboardElement(qint16 /*sectionId*/) {
-    tova::showNotAvailable(QStringLiteral("TOVA Dashboard Element"));
+void frmBrowser::GotoDashboardElement(qint16 sectionId) {
+    Reports::GotoDashboardElement(sectionId, frmDashboardElement::instance());
 }
