@@ -1,6 +1,7 @@
 // The report sequence end to end over the shipped content: the sample project's complete review
 // walked with Next from the fishbone screen to the last trend screen and back again with Back, each
-// screen's page and pictures written; and one section opened in the dashboard element window.
+// screen's page and pictures written; and one section opened in the dashboard element window,
+// copied to the clipboard and closed through its own links.
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
@@ -15,6 +16,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -184,7 +187,14 @@ TEST_F(ReportRoadTest, DashboardSectionOpensTheElementWindowUntilItsBackLink) {
         EXPECT_EQ(element->windowTitle(), "TOVA Dashboard Element");
         EXPECT_EQ(QImage(appPath(QStringLiteral("element/graph.png"))).size(), QSize(625, 297));
         EXPECT_TRUE(readText(QStringLiteral("element/main.htm")).contains(sectionDescription(QStringLiteral("2"))));
-        EXPECT_TRUE(element->ScreenShotArea().isValid());
+        // Copy takes the capture area of this window, not the main window's.
+        const QRect area = element->ScreenShotArea();
+        EXPECT_TRUE(area.isValid());
+        element->browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#CPY\"]').click()"), kMainFrame);
+        EXPECT_TRUE(waitWhile([&] { return environment.messages.asked().isEmpty(); }, kScreenWaitMs));
+        EXPECT_EQ(environment.messages.texts(), QStringList{"Screen Copied to Clipboard."});
+        EXPECT_EQ(QGuiApplication::clipboard()->image().size(), area.size());
+        environment.messages.clear();
         element->browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#BCK\"]').click()"), kMainFrame);
     });
     driver.start();
