@@ -18,9 +18,12 @@ Xml::XmlNode sectionOf(const Xml::XmlDocument& scoredCopy, qint16 sectionId) {
 } // namespace
 
 const ReportRow& elementRow() {
-    static const ReportRow row{QStringLiteral("Dashboard Element"), QStringLiteral("element/element.xsl"),
-                               QStringLiteral("element/main.htm"),  QStringLiteral("element/element.htm"),
-                               tova::MsgIcon::None,                 QStringLiteral("data")};
+    static const ReportRow row{QStringLiteral("Dashboard Element"),
+                               QStringLiteral("element/element.xsl"),
+                               QStringLiteral("element/main.htm"),
+                               QStringLiteral("element/element.htm"),
+                               tova::MsgIcon::None,
+                               QStringLiteral("data")};
     return row;
 }
 

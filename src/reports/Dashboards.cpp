@@ -6,16 +6,22 @@
 namespace Reports {
 
 const ReportRow& dashboardRow() {
-    static const ReportRow row{QStringLiteral("Dashboard"), QStringLiteral("dashboard1/dashboard1.xsl"),
-                               QStringLiteral("dashboard1/main.htm"), QStringLiteral("dashboard1/dashboard1.htm"),
-                               tova::MsgIcon::None, QStringLiteral("data")};
+    static const ReportRow row{QStringLiteral("Dashboard"),
+                               QStringLiteral("dashboard1/dashboard1.xsl"),
+                               QStringLiteral("dashboard1/main.htm"),
+                               QStringLiteral("dashboard1/dashboard1.htm"),
+                               tova::MsgIcon::None,
+                               QStringLiteral("data")};
     return row;
 }
 
 const ReportRow& priorityDashboardRow() {
-    static const ReportRow row{QStringLiteral("Priority Dashboard"), QStringLiteral("dashboard2/dashboard2.xsl"),
-                               QStringLiteral("dashboard2/main.htm"), QStringLiteral("dashboard2/dashboard2.htm"),
-                               tova::MsgIcon::None, QStringLiteral("data")};
+    static const ReportRow row{QStringLiteral("Priority Dashboard"),
+                               QStringLiteral("dashboard2/dashboard2.xsl"),
+                               QStringLiteral("dashboard2/main.htm"),
+                               QStringLiteral("dashboard2/dashboard2.htm"),
+                               tova::MsgIcon::None,
+                               QStringLiteral("data")};
     return row;
 }
 

@@ -73,9 +73,12 @@ QStringList scorecardItems(const Xml::XmlNode& question, const QHash<QString, QS
 } // namespace
 
 const ReportRow& scorecardRow() {
-    static const ReportRow row{QStringLiteral("Phase Review Scorecard"), QStringLiteral("scorecard/scorecard.xsl"),
-                               QStringLiteral("scorecard/main.htm"),     QStringLiteral("scorecard/scorecard.htm"),
-                               tova::MsgIcon::Critical,                  QStringLiteral("data")};
+    static const ReportRow row{QStringLiteral("Phase Review Scorecard"),
+                               QStringLiteral("scorecard/scorecard.xsl"),
+                               QStringLiteral("scorecard/main.htm"),
+                               QStringLiteral("scorecard/scorecard.htm"),
+                               tova::MsgIcon::Critical,
+                               QStringLiteral("data")};
     return row;
 }
 
@@ -83,7 +86,8 @@ void AddScoreCards(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlD
     const QHash<QString, QString> terms = glossaryTerms(glossarySource);
     const QString questionsOfPhase = QStringLiteral("question[phase_id = %1]").arg(phaseId);
     for (const Xml::XmlNode& category : scoredCopy.selectNodes(QStringLiteral("data/survey/section/category"))) {
-        const Xml::XmlNode scorecard = XMLhelpers::AddElement(scoredCopy, QStringLiteral("scorecard"), QString(), category);
+        const Xml::XmlNode scorecard =
+            XMLhelpers::AddElement(scoredCopy, QStringLiteral("scorecard"), QString(), category);
         for (const Xml::XmlNode& question : category.selectNodes(questionsOfPhase))
             for (const QString& item : scorecardItems(question, terms))
                 XMLhelpers::AddElement(scoredCopy, QStringLiteral("item"), item, scorecard);

@@ -5,8 +5,8 @@
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
-#include "review/PageWaits.h"
 #include "reports/ui/frmDashboardElement.h"
+#include "review/PageWaits.h"
 #include "shell/ShellGlobals.h"
 #include "shell/ui/frmBrowser.h"
 #include "store/Database.h"
@@ -17,9 +17,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QTimer>
 
@@ -34,9 +34,9 @@ constexpr int kScreenWaitMs = 60000;
 const QString kMainFrame = QStringLiteral("main");
 
 struct Screen {
-    QString name;          // the screen name once it is on display
-    QStringList written;   // files the screen writes, under the application folder
-    QString sectionId;     // for a scorecard: the section it shows
+    QString name;        // the screen name once it is on display
+    QStringList written; // files the screen writes, under the application folder
+    QString sectionId;   // for a scorecard: the section it shows
 };
 
 QString readText(const QString& relative) {
@@ -61,8 +61,12 @@ QStringList sectionGraphs(const QString& folder) {
 QList<Screen> sequence() {
     QList<Screen> screens = {
         {QStringLiteral("tilechart"), {QStringLiteral("tilechart/main.htm")}, {}},
-        {QStringLiteral("dashboard1"), QStringList{QStringLiteral("dashboard1/main.htm")} + sectionGraphs("dashboard1"), {}},
-        {QStringLiteral("dashboard2"), QStringList{QStringLiteral("dashboard2/main.htm")} + sectionGraphs("dashboard2"), {}},
+        {QStringLiteral("dashboard1"),
+         QStringList{QStringLiteral("dashboard1/main.htm")} + sectionGraphs("dashboard1"),
+         {}},
+        {QStringLiteral("dashboard2"),
+         QStringList{QStringLiteral("dashboard2/main.htm")} + sectionGraphs("dashboard2"),
+         {}},
     };
     for (const qint16 id : Globals::gSectionOrder)
         screens.append({QStringLiteral("scorecard"), {QStringLiteral("scorecard/main.htm")}, QString::number(id)});

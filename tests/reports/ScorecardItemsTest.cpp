@@ -3,8 +3,8 @@
 
 #include "platform/AppFolder.h"
 #include "reports/ReportPipeline.h"
-#include "reports/ScreenSupport.h"
 #include "reports/Scorecard.h"
+#include "reports/ScreenSupport.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
 
@@ -39,8 +39,8 @@ QString scorecards(const Xml::XmlDocument& copy) {
 } // namespace
 
 TEST(ScorecardKeys, SecondFieldAfterTheDot) {
-    const QList<QPair<QString, QString>> cases = {
-        {"12.1A3", "1A3"}, {"4.2B1.7", "2B1"}, {"7", ""}, {"", ""}, {"3.", ""}, {".9", "9"}};
+    const QList<QPair<QString, QString>> cases = {{"12.1A3", "1A3"}, {"4.2B1.7", "2B1"}, {"7", ""},
+                                                  {"", ""},          {"3.", ""},         {".9", "9"}};
     for (const auto& [text, key] : cases)
         EXPECT_EQ(Globals::GetKeyAfterDot(text), key) << text.toStdString();
 }
@@ -77,11 +77,13 @@ TEST(ScorecardItems, NumbersAreWrittenShortAndTheQuestionnaireStaysUnchanged) {
     Xml::XmlDocument copy = Reports::CopyDatabase();
     // Weights as the scoring would read them, with awkward binary fractions.
     copy.selectSingleNode(QStringLiteral("//question[question_id = 101]/weight")).setText(QStringLiteral("0.07"));
-    copy.selectSingleNode(QStringLiteral("//question[question_id = 101]/answer2weight")).setText(QStringLiteral("66.7"));
+    copy.selectSingleNode(QStringLiteral("//question[question_id = 101]/answer2weight"))
+        .setText(QStringLiteral("66.7"));
     XMLhelpers::AddElement(copy, QStringLiteral("response"), QStringLiteral("2"),
                            copy.selectSingleNode(QStringLiteral("//question[question_id = 101]")));
     Reports::AddScoreCards(copy, 3, Globals::gDataDoc);
-    EXPECT_TRUE(scorecards(copy).startsWith(QStringLiteral("7:Staffing plan|Partly|33.3%|7%|"))) << scorecards(copy).toStdString();
+    EXPECT_TRUE(scorecards(copy).startsWith(QStringLiteral("7:Staffing plan|Partly|33.3%|7%|")))
+        << scorecards(copy).toStdString();
     EXPECT_EQ(Globals::gDataDoc.xml(), before);
 }
 
@@ -95,8 +97,9 @@ TEST(ScorecardScreen, OnlyTheChosenSectionIsTheInputAndEveryScreenRebuildsItsIte
         EXPECT_EQ(printed(page, "root"), "section");
         EXPECT_EQ(printed(page, "sections"), QStringLiteral("%1;").arg(section));
         EXPECT_EQ(printed(page, "score"), "83") << "the survey score on every scorecard";
-        EXPECT_EQ(printed(page, "items"), section == 2 ? QStringLiteral("Staffing plan|Partly|66.7%|5%|Risk register|N/A|N/A|7%|")
-                                                       : QStringLiteral("|Yes|100%|||Yes|100%|10%|"));
+        EXPECT_EQ(printed(page, "items"),
+                  section == 2 ? QStringLiteral("Staffing plan|Partly|66.7%|5%|Risk register|N/A|N/A|7%|")
+                               : QStringLiteral("|Yes|100%|||Yes|100%|10%|"));
     }
     EXPECT_EQ(scene.browser.navigations.size(), 3);
     EXPECT_TRUE(scene.environment.messages.asked().isEmpty());

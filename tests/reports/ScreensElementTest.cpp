@@ -43,7 +43,8 @@ public:
     bool GenerateDashBoardElement(const Xml::XmlDocument& scoredCopy, qint16 sectionId) override {
         calls << QStringLiteral("generate(%1,%2)")
                      .arg(sectionId)
-                     .arg(scoredCopy.selectSingleNode(QStringLiteral("data/survey/section[section_id = 2]/score")).text());
+                     .arg(scoredCopy.selectSingleNode(QStringLiteral("data/survey/section[section_id = 2]/score"))
+                              .text());
         return chartDrawn;
     }
     WebBrowser& browser() override { return elementBrowser; }

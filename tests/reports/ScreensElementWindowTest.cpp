@@ -2,10 +2,10 @@
 #include "ScreensFixture.h"
 
 #include "platform/AppFolder.h"
+#include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
 #include "reports/ScreenSupport.h"
 #include "reports/ui/frmDashboardElement.h"
-#include "platform/Wait.h"
 #include "support/PdfPrintOutput.h"
 
 #include <QFile>
@@ -40,7 +40,8 @@ TEST(ScreensElementWindow, ChartsTheOrderedQuestionsAtItsDesignSize) {
 
     ASSERT_TRUE(window.GenerateDashBoardElement(Reports::ScoredCopy(), 2));
 
-    EXPECT_TRUE(scene.environment.messages.asked().isEmpty()) << scene.environment.messages.texts().join('\n').toStdString();
+    EXPECT_TRUE(scene.environment.messages.asked().isEmpty())
+        << scene.environment.messages.texts().join('\n').toStdString();
     // Heaviest first: 102 (weight 0.07, rework risk 0, drawn at 10), then 101 (0.05, 33.3).
     EXPECT_EQ(window.chart().pointLabels(), (QStringList{"Risks", "Plan"}));
     ASSERT_EQ(window.chart().numPoints(), 2);
@@ -60,7 +61,9 @@ TEST(ScreensElementWindow, NothingToDrawLeavesThePictureAndTellsTheUser) {
     };
     const QList<Case> cases = {
         {"section answered only with 5", "R101=V5&R102=V5", false, {"No Graph To Display."}},
-        {"ordering style sheet missing", "R101=V2&R102=V1", true,
+        {"ordering style sheet missing",
+         "R101=V2&R102=V1",
+         true,
          {"Error loading sort by weight xsl", "No Graph To Display."}},
     };
     for (const Case& c : cases) {
@@ -96,7 +99,8 @@ TEST(ScreensElementWindow, LinksItDoesNotKeepGoToTheMainWindow) {
 
 TEST(ScreensElementWindow, PrintLinksPrintTheElementPageInLandscape) {
     ScreensScene scene;
-    scene.writePage(QStringLiteral("element/main.htm"), QStringLiteral("<html><body><p>Element page</p></body></html>"));
+    scene.writePage(QStringLiteral("element/main.htm"),
+                    QStringLiteral("<html><body><p>Element page</p></body></html>"));
     PdfPrintOutput output(scene.environment.scratch.path());
     WebBrowser& browser = frmDashboardElement::instance().browser();
     const QString page = QStringLiteral("file:///app/element/main.htm");
@@ -113,5 +117,6 @@ TEST(ScreensElementWindow, PrintLinksPrintTheElementPageInLandscape) {
         EXPECT_TRUE(pdfText(job.pdfPath).isEmpty() || pdfText(job.pdfPath).contains(QStringLiteral("Element page")));
     }
     EXPECT_TRUE(scene.mainWindow.handledUrls.isEmpty());
-    EXPECT_TRUE(scene.environment.messages.asked().isEmpty()) << scene.environment.messages.texts().join('\n').toStdString();
+    EXPECT_TRUE(scene.environment.messages.asked().isEmpty())
+        << scene.environment.messages.texts().join('\n').toStdString();
 }

@@ -62,8 +62,7 @@ TEST(ScreensTileChart, SaveGateAsksOnlyWhenLeavingTheFishboneUnsaved) {
 
         goToTileChart(scene);
 
-        EXPECT_EQ(scene.environment.messages.texts(), c.answer ? QStringList{kSaveQuestion} : QStringList{})
-            << c.name;
+        EXPECT_EQ(scene.environment.messages.texts(), c.answer ? QStringList{kSaveQuestion} : QStringList{}) << c.name;
         EXPECT_EQ(scene.page(kTilePage) != QLatin1String("previous page"), c.built) << c.name;
         EXPECT_EQ(scene.browser.navigations.size(), c.built ? 1 : 0) << c.name;
         EXPECT_EQ(Globals::gProjectSaved, c.savedAfter) << c.name;
@@ -96,7 +95,8 @@ TEST(ScreensTileChart, CarriesStatusesAndScoresAndIsNotBlockedByCategoriesWithou
     scene.printParametersIn(QStringLiteral("tilechart/tilechart.xsl"));
     goToTileChart(scene);
 
-    EXPECT_TRUE(scene.environment.messages.asked().isEmpty()) << scene.environment.messages.texts().join('\n').toStdString();
+    EXPECT_TRUE(scene.environment.messages.asked().isEmpty())
+        << scene.environment.messages.texts().join('\n').toStdString();
     const QString page = scene.page(kTilePage);
     EXPECT_EQ(printed(page, "root"), "survey");
     // Four responses; category 7 and section 2 scored, category 9 and section 0 too, and the survey;
@@ -105,7 +105,8 @@ TEST(ScreensTileChart, CarriesStatusesAndScoresAndIsNotBlockedByCategoriesWithou
     // Sections 2 (33.3) and 0 (0), weighted alike: 100 - 16.65 = 83.35.
     EXPECT_EQ(printed(page, "score"), "83");
     ASSERT_EQ(scene.browser.navigations.size(), 1);
-    EXPECT_EQ(scene.browser.navigations[0].first, Globals::PathToURL(appPath(QStringLiteral("tilechart/tilechart.htm"))));
+    EXPECT_EQ(scene.browser.navigations[0].first,
+              Globals::PathToURL(appPath(QStringLiteral("tilechart/tilechart.htm"))));
 }
 
 TEST(ScreensDashboards, ChartsFirstThenAPlainPageWithTheTileChartsScore) {

@@ -31,8 +31,7 @@ QString graphPath() {
 
 } // namespace
 
-frmDashboardElement::frmDashboardElement()
-    : ReworkGraph(kChartWidthPx, kChartHeightPx, Reports::ScoreChartDesign()) {
+frmDashboardElement::frmDashboardElement() : ReworkGraph(kChartWidthPx, kChartHeightPx, Reports::ScoreChartDesign()) {
     setObjectName(QStringLiteral("frmDashboardElement"));
     setWindowTitle(QStringLiteral("TOVA Dashboard Element"));
     setModal(true);
@@ -58,7 +57,8 @@ bool frmDashboardElement::GenerateDashBoardElement(const Xml::XmlDocument& score
         tova::MsgBox(QStringLiteral("No Graph To Display."), tova::MsgButtons::Ok, tova::MsgIcon::Exclamation);
         return false;
     }
-    const auto widthPx = qint16(Reports::RoundHalfEven(double(ReworkGraph.Width()) / tova::ChartControl::kTwipsPerPixel));
+    const auto widthPx =
+        qint16(Reports::RoundHalfEven(double(ReworkGraph.Width()) / tova::ChartControl::kTwipsPerPixel));
     const auto heightPx =
         qint16(Reports::RoundHalfEven(double(ReworkGraph.Height()) / tova::ChartControl::kTwipsPerPixel));
     Globals::FillScoreChart(data->values, ReworkGraph, true, data->labels, QString(), widthPx, heightPx);
