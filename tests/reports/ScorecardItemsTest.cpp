@@ -71,22 +71,6 @@ TEST(ScorecardItems, FourFactsPerQuestionOfThePhaseInEveryCategory) {
     }
 }
 
-TEST(ScorecardItems, NumbersAreWrittenShortAndTheQuestionnaireStaysUnchanged) {
-    ScreensScene scene;
-    const QString before = Globals::gDataDoc.xml();
-    Xml::XmlDocument copy = Reports::CopyDatabase();
-    // Weights as the scoring would read them, with awkward binary fractions.
-    copy.selectSingleNode(QStringLiteral("//question[question_id = 101]/weight")).setText(QStringLiteral("0.07"));
-    copy.selectSingleNode(QStringLiteral("//question[question_id = 101]/answer2weight"))
-        .setText(QStringLiteral("66.7"));
-    XMLhelpers::AddElement(copy, QStringLiteral("response"), QStringLiteral("2"),
-                           copy.selectSingleNode(QStringLiteral("//question[question_id = 101]")));
-    Reports::AddScoreCards(copy, 3, Globals::gDataDoc);
-    EXPECT_TRUE(scorecards(copy).startsWith(QStringLiteral("7:Staffing plan|Partly|33.3%|7%|")))
-        << scorecards(copy).toStdString();
-    EXPECT_EQ(Globals::gDataDoc.xml(), before);
-}
-
 TEST(ScorecardScreen, OnlyTheChosenSectionIsTheInputAndEveryScreenRebuildsItsItems) {
     ScreensScene scene;
     scene.answerAll();
@@ -113,17 +97,4 @@ TEST(ScorecardScreen, ShippedStyleSheetShowsTheFacts) {
     for (const char* fact : {"Staffing plan", "Partly", "66.7%", "5%", "Risk register", "N/A", "7%", "Bridge"})
         EXPECT_TRUE(page.contains(QLatin1String(fact))) << fact;
     EXPECT_FALSE(page.contains(QStringLiteral("Methods"))) << "section 0 is not on section 2's scorecard";
-}
-
-TEST(ScorecardScreen, MissingStyleSheetReportsWithTheCriticalIcon) {
-    ScreensScene scene;
-    scene.answerAll();
-    QFile::remove(appPath(QStringLiteral("scorecard/scorecard.xsl")));
-    scene.writePage(QStringLiteral("scorecard/main.htm"), QStringLiteral("previous page"));
-    Reports::GoToScoreCard(2, scene.browser);
-    ASSERT_EQ(scene.environment.messages.asked().size(), 1);
-    EXPECT_EQ(scene.environment.messages.asked()[0].text, "error loading scorecard.xsl");
-    EXPECT_EQ(scene.environment.messages.asked()[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(scene.page(QStringLiteral("scorecard/main.htm")), "previous page");
-    EXPECT_TRUE(scene.browser.navigations.isEmpty());
 }

@@ -6,6 +6,8 @@
 #include "reports/DashboardElement.h"
 #include "reports/ElementLayout.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace tova;
@@ -115,21 +117,27 @@ TEST(ScreensElement, LinkCommandsOfTheElementWindow) {
 }
 
 TEST(ScreensElement, BuilderShowsTheWindowOnlyAfterAChartAndAPage) {
-    for (const bool chartDrawn : {false, true}) {
+    enum class Arrange { NoChart, NoStyleSheet, Fine };
+    for (const Arrange arrange : {Arrange::NoChart, Arrange::NoStyleSheet, Arrange::Fine}) {
         ScreensScene scene;
         scene.answerAll();
         scene.printParametersIn(QStringLiteral("element/element.xsl"));
+        if (arrange == Arrange::NoStyleSheet)
+            QFile::remove(appPath(QStringLiteral("element/element.xsl")));
         scene.writePage(QStringLiteral("element/main.htm"), QStringLiteral("previous page"));
         FakeElementWindow window;
-        window.chartDrawn = chartDrawn;
+        window.chartDrawn = arrange != Arrange::NoChart;
 
         Reports::GotoDashboardElement(2, window);
 
         const QString page = scene.page(QStringLiteral("element/main.htm"));
-        if (!chartDrawn) {
+        EXPECT_TRUE(scene.browser.navigations.isEmpty()) << "the main window's page is unchanged";
+        if (arrange != Arrange::Fine) {
             EXPECT_EQ(window.calls, QStringList{"generate(2,33.3)"});
             EXPECT_EQ(page, "previous page");
             EXPECT_TRUE(window.elementBrowser.navigations.isEmpty());
+            EXPECT_EQ(scene.environment.messages.texts(),
+                      arrange == Arrange::NoStyleSheet ? QStringList{"error loading element.xsl"} : QStringList{});
             continue;
         }
         EXPECT_EQ(window.calls, (QStringList{"generate(2,33.3)", "showModal"}));
@@ -139,19 +147,7 @@ TEST(ScreensElement, BuilderShowsTheWindowOnlyAfterAChartAndAPage) {
         EXPECT_EQ(printed(page, "score"), "67");
         ASSERT_EQ(window.elementBrowser.navigations.size(), 1);
         EXPECT_TRUE(window.elementBrowser.navigations[0].first.endsWith(QStringLiteral("/element/element.htm")));
-        EXPECT_TRUE(scene.browser.navigations.isEmpty()) << "the main window's page is unchanged";
     }
-}
-
-TEST(ScreensElement, MissingStyleSheetLeavesTheWindowClosed) {
-    ScreensScene scene;
-    scene.answerAll();
-    QFile::remove(appPath(QStringLiteral("element/element.xsl")));
-    FakeElementWindow window;
-    Reports::GotoDashboardElement(2, window);
-    EXPECT_EQ(scene.environment.messages.texts(), QStringList{"error loading element.xsl"});
-    EXPECT_EQ(scene.environment.messages.asked()[0].icon, MsgIcon::None);
-    EXPECT_EQ(window.calls, QStringList{"generate(2,33.3)"});
 }
 
 TEST(ScreensElement, LayoutFollowsTheWindowAndSkipsSidesThatWouldBeNegative) {
