@@ -13,6 +13,7 @@
 #include "reports/charts/ScoreChart.h"
 #include "shell/WindowRegistry.h"
 
+#include <QCoreApplication>
 #include <QResizeEvent>
 #include <QTimer>
 
@@ -42,6 +43,13 @@ frmDashboardElement::frmDashboardElement() : ReworkGraph(kChartWidthPx, kChartHe
     m_layout.browser = QRect(0, 0, kClientWidthPx, kClientHeightPx);
     m_layout.screenShotArea = m_layout.browser;
     Form_Resize();
+
+    // The window's browser must go before the web engine does when the program ends.
+    static bool deletedAtQuit = false;
+    if (!deletedAtQuit) {
+        deletedAtQuit = true;
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [] { destroyInstance(); });
+    }
 }
 
 tova::WebBrowser& frmDashboardElement::browser() {
