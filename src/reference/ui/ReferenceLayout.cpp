@@ -27,6 +27,8 @@ void layoutBrowser(QWidget& window, QWidget& browser, QWidget* bottomRow, int wi
 }
 
 void setOuterSize(QWidget& window, int widthTwips, int heightTwips) {
+    // The native window is made now, so its frame is known where the platform says it in advance.
+    window.winId();
     const QSize frame = window.frameGeometry().size() - window.size();
     window.resize(std::max(1, pixels(widthTwips) - frame.width()), std::max(1, pixels(heightTwips) - frame.height()));
 }

@@ -10,6 +10,7 @@
 #include "shell/PageServices.h"
 #include "store/Database.h"
 
+#include <QFileInfo>
 #include <QUrl>
 
 using namespace tova;
@@ -45,6 +46,12 @@ void frmAcronyms::LoadAcroIndex(bool bNavigate) {
         return;
     const QString html =
         transformNode(stylesheet, Globals::gDataDoc.selectSingleNode(QStringLiteral("data/acronyms")));
+    // The frameset shows the entry page too: on the very first opening there is none yet, and a
+    // frame left on an error page could not be refreshed later.
+    const QString mainPage = acronymsFile(QStringLiteral("main.htm"));
+    if (bNavigate && !QFileInfo::exists(mainPage) &&
+        !writePage(emptyPage(), *WebBrowser1, mainPage, QString(), false))
+        return;
     writePage(html, *WebBrowser1, acronymsFile(QStringLiteral("side.htm")),
               acronymsFile(QStringLiteral("acronyms.htm")), bNavigate);
 }

@@ -35,6 +35,10 @@ QString blankDefinition() {
 
 } // namespace
 
+bool frmGlossary::showsFrameset() const {
+    return WebBrowser1->LocationURL().endsWith(QStringLiteral("/definitions/definitions.htm"), Qt::CaseInsensitive);
+}
+
 frmGlossary::frmGlossary()
     : TwoFrameWindow(QStringLiteral("TOVA Defititions and Suggestions"), QStringLiteral("WebBrowser1"),
                      kClientWidthTwips, kClientHeightTwips) {
@@ -78,7 +82,12 @@ void frmGlossary::LoadDefs(const QString& key, bool bFramesShown) {
 }
 
 void frmGlossary::HighlightTreeNode(const QString& key) {
-    waitWhile([this] { return Globals::IsFrameLoading(*WebBrowser1, kSideFrame); });
+    // A frame that is neither loading nor part of the page on display never comes (the frameset
+    // was not shown because its definition page could not be made): no wait for it.
+    waitWhile([this] {
+        return Globals::IsFrameLoading(*WebBrowser1, kSideFrame) &&
+               (WebBrowser1->Busy() || showsFrameset());
+    });
     // An index without the script, or a frame that never came, leaves the index unmarked.
     WebBrowser1->ExecScript(
         QStringLiteral("findAndHighlight(%1)").arg(pagescripts::literal(QStringLiteral("#gls") + key)), kSideFrame);

@@ -28,4 +28,5 @@ private:
     frmGlossary();
 
     bool WebBrowser1_BeforeNavigate2(const QString& url);
+    bool showsFrameset() const;
 };
