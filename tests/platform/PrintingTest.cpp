@@ -11,8 +11,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -21,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 
 using namespace tova;
@@ -251,6 +256,74 @@ TEST_F(PrintHTMLDocTest, UnloadEndsAJobUnderWayWithoutAMessage) {
     output->duringJob = [](QWebEngineView&) { frmPrinter::Unload(); };
     frmPrinter::PrintHTMLDoc(page, true, true, true);
     EXPECT_EQ(output->jobs.size(), 1);
+    EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
+    EXPECT_EQ(storedBackgroundSetting(*env.settings), "no");
+    EXPECT_TRUE(noPrintWindowLeft());
+}
+
+// Acts on the modal dialog of type Dialog once it is up and ready() holds; a dialog that stays up
+// past the bound is closed, so the test fails instead of hanging.
+template <typename Dialog>
+void whenModal(const std::function<bool(Dialog&)>& ready, const std::function<void(Dialog&)>& action) {
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(25);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        const bool late = clock->elapsed() > 30000;
+        if (!late && (!dialog || !ready(*dialog)))
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (late) {
+            ADD_FAILURE() << "dialog not ready in time";
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+            return;
+        }
+        action(*dialog);
+    });
+    timer->start();
+}
+
+TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledPrintIsQuiet) {
+    output.reset();
+    int previewPages = 0;
+    QPageLayout::Orientation previewOrientation = QPageLayout::Portrait;
+    std::string settingDuringPreview;
+    whenModal<QPrintPreviewDialog>(
+        [](QPrintPreviewDialog& dialog) {
+            auto* pages = dialog.findChild<QPrintPreviewWidget*>();
+            return pages && pages->pageCount() > 0;
+        },
+        [&](QPrintPreviewDialog& dialog) {
+            auto* pages = dialog.findChild<QPrintPreviewWidget*>();
+            previewPages = pages->pageCount();
+            previewOrientation = pages->orientation();
+            settingDuringPreview = storedBackgroundSetting(*env.settings);
+            dialog.reject();
+        });
+    frmPrinter::PrintHTMLDoc(page, true, true, true);
+    EXPECT_GE(previewPages, 1);
+    EXPECT_EQ(previewOrientation, QPageLayout::Landscape);
+    // The setting holds the job's value until the preview is closed.
+    EXPECT_EQ(settingDuringPreview, "yes");
+
+    bool dialogSeen = false;
+    whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
+                            [&](QPrintDialog& dialog) {
+                                dialogSeen = true;
+                                dialog.reject();
+                            });
+    frmPrinter::PrintHTMLDoc(page, false, false, false);
+    EXPECT_TRUE(dialogSeen);
+
+    // Ending the job from outside (the program exits) closes the open preview.
+    whenModal<QPrintPreviewDialog>([](QPrintPreviewDialog&) { return true; },
+                                   [](QPrintPreviewDialog&) { frmPrinter::Unload(); });
+    frmPrinter::PrintHTMLDoc(page, false, true, false);
     EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
     EXPECT_EQ(storedBackgroundSetting(*env.settings), "no");
     EXPECT_TRUE(noPrintWindowLeft());
