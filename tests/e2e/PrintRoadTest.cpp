@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -24,7 +23,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 
 using namespace tova;
 using namespace tova::test;
@@ -37,8 +35,7 @@ protected:
         environment.copyAppFolder();
         Globals::ResetProjectState();
         environment.messages.setFallback(MsgAnswer::No);
-        QDir(environment.scratch.path()).mkpath(QStringLiteral("printouts"));
-        output.emplace(environment.scratch.filePath(QStringLiteral("printouts")));
+        output = environment.printouts.get();
         // The first body element of the page each job prints.
         output->duringJob = [this](QWebEngineView& view) {
             view.page()->runJavaScript(QStringLiteral("document.body.firstElementChild.outerHTML"),
@@ -71,7 +68,7 @@ protected:
     }
 
     TestEnvironment environment;
-    std::optional<PdfPrintOutput> output;
+    PdfPrintOutput* output = nullptr;
     QStringList firstElements;
 };
 

@@ -1,5 +1,6 @@
 // Printing an HTML file: the background-printing setting switched for the job and put back, the
 // job's orientation and backgrounds, the header picture in the loaded page only, and failures.
+#include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemServices.h"
 #include "platform/SystemServicesSupport.h"
@@ -113,7 +114,6 @@ protected:
         QDir app(env.scratch.filePath(QStringLiteral("app")));
         app.mkpath(QStringLiteral("images"));
         app.mkpath(QStringLiteral("pages"));
-        app.mkpath(QStringLiteral("out"));
         QFile::copy(QDir(builtAppFolder()).filePath(QStringLiteral("images/printheader.bmp")),
                     app.filePath(QStringLiteral("images/printheader.bmp")));
         page = app.filePath(QStringLiteral("pages/report.htm"));
@@ -125,7 +125,7 @@ protected:
                        .toUtf8());
         file.close();
         createBackgroundKey(*env.settings, QStringLiteral("no"));
-        output.emplace(app.filePath(QStringLiteral("out")));
+        output = env.printouts.get();
     }
 
     QByteArray pageBytes() const {
@@ -135,7 +135,7 @@ protected:
 
     TestEnvironment env;
     QString page;
-    std::optional<PdfPrintOutput> output;
+    PdfPrintOutput* output = nullptr;
 };
 
 TEST_F(PrintHTMLDocTest, OrientationBackgroundsAndSettingFollowTheLandscapeSwitch) {
@@ -261,6 +261,18 @@ TEST_F(PrintHTMLDocTest, UnloadEndsAJobUnderWayWithoutAMessage) {
     EXPECT_TRUE(noPrintWindowLeft());
 }
 
+// The print dialogs instead of the test output, for one scope.
+class QtDialogsScope {
+public:
+    QtDialogsScope() : m_installed(services().printOutput) { services().printOutput = nullptr; }
+    ~QtDialogsScope() { services().printOutput = m_installed; }
+    QtDialogsScope(const QtDialogsScope&) = delete;
+    QtDialogsScope& operator=(const QtDialogsScope&) = delete;
+
+private:
+    PrintOutput* m_installed;
+};
+
 // Acts on the modal dialog of type Dialog once it is up and ready() holds; a dialog that stays up
 // past the bound is closed, so the test fails instead of hanging.
 template <typename Dialog>
@@ -289,7 +301,8 @@ void whenModal(const std::function<bool(Dialog&)>& ready, const std::function<vo
 }
 
 TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledPrintIsQuiet) {
-    output.reset();
+    // The program's own dialogs this time, each closed by the test once it is up.
+    const QtDialogsScope dialogs;
     int previewPages = 0;
     QPageLayout::Orientation previewOrientation = QPageLayout::Portrait;
     std::string settingDuringPreview;
