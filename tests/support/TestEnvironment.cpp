@@ -9,15 +9,12 @@
 
 namespace tova::test {
 
-QString builtAppFolder() {
-    return QStringLiteral(TOVA_APP_DIR);
-}
+QString builtAppFolder() { return QStringLiteral(TOVA_APP_DIR); }
 
-QString testDataPath(const QString& name) {
-    return QStringLiteral(TOVA_TEST_DATA_DIR) + QLatin1Char('/') + name;
-}
+QString testDataPath(const QString& name) { return QStringLiteral(TOVA_TEST_DATA_DIR) + QLatin1Char('/') + name; }
 
-TestEnvironment::TestEnvironment(const QString& appFolder) {
+TestEnvironment::TestEnvironment(const QString& appFolder)
+{
     settings = std::make_unique<SettingsStore>(scratch.filePath(QStringLiteral("settings.ini")));
     Services& s = services();
     s.messageBox = &messages;
@@ -28,7 +25,8 @@ TestEnvironment::TestEnvironment(const QString& appFolder) {
     printouts = std::make_unique<PdfPrintOutput>(scratch.filePath(QStringLiteral("printouts")));
 }
 
-TestEnvironment::~TestEnvironment() {
+TestEnvironment::~TestEnvironment()
+{
     Services& s = services();
     if (s.messageBox == &messages)
         s.messageBox = nullptr;
@@ -38,7 +36,8 @@ TestEnvironment::~TestEnvironment() {
         s.settings = nullptr;
 }
 
-QString TestEnvironment::copyAppFolder() {
+QString TestEnvironment::copyAppFolder()
+{
     const QString source = builtAppFolder();
     const QString target = scratch.filePath(QStringLiteral("app"));
     QDirIterator it(source, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
