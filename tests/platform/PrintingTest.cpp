@@ -194,16 +194,6 @@ TEST_F(PrintHTMLDocTest, HeaderPictureGoesIntoTheLoadedPageOnly) {
     }
 }
 
-TEST_F(PrintHTMLDocTest, PrinterPathWritesAPageOfTheJobsOrientation) {
-    output->throughPrinter = true;
-    frmPrinter::PrintHTMLDoc(page, true, false, true);
-    ASSERT_EQ(output->jobs.size(), 1);
-    const QSizeF size = pdfPageSize(output->jobs[0].pdfPath);
-    ASSERT_FALSE(size.isEmpty());
-    EXPECT_GT(size.width(), size.height());
-    EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
-}
-
 TEST_F(PrintHTMLDocTest, FailuresAreReportedAndTheSettingPutBack) {
     struct Case {
         const char* name;
@@ -249,16 +239,6 @@ TEST_F(PrintHTMLDocTest, SecondJobDuringTheFirstIsRefusedWithoutTouchingItsSetti
     EXPECT_EQ(settingAfterSecond, "yes");
     EXPECT_EQ(env.messages.texts(), QStringList{"Error: Unable to perform action."});
     EXPECT_EQ(storedBackgroundSetting(*env.settings), "no");
-}
-
-TEST_F(PrintHTMLDocTest, UnloadEndsAJobUnderWayWithoutAMessage) {
-    output->answer = PrintOutcome::Failed;
-    output->duringJob = [](QWebEngineView&) { frmPrinter::Unload(); };
-    frmPrinter::PrintHTMLDoc(page, true, true, true);
-    EXPECT_EQ(output->jobs.size(), 1);
-    EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
-    EXPECT_EQ(storedBackgroundSetting(*env.settings), "no");
-    EXPECT_TRUE(noPrintWindowLeft());
 }
 
 // The print dialogs instead of the test output, for one scope.
