@@ -254,7 +254,7 @@ void addLines(QChart& qchart, const ChartControl& chart)
         line->setName(chart.seriesLabels().value(s - 1));
         line->setPen(QPen(colourOf(chart.design().seriesColours.at(s - 1)), 2));
         line->setPointsVisible(true);
-        line->setMarkerSize(7);
+        line->setMarkerSize(6);
         for (int p = 1; p <= chart.numPoints(); ++p)
             line->append(p - 1, drawable(chart.value(s, p)));
         qchart.addSeries(line);
@@ -286,15 +286,29 @@ class PointLabelRow {
 public:
     PointLabelRow(const ChartControl& chart, int pixels, int areaHeight)
         : m_font(chartFont(chart.design(), pixels)), m_titleFont(chartFont(chart.design(), pixels + 1, true)),
-          m_title(chart.axis1().title), m_angle(chart.axis1().annotationAngle), m_texts(pointTexts(chart))
+          m_title(chart.axis1().title), m_angle(chart.axis1().annotationAngle), m_texts(pointTexts(chart)),
+          m_areaHeight(areaHeight)
     {
+        measure();
+    }
+
+    // Flat labels wider than the room between two points are turned the way score charts turn
+    // theirs, so that many reviews still show their dates.
+    bool turnIfCrowded(QChart& qchart, QAbstractSeries* series)
+    {
+        if (m_angle != 0.0 || m_texts.size() < 2)
+            return false;
+        const double spacing = std::abs(qchart.mapToPosition(QPointF(1, 0), series).x() -
+                                        qchart.mapToPosition(QPointF(0, 0), series).x());
         const QFontMetricsF metrics(m_font);
-        const double radians = qDegreesToRadians(std::abs(m_angle));
-        double tallest = 0.0;
+        double widest = 0.0;
         for (const QString& text : m_texts)
-            tallest = std::max(tallest, metrics.horizontalAdvance(text) * std::sin(radians));
-        tallest += metrics.height() * std::cos(radians) + kTickGap;
-        m_band = int(std::ceil(std::min(tallest, areaHeight * 0.45)));
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+        if (widest <= spacing - 4)
+            return false;
+        m_angle = kCrowdedAngle;
+        measure();
+        return true;
     }
 
     // Room below the plot for the labels and the axis title.
@@ -353,6 +367,18 @@ public:
 
 private:
     static constexpr double kTickGap = 4.0;
+    static constexpr double kCrowdedAngle = 45.0;
+
+    void measure()
+    {
+        const QFontMetricsF metrics(m_font);
+        const double radians = qDegreesToRadians(std::abs(m_angle));
+        double tallest = 0.0;
+        for (const QString& text : m_texts)
+            tallest = std::max(tallest, metrics.horizontalAdvance(text) * std::sin(radians));
+        tallest += metrics.height() * std::cos(radians) + kTickGap;
+        m_band = int(std::ceil(std::min(tallest, m_areaHeight * 0.45)));
+    }
 
     int titleHeight() const
     {
@@ -364,6 +390,7 @@ private:
     QString m_title;
     double m_angle;
     QStringList m_texts;
+    int m_areaHeight;
     int m_band = 0;
 };
 
@@ -424,12 +451,13 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area)
     else
         addLines(*qchart, chart);
 
-    const PointLabelRow pointLabels(chart, pixels, area.height());
+    PointLabelRow pointLabels(chart, pixels, area.height());
     std::optional<ValueLabelColumn> valueLabels;
     if (chart.axis2().annotation == AxisAnnotation::ValueLabels)
         valueLabels.emplace(chart, pixels);
     // Room at the top keeps the highest value label whole.
-    qchart->setMargins(QMargins(valueLabels ? valueLabels->leftRoom() : 2, 6, 6, pointLabels.bottomRoom()));
+    const int leftRoom = valueLabels ? valueLabels->leftRoom() : 2;
+    qchart->setMargins(QMargins(leftRoom, 6, 6, pointLabels.bottomRoom()));
 
     QAbstractAxis* pointAxis = makePointAxis(chart, pixels);
     QAbstractAxis* valueAxis = makeValueAxis(chart, valueRange(chart), pixels);
@@ -443,6 +471,10 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area)
 
     qchart->setGeometry(QRectF(QPointF(0, 0), QSizeF(area.size())));
     qchart->layout()->activate();
+    if (!qchart->series().isEmpty() && pointLabels.turnIfCrowded(*qchart, qchart->series().first())) {
+        qchart->setMargins(QMargins(leftRoom, 6, 6, pointLabels.bottomRoom()));
+        qchart->layout()->activate();
+    }
     scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(area.size())));
     scene.render(&painter, QRectF(area), scene.sceneRect());
     if (qchart->series().isEmpty())
