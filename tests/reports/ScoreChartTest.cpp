@@ -103,15 +103,6 @@ TEST(ScoreChart, RefillingReplacesPointsLabelsAndValueLabelsButKeepsTheHeaderFor
     EXPECT_EQ(chart.header().text, QStringLiteral("First"));
 }
 
-TEST(ScoreChart, WithoutShowLabelsThePreviousLabelsAndAnnotationStay)
-{
-    ChartControl chart = scoreChart();
-    Globals::FillScoreChart({50, 60}, chart, true, {QStringLiteral("x"), QStringLiteral("y")}, QString(), 375, 107);
-    Globals::FillScoreChart({70, 80}, chart, false, {QStringLiteral("p"), QStringLiteral("q")}, QString(), 375, 107);
-    EXPECT_EQ(chart.pointLabels(), QStringList({QStringLiteral("x"), QStringLiteral("y")}));
-    EXPECT_EQ(chart.axis1().annotation, tova::AxisAnnotation::PointLabels);
-}
-
 TEST(ScoreChart, PlaceholderShowsOnlyItsHeaderAndAScoreChartAfterItComesBack)
 {
     ChartControl chart = scoreChart();

@@ -152,22 +152,6 @@ TEST(SectionCharts, PriorityRowsTakeAtMostEightQuestionsAndEightEmptyPointsWhenT
     }
 }
 
-TEST(SectionCharts, SizeTableByIdAndNoChartForOtherIds)
-{
-    for (qint16 id : {qint16(0), qint16(4)}) {
-        ASSERT_TRUE(Reports::SectionChartSize(id));
-        EXPECT_EQ(Reports::SectionChartSize(id)->width, 370);
-        EXPECT_EQ(Reports::SectionChartSize(id)->height, 100);
-    }
-    for (qint16 id : {qint16(1), qint16(2), qint16(3)}) {
-        ASSERT_TRUE(Reports::SectionChartSize(id));
-        EXPECT_EQ(Reports::SectionChartSize(id)->width, 375);
-        EXPECT_EQ(Reports::SectionChartSize(id)->height, 107);
-    }
-    for (qint16 id : {qint16(-1), qint16(5), qint16(32767)})
-        EXPECT_FALSE(Reports::SectionChartSize(id));
-}
-
 TEST_F(SectionChartsTest, OrderingPassesThePhaseAndTheSectionToTheStyleSheet)
 {
     const QString otherPhase = QStringLiteral("<question><question_id>9</question_id><question_keyword>other"
