@@ -14,22 +14,20 @@
 
 namespace {
 
-void BM_SaveDashboardChart(benchmark::State& state)
-{
+void BM_SaveDashboardChart(benchmark::State& state) {
     QTemporaryDir folder;
     tova::ChartControl chart(481, 278, Reports::ScoreChartDesign());
-    Globals::FillScoreChart({12.5, 40, 70, 95, 20}, chart, true,
-                            {"Scope definition", "Design reviews", "Constructability", "Document control",
-                             "Interface management"},
-                            "Design and documentation", 375, 107);
+    Globals::FillScoreChart(
+        {12.5, 40, 70, 95, 20}, chart, true,
+        {"Scope definition", "Design reviews", "Constructability", "Document control", "Interface management"},
+        "Design and documentation", 375, 107);
     const QString path = folder.filePath("graph.png");
     for (auto _ : state)
         benchmark::DoNotOptimize(chart.Save(path, state.range(0) != 0));
 }
 BENCHMARK(BM_SaveDashboardChart)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-void BM_SaveTrendChart(benchmark::State& state)
-{
+void BM_SaveTrendChart(benchmark::State& state) {
     QTemporaryDir folder;
     Reports::TrendData data;
     data.seriesNames = QStringList{"Procurement", "Construction", "Design", "Client", "People"};
@@ -50,8 +48,7 @@ void BM_SaveTrendChart(benchmark::State& state)
 BENCHMARK(BM_SaveTrendChart)->Arg(4)->Arg(20)->Unit(benchmark::kMillisecond);
 
 // A project of n reviews, each answering every question of its phase.
-Xml::XmlDocument projectOf(int reviews)
-{
+Xml::XmlDocument projectOf(int reviews) {
     QString xml = "<project ver=\"2.0\"><currentreview>1</currentreview>";
     for (int i = 0; i < reviews; ++i) {
         const int phase = 1 + i % 5;
@@ -70,8 +67,7 @@ Xml::XmlDocument projectOf(int reviews)
     return project;
 }
 
-void BM_GatherTrend(benchmark::State& state)
-{
+void BM_GatherTrend(benchmark::State& state) {
     Globals::gDataDoc = Xml::XmlDocument::create();
     if (!Globals::gDataDoc.load(QStringLiteral(TOVA_APP_DIR "/database/data.xml"))) {
         state.SkipWithError("the shipped questionnaire is not laid out");
@@ -86,8 +82,7 @@ BENCHMARK(BM_GatherTrend)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecon
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // Drawing needs fonts and a graphics scene, which need the application object.
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
