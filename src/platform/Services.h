@@ -12,6 +12,7 @@ namespace tova {
 class FileDialogService;
 class MainWindowCallbacks;
 class MessageBoxService;
+class PrintOutput;
 class SettingsStore;
 
 struct Services {
@@ -24,6 +25,9 @@ struct Services {
     // Whether the embedded browser shows PDF files itself (its PDF viewer setting). Unset means the
     // browser engine's default, which is on.
     std::function<bool()> embeddedPdfViewerEnabled;
+    // Where print jobs go; unset means the print dialog and print preview window (tests install
+    // an output that needs no dialog).
+    PrintOutput* printOutput = nullptr;
 };
 
 Services& services();

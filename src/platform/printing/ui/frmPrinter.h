@@ -1,0 +1,18 @@
+// Printing and print preview of one HTML file of the application folder, in landscape with
+// background colours and pictures or in portrait without them, optionally under the header picture.
+#pragma once
+
+#include <QString>
+
+namespace frmPrinter {
+
+// Prints (or, with bPreview, previews) the file; bHeader puts the header picture above the page.
+// The background-printing setting is switched for the job and put back afterwards. Failures are
+// reported to the user ("Error: Unable to perform action."), never to the caller.
+void PrintHTMLDoc(const QString& filePath, bool bHeader, bool bPreview, bool bLandscape);
+
+// Ends a print job under way, if any (the program is exiting): its dialog closes and its window
+// goes.
+void Unload();
+
+} // namespace frmPrinter

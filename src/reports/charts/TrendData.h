@@ -1,0 +1,60 @@
+// What the two project trend charts plot: one point per complete review of the open project, newest
+// first, labelled with its date and phase; the overall chart plots the review index, the
+// per-section chart the rework risk of each section.
+#pragma once
+
+#include "platform/chart/ChartControl.h"
+#include "platform/xml/XmlDocument.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+namespace Reports {
+
+struct TrendPoint {
+    double date = 0.0; // days since 30 December 1899, as the chart's X value
+    QString label;
+    QVector<double> values; // one per series
+};
+
+struct TrendData {
+    QStringList seriesNames; // empty when no review is complete
+    QList<TrendPoint> points;
+};
+
+enum class TrendKind { Overall, PerSection };
+
+// A review date as stored ("May 06, 2003"), read under the user's locale first, then in English.
+std::optional<QDate> ReadReviewDate(const QString& text);
+// Days since 30 December 1899.
+double OleDate(const QDate& date);
+// "2003May06 (2)": year, the month's short name in the user's locale, day, then the phase. A date
+// that cannot be read shows its stored text instead.
+QString TrendLabel(const QString& dateText, const QString& phaseText);
+
+// A number to one decimal place, a value exactly halfway going to the even neighbour.
+double RoundToTenth(double value);
+// The overall value: the survey score of a scored copy, to one decimal place.
+double ReviewIndex(const Xml::XmlDocument& scoredCopy);
+// The per-section value: 100 less the section's score when that score, to one decimal place, is
+// above 0; otherwise 100.
+double SectionRisk(const Xml::XmlDocument& scoredCopy, qint16 sectionId);
+
+// Newest first. Points are exchanged whole, and points of one date never directly, so reviews of the
+// same day come out in the order this exchange leaves them.
+void OrderNewestFirst(QList<TrendPoint>& points);
+
+// Judges every review of the project against its own phase on fresh copies and gathers the points of
+// the complete ones. Without an open project there are no points.
+TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind);
+
+// The design of each chart and its filling from gathered data.
+tova::ChartControl TrendChart(TrendKind kind);
+void FillTrendChart(const TrendData& data, tova::ChartControl& chart);
+
+} // namespace Reports

@@ -1,0 +1,189 @@
+// The project trend charts: which reviews become points, their order, labels and values, and the
+// pictures written for the two trend screens.
+#include "platform/AppFolder.h"
+#include "reports/charts/TrendData.h"
+#include "reports/charts/ui/frmProjectTrendDetail.h"
+#include "reports/charts/ui/frmProjectTrendGraph.h"
+#include "store/Database.h"
+#include "store/ProjectDocument.h"
+#include "support/TestEnvironment.h"
+
+#include <QFile>
+#include <QImage>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+using namespace tova::test;
+using Reports::TrendKind;
+
+namespace {
+
+Xml::XmlDocument documentOf(const QString& xml) {
+    Xml::XmlDocument document = Xml::XmlDocument::create();
+    EXPECT_TRUE(document.loadXML(xml)) << xml.toStdString();
+    return document;
+}
+
+struct PlannedReview {
+    int phase;
+    QString date;
+    bool complete = true;
+    QString answer = QStringLiteral("1");
+};
+
+// A review answering every question of its phase (all but one when incomplete).
+QString reviewXml(int id, const PlannedReview& planned) {
+    QString xml = QStringLiteral("<review id=\"%1\"><phase>%2</phase><date>%3</date>")
+                      .arg(id)
+                      .arg(planned.phase)
+                      .arg(planned.date);
+    const QList<Xml::XmlNode> ids = Globals::gDataDoc.selectNodes(
+        QStringLiteral("data/survey/section/category/question[phase_id = %1]/question_id").arg(planned.phase));
+    EXPECT_GT(ids.size(), 1);
+    for (int i = planned.complete ? 0 : 1; i < ids.size(); ++i)
+        xml += QStringLiteral("<response><question_id>%1</question_id><answer>%2</answer></response>")
+                   .arg(ids.at(i).text().trimmed(), planned.answer);
+    return xml + QStringLiteral("</review>");
+}
+
+Xml::XmlDocument project(const QList<PlannedReview>& reviews) {
+    QString xml = QStringLiteral("<project ver=\"2.0\"><projectname>P</projectname><currentreview>1</currentreview>");
+    for (int i = 0; i < reviews.size(); ++i)
+        xml += reviewXml(i + 1, reviews.at(i));
+    return documentOf(xml + QStringLiteral("</project>"));
+}
+
+QStringList labelsOf(const Reports::TrendData& data) {
+    QStringList labels;
+    for (const Reports::TrendPoint& point : data.points)
+        labels.append(point.label);
+    return labels;
+}
+
+class TrendChartsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        environment.copyAppFolder();
+        Globals::ResetProjectState();
+        Globals::LoadDatabase();
+        ASSERT_FALSE(Globals::gDataDoc.documentElement().isNull());
+    }
+    void TearDown() override {
+        Globals::ResetProjectState();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    TestEnvironment environment;
+};
+
+} // namespace
+
+TEST_F(TrendChartsTest, OnlyCompleteReviewsBecomePointsNewestFirst) {
+    const Reports::TrendData data = Reports::GatherTrend(project({{1, QStringLiteral("Jan 10, 2003")},
+                                                                  {2, QStringLiteral("Mar 15, 2003"), false},
+                                                                  {3, QStringLiteral("May 06, 2003")}}),
+                                                         TrendKind::Overall);
+
+    EXPECT_EQ(labelsOf(data), QStringList({"2003May06 (3)", "2003Jan10 (1)"}));
+    EXPECT_EQ(data.seriesNames, QStringList({"Review Index"}));
+    EXPECT_DOUBLE_EQ(data.points.first().date, Reports::OleDate(QDate(2003, 5, 6)));
+    EXPECT_DOUBLE_EQ(Reports::OleDate(QDate(1899, 12, 31)), 1.0);
+}
+
+TEST_F(TrendChartsTest, IncreasingDatesComeOutReversedEachPointKeepingItsValues) {
+    // Answer 1 and answer 4 give different scores, so the values show which review they belong to.
+    const PlannedReview older{1, QStringLiteral("Jan 10, 2003"), true, QStringLiteral("1")};
+    const PlannedReview newer{1, QStringLiteral("Feb 10, 2003"), true, QStringLiteral("4")};
+    const Reports::TrendData alone = Reports::GatherTrend(project({newer}), TrendKind::PerSection);
+    const Reports::TrendData both = Reports::GatherTrend(project({older, newer}), TrendKind::PerSection);
+
+    ASSERT_EQ(both.points.size(), 2);
+    EXPECT_EQ(both.points.first().label, QStringLiteral("2003Feb10 (1)"));
+    EXPECT_EQ(both.points.first().values, alone.points.first().values);
+    EXPECT_NE(both.points.first().values, both.points.last().values);
+}
+
+TEST_F(TrendChartsTest, ReviewsOfOneDateFollowTheExchangeOrder) {
+    const Reports::TrendData data = Reports::GatherTrend(project({{1, QStringLiteral("Jan 10, 2003")},
+                                                                  {2, QStringLiteral("Jan 10, 2003")},
+                                                                  {3, QStringLiteral("Jun 01, 2003")}}),
+                                                         TrendKind::Overall);
+    EXPECT_EQ(labelsOf(data), QStringList({"2003Jun01 (3)", "2003Jan10 (2)", "2003Jan10 (1)"}));
+}
+
+TEST_F(TrendChartsTest, WithoutCompleteReviewsThereIsNothingButThePictureIsStillWritten) {
+    const Xml::XmlDocument incomplete = project({{1, QStringLiteral("Jan 10, 2003"), false}});
+    const Reports::TrendData data = Reports::GatherTrend(incomplete, TrendKind::PerSection);
+    EXPECT_TRUE(data.points.isEmpty());
+    EXPECT_TRUE(data.seriesNames.isEmpty());
+    EXPECT_TRUE(Reports::GatherTrend(Xml::XmlDocument(), TrendKind::Overall).points.isEmpty());
+
+    Globals::gProjectDoc = incomplete;
+    frmProjectTrendGraph::GenerateProjectTrendGraph(Xml::XmlDocument());
+    EXPECT_EQ(QImage(tova::appPath(QStringLiteral("projecttrendgraph/graph.png"))).size(), QSize(641, 277));
+    EXPECT_TRUE(environment.messages.asked().isEmpty());
+}
+
+TEST_F(TrendChartsTest, PerSectionSeriesFollowTheSectionOrderAndThePictureGoesToTheDetailFolder) {
+    Globals::gProjectDoc = project({{2, QStringLiteral("May 06, 2003")}});
+    const Reports::TrendData data = Reports::GatherTrend(Globals::gProjectDoc, TrendKind::PerSection);
+    QStringList expected;
+    for (int id : {2, 3, 1, 4, 0})
+        expected.append(
+            Globals::gDataDoc
+                .selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]/section_desc").arg(id))
+                .text());
+    EXPECT_EQ(data.seriesNames, expected);
+    ASSERT_EQ(data.points.size(), 1);
+    EXPECT_EQ(data.points.first().values.size(), 5);
+
+    const QString picture = tova::appPath(QStringLiteral("projecttrenddetail/graph.png"));
+    QFile::remove(picture);
+    frmProjectTrendDetail::GenerateProjectTrendDetail(Xml::XmlDocument());
+    EXPECT_EQ(QImage(picture).size(), QSize(665, 277));
+    // One folder whatever the letter case of its name.
+    EXPECT_TRUE(QFile::exists(tova::appPath(QStringLiteral("ProjectTrendDetail/graph.png"))));
+}
+
+TEST(TrendValues, ReviewIndexIsTheSurveyScoreToOneDecimalHalvesToEven) {
+    const struct {
+        const char* score;
+        double plotted;
+    } cases[] = {{"66.6666666666667", 66.7}, {"100", 100}, {"72.25", 72.2}, {"72.75", 72.8}, {"0", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.score);
+        const Xml::XmlDocument copy =
+            documentOf(QStringLiteral("<data><survey><score>%1</score></survey></data>").arg(QLatin1String(c.score)));
+        EXPECT_DOUBLE_EQ(Reports::ReviewIndex(copy), c.plotted);
+    }
+}
+
+TEST(TrendValues, SectionValueIsHundredLessItsScoreUnlessTheScoreRoundsToNothing) {
+    const struct {
+        const char* score; // nullptr: the section has no score
+        double plotted;
+    } cases[] = {{"72.5", 27.5}, {"0", 100}, {"0.04", 100}, {"0.06", 99.94}, {"-3", 100}, {"100", 0}, {nullptr, 100}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.score ? c.score : "none");
+        const QString score = c.score ? QStringLiteral("<score>%1</score>").arg(QLatin1String(c.score)) : QString();
+        const Xml::XmlDocument copy = documentOf(
+            QStringLiteral("<data><survey><section><section_id>3</section_id>%1</section></survey></data>").arg(score));
+        EXPECT_DOUBLE_EQ(Reports::SectionRisk(copy, 3), c.plotted);
+    }
+}
+
+TEST(TrendValues, LabelsReadStoredDatesAndNameTheMonthInTheUsersLanguage) {
+    EXPECT_EQ(Reports::TrendLabel(QStringLiteral("May 06, 2003"), QStringLiteral("2")),
+              QStringLiteral("2003May06 (2)"));
+    EXPECT_EQ(Reports::TrendLabel(QStringLiteral("not a date"), QStringLiteral("2")), QStringLiteral("not a date (2)"));
+
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // Stored in English, read all the same; shown in German.
+    EXPECT_EQ(Reports::ReadReviewDate(QStringLiteral("Dec 24, 2004")), QDate(2004, 12, 24));
+    EXPECT_EQ(Reports::TrendLabel(QStringLiteral("May 06, 2003"), QStringLiteral("2")),
+              QStringLiteral("2003Mai06 (2)"));
+    QLocale::setDefault(QLocale::c());
+
+    EXPECT_FALSE(Reports::ReadReviewDate(QStringLiteral("Feb 30, 2003")));
+}

@@ -1,0 +1,48 @@
+// A print output for tests: every print or preview job becomes a PDF file in a folder, without a
+// dialog, and is recorded. Installed in the services for the lifetime of the object.
+#pragma once
+
+#include "platform/printing/ui/PrintOutput.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace tova::test {
+
+struct PrintJob {
+    bool preview = false;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QString pdfPath;
+};
+
+class PdfPrintOutput final : public PrintOutput {
+public:
+    explicit PdfPrintOutput(const QString& folder);
+    ~PdfPrintOutput() override;
+    PdfPrintOutput(const PdfPrintOutput&) = delete;
+    PdfPrintOutput& operator=(const PdfPrintOutput&) = delete;
+
+    PrintOutcome print(QWebEngineView& view, QPageLayout::Orientation orientation) override;
+    PrintOutcome preview(QWebEngineView& view, QPageLayout::Orientation orientation) override;
+
+    // Runs inside each job, before the PDF is written, with the view that holds the page.
+    std::function<void(QWebEngineView&)> duringJob;
+    // What a job answers instead of writing a PDF (Done writes it).
+    PrintOutcome answer = PrintOutcome::Done;
+
+    QList<PrintJob> jobs;
+
+private:
+    PrintOutcome run(QWebEngineView& view, QPageLayout::Orientation orientation, bool preview);
+    QString m_folder;
+    PrintOutput* m_previous;
+};
+
+// The page size of a PDF's first page in points, as its MediaBox gives it; empty when not found.
+QSizeF pdfPageSize(const QString& pdfPath);
+// The PDF's text as pdftotext extracts it; empty when the tool is missing or fails.
+QString pdfText(const QString& pdfPath);
+
+} // namespace tova::test
