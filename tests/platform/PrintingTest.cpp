@@ -1,5 +1,6 @@
 // Printing an HTML file: the background-printing setting switched for the job and put back, the
 // job's orientation and backgrounds, the header picture in the loaded page only, and failures.
+#include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemServices.h"
 #include "platform/SystemServicesSupport.h"
@@ -11,8 +12,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -21,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 
 using namespace tova;
@@ -108,7 +114,6 @@ protected:
         QDir app(env.scratch.filePath(QStringLiteral("app")));
         app.mkpath(QStringLiteral("images"));
         app.mkpath(QStringLiteral("pages"));
-        app.mkpath(QStringLiteral("out"));
         QFile::copy(QDir(builtAppFolder()).filePath(QStringLiteral("images/printheader.bmp")),
                     app.filePath(QStringLiteral("images/printheader.bmp")));
         page = app.filePath(QStringLiteral("pages/report.htm"));
@@ -120,7 +125,7 @@ protected:
                        .toUtf8());
         file.close();
         createBackgroundKey(*env.settings, QStringLiteral("no"));
-        output.emplace(app.filePath(QStringLiteral("out")));
+        output = env.printouts.get();
     }
 
     QByteArray pageBytes() const {
@@ -130,7 +135,7 @@ protected:
 
     TestEnvironment env;
     QString page;
-    std::optional<PdfPrintOutput> output;
+    PdfPrintOutput* output = nullptr;
 };
 
 TEST_F(PrintHTMLDocTest, OrientationBackgroundsAndSettingFollowTheLandscapeSwitch) {
@@ -189,16 +194,6 @@ TEST_F(PrintHTMLDocTest, HeaderPictureGoesIntoTheLoadedPageOnly) {
     }
 }
 
-TEST_F(PrintHTMLDocTest, PrinterPathWritesAPageOfTheJobsOrientation) {
-    output->throughPrinter = true;
-    frmPrinter::PrintHTMLDoc(page, true, false, true);
-    ASSERT_EQ(output->jobs.size(), 1);
-    const QSizeF size = pdfPageSize(output->jobs[0].pdfPath);
-    ASSERT_FALSE(size.isEmpty());
-    EXPECT_GT(size.width(), size.height());
-    EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
-}
-
 TEST_F(PrintHTMLDocTest, FailuresAreReportedAndTheSettingPutBack) {
     struct Case {
         const char* name;
@@ -246,11 +241,82 @@ TEST_F(PrintHTMLDocTest, SecondJobDuringTheFirstIsRefusedWithoutTouchingItsSetti
     EXPECT_EQ(storedBackgroundSetting(*env.settings), "no");
 }
 
-TEST_F(PrintHTMLDocTest, UnloadEndsAJobUnderWayWithoutAMessage) {
-    output->answer = PrintOutcome::Failed;
-    output->duringJob = [](QWebEngineView&) { frmPrinter::Unload(); };
+// The print dialogs instead of the test output, for one scope.
+class QtDialogsScope {
+public:
+    QtDialogsScope() : m_installed(services().printOutput) { services().printOutput = nullptr; }
+    ~QtDialogsScope() { services().printOutput = m_installed; }
+    QtDialogsScope(const QtDialogsScope&) = delete;
+    QtDialogsScope& operator=(const QtDialogsScope&) = delete;
+
+private:
+    PrintOutput* m_installed;
+};
+
+// Acts on the modal dialog of type Dialog once it is up and ready() holds; a dialog that stays up
+// past the bound is closed, so the test fails instead of hanging.
+template <typename Dialog>
+void whenModal(const std::function<bool(Dialog&)>& ready, const std::function<void(Dialog&)>& action) {
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(25);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        const bool late = clock->elapsed() > 30000;
+        if (!late && (!dialog || !ready(*dialog)))
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (late) {
+            ADD_FAILURE() << "dialog not ready in time";
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+            return;
+        }
+        action(*dialog);
+    });
+    timer->start();
+}
+
+TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledPrintIsQuiet) {
+    // The program's own dialogs this time, each closed by the test once it is up.
+    const QtDialogsScope dialogs;
+    int previewPages = 0;
+    QPageLayout::Orientation previewOrientation = QPageLayout::Portrait;
+    std::string settingDuringPreview;
+    whenModal<QPrintPreviewDialog>(
+        [](QPrintPreviewDialog& dialog) {
+            auto* pages = dialog.findChild<QPrintPreviewWidget*>();
+            return pages && pages->pageCount() > 0;
+        },
+        [&](QPrintPreviewDialog& dialog) {
+            auto* pages = dialog.findChild<QPrintPreviewWidget*>();
+            previewPages = pages->pageCount();
+            previewOrientation = pages->orientation();
+            settingDuringPreview = storedBackgroundSetting(*env.settings);
+            dialog.reject();
+        });
     frmPrinter::PrintHTMLDoc(page, true, true, true);
-    EXPECT_EQ(output->jobs.size(), 1);
+    EXPECT_GE(previewPages, 1);
+    EXPECT_EQ(previewOrientation, QPageLayout::Landscape);
+    // The setting holds the job's value until the preview is closed.
+    EXPECT_EQ(settingDuringPreview, "yes");
+
+    bool dialogSeen = false;
+    whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
+                            [&](QPrintDialog& dialog) {
+                                dialogSeen = true;
+                                dialog.reject();
+                            });
+    frmPrinter::PrintHTMLDoc(page, false, false, false);
+    EXPECT_TRUE(dialogSeen);
+
+    // Ending the job from outside (the program exits) closes the open preview.
+    whenModal<QPrintPreviewDialog>([](QPrintPreviewDialog&) { return true; },
+                                   [](QPrintPreviewDialog&) { frmPrinter::Unload(); });
+    frmPrinter::PrintHTMLDoc(page, false, true, false);
     EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
     EXPECT_EQ(storedBackgroundSetting(*env.settings), "no");
     EXPECT_TRUE(noPrintWindowLeft());

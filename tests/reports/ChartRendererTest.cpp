@@ -17,8 +17,7 @@ using tova::ChartControl;
 
 namespace {
 
-ChartControl filledScoreChart(qint16 width, qint16 height)
-{
+ChartControl filledScoreChart(qint16 width, qint16 height) {
     ChartControl chart(481, 278, Reports::ScoreChartDesign());
     Globals::FillScoreChart({12.5, 40, 70, 95}, chart, true, {"Scope", "Design", "Site", "Client"},
                             QStringLiteral("Design and documentation"), width, height);
@@ -26,8 +25,7 @@ ChartControl filledScoreChart(qint16 width, qint16 height)
 }
 
 // The rows that hold anything but white.
-QPair<int, int> inkRows(const QImage& image)
-{
+QPair<int, int> inkRows(const QImage& image) {
     int first = -1;
     int last = -1;
     for (int y = 0; y < image.height(); ++y)
@@ -41,8 +39,7 @@ QPair<int, int> inkRows(const QImage& image)
     return {first, last};
 }
 
-bool containsColour(const QImage& image, QRgb colour)
-{
+bool containsColour(const QImage& image, QRgb colour) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) == colour)
@@ -50,16 +47,14 @@ bool containsColour(const QImage& image, QRgb colour)
     return false;
 }
 
-QByteArray contents(const QString& path)
-{
+QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
 
-TEST(ChartRenderer, SavedPicturesHaveExactlyTheChartsPixelSize)
-{
+TEST(ChartRenderer, SavedPicturesHaveExactlyTheChartsPixelSize) {
     QTemporaryDir folder;
     const struct {
         qint16 width;
@@ -82,16 +77,14 @@ TEST(ChartRenderer, SavedPicturesHaveExactlyTheChartsPixelSize)
     EXPECT_EQ(QImage(path).size(), QSize(665, 277));
 }
 
-TEST(ChartRenderer, ScoreChartShowsEachBandColour)
-{
+TEST(ChartRenderer, ScoreChartShowsEachBandColour) {
     const QImage image = tova::RenderChart(filledScoreChart(375, 107));
     for (const tova::ChartRgb& band : Reports::ScoreChartDesign().seriesColours)
         EXPECT_TRUE(containsColour(image, qRgb(band.red, band.green, band.blue)))
             << band.red << "," << band.green << "," << band.blue;
 }
 
-TEST(ChartRenderer, PlaceholderIsItsHeaderAlone)
-{
+TEST(ChartRenderer, PlaceholderIsItsHeaderAlone) {
     ChartControl chart = filledScoreChart(375, 107);
     Globals::FillNAChart(chart, 370, 100, QStringLiteral("Planning"));
     const QImage image = tova::RenderChart(chart);
@@ -104,8 +97,7 @@ TEST(ChartRenderer, PlaceholderIsItsHeaderAlone)
         EXPECT_FALSE(containsColour(image, qRgb(band.red, band.green, band.blue)));
 }
 
-TEST(ChartRenderer, FailedSaveReportsFalseAndLeavesTheOldPicture)
-{
+TEST(ChartRenderer, FailedSaveReportsFalseAndLeavesTheOldPicture) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("graph.png"));
     ASSERT_TRUE(filledScoreChart(375, 107).Save(path, false));

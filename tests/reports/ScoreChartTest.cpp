@@ -10,14 +10,12 @@ using tova::ChartControl;
 
 namespace {
 
-ChartControl scoreChart()
-{
+ChartControl scoreChart() {
     return ChartControl(481, 278, Reports::ScoreChartDesign());
 }
 
 // The series holding a non-zero value at the point; 0 when none does, -1 when several do.
-int seriesOfPoint(const ChartControl& chart, int point)
-{
+int seriesOfPoint(const ChartControl& chart, int point) {
     int found = 0;
     for (int s = 1; s <= chart.seriesCount(); ++s) {
         if (chart.value(s, point) != 0.0)
@@ -26,8 +24,7 @@ int seriesOfPoint(const ChartControl& chart, int point)
     return found;
 }
 
-QStringList numberedLabels(int count)
-{
+QStringList numberedLabels(int count) {
     QStringList labels;
     for (int i = 1; i <= count; ++i)
         labels.append(QString::number(i));
@@ -36,16 +33,25 @@ QStringList numberedLabels(int count)
 
 } // namespace
 
-TEST(ScoreChart, EachScoreGoesToTheSeriesOfItsBandWithTheValueItPlots)
-{
+TEST(ScoreChart, EachScoreGoesToTheSeriesOfItsBandWithTheValueItPlots) {
     struct Case {
         double score;
         int series;
         double plotted;
     };
     const Case cases[] = {
-        {32.99, 1, 32.99}, {33, 2, 33},   {66.99, 2, 66.99}, {67, 3, 67},  {89.99, 3, 89.99}, {90, 4, 90},
-        {100, 4, 100},     {0, 1, 10},    {5, 1, 10},        {10, 1, 10},  {10.5, 1, 10.5},   {-7, 1, 10},
+        {32.99, 1, 32.99},
+        {33, 2, 33},
+        {66.99, 2, 66.99},
+        {67, 3, 67},
+        {89.99, 3, 89.99},
+        {90, 4, 90},
+        {100, 4, 100},
+        {0, 1, 10},
+        {5, 1, 10},
+        {10, 1, 10},
+        {10.5, 1, 10.5},
+        {-7, 1, 10},
         {std::numeric_limits<double>::quiet_NaN(), 1, 10},
     };
     QVector<double> values;
@@ -64,8 +70,7 @@ TEST(ScoreChart, EachScoreGoesToTheSeriesOfItsBandWithTheValueItPlots)
     }
 }
 
-TEST(ScoreChart, EightValuesGiveEightLabelledPointsTurnedAndTheReversedValueAxis)
-{
+TEST(ScoreChart, EightValuesGiveEightLabelledPointsTurnedAndTheReversedValueAxis) {
     ChartControl chart = scoreChart();
     Globals::FillScoreChart({12, 40, 70, 95, 33, 67, 90, 0}, chart, true, numberedLabels(8), QStringLiteral("Design"),
                             375, 107);
@@ -89,8 +94,7 @@ TEST(ScoreChart, EightValuesGiveEightLabelledPointsTurnedAndTheReversedValueAxis
     EXPECT_EQ(chart.plotArea().top, 3);
 }
 
-TEST(ScoreChart, RefillingReplacesPointsLabelsAndValueLabelsButKeepsTheHeaderForAnEmptyText)
-{
+TEST(ScoreChart, RefillingReplacesPointsLabelsAndValueLabelsButKeepsTheHeaderForAnEmptyText) {
     ChartControl chart = scoreChart();
     Globals::FillScoreChart({50, 50, 50, 50, 50}, chart, true, numberedLabels(5), QStringLiteral("First"), 375, 107);
     Globals::FillScoreChart({95, 20}, chart, true, {QStringLiteral("a"), QStringLiteral("b")}, QString(), 370, 100);
@@ -103,17 +107,7 @@ TEST(ScoreChart, RefillingReplacesPointsLabelsAndValueLabelsButKeepsTheHeaderFor
     EXPECT_EQ(chart.header().text, QStringLiteral("First"));
 }
 
-TEST(ScoreChart, WithoutShowLabelsThePreviousLabelsAndAnnotationStay)
-{
-    ChartControl chart = scoreChart();
-    Globals::FillScoreChart({50, 60}, chart, true, {QStringLiteral("x"), QStringLiteral("y")}, QString(), 375, 107);
-    Globals::FillScoreChart({70, 80}, chart, false, {QStringLiteral("p"), QStringLiteral("q")}, QString(), 375, 107);
-    EXPECT_EQ(chart.pointLabels(), QStringList({QStringLiteral("x"), QStringLiteral("y")}));
-    EXPECT_EQ(chart.axis1().annotation, tova::AxisAnnotation::PointLabels);
-}
-
-TEST(ScoreChart, PlaceholderShowsOnlyItsHeaderAndAScoreChartAfterItComesBack)
-{
+TEST(ScoreChart, PlaceholderShowsOnlyItsHeaderAndAScoreChartAfterItComesBack) {
     ChartControl chart = scoreChart();
     Globals::FillScoreChart({40, 80}, chart, true, {QStringLiteral("a"), QStringLiteral("b")}, QStringLiteral("Old"),
                             375, 107);
@@ -137,8 +131,7 @@ TEST(ScoreChart, PlaceholderShowsOnlyItsHeaderAndAScoreChartAfterItComesBack)
     EXPECT_EQ(chart.axis2().valueLabels.size(), 3);
 }
 
-TEST(ScoreChart, SizesAreFifteenTwipsAPixelAndClampedWhereTwipsWouldOverflow)
-{
+TEST(ScoreChart, SizesAreFifteenTwipsAPixelAndClampedWhereTwipsWouldOverflow) {
     struct Case {
         qint16 width;
         qint16 height;
@@ -146,8 +139,8 @@ TEST(ScoreChart, SizesAreFifteenTwipsAPixelAndClampedWhereTwipsWouldOverflow)
         int expectedHeightPx;
     };
     const Case cases[] = {
-        {375, 107, 375, 107}, {2184, 2184, 2184, 2184}, {2185, 100, 2184, 100}, {32767, 32767, 2184, 2184},
-        {-5, 100, 0, 100},
+        {375, 107, 375, 107},       {2184, 2184, 2184, 2184}, {2185, 100, 2184, 100},
+        {32767, 32767, 2184, 2184}, {-5, 100, 0, 100},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.width);

@@ -1,8 +1,8 @@
 // The dashboard and priority dashboard charts: what each section plots, the question ordering
 // through the shipped style sheet, and the pictures written into the screen folders.
+#include "reports/charts/SectionCharts.h"
 #include "platform/AppFolder.h"
 #include "reports/charts/QuestionOrder.h"
-#include "reports/charts/SectionCharts.h"
 #include "reports/charts/ui/frmGraphs.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
@@ -18,15 +18,13 @@ using namespace tova::test;
 
 namespace {
 
-Xml::XmlDocument documentOf(const QString& xml)
-{
+Xml::XmlDocument documentOf(const QString& xml) {
     Xml::XmlDocument document = Xml::XmlDocument::create();
     EXPECT_TRUE(document.loadXML(xml)) << xml.toStdString();
     return document;
 }
 
-QString category(const QString& description, const QString& score = QString())
-{
+QString category(const QString& description, const QString& score = QString()) {
     QString xml = QStringLiteral("<category><small_cat_desc>%1</small_cat_desc>").arg(description);
     if (!score.isNull())
         xml += QStringLiteral("<score>%1</score>").arg(score);
@@ -34,8 +32,7 @@ QString category(const QString& description, const QString& score = QString())
 }
 
 // A question of phase 1 answered with option 2, whose weight orders it.
-QString answeredQuestion(int id, const QString& keyword, int weight, int answerWeight)
-{
+QString answeredQuestion(int id, const QString& keyword, int weight, int answerWeight) {
     return QStringLiteral("<question><question_id>%1</question_id><question_keyword>%2</question_keyword>"
                           "<phase_id>1</phase_id><weight>%3</weight><answer2weight>%4</answer2weight>"
                           "<response>2</response></question>")
@@ -45,23 +42,19 @@ QString answeredQuestion(int id, const QString& keyword, int weight, int answerW
         .arg(answerWeight);
 }
 
-QString section(int id, const QString& description, const QString& body, const QString& score = QString())
-{
-    QString xml = QStringLiteral("<section><section_id>%1</section_id><section_desc>%2</section_desc>")
-                      .arg(id)
-                      .arg(description);
+QString section(int id, const QString& description, const QString& body, const QString& score = QString()) {
+    QString xml =
+        QStringLiteral("<section><section_id>%1</section_id><section_desc>%2</section_desc>").arg(id).arg(description);
     if (!score.isNull())
         xml += QStringLiteral("<score>%1</score>").arg(score);
     return xml + body + QStringLiteral("</section>");
 }
 
-Xml::XmlDocument scoredCopy(const QString& sections)
-{
+Xml::XmlDocument scoredCopy(const QString& sections) {
     return documentOf(QStringLiteral("<data><survey>") + sections + QStringLiteral("</survey></data>"));
 }
 
-QString sortedQuestions(int count)
-{
+QString sortedQuestions(int count) {
     QString xml = QStringLiteral("<section>");
     for (int i = 1; i <= count; ++i)
         xml += QStringLiteral("<question><question_keyword>q%1</question_keyword><score>%2</score></question>")
@@ -70,14 +63,12 @@ QString sortedQuestions(int count)
     return xml + QStringLiteral("</section>");
 }
 
-QSize imageSize(const QString& relative)
-{
+QSize imageSize(const QString& relative) {
     return QImage(tova::appPath(relative)).size();
 }
 
 // True when every pixel from row `from` down is white.
-bool whiteBelow(const QImage& image, int from)
-{
+bool whiteBelow(const QImage& image, int from) {
     for (int y = from; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) != qRgb(255, 255, 255))
@@ -87,8 +78,7 @@ bool whiteBelow(const QImage& image, int from)
 
 class SectionChartsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         environment.copyAppFolder();
         Globals::ResetProjectState();
         // The ordering style sheet picks the questions of the current review's phase.
@@ -102,14 +92,13 @@ protected:
 
 } // namespace
 
-TEST(SectionCharts, CategoriesGiveOnePointEachRaisedToTenAndScoredWhenAnyHasAScore)
-{
-    const Xml::XmlDocument copy =
-        scoredCopy(section(2, QStringLiteral("Procurement"),
-                           category(QStringLiteral("A"), QStringLiteral("12.5")) + category(QStringLiteral("B")) +
-                               category(QStringLiteral("C"), QStringLiteral("95")) +
-                               category(QStringLiteral("D"), QStringLiteral("4.5"))) +
-                   section(0, QStringLiteral("Planning"), category(QStringLiteral("E")) + category(QStringLiteral("F"))));
+TEST(SectionCharts, CategoriesGiveOnePointEachRaisedToTenAndScoredWhenAnyHasAScore) {
+    const Xml::XmlDocument copy = scoredCopy(
+        section(2, QStringLiteral("Procurement"),
+                category(QStringLiteral("A"), QStringLiteral("12.5")) + category(QStringLiteral("B")) +
+                    category(QStringLiteral("C"), QStringLiteral("95")) +
+                    category(QStringLiteral("D"), QStringLiteral("4.5"))) +
+        section(0, QStringLiteral("Planning"), category(QStringLiteral("E")) + category(QStringLiteral("F"))));
     const QList<Xml::XmlNode> sections = copy.selectNodes(QStringLiteral("data/survey/section"));
 
     const Reports::ScoreRow scored = Reports::CategoryRow(sections.at(0));
@@ -122,8 +111,7 @@ TEST(SectionCharts, CategoriesGiveOnePointEachRaisedToTenAndScoredWhenAnyHasASco
     EXPECT_EQ(unscored.values, QVector<double>({10, 10}));
 }
 
-TEST(SectionCharts, PriorityRowsTakeAtMostEightQuestionsAndEightEmptyPointsWhenThereAreNone)
-{
+TEST(SectionCharts, PriorityRowsTakeAtMostEightQuestionsAndEightEmptyPointsWhenThereAreNone) {
     struct Case {
         Xml::XmlDocument sorted;
         int points;
@@ -152,31 +140,14 @@ TEST(SectionCharts, PriorityRowsTakeAtMostEightQuestionsAndEightEmptyPointsWhenT
     }
 }
 
-TEST(SectionCharts, SizeTableByIdAndNoChartForOtherIds)
-{
-    for (qint16 id : {qint16(0), qint16(4)}) {
-        ASSERT_TRUE(Reports::SectionChartSize(id));
-        EXPECT_EQ(Reports::SectionChartSize(id)->width, 370);
-        EXPECT_EQ(Reports::SectionChartSize(id)->height, 100);
-    }
-    for (qint16 id : {qint16(1), qint16(2), qint16(3)}) {
-        ASSERT_TRUE(Reports::SectionChartSize(id));
-        EXPECT_EQ(Reports::SectionChartSize(id)->width, 375);
-        EXPECT_EQ(Reports::SectionChartSize(id)->height, 107);
-    }
-    for (qint16 id : {qint16(-1), qint16(5), qint16(32767)})
-        EXPECT_FALSE(Reports::SectionChartSize(id));
-}
-
-TEST_F(SectionChartsTest, OrderingPassesThePhaseAndTheSectionToTheStyleSheet)
-{
+TEST_F(SectionChartsTest, OrderingPassesThePhaseAndTheSectionToTheStyleSheet) {
     const QString otherPhase = QStringLiteral("<question><question_id>9</question_id><question_keyword>other"
                                               "</question_keyword><phase_id>2</phase_id><weight>9</weight>"
                                               "<answer2weight>50</answer2weight><response>2</response></question>");
     const Xml::XmlDocument copy = scoredCopy(
-        section(1, QStringLiteral("Other"), QStringLiteral("<category>") +
-                                                answeredQuestion(5, QStringLiteral("elsewhere"), 9, 50) +
-                                                QStringLiteral("</category>")) +
+        section(1, QStringLiteral("Other"),
+                QStringLiteral("<category>") + answeredQuestion(5, QStringLiteral("elsewhere"), 9, 50) +
+                    QStringLiteral("</category>")) +
         section(3, QStringLiteral("Site"),
                 QStringLiteral("<category>") + answeredQuestion(1, QStringLiteral("light"), 1, 20) +
                     answeredQuestion(2, QStringLiteral("heavy"), 5, 70) + otherPhase + QStringLiteral("</category>"),
@@ -194,8 +165,7 @@ TEST_F(SectionChartsTest, OrderingPassesThePhaseAndTheSectionToTheStyleSheet)
     EXPECT_TRUE(Reports::SortQuestionsByWeight(copy, 4).selectNodes(QStringLiteral("section/question")).isEmpty());
 }
 
-TEST_F(SectionChartsTest, DashboardPicturesHaveTheTableSizesAndUnsizedIdsKeepThePreviousChart)
-{
+TEST_F(SectionChartsTest, DashboardPicturesHaveTheTableSizesAndUnsizedIdsKeepThePreviousChart) {
     QString sections;
     for (int id : {2, 0, 1, 7, 4, 3})
         sections += section(id, QStringLiteral("Section %1").arg(id),
@@ -211,8 +181,7 @@ TEST_F(SectionChartsTest, DashboardPicturesHaveTheTableSizesAndUnsizedIdsKeepThe
     EXPECT_TRUE(environment.messages.asked().isEmpty());
 }
 
-TEST_F(SectionChartsTest, SectionWithoutCategoryScoresGetsThePlaceholderPicture)
-{
+TEST_F(SectionChartsTest, SectionWithoutCategoryScoresGetsThePlaceholderPicture) {
     frmGraphs::GenerateSectionGraphs(scoredCopy(
         section(2, QStringLiteral("Procurement"), category(QStringLiteral("A"), QStringLiteral("60"))) +
         section(0, QStringLiteral("Planning"), category(QStringLiteral("A")) + category(QStringLiteral("B")))));
@@ -226,13 +195,11 @@ TEST_F(SectionChartsTest, SectionWithoutCategoryScoresGetsThePlaceholderPicture)
     EXPECT_TRUE(whiteBelow(placeholder, 40));
 }
 
-TEST_F(SectionChartsTest, PriorityChartsNeedTheSectionScoreAndGoToTheSecondDashboard)
-{
+TEST_F(SectionChartsTest, PriorityChartsNeedTheSectionScoreAndGoToTheSecondDashboard) {
     const QString body = QStringLiteral("<category>") + answeredQuestion(1, QStringLiteral("k"), 1, 80) +
                          QStringLiteral("<score>80</score></category>");
-    frmGraphs::GeneratePriorityGraphs(
-        scoredCopy(section(3, QStringLiteral("Site"), body, QStringLiteral("80")) +
-                   section(4, QStringLiteral("Client"), body)));
+    frmGraphs::GeneratePriorityGraphs(scoredCopy(section(3, QStringLiteral("Site"), body, QStringLiteral("80")) +
+                                                 section(4, QStringLiteral("Client"), body)));
 
     EXPECT_EQ(imageSize(QStringLiteral("dashboard2/graph3.png")), QSize(375, 107));
     const QImage placeholder(tova::appPath(QStringLiteral("dashboard2/graph4.png")));
@@ -240,8 +207,7 @@ TEST_F(SectionChartsTest, PriorityChartsNeedTheSectionScoreAndGoToTheSecondDashb
     EXPECT_TRUE(whiteBelow(placeholder, 40));
 }
 
-TEST_F(SectionChartsTest, MissingOrderingStyleSheetIsReportedOncePerScoredSection)
-{
+TEST_F(SectionChartsTest, MissingOrderingStyleSheetIsReportedOncePerScoredSection) {
     ASSERT_TRUE(QFile::remove(tova::appPath(QStringLiteral("dashboard2/sortbyqweight.xsl"))));
     const QString body = category(QStringLiteral("A"), QStringLiteral("50"));
     frmGraphs::GeneratePriorityGraphs(scoredCopy(section(1, QStringLiteral("One"), body, QStringLiteral("50")) +
@@ -259,8 +225,7 @@ TEST_F(SectionChartsTest, MissingOrderingStyleSheetIsReportedOncePerScoredSectio
         EXPECT_TRUE(QFile::exists(tova::appPath(QStringLiteral("dashboard2/graph%1.png").arg(id))));
 }
 
-TEST_F(SectionChartsTest, PicturesThatCannotBeWrittenAreReportedInOneMessage)
-{
+TEST_F(SectionChartsTest, PicturesThatCannotBeWrittenAreReportedInOneMessage) {
     ASSERT_TRUE(QDir(tova::appPath(QStringLiteral("dashboard1"))).removeRecursively());
     const QString body = category(QStringLiteral("A"), QStringLiteral("50"));
     frmGraphs::GenerateSectionGraphs(

@@ -19,14 +19,13 @@ using Reports::TrendKind;
 
 namespace {
 
-Xml::XmlDocument documentOf(const QString& xml)
-{
+Xml::XmlDocument documentOf(const QString& xml) {
     Xml::XmlDocument document = Xml::XmlDocument::create();
     EXPECT_TRUE(document.loadXML(xml)) << xml.toStdString();
     return document;
 }
 
-struct ReviewSpec {
+struct PlannedReview {
     int phase;
     QString date;
     bool complete = true;
@@ -34,28 +33,28 @@ struct ReviewSpec {
 };
 
 // A review answering every question of its phase (all but one when incomplete).
-QString reviewXml(int id, const ReviewSpec& spec)
-{
-    QString xml = QStringLiteral("<review id=\"%1\"><phase>%2</phase><date>%3</date>").arg(id).arg(spec.phase).arg(spec.date);
+QString reviewXml(int id, const PlannedReview& planned) {
+    QString xml = QStringLiteral("<review id=\"%1\"><phase>%2</phase><date>%3</date>")
+                      .arg(id)
+                      .arg(planned.phase)
+                      .arg(planned.date);
     const QList<Xml::XmlNode> ids = Globals::gDataDoc.selectNodes(
-        QStringLiteral("data/survey/section/category/question[phase_id = %1]/question_id").arg(spec.phase));
+        QStringLiteral("data/survey/section/category/question[phase_id = %1]/question_id").arg(planned.phase));
     EXPECT_GT(ids.size(), 1);
-    for (int i = spec.complete ? 0 : 1; i < ids.size(); ++i)
+    for (int i = planned.complete ? 0 : 1; i < ids.size(); ++i)
         xml += QStringLiteral("<response><question_id>%1</question_id><answer>%2</answer></response>")
-                   .arg(ids.at(i).text().trimmed(), spec.answer);
+                   .arg(ids.at(i).text().trimmed(), planned.answer);
     return xml + QStringLiteral("</review>");
 }
 
-Xml::XmlDocument project(const QList<ReviewSpec>& reviews)
-{
+Xml::XmlDocument project(const QList<PlannedReview>& reviews) {
     QString xml = QStringLiteral("<project ver=\"2.0\"><projectname>P</projectname><currentreview>1</currentreview>");
     for (int i = 0; i < reviews.size(); ++i)
         xml += reviewXml(i + 1, reviews.at(i));
     return documentOf(xml + QStringLiteral("</project>"));
 }
 
-QStringList labelsOf(const Reports::TrendData& data)
-{
+QStringList labelsOf(const Reports::TrendData& data) {
     QStringList labels;
     for (const Reports::TrendPoint& point : data.points)
         labels.append(point.label);
@@ -64,15 +63,13 @@ QStringList labelsOf(const Reports::TrendData& data)
 
 class TrendChartsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         environment.copyAppFolder();
         Globals::ResetProjectState();
         Globals::LoadDatabase();
         ASSERT_FALSE(Globals::gDataDoc.documentElement().isNull());
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         Globals::ResetProjectState();
         QLocale::setDefault(QLocale::c());
     }
@@ -82,13 +79,11 @@ protected:
 
 } // namespace
 
-TEST_F(TrendChartsTest, OnlyCompleteReviewsBecomePointsNewestFirst)
-{
-    const Reports::TrendData data = Reports::GatherTrend(
-        project({{1, QStringLiteral("Jan 10, 2003")},
-                 {2, QStringLiteral("Mar 15, 2003"), false},
-                 {3, QStringLiteral("May 06, 2003")}}),
-        TrendKind::Overall);
+TEST_F(TrendChartsTest, OnlyCompleteReviewsBecomePointsNewestFirst) {
+    const Reports::TrendData data = Reports::GatherTrend(project({{1, QStringLiteral("Jan 10, 2003")},
+                                                                  {2, QStringLiteral("Mar 15, 2003"), false},
+                                                                  {3, QStringLiteral("May 06, 2003")}}),
+                                                         TrendKind::Overall);
 
     EXPECT_EQ(labelsOf(data), QStringList({"2003May06 (3)", "2003Jan10 (1)"}));
     EXPECT_EQ(data.seriesNames, QStringList({"Review Index"}));
@@ -96,11 +91,10 @@ TEST_F(TrendChartsTest, OnlyCompleteReviewsBecomePointsNewestFirst)
     EXPECT_DOUBLE_EQ(Reports::OleDate(QDate(1899, 12, 31)), 1.0);
 }
 
-TEST_F(TrendChartsTest, IncreasingDatesComeOutReversedEachPointKeepingItsValues)
-{
+TEST_F(TrendChartsTest, IncreasingDatesComeOutReversedEachPointKeepingItsValues) {
     // Answer 1 and answer 4 give different scores, so the values show which review they belong to.
-    const ReviewSpec older{1, QStringLiteral("Jan 10, 2003"), true, QStringLiteral("1")};
-    const ReviewSpec newer{1, QStringLiteral("Feb 10, 2003"), true, QStringLiteral("4")};
+    const PlannedReview older{1, QStringLiteral("Jan 10, 2003"), true, QStringLiteral("1")};
+    const PlannedReview newer{1, QStringLiteral("Feb 10, 2003"), true, QStringLiteral("4")};
     const Reports::TrendData alone = Reports::GatherTrend(project({newer}), TrendKind::PerSection);
     const Reports::TrendData both = Reports::GatherTrend(project({older, newer}), TrendKind::PerSection);
 
@@ -110,8 +104,7 @@ TEST_F(TrendChartsTest, IncreasingDatesComeOutReversedEachPointKeepingItsValues)
     EXPECT_NE(both.points.first().values, both.points.last().values);
 }
 
-TEST_F(TrendChartsTest, ReviewsOfOneDateFollowTheExchangeOrder)
-{
+TEST_F(TrendChartsTest, ReviewsOfOneDateFollowTheExchangeOrder) {
     const Reports::TrendData data = Reports::GatherTrend(project({{1, QStringLiteral("Jan 10, 2003")},
                                                                   {2, QStringLiteral("Jan 10, 2003")},
                                                                   {3, QStringLiteral("Jun 01, 2003")}}),
@@ -119,8 +112,7 @@ TEST_F(TrendChartsTest, ReviewsOfOneDateFollowTheExchangeOrder)
     EXPECT_EQ(labelsOf(data), QStringList({"2003Jun01 (3)", "2003Jan10 (2)", "2003Jan10 (1)"}));
 }
 
-TEST_F(TrendChartsTest, WithoutCompleteReviewsThereIsNothingButThePictureIsStillWritten)
-{
+TEST_F(TrendChartsTest, WithoutCompleteReviewsThereIsNothingButThePictureIsStillWritten) {
     const Xml::XmlDocument incomplete = project({{1, QStringLiteral("Jan 10, 2003"), false}});
     const Reports::TrendData data = Reports::GatherTrend(incomplete, TrendKind::PerSection);
     EXPECT_TRUE(data.points.isEmpty());
@@ -133,15 +125,15 @@ TEST_F(TrendChartsTest, WithoutCompleteReviewsThereIsNothingButThePictureIsStill
     EXPECT_TRUE(environment.messages.asked().isEmpty());
 }
 
-TEST_F(TrendChartsTest, PerSectionSeriesFollowTheSectionOrderAndThePictureGoesToTheDetailFolder)
-{
+TEST_F(TrendChartsTest, PerSectionSeriesFollowTheSectionOrderAndThePictureGoesToTheDetailFolder) {
     Globals::gProjectDoc = project({{2, QStringLiteral("May 06, 2003")}});
     const Reports::TrendData data = Reports::GatherTrend(Globals::gProjectDoc, TrendKind::PerSection);
     QStringList expected;
     for (int id : {2, 3, 1, 4, 0})
-        expected.append(Globals::gDataDoc
-                            .selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]/section_desc").arg(id))
-                            .text());
+        expected.append(
+            Globals::gDataDoc
+                .selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]/section_desc").arg(id))
+                .text());
     EXPECT_EQ(data.seriesNames, expected);
     ASSERT_EQ(data.points.size(), 1);
     EXPECT_EQ(data.points.first().values.size(), 5);
@@ -154,8 +146,7 @@ TEST_F(TrendChartsTest, PerSectionSeriesFollowTheSectionOrderAndThePictureGoesTo
     EXPECT_TRUE(QFile::exists(tova::appPath(QStringLiteral("ProjectTrendDetail/graph.png"))));
 }
 
-TEST(TrendValues, ReviewIndexIsTheSurveyScoreToOneDecimalHalvesToEven)
-{
+TEST(TrendValues, ReviewIndexIsTheSurveyScoreToOneDecimalHalvesToEven) {
     const struct {
         const char* score;
         double plotted;
@@ -168,8 +159,7 @@ TEST(TrendValues, ReviewIndexIsTheSurveyScoreToOneDecimalHalvesToEven)
     }
 }
 
-TEST(TrendValues, SectionValueIsHundredLessItsScoreUnlessTheScoreRoundsToNothing)
-{
+TEST(TrendValues, SectionValueIsHundredLessItsScoreUnlessTheScoreRoundsToNothing) {
     const struct {
         const char* score; // nullptr: the section has no score
         double plotted;
@@ -183,15 +173,16 @@ TEST(TrendValues, SectionValueIsHundredLessItsScoreUnlessTheScoreRoundsToNothing
     }
 }
 
-TEST(TrendValues, LabelsReadStoredDatesAndNameTheMonthInTheUsersLanguage)
-{
-    EXPECT_EQ(Reports::TrendLabel(QStringLiteral("May 06, 2003"), QStringLiteral("2")), QStringLiteral("2003May06 (2)"));
+TEST(TrendValues, LabelsReadStoredDatesAndNameTheMonthInTheUsersLanguage) {
+    EXPECT_EQ(Reports::TrendLabel(QStringLiteral("May 06, 2003"), QStringLiteral("2")),
+              QStringLiteral("2003May06 (2)"));
     EXPECT_EQ(Reports::TrendLabel(QStringLiteral("not a date"), QStringLiteral("2")), QStringLiteral("not a date (2)"));
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // Stored in English, read all the same; shown in German.
     EXPECT_EQ(Reports::ReadReviewDate(QStringLiteral("Dec 24, 2004")), QDate(2004, 12, 24));
-    EXPECT_EQ(Reports::TrendLabel(QStringLiteral("May 06, 2003"), QStringLiteral("2")), QStringLiteral("2003Mai06 (2)"));
+    EXPECT_EQ(Reports::TrendLabel(QStringLiteral("May 06, 2003"), QStringLiteral("2")),
+              QStringLiteral("2003Mai06 (2)"));
     QLocale::setDefault(QLocale::c());
 
     EXPECT_FALSE(Reports::ReadReviewDate(QStringLiteral("Feb 30, 2003")));

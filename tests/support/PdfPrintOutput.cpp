@@ -39,12 +39,10 @@ PrintOutcome PdfPrintOutput::run(QWebEngineView& view, QPageLayout::Orientation 
     if (answer != PrintOutcome::Done)
         return answer;
 
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
+    // The default printer's paper in the job's orientation; the engine's own PDF output keeps the
+    // text searchable.
+    QPrinter printer;
     printer.setPageOrientation(orientation);
-    if (throughPrinter)
-        return printOnPrinter(view, printer, 60000) ? PrintOutcome::Done : PrintOutcome::Failed;
 
     bool finished = false;
     bool ok = false;

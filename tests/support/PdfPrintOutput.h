@@ -31,9 +31,6 @@ public:
     std::function<void(QWebEngineView&)> duringJob;
     // What a job answers instead of writing a PDF (Done writes it).
     PrintOutcome answer = PrintOutcome::Done;
-    // Writes through a PDF printer, the way the print dialog's printer is fed, instead of the
-    // engine's own PDF output (which keeps the text searchable).
-    bool throughPrinter = false;
 
     QList<PrintJob> jobs;
 

@@ -21,6 +21,8 @@ TestEnvironment::TestEnvironment(const QString& appFolder)
     s.fileDialogs = &fileDialogs;
     s.settings = settings.get();
     s.appFolder = appFolder.isEmpty() ? builtAppFolder() : appFolder;
+    QDir(scratch.path()).mkpath(QStringLiteral("printouts"));
+    printouts = std::make_unique<PdfPrintOutput>(scratch.filePath(QStringLiteral("printouts")));
 }
 
 TestEnvironment::~TestEnvironment()

@@ -1,8 +1,10 @@
 // Installs test services (scripted message boxes and file dialogs, a settings store in a temporary
-// file, the built application folder) for the duration of one test.
+// file, print jobs written as PDF files instead of the print dialogs, the built application folder)
+// for the duration of one test.
 #pragma once
 
 #include "platform/SettingsStore.h"
+#include "support/PdfPrintOutput.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessageBox.h"
 
@@ -24,6 +26,8 @@ public:
     ScriptedFileDialogs fileDialogs;
     std::unique_ptr<SettingsStore> settings;
     QTemporaryDir scratch;
+    // Print and preview jobs land here as PDF files, so no print dialog can hold a test up.
+    std::unique_ptr<PdfPrintOutput> printouts;
 
     // A writable copy of the built application folder, for tests that write generated pages.
     QString copyAppFolder();

@@ -15,8 +15,7 @@ struct ChartRgb {
     int red = 0;
     int green = 0;
     int blue = 0;
-    bool operator==(const ChartRgb& other) const
-    {
+    bool operator==(const ChartRgb& other) const {
         return red == other.red && green == other.green && blue == other.blue;
     }
 };

@@ -6,8 +6,7 @@
 
 namespace Reports {
 
-void ReportUnsavedCharts(const QStringList& paths)
-{
+void ReportUnsavedCharts(const QStringList& paths) {
     if (paths.isEmpty())
         return;
     QStringList shown;

@@ -7,8 +7,7 @@
 
 namespace Reports {
 
-Xml::XmlDocument SortQuestionsByWeight(const Xml::XmlDocument& scoredCopy, qint16 sectionId)
-{
+Xml::XmlDocument SortQuestionsByWeight(const Xml::XmlDocument& scoredCopy, qint16 sectionId) {
     Xml::XmlDocument styleSheet;
     if (!styleSheet.load(tova::appPath(QStringLiteral("dashboard2/sortbyqweight.xsl")))) {
         tova::MsgBox(QStringLiteral("Error loading sort by weight xsl"), tova::MsgButtons::Ok, tova::MsgIcon::Critical);

@@ -19,13 +19,11 @@ constexpr int kPlaceholderHeaderTop = 10;
 // Moves the plot area, and with it the axes and points, out of the picture.
 constexpr int kOutOfView = -10000;
 
-int clampedPixels(qint16 pixels)
-{
+int clampedPixels(qint16 pixels) {
     return qBound(0, int(pixels), Reports::kMaxChartPixels);
 }
 
-void sizeChart(tova::ChartControl& chart, qint16 widthPx, qint16 heightPx)
-{
+void sizeChart(tova::ChartControl& chart, qint16 widthPx, qint16 heightPx) {
     const int width = clampedPixels(widthPx);
     const int height = clampedPixels(heightPx);
     chart.setWidth(width * tova::ChartControl::kTwipsPerPixel);
@@ -35,8 +33,7 @@ void sizeChart(tova::ChartControl& chart, qint16 widthPx, qint16 heightPx)
     chart.plotArea().height = height;
 }
 
-void setHeader(tova::ChartControl& chart, const QString& text, int top)
-{
+void setHeader(tova::ChartControl& chart, const QString& text, int top) {
     tova::ChartHeader& header = chart.header();
     header.text = text;
     header.frameStyle = 1;
@@ -51,16 +48,14 @@ void setHeader(tova::ChartControl& chart, const QString& text, int top)
 
 namespace Reports {
 
-tova::ChartDesign ScoreChartDesign()
-{
+tova::ChartDesign ScoreChartDesign() {
     tova::ChartDesign design;
     design.type = tova::ChartType::StackingBar;
     design.seriesColours = {{128, 255, 128}, {255, 255, 128}, {255, 128, 0}, {255, 0, 0}};
     return design;
 }
 
-ScoreBand BandOf(double score)
-{
+ScoreBand BandOf(double score) {
     // A score that is no number counts as unscored.
     if (std::isnan(score) || score < kLowerYellow)
         return {1, std::isnan(score) || score <= kLowestPlotted ? kLowestPlotted : score};
@@ -76,8 +71,7 @@ ScoreBand BandOf(double score)
 namespace Globals {
 
 void FillScoreChart(const QVector<double>& values, tova::ChartControl& chart, bool showLabels,
-                    const QStringList& labels, const QString& text, qint16 widthPx, qint16 heightPx)
-{
+                    const QStringList& labels, const QString& text, qint16 widthPx, qint16 heightPx) {
     sizeChart(chart, widthPx, heightPx);
     chart.setNumPoints(int(values.size()));
     if (!text.isEmpty())
@@ -102,8 +96,7 @@ void FillScoreChart(const QVector<double>& values, tova::ChartControl& chart, bo
     valueAxis.valueLabels = {{0.0, QStringLiteral("100")}, {50.0, QStringLiteral("50")}, {100.0, QStringLiteral("0")}};
 }
 
-void FillNAChart(tova::ChartControl& chart, qint16 widthPx, qint16 heightPx, const QString& title)
-{
+void FillNAChart(tova::ChartControl& chart, qint16 widthPx, qint16 heightPx, const QString& title) {
     sizeChart(chart, widthPx, heightPx);
     setHeader(chart, title + QStringLiteral(" (N/A)"), kPlaceholderHeaderTop);
     chart.clearPointLabels();

@@ -14,7 +14,9 @@ namespace Reports {
 // Largest chart side in pixels: the size in twips must stay a 16-bit number.
 constexpr int kMaxChartPixels = 2184;
 
-// The four band colours, from low (light green) to high (red).
+// The design of every score chart (the dashboards' chart and the element window's chart, made as
+// ChartControl(widthPx, heightPx, ScoreChartDesign())): stacked bars in four series, one per band,
+// from light green for low scores to red for high ones.
 tova::ChartDesign ScoreChartDesign();
 
 // The band (1 to 4) of a score and the value a point of that score plots.

@@ -11,14 +11,12 @@ namespace {
 // Unscored points and very low scores still show as a small bar.
 constexpr double kLowestPlotted = 10.0;
 
-QString childText(const Xml::XmlNode& node, const QString& name)
-{
+QString childText(const Xml::XmlNode& node, const QString& name) {
     const Xml::XmlNode child = node.selectSingleNode(name);
     return child.isNull() ? QString() : child.text();
 }
 
-double plotted(const Xml::XmlNode& scored)
-{
+double plotted(const Xml::XmlNode& scored) {
     const Xml::XmlNode score = scored.selectSingleNode(QStringLiteral("score"));
     const double value = score.isNull() ? 0.0 : Globals::ParseNumber(score.text());
     return value < kLowestPlotted ? kLowestPlotted : value;
@@ -26,8 +24,7 @@ double plotted(const Xml::XmlNode& scored)
 
 } // namespace
 
-std::optional<ChartSize> SectionChartSize(qint16 sectionId)
-{
+std::optional<ChartSize> SectionChartSize(qint16 sectionId) {
     switch (sectionId) {
     case 0:
     case 4:
@@ -41,15 +38,13 @@ std::optional<ChartSize> SectionChartSize(qint16 sectionId)
     }
 }
 
-std::optional<qint16> SectionId(const Xml::XmlNode& section)
-{
+std::optional<qint16> SectionId(const Xml::XmlNode& section) {
     bool ok = false;
     const short id = childText(section, QStringLiteral("section_id")).trimmed().toShort(&ok);
     return ok ? std::optional<qint16>(qint16(id)) : std::nullopt;
 }
 
-ScoreRow CategoryRow(const Xml::XmlNode& section)
-{
+ScoreRow CategoryRow(const Xml::XmlNode& section) {
     ScoreRow row;
     for (const Xml::XmlNode& category : section.selectNodes(QStringLiteral("category"))) {
         if (!category.selectSingleNode(QStringLiteral("score")).isNull())
@@ -60,11 +55,11 @@ ScoreRow CategoryRow(const Xml::XmlNode& section)
     return row;
 }
 
-ScoreRow PriorityRow(const Xml::XmlDocument& sorted)
-{
+ScoreRow PriorityRow(const Xml::XmlDocument& sorted) {
     const QList<Xml::XmlNode> questions =
         sorted.isNull() ? QList<Xml::XmlNode>() : sorted.selectNodes(QStringLiteral("section/question"));
-    const int points = questions.isEmpty() ? kMaxPriorityPoints : int(qMin(questions.size(), qsizetype(kMaxPriorityPoints)));
+    const int points =
+        questions.isEmpty() ? kMaxPriorityPoints : int(qMin(questions.size(), qsizetype(kMaxPriorityPoints)));
     ScoreRow row;
     row.values.fill(kLowestPlotted, points);
     for (int i = 0; i < points; ++i)
@@ -76,8 +71,7 @@ ScoreRow PriorityRow(const Xml::XmlDocument& sorted)
     return row;
 }
 
-QString SectionImagePath(const QString& screenFolder, const Xml::XmlNode& section)
-{
+QString SectionImagePath(const QString& screenFolder, const Xml::XmlNode& section) {
     return tova::appPath(screenFolder + QStringLiteral("/graph") + childText(section, QStringLiteral("section_id")) +
                          QStringLiteral(".png"));
 }

@@ -13,14 +13,12 @@ namespace {
 
 const QDate kOleEpoch(1899, 12, 30);
 
-QString childText(const Xml::XmlNode& node, const QString& name)
-{
+QString childText(const Xml::XmlNode& node, const QString& name) {
     const Xml::XmlNode child = node.selectSingleNode(name);
     return child.isNull() ? QString() : child.text();
 }
 
-std::optional<QDate> readWith(const QLocale& locale, const QString& text, const QStringList& formats)
-{
+std::optional<QDate> readWith(const QLocale& locale, const QString& text, const QStringList& formats) {
     for (const QString& format : formats) {
         const QDate date = locale.toDate(text, format);
         if (date.isValid())
@@ -29,14 +27,12 @@ std::optional<QDate> readWith(const QLocale& locale, const QString& text, const 
     return std::nullopt;
 }
 
-QString sectionDescription(const Xml::XmlDocument& copy, qint16 sectionId)
-{
+QString sectionDescription(const Xml::XmlDocument& copy, qint16 sectionId) {
     return childText(copy.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId)),
                      QStringLiteral("section_desc"));
 }
 
-QStringList seriesNames(TrendKind kind, const Xml::XmlDocument& scoredCopy)
-{
+QStringList seriesNames(TrendKind kind, const Xml::XmlDocument& scoredCopy) {
     if (kind == TrendKind::Overall)
         return {QStringLiteral("Review Index")};
     QStringList names;
@@ -45,8 +41,7 @@ QStringList seriesNames(TrendKind kind, const Xml::XmlDocument& scoredCopy)
     return names;
 }
 
-QVector<double> pointValues(TrendKind kind, const Xml::XmlDocument& scoredCopy)
-{
+QVector<double> pointValues(TrendKind kind, const Xml::XmlDocument& scoredCopy) {
     if (kind == TrendKind::Overall)
         return {ReviewIndex(scoredCopy)};
     QVector<double> values;
@@ -57,8 +52,7 @@ QVector<double> pointValues(TrendKind kind, const Xml::XmlDocument& scoredCopy)
 
 // The phase a review was made for; nothing when its text is not a 16-bit whole number, and such a
 // review cannot be judged complete.
-std::optional<qint16> phaseOf(const Xml::XmlNode& review)
-{
+std::optional<qint16> phaseOf(const Xml::XmlNode& review) {
     bool ok = false;
     const short phase = childText(review, QStringLiteral("phase")).trimmed().toShort(&ok);
     return ok ? std::optional<qint16>(qint16(phase)) : std::nullopt;
@@ -66,8 +60,7 @@ std::optional<qint16> phaseOf(const Xml::XmlNode& review)
 
 } // namespace
 
-std::optional<QDate> ReadReviewDate(const QString& text)
-{
+std::optional<QDate> ReadReviewDate(const QString& text) {
     const QString trimmed = text.trimmed();
     const QStringList stored = {QStringLiteral("MMM dd, yyyy"), QStringLiteral("MMM d, yyyy"),
                                 QStringLiteral("MMMM d, yyyy")};
@@ -79,30 +72,25 @@ std::optional<QDate> ReadReviewDate(const QString& text)
     return readWith(QLocale(QLocale::English, QLocale::UnitedStates), trimmed, stored);
 }
 
-double OleDate(const QDate& date)
-{
+double OleDate(const QDate& date) {
     return double(kOleEpoch.daysTo(date));
 }
 
-QString TrendLabel(const QString& dateText, const QString& phaseText)
-{
+QString TrendLabel(const QString& dateText, const QString& phaseText) {
     const std::optional<QDate> date = ReadReviewDate(dateText);
     const QString shown = date ? QLocale().toString(*date, QStringLiteral("yyyyMMMdd")) : dateText.trimmed();
     return shown + QStringLiteral(" (") + phaseText + QStringLiteral(")");
 }
 
-double RoundToTenth(double value)
-{
+double RoundToTenth(double value) {
     return RoundHalfEven(value * 10.0) / 10.0;
 }
 
-double ReviewIndex(const Xml::XmlDocument& scoredCopy)
-{
+double ReviewIndex(const Xml::XmlDocument& scoredCopy) {
     return RoundToTenth(Globals::ParseNumber(childText(scoredCopy.documentElement(), QStringLiteral("survey/score"))));
 }
 
-double SectionRisk(const Xml::XmlDocument& scoredCopy, qint16 sectionId)
-{
+double SectionRisk(const Xml::XmlDocument& scoredCopy, qint16 sectionId) {
     const Xml::XmlNode score =
         scoredCopy.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]/score").arg(sectionId));
     if (score.isNull())
@@ -112,8 +100,7 @@ double SectionRisk(const Xml::XmlDocument& scoredCopy, qint16 sectionId)
     return ok && RoundToTenth(value) > 0.0 ? 100.0 - value : 100.0;
 }
 
-void OrderNewestFirst(QList<TrendPoint>& points)
-{
+void OrderNewestFirst(QList<TrendPoint>& points) {
     const int n = int(points.size());
     for (int i = 0; i < n - 1; ++i) {
         for (int j = i + 1; j < n; ++j) {
@@ -123,8 +110,7 @@ void OrderNewestFirst(QList<TrendPoint>& points)
     }
 }
 
-TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind)
-{
+TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
     TrendData data;
     if (project.isNull() || project.documentElement().isNull())
         return data;
@@ -159,8 +145,7 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind)
     return data;
 }
 
-tova::ChartControl TrendChart(TrendKind kind)
-{
+tova::ChartControl TrendChart(TrendKind kind) {
     tova::ChartDesign design;
     design.type = tova::ChartType::Plot;
     design.showLegend = true;
@@ -176,8 +161,7 @@ tova::ChartControl TrendChart(TrendKind kind)
     return chart;
 }
 
-void FillTrendChart(const TrendData& data, tova::ChartControl& chart)
-{
+void FillTrendChart(const TrendData& data, tova::ChartControl& chart) {
     chart.setNumPoints(int(data.points.size()));
     chart.clearPointLabels();
     chart.clearSeriesLabels();

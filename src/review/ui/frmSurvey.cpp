@@ -7,6 +7,7 @@
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/xml/XslTemplate.h"
+#include "reference/ui/frmGlossary.h"
 #include "review/PageWaits.h"
 #include "review/SurveyLinks.h"
 #include "shell/PageServices.h"
@@ -222,10 +223,17 @@ void frmSurvey::changeCategory(qint16 categoryId) {
     m_changingCategory = false;
 }
 
-void frmSurvey::openDefinition(const QString& /*url*/) {
+void frmSurvey::openDefinition(const QString& url) {
+    // The link may have been clicked just before the window began to close.
+    if (m_closing || !isVisible())
+        return;
     // The definitions window fills its index, shows the entry of the link's key and highlights it
-    // in its tree, then opens modally over this window. It is not part of this build yet.
-    showNotAvailable(QStringLiteral("Definitions"));
+    // in its index, then opens modally over this window.
+    frmGlossary& glossary = frmGlossary::instance();
+    glossary.LoadIndex(false);
+    glossary.LoadDefs(frmGlossary::GetGlossKey(url), false);
+    glossary.HighlightTreeNode(frmGlossary::GetGlossKey(url));
+    glossary.ShowModal();
 }
 
 void frmSurvey::storeAnswersOnDisplay() {

@@ -5,6 +5,7 @@
 #include "platform/browser/WebBrowser.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/printing/ui/frmPrinter.h"
 #include "reports/Fishbone.h"
 #include "shell/ExitPrompt.h"
 #include "shell/MenuState.h"
@@ -253,6 +254,8 @@ void frmBrowser::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    // A print job still under way ends with its hidden window.
+    frmPrinter::Unload();
     // The browser windows opened from here close with the main window, so the program ends.
     for (QWidget* other : QApplication::topLevelWidgets())
         if (other != this && other->isVisible())

@@ -1,18 +1,103 @@
-// The main window's print, preview and copy commands. Until printing is part of the program,
-// each operation says so.
+// The main window's print, preview and copy commands: the report screen on display, the question
+// list of the current review's phase, and the screen area as a picture on the clipboard.
 #include "shell/ui/frmBrowser.h"
 
-#include "shell/WindowRegistry.h"
+#include "platform/AppFolder.h"
+#include "platform/capture/ui/Clipboard.h"
+#include "platform/dialogs/MessageBox.h"
+#include "platform/printing/ui/frmPrinter.h"
+#include "platform/xml/XslTemplate.h"
+#include "shell/PageServices.h"
+#include "store/Database.h"
+#include "store/Reviews.h"
 
-void frmBrowser::CallPrinter(bool /*preview*/) {
-    tova::showNotAvailable(QStringLiteral("Printing"));
+#include <QDir>
+
+#include <array>
+#include <optional>
+#include <utility>
+
+namespace {
+
+// The page each report screen prints: the report itself, without the screen's frameset.
+QString printableFile(const QString& screen) {
+    static const std::array<std::pair<const char*, const char*>, 7> files = {{
+        {"fishbone", "fishbone/fish.htm"},
+        {"tilechart", "tilechart/main.htm"},
+        {"dashboard1", "dashboard1/main.htm"},
+        {"dashboard2", "dashboard2/main.htm"},
+        {"projecttrendgraph", "projecttrendgraph/main.htm"},
+        {"projecttrenddetail", "projecttrenddetail/main.htm"},
+        {"scorecard", "scorecard/main.htm"},
+    }};
+    for (const auto& [name, file] : files) {
+        if (screen == QLatin1String(name))
+            return QString::fromLatin1(file);
+    }
+    return QString();
 }
 
-void frmBrowser::PrintQuestions(bool /*preview*/) {
-    tova::showNotAvailable(QStringLiteral("Print Questions"));
+void cannotMakeQuestionList(const QString& reason) {
+    QString text = QStringLiteral("The question list could not be made.");
+    if (!reason.trimmed().isEmpty())
+        text += QStringLiteral("\n\n") + reason.trimmed();
+    tova::MsgBox(text, tova::MsgButtons::Ok, tova::MsgIcon::Critical);
+}
+
+// The question list of the phase as a page; nothing (after telling the user) when it cannot be made.
+std::optional<QString> questionListPage(const QString& phaseId) {
+    Xml::XmlDocument styleSheet;
+    Xml::XslTemplate xslTemplate;
+    if (!styleSheet.load(tova::appPath(QStringLiteral("survey/questions.xsl"))) ||
+        !xslTemplate.setStylesheet(styleSheet)) {
+        tova::MsgBox(QStringLiteral("error loading questions.xsl"));
+        return std::nullopt;
+    }
+    const Xml::XmlNode data =
+        Globals::gDataDoc.isNull() ? Xml::XmlNode() : Globals::gDataDoc.selectSingleNode(QStringLiteral("data"));
+    if (data.isNull()) {
+        cannotMakeQuestionList(QStringLiteral("The questionnaire database is not loaded."));
+        return std::nullopt;
+    }
+    Xml::XslProcessor processor = xslTemplate.createProcessor();
+    processor.addParameter(QStringLiteral("phase_id"), phaseId);
+    processor.setInput(data);
+    QString error;
+    if (!processor.transform(&error)) {
+        cannotMakeQuestionList(error);
+        return std::nullopt;
+    }
+    return processor.output();
+}
+
+} // namespace
+
+void frmBrowser::CallPrinter(bool preview) {
+    const QString file = printableFile(m_commands->screenName());
+    if (file.isEmpty()) {
+        tova::MsgBox(QStringLiteral("Current screen is not printable."), tova::MsgButtons::Ok,
+                     tova::MsgIcon::Exclamation, QStringLiteral("Can't Print"));
+        return;
+    }
+    frmPrinter::PrintHTMLDoc(tova::appPath(file), true, preview, true);
+}
+
+void frmBrowser::PrintQuestions(bool preview) {
+    const std::optional<QString> html = questionListPage(Globals::GetCurrentPhase());
+    if (!html)
+        return;
+    const QString page = tova::appPath(QStringLiteral("survey/printout.htm"));
+    // The main window keeps its page: the list is only written, never shown.
+    if (!Globals::WriteHTMLAndShow(*html, *m_webMain, page, QString(), false)) {
+        // Printing an older list from an earlier run would print the wrong questions.
+        tova::MsgBox(QStringLiteral("The question list could not be printed: its page %1 could not be written.")
+                         .arg(QDir::toNativeSeparators(page)),
+                     tova::MsgButtons::Ok, tova::MsgIcon::Critical);
+        return;
+    }
+    frmPrinter::PrintHTMLDoc(page, true, preview, false);
 }
 
 void frmBrowser::mnuCopyScreen_Click() {
-    tova::showNotAvailable(QStringLiteral("Copy"));
+    clipboard::CopyScreenToClipboard(this, ScreenShotArea());
 }
-

@@ -1,17 +1,30 @@
-// The main window's ways into the definitions, acronym and instructions windows. Until a window
-// is part of the program, its operation says so.
+// The main window's ways into the definitions, acronym and instructions windows.
 #include "shell/ui/frmBrowser.h"
 
-#include "shell/WindowRegistry.h"
+#include "reference/ui/frmAcronyms.h"
+#include "reference/ui/frmGlossary.h"
+#include "reference/ui/frmHelp.h"
 
-void frmBrowser::gotoGlossary(const QString& /*key*/) {
-    tova::showNotAvailable(QStringLiteral("Definitions and Suggestions"));
+namespace {
+// The acronym window always opens on this entry.
+const QString kFirstAcronym = QStringLiteral("13");
+} // namespace
+
+void frmBrowser::gotoGlossary(const QString& key) {
+    frmGlossary& glossary = frmGlossary::instance();
+    glossary.LoadIndex(false);
+    glossary.LoadDefs(key, false);
+    glossary.HighlightTreeNode(key);
+    glossary.ShowModal();
 }
 
 void frmBrowser::gotoAcroGlossary() {
-    tova::showNotAvailable(QStringLiteral("Glossary"));
+    frmAcronyms& acronyms = frmAcronyms::instance();
+    acronyms.LoadAcroIndex(true);
+    acronyms.LoadAcros(kFirstAcronym, true);
+    acronyms.ShowModal();
 }
 
-void frmBrowser::showHelp(const QString& /*locationName*/) {
-    tova::showNotAvailable(QStringLiteral("Instructions"));
+void frmBrowser::showHelp(const QString& locationName) {
+    frmHelp::showHelp(locationName);
 }

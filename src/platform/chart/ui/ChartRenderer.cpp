@@ -31,8 +31,7 @@ namespace {
 
 // Qt's category axes key their categories by text, so equal texts (empty labels, say) would merge
 // into one category. Invisible zero-width suffixes keep them apart without changing what shows.
-QStringList distinctTexts(const QStringList& texts)
-{
+QStringList distinctTexts(const QStringList& texts) {
     QStringList distinct;
     for (const QString& text : texts) {
         QString candidate = text;
@@ -44,19 +43,16 @@ QStringList distinctTexts(const QStringList& texts)
 }
 
 // A value that is no number draws nothing rather than breaking the axis.
-double drawable(double value)
-{
+double drawable(double value) {
     return std::isfinite(value) ? value : 0.0;
 }
 
-QColor colourOf(const ChartRgb& rgb)
-{
+QColor colourOf(const ChartRgb& rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 // The design's family (or the system's font) at a pixel size.
-QFont chartFont(const ChartDesign& design, int pixelSize, bool bold = false)
-{
+QFont chartFont(const ChartDesign& design, int pixelSize, bool bold = false) {
     QFont font;
     if (!design.fontFamily.isEmpty())
         font.setFamilies({design.fontFamily, QStringLiteral("DejaVu Sans")});
@@ -66,14 +62,12 @@ QFont chartFont(const ChartDesign& design, int pixelSize, bool bold = false)
 }
 
 // Small dashboard charts get small annotation; large ones stay readable without crowding.
-int annotationPixels(int chartHeight)
-{
+int annotationPixels(int chartHeight) {
     return std::clamp(chartHeight / 26, 7, 10);
 }
 
 // A header font below 8 points cannot be read on screen; smaller sizes are drawn at 8.
-QFont headerFont(const ChartControl& chart)
-{
+QFont headerFont(const ChartControl& chart) {
     QFont font = chartFont(chart.design(), 1, chart.header().bold);
     font.setPointSizeF(std::max(chart.header().fontSize, 8));
     return font;
@@ -81,13 +75,11 @@ QFont headerFont(const ChartControl& chart)
 
 // A framed header is a box with a thin border and a shadow of half the frame width below and to
 // the right, the way a raised title reads on a white chart.
-int shadowOf(const ChartHeader& header)
-{
+int shadowOf(const ChartHeader& header) {
     return header.frameStyle == 0 ? 0 : std::max(header.frameWidth, 0) / 2;
 }
 
-QRect headerRect(const ChartControl& chart, const QFont& font, int pictureWidth)
-{
+QRect headerRect(const ChartControl& chart, const QFont& font, int pictureWidth) {
     const ChartHeader& header = chart.header();
     const int border = header.frameStyle == 0 ? 0 : 1;
     const QFontMetrics metrics(font);
@@ -98,8 +90,7 @@ QRect headerRect(const ChartControl& chart, const QFont& font, int pictureWidth)
     return QRect((pictureWidth - width) / 2, header.top, width, height);
 }
 
-void drawHeader(QPainter& painter, const ChartControl& chart, const QRect& rect, const QFont& font)
-{
+void drawHeader(QPainter& painter, const ChartControl& chart, const QRect& rect, const QFont& font) {
     const ChartHeader& header = chart.header();
     const int shadow = shadowOf(header);
     const QRect box = rect.adjusted(0, 0, -shadow, -shadow);
@@ -120,8 +111,7 @@ void drawHeader(QPainter& painter, const ChartControl& chart, const QRect& rect,
 }
 
 // The texts under the points: the point labels, or the point numbers.
-QStringList pointTexts(const ChartControl& chart)
-{
+QStringList pointTexts(const ChartControl& chart) {
     QStringList texts;
     for (int p = 1; p <= chart.numPoints(); ++p) {
         if (chart.axis1().annotation == AxisAnnotation::PointLabels)
@@ -138,8 +128,7 @@ struct ValueRange {
 };
 
 // Scores and indexes run from 0 to 100; the range widens for anything outside that.
-ValueRange valueRange(const ChartControl& chart)
-{
+ValueRange valueRange(const ChartControl& chart) {
     ValueRange range;
     for (int p = 1; p <= chart.numPoints(); ++p) {
         double stacked = 0.0;
@@ -164,16 +153,14 @@ ValueRange valueRange(const ChartControl& chart)
     return range;
 }
 
-QList<ChartValueLabel> sortedValueLabels(const ChartControl& chart)
-{
+QList<ChartValueLabel> sortedValueLabels(const ChartControl& chart) {
     QList<ChartValueLabel> labels = chart.axis2().valueLabels;
     std::stable_sort(labels.begin(), labels.end(),
                      [](const ChartValueLabel& a, const ChartValueLabel& b) { return a.value < b.value; });
     return labels;
 }
 
-void styleAxis(QAbstractAxis* axis, const ChartControl& chart, const ChartAxis& state, int pixels)
-{
+void styleAxis(QAbstractAxis* axis, const ChartControl& chart, const ChartAxis& state, int pixels) {
     axis->setLabelsFont(chartFont(chart.design(), pixels));
     axis->setLabelsColor(QColor(40, 40, 40));
     axis->setLinePen(QPen(QColor(110, 110, 110), 1));
@@ -189,8 +176,7 @@ void styleAxis(QAbstractAxis* axis, const ChartControl& chart, const ChartAxis& 
 
 // The value axis keeps the range and, for value labels, a grid line at each label; the labels
 // themselves are painted by ValueLabelColumn.
-QAbstractAxis* makeValueAxis(const ChartControl& chart, const ValueRange& range, int pixels)
-{
+QAbstractAxis* makeValueAxis(const ChartControl& chart, const ValueRange& range, int pixels) {
     const ChartAxis& state = chart.axis2();
     QAbstractAxis* axis = nullptr;
     if (state.annotation == AxisAnnotation::ValueLabels) {
@@ -220,8 +206,7 @@ QAbstractAxis* makeValueAxis(const ChartControl& chart, const ValueRange& range,
 }
 
 // The point axis places the points; their labels are painted by PointLabelRow.
-QAbstractAxis* makePointAxis(const ChartControl& chart, int pixels)
-{
+QAbstractAxis* makePointAxis(const ChartControl& chart, int pixels) {
     auto* axis = new QBarCategoryAxis;
     axis->append(distinctTexts(pointTexts(chart)));
     styleAxis(axis, chart, chart.axis1(), pixels);
@@ -231,8 +216,7 @@ QAbstractAxis* makePointAxis(const ChartControl& chart, int pixels)
     return axis;
 }
 
-void addBars(QChart& qchart, const ChartControl& chart)
-{
+void addBars(QChart& qchart, const ChartControl& chart) {
     auto* bars = new QStackedBarSeries;
     bars->setBarWidth(0.6);
     for (int s = 1; s <= chart.seriesCount(); ++s) {
@@ -247,22 +231,20 @@ void addBars(QChart& qchart, const ChartControl& chart)
     qchart.addSeries(bars);
 }
 
-void addLines(QChart& qchart, const ChartControl& chart)
-{
+void addLines(QChart& qchart, const ChartControl& chart) {
     for (int s = 1; s <= chart.seriesCount(); ++s) {
         auto* line = new QLineSeries;
         line->setName(chart.seriesLabels().value(s - 1));
         line->setPen(QPen(colourOf(chart.design().seriesColours.at(s - 1)), 2));
         line->setPointsVisible(true);
-        line->setMarkerSize(7);
+        line->setMarkerSize(6);
         for (int p = 1; p <= chart.numPoints(); ++p)
             line->append(p - 1, drawable(chart.value(s, p)));
         qchart.addSeries(line);
     }
 }
 
-void setUpLegend(QChart& qchart, const ChartControl& chart, int pixels)
-{
+void setUpLegend(QChart& qchart, const ChartControl& chart, int pixels) {
     QLegend* legend = qchart.legend();
     if (!chart.design().showLegend || chart.seriesLabels().isEmpty()) {
         legend->hide();
@@ -286,22 +268,33 @@ class PointLabelRow {
 public:
     PointLabelRow(const ChartControl& chart, int pixels, int areaHeight)
         : m_font(chartFont(chart.design(), pixels)), m_titleFont(chartFont(chart.design(), pixels + 1, true)),
-          m_title(chart.axis1().title), m_angle(chart.axis1().annotationAngle), m_texts(pointTexts(chart))
-    {
+          m_title(chart.axis1().title), m_angle(chart.axis1().annotationAngle), m_texts(pointTexts(chart)),
+          m_areaHeight(areaHeight) {
+        measure();
+    }
+
+    // Flat labels wider than the room between two points are turned the way score charts turn
+    // theirs, so that many reviews still show their dates.
+    bool turnIfCrowded(QChart& qchart, QAbstractSeries* series) {
+        if (m_angle != 0.0 || m_texts.size() < 2)
+            return false;
+        const double spacing =
+            std::abs(qchart.mapToPosition(QPointF(1, 0), series).x() - qchart.mapToPosition(QPointF(0, 0), series).x());
         const QFontMetricsF metrics(m_font);
-        const double radians = qDegreesToRadians(std::abs(m_angle));
-        double tallest = 0.0;
+        double widest = 0.0;
         for (const QString& text : m_texts)
-            tallest = std::max(tallest, metrics.horizontalAdvance(text) * std::sin(radians));
-        tallest += metrics.height() * std::cos(radians) + kTickGap;
-        m_band = int(std::ceil(std::min(tallest, areaHeight * 0.45)));
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+        if (widest <= spacing - 4)
+            return false;
+        m_angle = kCrowdedAngle;
+        measure();
+        return true;
     }
 
     // Room below the plot for the labels and the axis title.
     int bottomRoom() const { return m_band + titleHeight(); }
 
-    void draw(QPainter& painter, QChart& qchart, QAbstractSeries* series, const QRect& area) const
-    {
+    void draw(QPainter& painter, QChart& qchart, QAbstractSeries* series, const QRect& area) const {
         const QFontMetricsF metrics(m_font);
         const double lineHeight = metrics.height();
         const QRectF plot = qchart.plotArea();
@@ -353,17 +346,26 @@ public:
 
 private:
     static constexpr double kTickGap = 4.0;
+    static constexpr double kCrowdedAngle = 45.0;
 
-    int titleHeight() const
-    {
-        return m_title.isEmpty() ? 0 : int(std::ceil(QFontMetricsF(m_titleFont).height())) + 2;
+    void measure() {
+        const QFontMetricsF metrics(m_font);
+        const double radians = qDegreesToRadians(std::abs(m_angle));
+        double tallest = 0.0;
+        for (const QString& text : m_texts)
+            tallest = std::max(tallest, metrics.horizontalAdvance(text) * std::sin(radians));
+        tallest += metrics.height() * std::cos(radians) + kTickGap;
+        m_band = int(std::ceil(std::min(tallest, m_areaHeight * 0.45)));
     }
+
+    int titleHeight() const { return m_title.isEmpty() ? 0 : int(std::ceil(QFontMetricsF(m_titleFont).height())) + 2; }
 
     QFont m_font;
     QFont m_titleFont;
     QString m_title;
     double m_angle;
     QStringList m_texts;
+    int m_areaHeight;
     int m_band = 0;
 };
 
@@ -371,8 +373,7 @@ private:
 class ValueLabelColumn {
 public:
     ValueLabelColumn(const ChartControl& chart, int pixels)
-        : m_font(chartFont(chart.design(), pixels)), m_labels(sortedValueLabels(chart))
-    {
+        : m_font(chartFont(chart.design(), pixels)), m_labels(sortedValueLabels(chart)) {
         const QFontMetricsF metrics(m_font);
         for (const ChartValueLabel& label : m_labels)
             m_width = std::max(m_width, int(std::ceil(metrics.horizontalAdvance(label.text))));
@@ -380,8 +381,7 @@ public:
 
     int leftRoom() const { return m_width + kGap; }
 
-    void draw(QPainter& painter, QChart& qchart, QAbstractSeries* series, const QRect& area) const
-    {
+    void draw(QPainter& painter, QChart& qchart, QAbstractSeries* series, const QRect& area) const {
         const QFontMetricsF metrics(m_font);
         const QRectF plot = qchart.plotArea();
         painter.save();
@@ -407,8 +407,7 @@ private:
 };
 
 // Draws the axes, points and legend into area of the painter's picture.
-void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area)
-{
+void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area) {
     const int pixels = annotationPixels(chart.heightPixels());
     QGraphicsScene scene;
     auto* qchart = new QChart;
@@ -424,12 +423,13 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area)
     else
         addLines(*qchart, chart);
 
-    const PointLabelRow pointLabels(chart, pixels, area.height());
+    PointLabelRow pointLabels(chart, pixels, area.height());
     std::optional<ValueLabelColumn> valueLabels;
     if (chart.axis2().annotation == AxisAnnotation::ValueLabels)
         valueLabels.emplace(chart, pixels);
     // Room at the top keeps the highest value label whole.
-    qchart->setMargins(QMargins(valueLabels ? valueLabels->leftRoom() : 2, 6, 6, pointLabels.bottomRoom()));
+    const int leftRoom = valueLabels ? valueLabels->leftRoom() : 2;
+    qchart->setMargins(QMargins(leftRoom, 6, 6, pointLabels.bottomRoom()));
 
     QAbstractAxis* pointAxis = makePointAxis(chart, pixels);
     QAbstractAxis* valueAxis = makeValueAxis(chart, valueRange(chart), pixels);
@@ -443,6 +443,10 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area)
 
     qchart->setGeometry(QRectF(QPointF(0, 0), QSizeF(area.size())));
     qchart->layout()->activate();
+    if (!qchart->series().isEmpty() && pointLabels.turnIfCrowded(*qchart, qchart->series().first())) {
+        qchart->setMargins(QMargins(leftRoom, 6, 6, pointLabels.bottomRoom()));
+        qchart->layout()->activate();
+    }
     scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(area.size())));
     scene.render(&painter, QRectF(area), scene.sceneRect());
     if (qchart->series().isEmpty())
@@ -455,8 +459,7 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area)
 
 } // namespace
 
-QImage RenderChart(const ChartControl& chart)
-{
+QImage RenderChart(const ChartControl& chart) {
     const int width = chart.widthPixels();
     const int height = chart.heightPixels();
     if (width <= 0 || height <= 0)
@@ -485,8 +488,7 @@ QImage RenderChart(const ChartControl& chart)
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 
-bool ChartControl::Save(const QString& path, bool flag) const
-{
+bool ChartControl::Save(const QString& path, bool flag) const {
     const QImage picture = RenderChart(*this);
     if (picture.isNull())
         return false;

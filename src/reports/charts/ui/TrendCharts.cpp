@@ -6,8 +6,7 @@
 
 namespace Reports {
 
-void DrawTrendChart(TrendKind kind, const QString& relativePath, bool flag)
-{
+void DrawTrendChart(TrendKind kind, const QString& relativePath, bool flag) {
     tova::ChartControl TrendGraph = TrendChart(kind);
     FillTrendChart(GatherTrend(Globals::gProjectDoc, kind), TrendGraph);
     const QString path = tova::appPath(relativePath);

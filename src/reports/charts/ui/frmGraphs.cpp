@@ -1,9 +1,9 @@
 #include "reports/charts/ui/frmGraphs.h"
 
+#include "reports/charts/ChartSaving.h"
 #include "reports/charts/QuestionOrder.h"
 #include "reports/charts/ScoreChart.h"
 #include "reports/charts/SectionCharts.h"
-#include "reports/charts/ChartSaving.h"
 
 namespace {
 
@@ -12,15 +12,13 @@ constexpr int kDesignHeight = 278;
 const QString kDashboardFolder = QStringLiteral("dashboard1");
 const QString kPriorityFolder = QStringLiteral("dashboard2");
 
-QString sectionDescription(const Xml::XmlNode& section)
-{
+QString sectionDescription(const Xml::XmlNode& section) {
     const Xml::XmlNode description = section.selectSingleNode(QStringLiteral("section_desc"));
     return description.isNull() ? QString() : description.text();
 }
 
 // Sections whose id has no size in the table keep the chart as the section before left it.
-void fillSection(tova::ChartControl& chart, const Xml::XmlNode& section, const Reports::ScoreRow& row)
-{
+void fillSection(tova::ChartControl& chart, const Xml::XmlNode& section, const Reports::ScoreRow& row) {
     const std::optional<qint16> id = Reports::SectionId(section);
     const std::optional<Reports::ChartSize> size = id ? Reports::SectionChartSize(*id) : std::nullopt;
     if (!size)
@@ -32,8 +30,7 @@ void fillSection(tova::ChartControl& chart, const Xml::XmlNode& section, const R
         Globals::FillNAChart(chart, size->width, size->height, sectionDescription(section));
 }
 
-QList<Xml::XmlNode> sectionsOf(const Xml::XmlDocument& scoredCopy)
-{
+QList<Xml::XmlNode> sectionsOf(const Xml::XmlDocument& scoredCopy) {
     return scoredCopy.isNull() ? QList<Xml::XmlNode>() : scoredCopy.selectNodes(QStringLiteral("data/survey/section"));
 }
 
@@ -41,19 +38,16 @@ QList<Xml::XmlNode> sectionsOf(const Xml::XmlDocument& scoredCopy)
 
 frmGraphs::frmGraphs() : Graph(kDesignWidth, kDesignHeight, Reports::ScoreChartDesign()) {}
 
-void frmGraphs::saveGraph(const QString& path, bool flag)
-{
+void frmGraphs::saveGraph(const QString& path, bool flag) {
     if (!Graph.Save(path, flag))
         m_failedSaves.append(path);
 }
 
-void frmGraphs::reportFailedSaves() const
-{
+void frmGraphs::reportFailedSaves() const {
     Reports::ReportUnsavedCharts(m_failedSaves);
 }
 
-void frmGraphs::GenerateSectionGraphs(const Xml::XmlDocument& scoredCopy)
-{
+void frmGraphs::GenerateSectionGraphs(const Xml::XmlDocument& scoredCopy) {
     frmGraphs window;
     for (const Xml::XmlNode& section : sectionsOf(scoredCopy)) {
         fillSection(window.Graph, section, Reports::CategoryRow(section));
@@ -62,8 +56,7 @@ void frmGraphs::GenerateSectionGraphs(const Xml::XmlDocument& scoredCopy)
     window.reportFailedSaves();
 }
 
-void frmGraphs::GeneratePriorityGraphs(const Xml::XmlDocument& scoredCopy)
-{
+void frmGraphs::GeneratePriorityGraphs(const Xml::XmlDocument& scoredCopy) {
     frmGraphs window;
     for (const Xml::XmlNode& section : sectionsOf(scoredCopy)) {
         Reports::ScoreRow row;

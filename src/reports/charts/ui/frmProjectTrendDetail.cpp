@@ -2,7 +2,6 @@
 
 #include "reports/charts/ui/TrendCharts.h"
 
-void frmProjectTrendDetail::GenerateProjectTrendDetail(const Xml::XmlDocument& /*plainCopy*/)
-{
+void frmProjectTrendDetail::GenerateProjectTrendDetail(const Xml::XmlDocument& /*plainCopy*/) {
     Reports::DrawTrendChart(Reports::TrendKind::PerSection, QStringLiteral("projecttrenddetail/graph.png"), true);
 }

@@ -2,7 +2,6 @@
 
 #include "reports/charts/ui/TrendCharts.h"
 
-void frmProjectTrendGraph::GenerateProjectTrendGraph(const Xml::XmlDocument& /*plainCopy*/)
-{
+void frmProjectTrendGraph::GenerateProjectTrendGraph(const Xml::XmlDocument& /*plainCopy*/) {
     Reports::DrawTrendChart(Reports::TrendKind::Overall, QStringLiteral("projecttrendgraph/graph.png"), false);
 }

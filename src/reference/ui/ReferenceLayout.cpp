@@ -1,0 +1,36 @@
+#include "reference/ui/ReferenceLayout.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace tova::reference {
+
+namespace {
+constexpr int kRowPadding = 4;
+}
+
+void layoutBrowser(QWidget& window, QWidget& browser, QWidget* bottomRow, int widthMarginTwips,
+                   int heightMarginTwips) {
+    const QSize outer = window.frameGeometry().size();
+    const int width = std::min(outer.width() - pixels(widthMarginTwips), window.width());
+    int height = outer.height() - pixels(heightMarginTwips);
+    if (bottomRow) {
+        const int rowHeight = bottomRow->sizeHint().height();
+        height = std::min(height, window.height() - rowHeight - 2 * kRowPadding);
+        if (height > 0)
+            bottomRow->setGeometry(kRowPadding, height + kRowPadding, window.width() - 2 * kRowPadding, rowHeight);
+    }
+    if (width <= 0 || height <= 0)
+        return;
+    browser.setGeometry(0, 0, width, height);
+}
+
+void setOuterSize(QWidget& window, int widthTwips, int heightTwips) {
+    // The native window is made now, so its frame is known where the platform says it in advance.
+    window.winId();
+    const QSize frame = window.frameGeometry().size() - window.size();
+    window.resize(std::max(1, pixels(widthTwips) - frame.width()), std::max(1, pixels(heightTwips) - frame.height()));
+}
+
+} // namespace tova::reference

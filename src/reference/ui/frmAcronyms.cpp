@@ -1,0 +1,108 @@
+#include "reference/ui/frmAcronyms.h"
+
+#include "platform/AppFolder.h"
+#include "platform/Wait.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/xml/XslTemplate.h"
+#include "reference/ReferenceLinks.h"
+#include "reference/ReferencePages.h"
+#include "reference/ui/ReferencePrinting.h"
+#include "shell/PageServices.h"
+#include "store/Database.h"
+
+#include <QFileInfo>
+#include <QUrl>
+
+using namespace tova;
+using namespace tova::reference;
+
+namespace {
+
+constexpr int kClientWidthTwips = 11820;
+constexpr int kClientHeightTwips = 8865;
+
+const QString kMainFrame = QStringLiteral("main");
+
+QString acronymsFile(const QString& name) {
+    return appPath(QStringLiteral("acronyms/") + name);
+}
+
+// The application folder as the browser writes it in the addresses it hands to the handler.
+QString applicationFolderUrl() {
+    return QUrl::fromLocalFile(appFolder() + QLatin1Char('/')).toString(QUrl::FullyEncoded);
+}
+
+} // namespace
+
+frmAcronyms::frmAcronyms()
+    : TwoFrameWindow(QStringLiteral("TOVA Acronym Glossary"), QStringLiteral("WebBrowser1"), kClientWidthTwips,
+                     kClientHeightTwips) {
+    WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
+}
+
+void frmAcronyms::LoadAcroIndex(bool bNavigate) {
+    Xml::XslTemplate stylesheet;
+    if (!loadStylesheet(stylesheet, QStringLiteral("acronyms/acroindex.xsl")))
+        return;
+    const QString html =
+        transformNode(stylesheet, Globals::gDataDoc.selectSingleNode(QStringLiteral("data/acronyms")));
+    // The frameset shows the entry page too: on the very first opening there is none yet, and a
+    // frame left on an error page could not be refreshed later.
+    const QString mainPage = acronymsFile(QStringLiteral("main.htm"));
+    if (bNavigate && !QFileInfo::exists(mainPage) &&
+        !writePage(emptyPage(), *WebBrowser1, mainPage, QString(), false))
+        return;
+    writePage(html, *WebBrowser1, acronymsFile(QStringLiteral("side.htm")),
+              acronymsFile(QStringLiteral("acronyms.htm")), bNavigate);
+}
+
+void frmAcronyms::LoadAcros(const QString& id, bool bFramesShown) {
+    Xml::XslTemplate stylesheet;
+    if (!loadStylesheet(stylesheet, QStringLiteral("acronyms/acrodefs.xsl")))
+        return;
+    // A frameset navigation started just before must have finished before its frame is replaced.
+    waitWhile([this] { return WebBrowser1->ReadyState() != 4; });
+
+    const std::optional<QString> selection = acronymPath(id);
+    const Xml::XmlNode entry = selection ? Globals::gDataDoc.selectSingleNode(*selection) : Xml::XmlNode();
+    QString html = transformNode(stylesheet, entry);
+    if (html.isEmpty())
+        html = emptyPage();
+
+    const QString mainPage = acronymsFile(QStringLiteral("main.htm"));
+    if (!bFramesShown) {
+        writePage(html, *WebBrowser1, mainPage, acronymsFile(QStringLiteral("acronyms.htm")), true);
+    } else if (writePage(html, *WebBrowser1, mainPage, QString(), false)) {
+        WebBrowser1->Navigate2(Globals::PathToURL(mainPage), kMainFrame);
+    }
+    waitWhile([this] { return WebBrowser1->Busy(); });
+    if (bFramesShown)
+        waitWhile([this] { return Globals::IsFrameLoading(*WebBrowser1, kMainFrame); });
+}
+
+void frmAcronyms::ShowModal() {
+    if (isVisible())
+        return;
+    exec();
+    destroyInstance();
+}
+
+bool frmAcronyms::WebBrowser1_BeforeNavigate2(const QString& url) {
+    const AcronymLink link = acronymLink(url, applicationFolderUrl());
+    switch (link.action) {
+    case AcronymAction::ShowEntry:
+        // The pages only make numeric ids; any other text after "acr" is only cancelled.
+        if (!link.id.isEmpty())
+            later([this, id = link.id] { LoadAcros(id, true); });
+        return true;
+    case AcronymAction::Close:
+        later([this] { reject(); });
+        return true;
+    case AcronymAction::Print:
+        later([] { printShownPage(acronymsFile(QStringLiteral("main.htm"))); });
+        return true;
+    case AcronymAction::PassOn:
+        break;
+    }
+    return passOn(url);
+}

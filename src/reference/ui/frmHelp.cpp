@@ -1,0 +1,65 @@
+#include "reference/ui/frmHelp.h"
+
+#include "platform/AppFolder.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
+#include "reference/ReferenceLinks.h"
+#include "reference/ui/ReferenceLayout.h"
+#include "shell/PageServices.h"
+
+#include <QResizeEvent>
+#include <QTimer>
+
+using namespace tova;
+using namespace tova::reference;
+
+namespace {
+constexpr int kClientWidthTwips = 8790;
+constexpr int kClientHeightTwips = 8490;
+constexpr int kBrowserWidthMarginTwips = 100;
+constexpr int kBrowserHeightMarginTwips = 480;
+} // namespace
+
+frmHelp::frmHelp() : QDialog(nullptr) {
+    setWindowTitle(QStringLiteral("Instructions"));
+    setModal(true);
+    WebBrowser1 = new WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
+    WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
+    resize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+}
+
+void frmHelp::showHelp(const QString& locationName) {
+    // Modal, and any click in it closes it: a second call while it is up would be a re-entry.
+    frmHelp& window = instance();
+    if (window.isVisible())
+        return;
+    window.m_firstNavigation = true;
+    if (const std::optional<InstructionPage> page = instructionPageFor(locationName)) {
+        window.WebBrowser1->Navigate2(Globals::PathToURL(appPath(page->page)));
+        setOuterSize(window, page->widthTwips, page->heightTwips);
+    }
+    window.exec();
+    // Unloaded: the next call starts from a new window at its loaded size.
+    destroyInstance();
+}
+
+bool frmHelp::WebBrowser1_BeforeNavigate2(const QString& /*url*/) {
+    if (m_firstNavigation) {
+        m_firstNavigation = false;
+    } else {
+        // Closed once the browser has finished with this navigation.
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                reject();
+        });
+    }
+    return false;
+}
+
+void frmHelp::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmHelp::Form_Resize() {
+    layoutBrowser(*this, *WebBrowser1, nullptr, kBrowserWidthMarginTwips, kBrowserHeightMarginTwips);
+}

@@ -1,0 +1,336 @@
+// The reference windows in real windows over the shipped content: the definitions window from the
+// Tools menu and from a question's definition link, the acronym window, and the instructions for
+// the fishbone screen. Modal windows are driven from timers that wait (bounded) until they are up.
+#include "platform/AppFolder.h"
+#include "platform/Services.h"
+#include "platform/Wait.h"
+#include "platform/browser/ui/PageScripts.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
+#include "reference/ui/FindBar.h"
+#include "reference/ui/frmAcronyms.h"
+#include "reference/ui/frmGlossary.h"
+#include "reference/ui/frmHelp.h"
+#include "review/ui/ReviewWindows.h"
+#include "review/ui/frmSurvey.h"
+#include "shell/WindowRegistry.h"
+#include "shell/ui/frmBrowser.h"
+#include "store/Database.h"
+#include "store/ProjectDocument.h"
+#include "store/ProjectFiles.h"
+#include "store/Reviews.h"
+#include "support/TestEnvironment.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace tova;
+
+namespace {
+
+constexpr int kDriveTimeoutMs = 30000;
+constexpr int kPageTimeoutMs = 15000;
+
+// Runs action once dialog is the modal window on top and ready() holds. When that does not happen
+// in time the dialog is closed, so the test fails instead of hanging.
+void whenModal(QDialog* window, std::function<bool()> ready, std::function<void()> action) {
+    const QPointer<QDialog> dialog(window);
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(25);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        const bool up = dialog && QApplication::activeModalWidget() == dialog && dialog->isVisible();
+        if (!up || !ready()) {
+            if (clock->elapsed() <= kDriveTimeoutMs)
+                return;
+            ADD_FAILURE() << "window never came up ready";
+            if (dialog && dialog->isVisible())
+                dialog->done(QDialog::Rejected);
+        } else {
+            action();
+        }
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+    });
+    timer->start();
+}
+
+bool framesReady(WebBrowser& browser) {
+    return !browser.Busy() && browser.ReadyState() == 4 && browser.IsFrameComplete(QStringLiteral("main")) &&
+           browser.IsFrameComplete(QStringLiteral("side"));
+}
+
+// Waits until the frame's first heading reads text.
+bool frameHeadingBecomes(WebBrowser& browser, const QString& frame, const QString& text) {
+    const QString check =
+        QStringLiteral("if (document.querySelector('h1').textContent !== %1) throw 0;").arg(pagescripts::literal(text));
+    return waitWhile([&] { return !browser.ExecScript(check, frame); }, kPageTimeoutMs);
+}
+
+// True when the index marks exactly the link with this address.
+bool indexMarks(WebBrowser& browser, const QString& href) {
+    return browser.ExecScript(
+        QStringLiteral("var marked = document.querySelectorAll('a.highlight');"
+                       "if (marked.length !== 1 || marked[0].getAttribute('href') !== %1) throw 0;")
+            .arg(pagescripts::literal(href)),
+        QStringLiteral("side"));
+}
+
+bool click(WebBrowser& browser, const QString& frame, const QString& selector) {
+    return browser.ExecScript(
+        QStringLiteral("document.querySelector(%1).click()").arg(pagescripts::literal(selector)), frame);
+}
+
+QString term(const QString& key) {
+    return Globals::gDataDoc
+        .selectSingleNode(QStringLiteral("data/glossary/gloss_item[gloss_key = \"%1\"]/small_term").arg(key))
+        .text();
+}
+
+QString abbreviation(const QString& id) {
+    return Globals::gDataDoc
+        .selectSingleNode(QStringLiteral("data/acronyms/acronym[acronym_id = \"%1\"]/abbreviation").arg(id))
+        .text();
+}
+
+QString readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+class ReferenceRoad : public ::testing::Test {
+protected:
+    void SetUp() override {
+        appFolder = env.copyAppFolder();
+        env.messages.setFallback(MsgAnswer::No);
+        Globals::ResetProjectState();
+        Globals::LoadDatabase();
+        installReviewWindows();
+        mainWindow = frmBrowser::instance();
+        mainWindow->show();
+    }
+    void TearDown() override {
+        Globals::ResetProjectState();
+        windowRegistry() = WindowRegistry{};
+        deleteReviewWindows();
+        frmGlossary::destroyInstance();
+        frmAcronyms::destroyInstance();
+        frmHelp::destroyInstance();
+        delete frmBrowser::existingInstance();
+    }
+
+    // Opens the sample project and waits for its fishbone screen.
+    void showSample() {
+        Globals::OpenProjectAndShow(appPath(QStringLiteral("sample.tova")));
+        ASSERT_TRUE(Globals::IsProjectLoaded());
+        ASSERT_TRUE(waitWhile([this] { return mainWindow->webMain()->LocationName() != QLatin1String("fishbone"); }));
+        ASSERT_TRUE(waitWhile([this] { return !mainWindow->webMain()->IsFrameComplete(QStringLiteral("main")); }));
+    }
+
+    test::TestEnvironment env;
+    QString appFolder;
+    frmBrowser* mainWindow = nullptr;
+};
+
+} // namespace
+
+TEST_F(ReferenceRoad, DefinitionsFromTheToolsMenu) {
+    QPointer<frmGlossary> glossary = &frmGlossary::instance();
+    bool drove = false;
+    whenModal(
+        glossary, [&] { return framesReady(glossary->browser()); },
+        [&] {
+            drove = true;
+            WebBrowser& browser = glossary->browser();
+            EXPECT_EQ(glossary->windowTitle(), QStringLiteral("TOVA Defititions and Suggestions"));
+            // Opened on 1A1, marked in the index.
+            EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), term(QStringLiteral("1A1"))));
+            EXPECT_TRUE(indexMarks(browser, QStringLiteral("#gls1A1")));
+
+            // Another term of the index shows in frame "main" and is what would be printed.
+            EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#gls1B1\"]")));
+            EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), term(QStringLiteral("1B1"))));
+            EXPECT_TRUE(readFile(appFolder + QStringLiteral("/definitions/main.htm")).contains(term(QStringLiteral("1B1"))));
+
+            // The page's Find opens our find bar over the index and lets the navigation go on.
+            EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#FND\"]")));
+            EXPECT_TRUE(waitWhile([&] { return !glossary->findBar().isVisible(); }, kPageTimeoutMs));
+            glossary->findBar().input()->setText(QStringLiteral("no such words anywhere"));
+            glossary->findBar().findNext();
+            EXPECT_TRUE(waitWhile([&] { return glossary->findBar().outcome().isEmpty(); }, kPageTimeoutMs));
+            glossary->findBar().input()->setText(term(QStringLiteral("1A2")));
+            glossary->findBar().findNext();
+            waitWhile([] { return true; }, 300);
+            EXPECT_TRUE(glossary->findBar().outcome().isEmpty());
+            glossary->findBar().dismiss();
+            EXPECT_FALSE(glossary->findBar().isVisible());
+            EXPECT_TRUE(glossary->isVisible());
+
+            // The definition page's Close link unloads the window.
+            EXPECT_TRUE(click(browser, QStringLiteral("main"), QStringLiteral("a[href=\"#BCK\"]")));
+        });
+    mainWindow->menuItem(QStringLiteral("mnuGlossary"))->trigger();
+    EXPECT_TRUE(drove);
+    EXPECT_TRUE(glossary.isNull());
+    EXPECT_EQ(env.messages.texts(), QStringList());
+}
+
+TEST_F(ReferenceRoad, AnUnknownKeyShowsTheEmptyDefinition) {
+    QPointer<frmGlossary> glossary = &frmGlossary::instance();
+    const QString blank = readFile(appFolder + QStringLiteral("/definitions/blank.htm"));
+    for (const QString& key : {QStringLiteral("NO-SUCH-KEY"), QStringLiteral("1A1\"] | //*[\"")}) {
+        whenModal(
+            glossary, [&] { return framesReady(glossary->browser()); },
+            [&] {
+                EXPECT_TRUE(readFile(appFolder + QStringLiteral("/definitions/main.htm")).startsWith(blank.trimmed()));
+                // Nothing in the index is marked.
+                EXPECT_TRUE(glossary->browser().ExecScript(
+                    QStringLiteral("if (document.querySelector('a.highlight')) throw 0;"), QStringLiteral("side")));
+                glossary->reject();
+            });
+        mainWindow->gotoGlossary(key);
+        EXPECT_TRUE(glossary.isNull());
+        glossary = &frmGlossary::instance();
+    }
+    EXPECT_EQ(env.messages.texts(), QStringList());
+}
+
+TEST_F(ReferenceRoad, AMissingStyleSheetIsReportedAndTheWindowStillCloses) {
+    ASSERT_TRUE(QFile::remove(appFolder + QStringLiteral("/definitions/glossdefs.xsl")));
+    QPointer<frmGlossary> glossary = &frmGlossary::instance();
+    whenModal(glossary, [] { return true; }, [&] { glossary->reject(); });
+    mainWindow->gotoGlossary(QStringLiteral("1A1"));
+    EXPECT_EQ(env.messages.texts(), QStringList{QStringLiteral("Error loading XSL")});
+    EXPECT_TRUE(glossary.isNull());
+}
+
+TEST_F(ReferenceRoad, DefinitionLinkOfAQuestionOpensOnItsTerm) {
+    showSample();
+    ASSERT_FALSE(Globals::gCurrentReview.isNull());
+    // The second question of a category in the review's phase links to its own term.
+    QString categoryId;
+    QString key;
+    for (const Xml::XmlNode& category : Globals::gDataDoc.selectNodes(QStringLiteral("data/survey/section/category"))) {
+        const QList<Xml::XmlNode> numbers = category.selectNodes(
+            QStringLiteral("question[phase_id = \"%1\"]/question_number").arg(Globals::GetCurrentPhase()));
+        if (numbers.size() >= 2) {
+            categoryId = category.selectSingleNode(QStringLiteral("category_id")).text();
+            key = numbers.at(1).text().section(QLatin1Char('.'), 1);
+            break;
+        }
+    }
+    ASSERT_FALSE(key.isEmpty());
+    ASSERT_FALSE(term(key).isEmpty());
+
+    frmSurvey& survey = frmSurvey::instance();
+    QPointer<frmGlossary> glossary = &frmGlossary::instance();
+    bool shownOverSurvey = false;
+    whenModal(
+        &survey, [&] { return framesReady(survey.browser()); },
+        [&] {
+            whenModal(
+                glossary, [&] { return framesReady(glossary->browser()); },
+                [&] {
+                    shownOverSurvey = survey.isVisible();
+                    EXPECT_TRUE(frameHeadingBecomes(glossary->browser(), QStringLiteral("main"), term(key)));
+                    EXPECT_TRUE(indexMarks(glossary->browser(), QStringLiteral("#gls") + key));
+                    glossary->close();
+                });
+            EXPECT_TRUE(survey.browser().ExecScript(
+                QStringLiteral("document.querySelectorAll('a.q-gls')[1].click()"), QStringLiteral("main")));
+            // Back in the questionnaire once the definitions window has closed.
+            EXPECT_TRUE(waitWhile([&] { return !glossary.isNull(); }, kDriveTimeoutMs));
+            EXPECT_TRUE(survey.isVisible());
+            survey.close();
+        });
+    EXPECT_TRUE(mainWindow->HandleURL(QStringLiteral("#CAT") + categoryId));
+    EXPECT_TRUE(shownOverSurvey);
+    EXPECT_TRUE(glossary.isNull());
+    EXPECT_EQ(env.messages.texts(), QStringList());
+}
+
+TEST_F(ReferenceRoad, AcronymsFromTheToolsMenu) {
+    QPointer<frmAcronyms> acronyms = &frmAcronyms::instance();
+    bool drove = false;
+    whenModal(
+        acronyms, [&] { return framesReady(acronyms->browser()); },
+        [&] {
+            drove = true;
+            WebBrowser& browser = acronyms->browser();
+            EXPECT_EQ(acronyms->windowTitle(), QStringLiteral("TOVA Acronym Glossary"));
+            EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), abbreviation(QStringLiteral("13"))));
+            // The index is not marked when the window opens.
+            EXPECT_TRUE(browser.ExecScript(QStringLiteral("if (document.querySelector('a.highlight')) throw 0;"),
+                                           QStringLiteral("side")));
+            EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#acr2\"]")));
+            EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), abbreviation(QStringLiteral("2"))));
+            // A link written with leading zeros names the same entry.
+            EXPECT_TRUE(browser.ExecScript(
+                QStringLiteral("var a = document.createElement('a'); a.href = '#acr007';"
+                               "document.body.appendChild(a); a.click();"),
+                QStringLiteral("side")));
+            EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), abbreviation(QStringLiteral("7"))));
+            // The Find button opens the find bar.
+            acronyms->findButton().click();
+            EXPECT_TRUE(acronyms->findBar().isVisible());
+            // The index's Close link unloads the window.
+            EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#BCK\"]")));
+        });
+    mainWindow->menuItem(QStringLiteral("mnuAcronyms"))->trigger();
+    EXPECT_TRUE(drove);
+    EXPECT_TRUE(acronyms.isNull());
+    EXPECT_EQ(env.messages.texts(), QStringList());
+}
+
+TEST_F(ReferenceRoad, InstructionsForTheFishboneScreen) {
+    showSample();
+    QPointer<frmHelp> help = &frmHelp::instance();
+    bool drove = false;
+    whenModal(
+        help, [&] { return !help->browser().Busy() && help->browser().ReadyState() == 4; },
+        [&] {
+            drove = true;
+            EXPECT_EQ(help->windowTitle(), QStringLiteral("Instructions"));
+            EXPECT_TRUE(help->browser().LocationURL().endsWith(QStringLiteral("/Instructions/fishbone.htm")))
+                << help->browser().LocationURL().toStdString();
+            // Sized for the fishbone page: 8910 by 7500 twips.
+            EXPECT_EQ(help->frameGeometry().size(), QSize(594, 500));
+            // Any link in the page closes the window without showing its target.
+            EXPECT_TRUE(help->browser().ExecScript(QStringLiteral("document.querySelector('a').click()")));
+        });
+    // The screen's own Instructions link, inside its frame.
+    ASSERT_TRUE(mainWindow->webMain()->ExecScript(QStringLiteral("document.querySelector('a[href=\"#HLP\"]').click()"),
+                                                  QStringLiteral("main")));
+    EXPECT_TRUE(waitWhile([&] { return !drove || !help.isNull(); }, kDriveTimeoutMs));
+    EXPECT_TRUE(help.isNull());
+    EXPECT_EQ(mainWindow->webMain()->LocationName(), QStringLiteral("fishbone"));
+}
+
+TEST_F(ReferenceRoad, InstructionsForAScreenWithoutThemOpenEmpty) {
+    for (const QString& name : {QStringLiteral("tilechart.htm"), QStringLiteral("Fishbone")}) {
+        QPointer<frmHelp> help = &frmHelp::instance();
+        bool drove = false;
+        whenModal(
+            help, [] { return true; },
+            [&] {
+                drove = true;
+                EXPECT_TRUE(help->browser().LocationURL().isEmpty() ||
+                            help->browser().LocationURL() == QLatin1String("about:blank"))
+                    << help->browser().LocationURL().toStdString();
+                EXPECT_EQ(help->size(), QSize(586, 566));
+                help->reject();
+            });
+        frmHelp::showHelp(name);
+        EXPECT_TRUE(drove) << name.toStdString();
+        EXPECT_TRUE(help.isNull());
+    }
+}
