@@ -1,10 +1,12 @@
 // The report sequence end to end over the shipped content: the sample project's complete review
 // walked with Next from the fishbone screen to the last trend screen and back again with Back, each
 // screen's page and pictures written; and one section opened in the dashboard element window,
-// copied to the clipboard and closed through its own links.
+// copied to the clipboard, its instructions shown and closed through its own links.
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
+#include "reference/ui/frmHelp.h"
 #include "reports/ui/frmDashboardElement.h"
 #include "review/PageWaits.h"
 #include "shell/ShellGlobals.h"
@@ -79,6 +81,14 @@ QList<Screen> sequence() {
     return screens;
 }
 
+// Clicks a link of the browser's screen frame once the script call has returned: a click whose
+// command replaces the page would otherwise leave the call waiting for an answer that never comes.
+bool clickLater(WebBrowser& browser, const QString& href) {
+    return browser.ExecScript(
+        QStringLiteral("setTimeout(function () { document.querySelector('a[href=\"%1\"]').click(); }, 0)").arg(href),
+        kMainFrame);
+}
+
 class ReportRoadTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -108,8 +118,7 @@ protected:
     // Clicks a link of the screen on display and waits until a new screen page has loaded.
     bool clickAndWaitForNewPage(const QString& href, const QString& expectedScreen) {
         review::markDocumentStale(browser(), QString());
-        if (!browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"%1\"]').click()").arg(href),
-                                  kMainFrame))
+        if (!clickLater(browser(), href))
             return false;
         return review::waitForFreshDocument(browser(), QString(), kScreenWaitMs) && waitForScreen(expectedScreen);
     }
@@ -117,7 +126,7 @@ protected:
     // Clicks a link that only answers with a message box, and gives the message.
     QString clickForMessage(const QString& href) {
         environment.messages.clear();
-        browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"%1\"]').click()").arg(href), kMainFrame);
+        clickLater(browser(), href);
         waitWhile([this] { return environment.messages.asked().isEmpty(); }, kScreenWaitMs);
         return environment.messages.texts().join('\n');
     }
@@ -194,15 +203,32 @@ TEST_F(ReportRoadTest, DashboardSectionOpensTheElementWindowUntilItsBackLink) {
         // Copy takes the capture area of this window, not the main window's.
         const QRect area = element->ScreenShotArea();
         EXPECT_TRUE(area.isValid());
-        element->browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#CPY\"]').click()"), kMainFrame);
+        clickLater(element->browser(), QStringLiteral("#CPY"));
         EXPECT_TRUE(waitWhile([&] { return environment.messages.asked().isEmpty(); }, kScreenWaitMs));
         EXPECT_EQ(environment.messages.texts(), QStringList{"Screen Copied to Clipboard."});
         EXPECT_EQ(QGuiApplication::clipboard()->image().size(), area.size());
         environment.messages.clear();
-        element->browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#BCK\"]').click()"), kMainFrame);
+        // Instructions for the element screen come up over it; closing them returns to it.
+        QString helpShown;
+        QTimer helpCloser;
+        helpCloser.setInterval(50);
+        QObject::connect(&helpCloser, &QTimer::timeout, [&] {
+            auto* help = qobject_cast<frmHelp*>(QApplication::activeModalWidget());
+            if (!help || help->browser().Busy() || help->browser().ReadyState() != 4)
+                return;
+            helpCloser.stop();
+            helpShown = help->browser().LocationURL();
+            help->reject();
+        });
+        helpCloser.start();
+        clickLater(element->browser(), QStringLiteral("#HLP"));
+        EXPECT_TRUE(waitWhile([&] { return helpShown.isEmpty(); }, kScreenWaitMs));
+        helpCloser.stop();
+        EXPECT_TRUE(helpShown.endsWith(QStringLiteral("/Instructions/charts.htm"))) << helpShown.toStdString();
+        clickLater(element->browser(), QStringLiteral("#BCK"));
     });
     driver.start();
-    browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#DSH2\"]').click()"), kMainFrame);
+    clickLater(browser(), QStringLiteral("#DSH2"));
     EXPECT_TRUE(waitWhile([&] { return !seen || QApplication::activeModalWidget() != nullptr; }, kScreenWaitMs));
     EXPECT_TRUE(seen);
     EXPECT_FALSE(frmDashboardElement::instance().isVisible());

@@ -7,11 +7,11 @@
 #include "platform/capture/ui/Clipboard.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
+#include "reference/ui/frmHelp.h"
 #include "reports/ReportPipeline.h"
 #include "reports/charts/ChartSaving.h"
 #include "reports/charts/QuestionOrder.h"
 #include "reports/charts/ScoreChart.h"
-#include "shell/WindowRegistry.h"
 
 #include <QCoreApplication>
 #include <QResizeEvent>
@@ -104,10 +104,7 @@ bool frmDashboardElement::WebBrowser1_BeforeNavigate2(const QString& url) {
         return false;
     case Reports::ElementLink::Help: {
         const QString locationName = WebBrowser1->LocationName();
-        QTimer::singleShot(0, this, [locationName] {
-            Q_UNUSED(locationName);
-            tova::showNotAvailable(QStringLiteral("Instructions"));
-        });
+        QTimer::singleShot(0, this, [locationName] { frmHelp::showHelp(locationName); });
         return false;
     }
     case Reports::ElementLink::Other:
