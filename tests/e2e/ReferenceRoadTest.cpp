@@ -160,6 +160,16 @@ TEST_F(ReferenceRoad, DefinitionsFromTheToolsMenu) {
             EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#gls1B1\"]")));
             EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), term(QStringLiteral("1B1"))));
             EXPECT_TRUE(readFile(appFolder + QStringLiteral("/definitions/main.htm")).contains(term(QStringLiteral("1B1"))));
+            // Print prints that page: portrait, no preview.
+            EXPECT_TRUE(click(browser, QStringLiteral("main"), QStringLiteral("a[href=\"#PRT\"]")));
+            EXPECT_TRUE(waitWhile([&] { return env.printouts->jobs.isEmpty(); }, kPageTimeoutMs));
+            if (!env.printouts->jobs.isEmpty()) {
+                EXPECT_FALSE(env.printouts->jobs.first().preview);
+                EXPECT_EQ(env.printouts->jobs.first().orientation, QPageLayout::Portrait);
+                const QString printed = test::pdfText(env.printouts->jobs.first().pdfPath);
+                if (!printed.isEmpty())
+                    EXPECT_TRUE(printed.contains(term(QStringLiteral("1B1"))));
+            }
 
             // The page's Find opens our find bar over the index and lets the navigation go on.
             EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#FND\"]")));
@@ -279,6 +289,14 @@ TEST_F(ReferenceRoad, AcronymsFromTheToolsMenu) {
                                "document.body.appendChild(a); a.click();"),
                 QStringLiteral("side")));
             EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), abbreviation(QStringLiteral("7"))));
+            // Print prints the entry on display.
+            EXPECT_TRUE(click(browser, QStringLiteral("main"), QStringLiteral("a[href=\"#PRT\"]")));
+            EXPECT_TRUE(waitWhile([&] { return env.printouts->jobs.isEmpty(); }, kPageTimeoutMs));
+            if (!env.printouts->jobs.isEmpty()) {
+                const QString printed = test::pdfText(env.printouts->jobs.first().pdfPath);
+                if (!printed.isEmpty())
+                    EXPECT_TRUE(printed.contains(abbreviation(QStringLiteral("7"))));
+            }
             // The Find button opens the find bar.
             acronyms->findButton().click();
             EXPECT_TRUE(acronyms->findBar().isVisible());

@@ -3,10 +3,10 @@
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/printing/ui/frmPrinter.h"
 #include "platform/xml/XslTemplate.h"
 #include "reference/ReferenceLinks.h"
 #include "reference/ReferencePages.h"
-#include "reference/ui/ReferencePrinting.h"
 #include "shell/PageServices.h"
 #include "store/Database.h"
 
@@ -99,7 +99,8 @@ bool frmAcronyms::WebBrowser1_BeforeNavigate2(const QString& url) {
         later([this] { reject(); });
         return true;
     case AcronymAction::Print:
-        later([] { printShownPage(acronymsFile(QStringLiteral("main.htm"))); });
+        // The entry on display, under the header picture, printed in portrait without preview.
+        later([] { frmPrinter::PrintHTMLDoc(acronymsFile(QStringLiteral("main.htm")), true, false, false); });
         return true;
     case AcronymAction::PassOn:
         break;

@@ -4,10 +4,10 @@
 #include "platform/Wait.h"
 #include "platform/browser/ui/PageScripts.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/printing/ui/frmPrinter.h"
 #include "platform/xml/XslTemplate.h"
 #include "reference/ReferenceLinks.h"
 #include "reference/ReferencePages.h"
-#include "reference/ui/ReferencePrinting.h"
 #include "shell/PageServices.h"
 #include "shell/ui/OpenPdf.h"
 #include "store/Database.h"
@@ -117,7 +117,8 @@ bool frmGlossary::WebBrowser1_BeforeNavigate2(const QString& url) {
         later([this] { reject(); });
         return true;
     case GlossaryAction::Print:
-        later([] { printShownPage(definitionsFile(QStringLiteral("main.htm"))); });
+        // The entry on display, under the header picture, printed in portrait without preview.
+        later([] { frmPrinter::PrintHTMLDoc(definitionsFile(QStringLiteral("main.htm")), true, false, false); });
         return true;
     case GlossaryAction::Find:
         later([this] { cmdFind_Click(); });
