@@ -206,9 +206,8 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                     QStringLiteral("document.survey.R%1[%2].click()").arg(first.at(i)).arg(i % 4),
                     QStringLiteral("main")));
             }
-            // A definition link goes to the definitions window, not to the main window's commands.
-            EXPECT_TRUE(survey.browser().ExecScript(QStringLiteral("document.querySelector('a.q-gls').click()"),
-                                                    QStringLiteral("main")));
+            // A definition link goes to the definitions window, not to the main window's commands. The
+            // window may come up while the click's script call is still waiting, so watch for it first.
             QPointer<frmGlossary> glossary = &frmGlossary::instance();
             bool glossaryShown = false;
             whenModal(
@@ -217,6 +216,8 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                     glossaryShown = true;
                     glossary->close();
                 });
+            EXPECT_TRUE(survey.browser().ExecScript(QStringLiteral("document.querySelector('a.q-gls').click()"),
+                                                    QStringLiteral("main")));
             EXPECT_TRUE(waitWhile([&] { return !glossaryShown || !glossary.isNull(); }, kDriveTimeoutMs));
             EXPECT_EQ(env.messages.texts(), QStringList());
             EXPECT_TRUE(survey.browser().ExecScript(
