@@ -39,7 +39,8 @@ constexpr int kDriveTimeoutMs = 30000;
 constexpr int kPageTimeoutMs = 15000;
 
 // Runs action once dialog is the modal window on top and ready() holds. When that does not happen
-// in time the dialog is closed, so the test fails instead of hanging.
+// in time, or it stays open after the action, the dialog is closed, so the test fails instead of
+// hanging.
 void whenModal(QDialog* window, std::function<bool()> ready, std::function<void()> action) {
     const QPointer<QDialog> dialog(window);
     auto* timer = new QTimer;
@@ -56,6 +57,13 @@ void whenModal(QDialog* window, std::function<bool()> ready, std::function<void(
                 dialog->done(QDialog::Rejected);
         } else {
             action();
+            // A window the action failed to close is closed later, so a failure cannot hang the run.
+            QTimer::singleShot(kDriveTimeoutMs, [dialog] {
+                if (dialog && dialog->isVisible()) {
+                    ADD_FAILURE() << "window stayed open";
+                    dialog->done(QDialog::Rejected);
+                }
+            });
         }
         timer->stop();
         timer->deleteLater();
@@ -88,6 +96,14 @@ bool indexMarks(WebBrowser& browser, const QString& href) {
 bool click(WebBrowser& browser, const QString& frame, const QString& selector) {
     return browser.ExecScript(
         QStringLiteral("document.querySelector(%1).click()").arg(pagescripts::literal(selector)), frame);
+}
+
+// Clicks a link with this address, made for the purpose in the frame's page.
+bool clickNew(WebBrowser& browser, const QString& frame, const QString& href) {
+    return browser.ExecScript(QStringLiteral("var a = document.createElement('a'); a.href = %1;"
+                                             "document.body.appendChild(a); a.click();")
+                                  .arg(pagescripts::literal(href)),
+                              frame);
 }
 
 QString term(const QString& key) {
@@ -171,9 +187,29 @@ TEST_F(ReferenceRoad, DefinitionsFromTheToolsMenu) {
                     EXPECT_TRUE(printed.contains(term(QStringLiteral("1B1"))));
             }
 
+            // "NUL" empties frame "main".
+            EXPECT_TRUE(clickNew(browser, QStringLiteral("side"), QStringLiteral("#NUL")));
+            EXPECT_TRUE(waitWhile(
+                [&] {
+                    return !browser.ExecScript(QStringLiteral("if (document.querySelector('h1')) throw 0;"),
+                                               QStringLiteral("main"));
+                },
+                kPageTimeoutMs));
+            // Commands the window does not know go to the main window's handler.
+            EXPECT_TRUE(clickNew(browser, QStringLiteral("side"), QStringLiteral("#NXT")));
+            EXPECT_TRUE(waitWhile([&] { return env.messages.texts().isEmpty(); }, kPageTimeoutMs));
+            EXPECT_EQ(env.messages.texts(), QStringList{QStringLiteral("Unknown Screen")});
+            env.messages.clear();
+
             // The page's Find opens our find bar over the index and lets the navigation go on.
             EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#FND\"]")));
             EXPECT_TRUE(waitWhile([&] { return !glossary->findBar().isVisible(); }, kPageTimeoutMs));
+            EXPECT_TRUE(waitWhile(
+                [&] {
+                    return !browser.ExecScript(QStringLiteral("if (location.hash !== '#FND') throw 0;"),
+                                               QStringLiteral("side"));
+                },
+                kPageTimeoutMs));
             glossary->findBar().input()->setText(QStringLiteral("no such words anywhere"));
             glossary->findBar().findNext();
             EXPECT_TRUE(waitWhile([&] { return glossary->findBar().outcome().isEmpty(); }, kPageTimeoutMs));
@@ -185,8 +221,8 @@ TEST_F(ReferenceRoad, DefinitionsFromTheToolsMenu) {
             EXPECT_FALSE(glossary->findBar().isVisible());
             EXPECT_TRUE(glossary->isVisible());
 
-            // The definition page's Close link unloads the window.
-            EXPECT_TRUE(click(browser, QStringLiteral("main"), QStringLiteral("a[href=\"#BCK\"]")));
+            // The index's Close link unloads the window.
+            EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#BCK\"]")));
         });
     mainWindow->menuItem(QStringLiteral("mnuGlossary"))->trigger();
     EXPECT_TRUE(drove);
@@ -284,10 +320,7 @@ TEST_F(ReferenceRoad, AcronymsFromTheToolsMenu) {
             EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#acr2\"]")));
             EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), abbreviation(QStringLiteral("2"))));
             // A link written with leading zeros names the same entry.
-            EXPECT_TRUE(browser.ExecScript(
-                QStringLiteral("var a = document.createElement('a'); a.href = '#acr007';"
-                               "document.body.appendChild(a); a.click();"),
-                QStringLiteral("side")));
+            EXPECT_TRUE(clickNew(browser, QStringLiteral("side"), QStringLiteral("#acr007")));
             EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), abbreviation(QStringLiteral("7"))));
             // Print prints the entry on display.
             EXPECT_TRUE(click(browser, QStringLiteral("main"), QStringLiteral("a[href=\"#PRT\"]")));
