@@ -94,8 +94,8 @@ bool indexMarks(WebBrowser& browser, const QString& href) {
 }
 
 bool click(WebBrowser& browser, const QString& frame, const QString& selector) {
-    return browser.ExecScript(
-        QStringLiteral("document.querySelector(%1).click()").arg(pagescripts::literal(selector)), frame);
+    return browser.ExecScript(QStringLiteral("document.querySelector(%1).click()").arg(pagescripts::literal(selector)),
+                              frame);
 }
 
 // Clicks a link with this address, made for the purpose in the frame's page.
@@ -175,7 +175,8 @@ TEST_F(ReferenceRoad, DefinitionsFromTheToolsMenu) {
             // Another term of the index shows in frame "main" and is what would be printed.
             EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#gls1B1\"]")));
             EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), term(QStringLiteral("1B1"))));
-            EXPECT_TRUE(readFile(appFolder + QStringLiteral("/definitions/main.htm")).contains(term(QStringLiteral("1B1"))));
+            EXPECT_TRUE(
+                readFile(appFolder + QStringLiteral("/definitions/main.htm")).contains(term(QStringLiteral("1B1"))));
             // Print prints that page: portrait, no preview.
             EXPECT_TRUE(click(browser, QStringLiteral("main"), QStringLiteral("a[href=\"#PRT\"]")));
             EXPECT_TRUE(waitWhile([&] { return env.printouts->jobs.isEmpty(); }, kPageTimeoutMs));
@@ -245,7 +246,8 @@ TEST_F(ReferenceRoad, AKeyWithoutATermShowsTheEmptyDefinition) {
 TEST_F(ReferenceRoad, AMissingStyleSheetIsReportedAndTheWindowStillCloses) {
     ASSERT_TRUE(QFile::remove(appFolder + QStringLiteral("/definitions/glossdefs.xsl")));
     QPointer<frmGlossary> glossary = &frmGlossary::instance();
-    whenModal(glossary, [] { return true; }, [&] { glossary->reject(); });
+    whenModal(
+        glossary, [] { return true; }, [&] { glossary->reject(); });
     mainWindow->gotoGlossary(QStringLiteral("1A1"));
     EXPECT_EQ(env.messages.texts(), QStringList{QStringLiteral("Error loading XSL")});
     EXPECT_TRUE(glossary.isNull());
@@ -283,8 +285,8 @@ TEST_F(ReferenceRoad, DefinitionLinkOfAQuestionOpensOnItsTerm) {
                     EXPECT_TRUE(indexMarks(glossary->browser(), QStringLiteral("#gls") + key));
                     glossary->close();
                 });
-            EXPECT_TRUE(survey.browser().ExecScript(
-                QStringLiteral("document.querySelectorAll('a.q-gls')[1].click()"), QStringLiteral("main")));
+            EXPECT_TRUE(survey.browser().ExecScript(QStringLiteral("document.querySelectorAll('a.q-gls')[1].click()"),
+                                                    QStringLiteral("main")));
             // Back in the questionnaire once the definitions window has closed.
             EXPECT_TRUE(waitWhile([&] { return !glossary.isNull(); }, kDriveTimeoutMs));
             EXPECT_TRUE(survey.isVisible());

@@ -1,8 +1,8 @@
 // How the reference windows read link addresses, and that the links the shipped index pages make
 // lead to existing entries.
+#include "reference/ReferenceLinks.h"
 #include "platform/AppFolder.h"
 #include "platform/xml/XslTemplate.h"
-#include "reference/ReferenceLinks.h"
 #include "store/Database.h"
 #include "support/TestEnvironment.h"
 
