@@ -1,10 +1,7 @@
 #include "reports/Fishbone.h"
 
-#include "platform/AppFolder.h"
-#include "platform/browser/WebBrowser.h"
 #include "reports/ReportPipeline.h"
-#include "shell/PageServices.h"
-#include "store/ProjectDocument.h"
+#include "reports/ScreenSupport.h"
 #include "store/Reviews.h"
 #include "store/Scoring.h"
 
@@ -23,12 +20,8 @@ const ReportRow& fishboneRow() {
 void GoToFishbone(tova::WebBrowser& browser) {
     // The screen needs the current review's phase and answers; a project file whose current review
     // id names no review gets the page from which a review is chosen instead.
-    if (!Globals::IsProjectLoaded() || Globals::gCurrentReview.isNull()) {
-        const QString page =
-            Globals::IsProjectLoaded() ? QStringLiteral("misc/noreview.htm") : QStringLiteral("misc/noproject.htm");
-        browser.Navigate2(Globals::PathToURL(tova::appPath(page)));
+    if (ShowReviewChoiceWhenNone(browser))
         return;
-    }
 
     Xml::XmlDocument scored = CopyDatabase();
     const QString phaseText = Globals::GetCurrentPhase();

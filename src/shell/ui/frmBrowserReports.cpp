@@ -1,33 +1,43 @@
-// The main window's report screens after the fishbone screen. Until a builder is part of the
-// program, its operation says so.
+// The main window's report screens after the fishbone screen. The builders live with the reports;
+// here they get the main browser and the chart windows.
 #include "shell/ui/frmBrowser.h"
 
-#include "shell/WindowRegistry.h"
+#include "reports/Dashboards.h"
+#include "reports/ReportPipeline.h"
+#include "reports/Scorecard.h"
+#include "reports/TileChart.h"
+#include "reports/TrendScreens.h"
+#include "reports/charts/ui/frmGraphs.h"
+#include "reports/charts/ui/frmProjectTrendDetail.h"
+#include "reports/charts/ui/frmProjectTrendGraph.h"
+#include "reports/ui/frmDashboardElement.h"
 
 void frmBrowser::GoToTileChart() {
-    tova::showNotAvailable(QStringLiteral("Tile Chart"));
+    Reports::GoToTileChart(*m_webMain, [this] { return AskSaveContinue(); });
 }
 
 void frmBrowser::GoToDashboard1() {
-    tova::showNotAvailable(QStringLiteral("Dashboard"));
+    Reports::GoToDashboard(Reports::dashboardRow(), &frmGraphs::GenerateSectionGraphs, *m_webMain);
 }
 
 void frmBrowser::GoToDashboard2() {
-    tova::showNotAvailable(QStringLiteral("Priority Dashboard"));
+    Reports::GoToDashboard(Reports::priorityDashboardRow(), &frmGraphs::GeneratePriorityGraphs, *m_webMain);
 }
 
-void frmBrowser::GoToScoreCard(qint16 /*sectionId*/) {
-    tova::showNotAvailable(QStringLiteral("Phase Review Scorecard"));
+void frmBrowser::GoToScoreCard(qint16 sectionId) {
+    Reports::GoToScoreCard(sectionId, *m_webMain);
 }
 
 void frmBrowser::GoToProjectTrendGraph() {
-    tova::showNotAvailable(QStringLiteral("Overall Project Trend Graph"));
+    Reports::GoToProjectTrend(Reports::projectTrendGraphRow(), &frmProjectTrendGraph::GenerateProjectTrendGraph,
+                              *m_webMain);
 }
 
 void frmBrowser::GoToProjectTrendDetail() {
-    tova::showNotAvailable(QStringLiteral("Project Trend Graph"));
+    Reports::GoToProjectTrend(Reports::projectTrendDetailRow(), &frmProjectTrendDetail::GenerateProjectTrendDetail,
+                              *m_webMain);
 }
 
-void frmBrowser::GotoDashboardElement(qint16 /*sectionId*/) {
-    tova::showNotAvailable(QStringLiteral("TOVA Dashboard Element"));
+void frmBrowser::GotoDashboardElement(qint16 sectionId) {
+    Reports::GotoDashboardElement(sectionId, frmDashboardElement::instance());
 }

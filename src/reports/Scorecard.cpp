@@ -1,0 +1,111 @@
+#include "reports/Scorecard.h"
+
+#include "reports/ReportPipeline.h"
+#include "reports/ScreenSupport.h"
+#include "store/Database.h"
+#include "store/ProjectDocument.h"
+#include "store/Scoring.h"
+
+#include <QHash>
+
+namespace Globals {
+
+QString GetKeyAfterDot(const QString& text) {
+    const QStringList fields = text.split(QLatin1Char('.'));
+    return fields.size() > 1 ? fields[1] : QString();
+}
+
+} // namespace Globals
+
+namespace Reports {
+
+namespace {
+
+const QString kNotApplicable = QStringLiteral("N/A");
+
+// The text of the first child element of that name; empty when there is none. Child names built
+// from stored answers are compared, never put into an XPath expression.
+QString childText(const Xml::XmlNode& parent, const QString& name) {
+    for (const Xml::XmlNode& child : parent.childElements())
+        if (child.name() == name)
+            return child.text();
+    return QString();
+}
+
+// A number of the questionnaire as a percentage text ("66.7%"); empty when the text is no number.
+QString percentText(const QString& numberText, double (*toPercent)(double)) {
+    bool ok = false;
+    const double value = Globals::ParseNumber(numberText.trimmed(), &ok);
+    return ok ? Globals::FormatNumber(toPercent(value)) + QLatin1Char('%') : QString();
+}
+
+// The glossary terms by key; the first entry of a key wins.
+QHash<QString, QString> glossaryTerms(const Xml::XmlDocument& source) {
+    QHash<QString, QString> terms;
+    for (const Xml::XmlNode& item : source.selectNodes(QStringLiteral("data/glossary/gloss_item"))) {
+        const QString key = childText(item, QStringLiteral("gloss_key"));
+        if (!terms.contains(key))
+            terms.insert(key, childText(item, QStringLiteral("small_term")));
+    }
+    return terms;
+}
+
+QStringList scorecardItems(const Xml::XmlNode& question, const QHash<QString, QString>& terms) {
+    const QString key = Globals::GetKeyAfterDot(childText(question, QStringLiteral("question_number")));
+    const QString term = key.isEmpty() ? QString() : terms.value(key);
+    const QString response = childText(question, QStringLiteral("response"));
+    QString answer;
+    QString remaining;
+    if (response == QLatin1String("5")) {
+        answer = kNotApplicable;
+        remaining = kNotApplicable;
+    } else if (!response.isEmpty()) {
+        const QString option = QStringLiteral("answer") + response;
+        answer = childText(question, option);
+        remaining = percentText(childText(question, option + QStringLiteral("weight")),
+                                [](double weight) { return 100.0 - weight; });
+    }
+    const QString weight =
+        percentText(childText(question, QStringLiteral("weight")), [](double weight) { return weight * 100.0; });
+    return {term, answer, remaining, weight};
+}
+
+} // namespace
+
+const ReportRow& scorecardRow() {
+    static const ReportRow row{QStringLiteral("Phase Review Scorecard"),
+                               QStringLiteral("scorecard/scorecard.xsl"),
+                               QStringLiteral("scorecard/main.htm"),
+                               QStringLiteral("scorecard/scorecard.htm"),
+                               tova::MsgIcon::Critical,
+                               QStringLiteral("data")};
+    return row;
+}
+
+void AddScoreCards(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlDocument& glossarySource) {
+    const QHash<QString, QString> terms = glossaryTerms(glossarySource);
+    const QString questionsOfPhase = QStringLiteral("question[phase_id = %1]").arg(phaseId);
+    for (const Xml::XmlNode& category : scoredCopy.selectNodes(QStringLiteral("data/survey/section/category"))) {
+        const Xml::XmlNode scorecard =
+            XMLhelpers::AddElement(scoredCopy, QStringLiteral("scorecard"), QString(), category);
+        for (const Xml::XmlNode& question : category.selectNodes(questionsOfPhase))
+            for (const QString& item : scorecardItems(question, terms))
+                XMLhelpers::AddElement(scoredCopy, QStringLiteral("item"), item, scorecard);
+    }
+}
+
+void GoToScoreCard(qint16 sectionId, tova::WebBrowser& browser) {
+    if (ShowReviewChoiceWhenNone(browser))
+        return;
+    Xml::XmlDocument scored = ScoredCopy();
+    AddScoreCards(scored, CurrentPhaseId(), Globals::gDataDoc);
+    CreateScoreCard(scored, sectionId, browser);
+}
+
+void CreateScoreCard(const Xml::XmlDocument& scoredCopy, qint16 sectionId, tova::WebBrowser& browser) {
+    const Xml::XmlNode section =
+        scoredCopy.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId));
+    TransformAndShow(scorecardRow(), section, {{QStringLiteral("score"), SurveyScoreParameter(scoredCopy)}}, browser);
+}
+
+} // namespace Reports

@@ -1,0 +1,259 @@
+// The report sequence end to end over the shipped content: the sample project's complete review
+// walked with Next from the fishbone screen to the last trend screen and back again with Back, each
+// screen's page and pictures written; and one section opened in the dashboard element window,
+// copied to the clipboard, its instructions shown and closed through its own links.
+#include "platform/AppFolder.h"
+#include "platform/Wait.h"
+#include "platform/browser/WebBrowser.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
+#include "reference/ui/frmHelp.h"
+#include "reports/ui/frmDashboardElement.h"
+#include "review/PageWaits.h"
+#include "shell/ShellGlobals.h"
+#include "shell/ui/frmBrowser.h"
+#include "store/Database.h"
+#include "store/ProjectDocument.h"
+#include "store/Reviews.h"
+#include "support/TestEnvironment.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace tova;
+using namespace tova::test;
+
+namespace {
+
+constexpr int kScreenWaitMs = 60000;
+const QString kMainFrame = QStringLiteral("main");
+
+struct Screen {
+    QString name;        // the screen name once it is on display
+    QStringList written; // files the screen writes, under the application folder
+    QString sectionId;   // for a scorecard: the section it shows
+};
+
+QString readText(const QString& relative) {
+    QFile file(appPath(relative));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString sectionDescription(const QString& sectionId) {
+    return Globals::gDataDoc
+        .selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]/section_desc").arg(sectionId))
+        .text();
+}
+
+QStringList sectionGraphs(const QString& folder) {
+    QStringList files;
+    for (int id = 0; id <= 4; ++id)
+        files << QStringLiteral("%1/graph%2.png").arg(folder).arg(id);
+    return files;
+}
+
+// The screens after the fishbone screen, in the order Next shows them.
+QList<Screen> sequence() {
+    QList<Screen> screens = {
+        {QStringLiteral("tilechart"), {QStringLiteral("tilechart/main.htm")}, {}},
+        {QStringLiteral("dashboard1"),
+         QStringList{QStringLiteral("dashboard1/main.htm")} + sectionGraphs("dashboard1"),
+         {}},
+        {QStringLiteral("dashboard2"),
+         QStringList{QStringLiteral("dashboard2/main.htm")} + sectionGraphs("dashboard2"),
+         {}},
+    };
+    for (const qint16 id : Globals::gSectionOrder)
+        screens.append({QStringLiteral("scorecard"), {QStringLiteral("scorecard/main.htm")}, QString::number(id)});
+    screens.append({QStringLiteral("projecttrendgraph"),
+                    {QStringLiteral("projecttrendgraph/main.htm"), QStringLiteral("projecttrendgraph/graph.png")},
+                    {}});
+    screens.append({QStringLiteral("projecttrenddetail"),
+                    {QStringLiteral("ProjectTrendDetail/main.htm"), QStringLiteral("projecttrenddetail/graph.png")},
+                    {}});
+    return screens;
+}
+
+// Clicks a link of the browser's screen frame once the script call has returned: a click whose
+// command replaces the page would otherwise leave the call waiting for an answer that never comes.
+bool clickLater(WebBrowser& browser, const QString& href) {
+    return browser.ExecScript(
+        QStringLiteral("setTimeout(function () { document.querySelector('a[href=\"%1\"]').click(); }, 0)").arg(href),
+        kMainFrame);
+}
+
+class ReportRoadTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        environment.copyAppFolder();
+        environment.messages.setFallback(MsgAnswer::No);
+        Globals::ResetProjectState();
+        Globals::LoadDatabase();
+        window = frmBrowser::instance();
+        window->show();
+        window->menuItem(QStringLiteral("mnuSampleProject"))->trigger();
+        ASSERT_TRUE(waitForScreen(QStringLiteral("fishbone")));
+        ASSERT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();
+    }
+    void TearDown() override {
+        frmDashboardElement::destroyInstance();
+        Globals::ResetProjectState();
+        delete frmBrowser::existingInstance();
+    }
+
+    WebBrowser& browser() { return *window->webMain(); }
+
+    bool waitForScreen(const QString& name) {
+        return waitWhile([&] { return browser().LocationName() != name; }, kScreenWaitMs) &&
+               waitWhile([&] { return !browser().IsFrameComplete(kMainFrame); }, kScreenWaitMs);
+    }
+
+    // Clicks a link of the screen on display and waits until a new screen page has loaded.
+    bool clickAndWaitForNewPage(const QString& href, const QString& expectedScreen) {
+        review::markDocumentStale(browser(), QString());
+        if (!clickLater(browser(), href))
+            return false;
+        return review::waitForFreshDocument(browser(), QString(), kScreenWaitMs) && waitForScreen(expectedScreen);
+    }
+
+    // Clicks a link that only answers with a message box, and gives the message.
+    QString clickForMessage(const QString& href) {
+        environment.messages.clear();
+        clickLater(browser(), href);
+        waitWhile([this] { return environment.messages.asked().isEmpty(); }, kScreenWaitMs);
+        return environment.messages.texts().join('\n');
+    }
+
+    void expectScreen(const Screen& screen, int position) {
+        EXPECT_EQ(browser().LocationName(), screen.name) << position;
+        for (const QString& file : screen.written)
+            EXPECT_TRUE(QFile::exists(appPath(file))) << file.toStdString() << " at " << position;
+        if (!screen.sectionId.isEmpty()) {
+            EXPECT_TRUE(readText(QStringLiteral("scorecard/main.htm")).contains(sectionDescription(screen.sectionId)))
+                << "scorecard of section " << screen.sectionId.toStdString();
+        }
+        EXPECT_TRUE(readText(screen.written[0]).contains(Globals::GetProjectName())) << screen.written[0].toStdString();
+    }
+
+    TestEnvironment environment;
+    frmBrowser* window = nullptr;
+};
+
+} // namespace
+
+TEST_F(ReportRoadTest, NextWalksTheWholeSequenceAndBackWalksItHome) {
+    const QList<Screen> screens = sequence();
+    for (int i = 0; i < screens.size(); ++i) {
+        for (const QString& file : screens[i].written)
+            QFile::remove(appPath(file));
+        ASSERT_TRUE(clickAndWaitForNewPage(QStringLiteral("#NXT"), screens[i].name)) << "Next to " << i;
+        expectScreen(screens[i], i);
+        if (!screens[i].sectionId.isEmpty())
+            EXPECT_EQ(Globals::gSectionOrder[window->ScoreCardIndex()], screens[i].sectionId.toShort());
+    }
+    EXPECT_EQ(QImage(appPath(QStringLiteral("projecttrenddetail/graph.png"))).isNull(), false);
+    EXPECT_EQ(clickForMessage(QStringLiteral("#NXT")), "You are at the last screen.");
+    EXPECT_EQ(browser().LocationName(), "projecttrenddetail");
+
+    for (int i = screens.size() - 2; i >= 0; --i) {
+        ASSERT_TRUE(clickAndWaitForNewPage(QStringLiteral("#BCK"), screens[i].name)) << "Back to " << i;
+        expectScreen(screens[i], i);
+    }
+    ASSERT_TRUE(clickAndWaitForNewPage(QStringLiteral("#BCK"), QStringLiteral("fishbone")));
+    EXPECT_EQ(clickForMessage(QStringLiteral("#BCK")),
+              "You are already at first screen of TOVI - use Help to return to Introduction.");
+}
+
+TEST_F(ReportRoadTest, DashboardSectionOpensTheElementWindowUntilItsBackLink) {
+    ASSERT_TRUE(clickAndWaitForNewPage(QStringLiteral("#NXT"), QStringLiteral("tilechart")));
+    ASSERT_TRUE(clickAndWaitForNewPage(QStringLiteral("#NXT"), QStringLiteral("dashboard1")));
+    QFile::remove(appPath(QStringLiteral("element/main.htm")));
+    QFile::remove(appPath(QStringLiteral("element/graph.png")));
+
+    // Drives the modal window: once its page is up, checks it and clicks its own Back link.
+    bool seen = false;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer driver;
+    driver.setInterval(50);
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* element = qobject_cast<frmDashboardElement*>(modal);
+        if (clock.elapsed() > kScreenWaitMs) {
+            driver.stop();
+            if (element)
+                element->reject();
+            return;
+        }
+        if (!element || element->browser().LocationName() != QLatin1String("element") ||
+            !element->browser().IsFrameComplete(kMainFrame))
+            return;
+        driver.stop();
+        seen = true;
+        EXPECT_EQ(element->windowTitle(), "TOVA Dashboard Element");
+        EXPECT_EQ(QImage(appPath(QStringLiteral("element/graph.png"))).size(), QSize(625, 297));
+        EXPECT_TRUE(readText(QStringLiteral("element/main.htm")).contains(sectionDescription(QStringLiteral("2"))));
+        // Copy takes the capture area of this window, not the main window's.
+        const QRect area = element->ScreenShotArea();
+        EXPECT_TRUE(area.isValid());
+        clickLater(element->browser(), QStringLiteral("#CPY"));
+        EXPECT_TRUE(waitWhile([&] { return environment.messages.asked().isEmpty(); }, kScreenWaitMs));
+        EXPECT_EQ(environment.messages.texts(), QStringList{"Screen Copied to Clipboard."});
+        EXPECT_EQ(QGuiApplication::clipboard()->image().size(), area.size());
+        environment.messages.clear();
+        // Instructions for the element screen come up over it; closing them returns to it.
+        QString helpShown;
+        QTimer helpCloser;
+        helpCloser.setInterval(50);
+        QObject::connect(&helpCloser, &QTimer::timeout, [&] {
+            auto* help = qobject_cast<frmHelp*>(QApplication::activeModalWidget());
+            if (!help || help->browser().Busy() || help->browser().ReadyState() != 4)
+                return;
+            helpCloser.stop();
+            helpShown = help->browser().LocationURL();
+            help->reject();
+        });
+        helpCloser.start();
+        clickLater(element->browser(), QStringLiteral("#HLP"));
+        EXPECT_TRUE(waitWhile([&] { return helpShown.isEmpty(); }, kScreenWaitMs));
+        helpCloser.stop();
+        EXPECT_TRUE(helpShown.endsWith(QStringLiteral("/Instructions/charts.htm"))) << helpShown.toStdString();
+        clickLater(element->browser(), QStringLiteral("#BCK"));
+    });
+    driver.start();
+    clickLater(browser(), QStringLiteral("#DSH2"));
+    EXPECT_TRUE(waitWhile([&] { return !seen || QApplication::activeModalWidget() != nullptr; }, kScreenWaitMs));
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(frmDashboardElement::instance().isVisible());
+    EXPECT_EQ(browser().LocationName(), "dashboard1") << "the main window's screen is unchanged";
+    EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();
+}
+
+TEST_F(ReportRoadTest, SectionAnsweredOnlyNotApplicableHasNoElementScreen) {
+    // Every question of section 4 in the review's phase answered with the option that never scores.
+    QStringList pairs;
+    const QList<Xml::XmlNode> questions = Globals::gDataDoc.selectNodes(
+        QStringLiteral("data/survey/section[section_id = 4]/category/question[phase_id = %1]/question_id")
+            .arg(Globals::GetCurrentPhase()));
+    ASSERT_FALSE(questions.isEmpty());
+    for (const Xml::XmlNode& id : questions)
+        pairs << QStringLiteral("R%1=V5").arg(id.text().trimmed());
+    Globals::SaveAnswers(QStringLiteral("file:///survey/main.htm?") + pairs.join('&'));
+    QFile page(appPath(QStringLiteral("element/main.htm")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    page.write("previous page");
+    page.close();
+
+    EXPECT_TRUE(window->HandleURL(QStringLiteral("file:///x/dashboard1/main.htm#DSH4")));
+
+    EXPECT_EQ(environment.messages.texts(), QStringList{"No Graph To Display."});
+    EXPECT_EQ(readText(QStringLiteral("element/main.htm")), "previous page");
+    EXPECT_FALSE(frmDashboardElement::instance().isVisible());
+}
