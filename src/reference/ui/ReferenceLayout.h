@@ -8,13 +8,14 @@ namespace tova::reference {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline constexpr int pixels(int twips) { return twips / kTwipsPerPixel; }
+inline constexpr int pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 // Gives the browser the window's outer size less the margins. A row of controls below the browser
 // keeps its own height inside the window, so it never ends up hidden under the browser. A size
 // that cannot be set (a window too small) is skipped.
-void layoutBrowser(QWidget& window, QWidget& browser, QWidget* bottomRow, int widthMarginTwips,
-                   int heightMarginTwips);
+void layoutBrowser(QWidget& window, QWidget& browser, QWidget* bottomRow, int widthMarginTwips, int heightMarginTwips);
 
 // Sets the window's outer size; before the window has a frame, its client size.
 void setOuterSize(QWidget& window, int widthTwips, int heightTwips);

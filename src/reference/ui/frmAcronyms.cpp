@@ -44,13 +44,11 @@ void frmAcronyms::LoadAcroIndex(bool bNavigate) {
     Xml::XslTemplate stylesheet;
     if (!loadStylesheet(stylesheet, QStringLiteral("acronyms/acroindex.xsl")))
         return;
-    const QString html =
-        transformNode(stylesheet, Globals::gDataDoc.selectSingleNode(QStringLiteral("data/acronyms")));
+    const QString html = transformNode(stylesheet, Globals::gDataDoc.selectSingleNode(QStringLiteral("data/acronyms")));
     // The frameset shows the entry page too: on the very first opening there is none yet, and a
     // frame left on an error page could not be refreshed later.
     const QString mainPage = acronymsFile(QStringLiteral("main.htm"));
-    if (bNavigate && !QFileInfo::exists(mainPage) &&
-        !writePage(emptyPage(), *WebBrowser1, mainPage, QString(), false))
+    if (bNavigate && !QFileInfo::exists(mainPage) && !writePage(emptyPage(), *WebBrowser1, mainPage, QString(), false))
         return;
     writePage(html, *WebBrowser1, acronymsFile(QStringLiteral("side.htm")),
               acronymsFile(QStringLiteral("acronyms.htm")), bNavigate);

@@ -53,8 +53,7 @@ void frmGlossary::LoadIndex(bool bNavigate) {
     Xml::XslTemplate stylesheet;
     if (!loadStylesheet(stylesheet, QStringLiteral("definitions/glossindex.xsl")))
         return;
-    const QString html =
-        transformNode(stylesheet, Globals::gDataDoc.selectSingleNode(QStringLiteral("data/glossary")));
+    const QString html = transformNode(stylesheet, Globals::gDataDoc.selectSingleNode(QStringLiteral("data/glossary")));
     writePage(html, *WebBrowser1, definitionsFile(QStringLiteral("side.htm")),
               definitionsFile(QStringLiteral("definitions.htm")), bNavigate);
 }
@@ -85,8 +84,7 @@ void frmGlossary::HighlightTreeNode(const QString& key) {
     // A frame that is neither loading nor part of the page on display never comes (the frameset
     // was not shown because its definition page could not be made): no wait for it.
     waitWhile([this] {
-        return Globals::IsFrameLoading(*WebBrowser1, kSideFrame) &&
-               (WebBrowser1->Busy() || showsFrameset());
+        return Globals::IsFrameLoading(*WebBrowser1, kSideFrame) && (WebBrowser1->Busy() || showsFrameset());
     });
     // An index without the script, or a frame that never came, leaves the index unmarked.
     WebBrowser1->ExecScript(
