@@ -19,6 +19,7 @@
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
+#include "RoadSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,50 +33,10 @@
 #include <gtest/gtest.h>
 
 using namespace tova;
+using namespace tova::test;
 
 namespace {
-
-constexpr int kDriveTimeoutMs = 30000;
 constexpr int kPageTimeoutMs = 15000;
-
-// Runs action once dialog is the modal window on top and ready() holds. When that does not happen
-// in time, or it stays open after the action, the dialog is closed, so the test fails instead of
-// hanging.
-void whenModal(QDialog* window, std::function<bool()> ready, std::function<void()> action) {
-    const QPointer<QDialog> dialog(window);
-    auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    timer->setInterval(25);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        const bool up = dialog && QApplication::activeModalWidget() == dialog && dialog->isVisible();
-        if (!up || !ready()) {
-            if (clock->elapsed() <= kDriveTimeoutMs)
-                return;
-            ADD_FAILURE() << "window never came up ready";
-            if (dialog && dialog->isVisible())
-                dialog->done(QDialog::Rejected);
-        } else {
-            action();
-            // A window the action failed to close is closed later, so a failure cannot hang the run.
-            QTimer::singleShot(kDriveTimeoutMs, [dialog] {
-                if (dialog && dialog->isVisible()) {
-                    ADD_FAILURE() << "window stayed open";
-                    dialog->done(QDialog::Rejected);
-                }
-            });
-        }
-        timer->stop();
-        timer->deleteLater();
-        delete clock;
-    });
-    timer->start();
-}
-
-bool framesReady(WebBrowser& browser) {
-    return !browser.Busy() && browser.ReadyState() == 4 && browser.IsFrameComplete(QStringLiteral("main")) &&
-           browser.IsFrameComplete(QStringLiteral("side"));
-}
 
 // Waits until the frame's first heading reads text.
 bool frameHeadingBecomes(WebBrowser& browser, const QString& frame, const QString& text) {
@@ -116,11 +77,6 @@ QString abbreviation(const QString& id) {
     return Globals::gDataDoc
         .selectSingleNode(QStringLiteral("data/acronyms/acronym[acronym_id = \"%1\"]/abbreviation").arg(id))
         .text();
-}
-
-QString readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 class ReferenceRoad : public ::testing::Test {

@@ -22,6 +22,7 @@
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
+#include "RoadSupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -37,37 +38,9 @@
 #include <gtest/gtest.h>
 
 using namespace tova;
+using namespace tova::test;
 
 namespace {
-
-constexpr int kDriveTimeoutMs = 30000;
-
-// Runs action once dialog is the modal window on top and ready() holds. When that does not happen
-// in time the dialog is closed, so the test fails instead of hanging.
-void whenModal(QDialog* dialog, std::function<bool()> ready, std::function<void()> action) {
-    auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    timer->setInterval(25);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        if (clock->elapsed() > kDriveTimeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-            delete clock;
-            ADD_FAILURE() << "window never came up: " << dialog->windowTitle().toStdString();
-            if (dialog->isVisible())
-                dialog->done(QDialog::Rejected);
-            return;
-        }
-        if (QApplication::activeModalWidget() != dialog || !dialog->isVisible() || !ready())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete clock;
-        action();
-    });
-    timer->start();
-}
 
 class FixedClock final : public review::Clock {
 public:
@@ -77,15 +50,6 @@ public:
 private:
     QDateTime m_moment;
 };
-
-bool pageReady(WebBrowser& browser) {
-    return !browser.Busy() && browser.ReadyState() == 4;
-}
-
-bool framesReady(WebBrowser& browser) {
-    return pageReady(browser) && browser.IsFrameComplete(QStringLiteral("main")) &&
-           browser.IsFrameComplete(QStringLiteral("side"));
-}
 
 // The ids of the questions of a category in a phase.
 QStringList questionsOf(const QString& categoryId, const QString& phaseId) {
@@ -102,11 +66,6 @@ QString storedAnswer(const QString& questionId) {
     const Xml::XmlNode answer = Globals::gCurrentReview.selectSingleNode(
         QStringLiteral("response[question_id = \"%1\"]/answer").arg(questionId));
     return answer ? answer.text() : QString();
-}
-
-QString readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 class ReviewRoad : public ::testing::Test {

@@ -1,0 +1,63 @@
+#include "RoadSupport.h"
+
+#include "platform/browser/WebBrowser.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPointer>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace tova::test {
+
+void whenModal(QDialog* window, std::function<bool()> ready, std::function<void()> action)
+{
+    const QPointer<QDialog> dialog(window);
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(25);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        const bool up = dialog && QApplication::activeModalWidget() == dialog && dialog->isVisible();
+        if (!up || !ready()) {
+            if (clock->elapsed() <= kDriveTimeoutMs)
+                return;
+            ADD_FAILURE() << "window never came up ready";
+            if (dialog && dialog->isVisible())
+                dialog->done(QDialog::Rejected);
+        } else {
+            timer->stop();
+            action();
+            // A window the action failed to close is closed later, so a failure cannot hang the run.
+            QTimer::singleShot(kDriveTimeoutMs, [dialog] {
+                if (dialog && dialog->isVisible()) {
+                    ADD_FAILURE() << "window stayed open";
+                    dialog->done(QDialog::Rejected);
+                }
+            });
+        }
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+    });
+    timer->start();
+}
+
+bool pageReady(WebBrowser& browser) { return !browser.Busy() && browser.ReadyState() == 4; }
+
+bool framesReady(WebBrowser& browser)
+{
+    return pageReady(browser) && browser.IsFrameComplete(QStringLiteral("main")) &&
+           browser.IsFrameComplete(QStringLiteral("side"));
+}
+
+QString readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace tova::test
