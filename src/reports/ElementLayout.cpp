@@ -1,12 +1,14 @@
 #include "reports/ElementLayout.h"
 
+#include "platform/Twips.h"
+
 #include <QtMath>
 
 namespace Reports {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
+using tova::kTwipsPerPixel;
 // Margins in twips.
 constexpr int kBrowserWidthMargin = 50;
 constexpr int kBrowserHeightMargin = 400;

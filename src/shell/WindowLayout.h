@@ -2,14 +2,14 @@
 // the window's outer size in twips (15 to a pixel), less fixed margins.
 #pragma once
 
+#include "platform/Twips.h"
+
 #include <QRect>
 #include <QSize>
 
 #include <optional>
 
 namespace tova {
-
-constexpr int kTwipsPerPixel = 15;
 
 struct WindowLayout {
     QRect browser;        // in client coordinates

@@ -11,6 +11,7 @@
 #include "store/Reviews.h"
 #include "support/PdfPrintOutput.h"
 #include "support/TestEnvironment.h"
+#include "RoadSupport.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -29,12 +30,10 @@ using namespace tova::test;
 
 namespace {
 
-class PrintRoadTest : public ::testing::Test {
+class PrintRoadTest : public StartedProgramRoad {
 protected:
     void SetUp() override {
-        environment.copyAppFolder();
-        Globals::ResetProjectState();
-        environment.messages.setFallback(MsgAnswer::No);
+        StartedProgramRoad::SetUp();
         output = environment.printouts.get();
         // The first body element of the page each job prints.
         output->duringJob = [this](QWebEngineView& view) {
@@ -43,22 +42,8 @@ protected:
             waitWhile([this] { return firstElements.size() < output->jobs.size(); }, 10000);
         };
     }
-    void TearDown() override {
-        if (frmBrowser* window = frmBrowser::existingInstance())
-            window->hide();
-        Globals::ResetProjectState();
-    }
-
-    frmBrowser* startProgram() {
-        EXPECT_TRUE(Globals::Main());
-        return frmBrowser::existingInstance();
-    }
-
     frmBrowser* showSample() {
-        frmBrowser* window = startProgram();
-        window->menuItem(QStringLiteral("mnuSampleProject"))->trigger();
-        EXPECT_TRUE(waitWhile([window] { return window->webMain()->LocationName() != QLatin1String("fishbone"); }));
-        EXPECT_TRUE(waitWhile([window] { return !window->webMain()->IsFrameComplete(QStringLiteral("main")); }));
+        frmBrowser* window = StartedProgramRoad::showSample();
         environment.messages.clear();
         return window;
     }
@@ -67,7 +52,6 @@ protected:
         return QStringLiteral(R"(<p align="center"><img src="../images/printheader.bmp" align="center"></p>)");
     }
 
-    TestEnvironment environment;
     PdfPrintOutput* output = nullptr;
     QStringList firstElements;
 };

@@ -79,27 +79,8 @@ QString abbreviation(const QString& id) {
         .text();
 }
 
-class ReferenceRoad : public ::testing::Test {
+class ReferenceRoad : public MainWindowRoad {
 protected:
-    void SetUp() override {
-        appFolder = env.copyAppFolder();
-        env.messages.setFallback(MsgAnswer::No);
-        Globals::ResetProjectState();
-        Globals::LoadDatabase();
-        installReviewWindows();
-        mainWindow = frmBrowser::instance();
-        mainWindow->show();
-    }
-    void TearDown() override {
-        Globals::ResetProjectState();
-        windowRegistry() = WindowRegistry{};
-        deleteReviewWindows();
-        frmGlossary::destroyInstance();
-        frmAcronyms::destroyInstance();
-        frmHelp::destroyInstance();
-        delete frmBrowser::existingInstance();
-    }
-
     // Opens the sample project and waits for its fishbone screen.
     void showSample() {
         Globals::OpenProjectAndShow(appPath(QStringLiteral("sample.tova")));
@@ -107,10 +88,6 @@ protected:
         ASSERT_TRUE(waitWhile([this] { return mainWindow->webMain()->LocationName() != QLatin1String("fishbone"); }));
         ASSERT_TRUE(waitWhile([this] { return !mainWindow->webMain()->IsFrameComplete(QStringLiteral("main")); }));
     }
-
-    test::TestEnvironment env;
-    QString appFolder;
-    frmBrowser* mainWindow = nullptr;
 };
 
 } // namespace

@@ -68,28 +68,7 @@ QString storedAnswer(const QString& questionId) {
     return answer ? answer.text() : QString();
 }
 
-class ReviewRoad : public ::testing::Test {
-protected:
-    void SetUp() override {
-        appFolder = env.copyAppFolder();
-        env.messages.setFallback(MsgAnswer::No);
-        Globals::ResetProjectState();
-        Globals::LoadDatabase();
-        installReviewWindows();
-        mainWindow = frmBrowser::instance();
-        mainWindow->show();
-    }
-    void TearDown() override {
-        Globals::ResetProjectState();
-        windowRegistry() = WindowRegistry{};
-        deleteReviewWindows();
-        delete frmBrowser::existingInstance();
-    }
-
-    test::TestEnvironment env;
-    QString appFolder;
-    frmBrowser* mainWindow = nullptr;
-};
+using ReviewRoad = MainWindowRoad;
 
 } // namespace
 

@@ -1,7 +1,19 @@
 #include "RoadSupport.h"
 
+#include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
+#include "platform/dialogs/MessageBox.h"
+#include "reference/ui/frmAcronyms.h"
+#include "reference/ui/frmGlossary.h"
+#include "reference/ui/frmHelp.h"
+#include "review/ui/ReviewWindows.h"
+#include "shell/Startup.h"
+#include "shell/WindowRegistry.h"
+#include "shell/ui/frmBrowser.h"
+#include "store/Database.h"
+#include "store/ProjectDocument.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -58,6 +70,59 @@ QString readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void MainWindowRoad::SetUp()
+{
+    appFolder = env.copyAppFolder();
+    env.messages.setFallback(MsgAnswer::No);
+    Globals::ResetProjectState();
+    Globals::LoadDatabase();
+    installReviewWindows();
+    mainWindow = frmBrowser::instance();
+    mainWindow->show();
+}
+
+void MainWindowRoad::TearDown()
+{
+    Globals::ResetProjectState();
+    windowRegistry() = WindowRegistry{};
+    deleteReviewWindows();
+    frmGlossary::destroyInstance();
+    frmAcronyms::destroyInstance();
+    frmHelp::destroyInstance();
+    delete frmBrowser::existingInstance();
+}
+
+void StartedProgramRoad::SetUp()
+{
+    environment.copyAppFolder();
+    Globals::ResetProjectState();
+    environment.messages.setFallback(MsgAnswer::No);
+}
+
+void StartedProgramRoad::TearDown()
+{
+    if (frmBrowser* window = frmBrowser::existingInstance())
+        window->hide();
+    Globals::ResetProjectState();
+}
+
+frmBrowser* StartedProgramRoad::startProgram()
+{
+    EXPECT_TRUE(Globals::Main());
+    frmBrowser* window = frmBrowser::existingInstance();
+    EXPECT_NE(window, nullptr);
+    return window;
+}
+
+frmBrowser* StartedProgramRoad::showSample()
+{
+    frmBrowser* window = startProgram();
+    window->menuItem(QStringLiteral("mnuSampleProject"))->trigger();
+    EXPECT_TRUE(waitWhile([window] { return window->webMain()->LocationName() != QLatin1String("fishbone"); }));
+    EXPECT_TRUE(waitWhile([window] { return !window->webMain()->IsFrameComplete(QStringLiteral("main")); }));
+    return window;
 }
 
 } // namespace tova::test

@@ -2,11 +2,16 @@
 // the files the program writes.
 #pragma once
 
+#include "support/TestEnvironment.h"
+
 #include <QString>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
 class QDialog;
+class frmBrowser;
 
 namespace tova {
 class WebBrowser;
@@ -28,5 +33,33 @@ bool pageReady(WebBrowser& browser);
 bool framesReady(WebBrowser& browser);
 
 QString readFile(const QString& path);
+
+// A road through the real main window over a writable copy of the shipped content, with scripted
+// message boxes and the questionnaire and review windows installed; every window goes at the end.
+class MainWindowRoad : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    TestEnvironment env;
+    QString appFolder;
+    frmBrowser* mainWindow = nullptr;
+};
+
+// A road that starts the program as a user does (start-up, then the main window), over a writable
+// copy of the shipped content with scripted message boxes.
+class StartedProgramRoad : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs start-up and gives the main window.
+    frmBrowser* startProgram();
+    // Starts the program, opens the sample project from the Help menu and waits for its fishbone
+    // screen.
+    frmBrowser* showSample();
+
+    TestEnvironment environment;
+};
 
 } // namespace tova::test

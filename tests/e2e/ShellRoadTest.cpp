@@ -11,6 +11,7 @@
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
+#include "RoadSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,43 +26,13 @@ using namespace tova::test;
 
 namespace {
 
-class ShellRoadTest : public ::testing::Test {
+class ShellRoadTest : public StartedProgramRoad {
 protected:
-    void SetUp() override {
-        environment.copyAppFolder();
-        Globals::ResetProjectState();
-        environment.messages.setFallback(MsgAnswer::No);
-    }
-    void TearDown() override {
-        if (frmBrowser* window = frmBrowser::existingInstance())
-            window->hide();
-        Globals::ResetProjectState();
-    }
-
-    // Starts the program as it starts for a user and gives its main window.
-    frmBrowser* startProgram() {
-        EXPECT_TRUE(Globals::Main());
-        frmBrowser* window = frmBrowser::existingInstance();
-        EXPECT_NE(window, nullptr);
-        return window;
-    }
-
-    // Opens the sample project from the Help menu and waits for its fishbone screen.
-    frmBrowser* showSample() {
-        frmBrowser* window = startProgram();
-        window->menuItem(QStringLiteral("mnuSampleProject"))->trigger();
-        EXPECT_TRUE(waitWhile([window] { return window->webMain()->LocationName() != QLatin1String("fishbone"); }));
-        EXPECT_TRUE(waitWhile([window] { return !window->webMain()->IsFrameComplete(QStringLiteral("main")); }));
-        return window;
-    }
-
     // Clicks the fishbone page's own link with the given address, inside the screen's frame.
     static void clickInFrame(frmBrowser* window, const QString& href) {
         ASSERT_TRUE(window->webMain()->ExecScript(
             QStringLiteral("document.querySelector('a[href=\"%1\"]').click()").arg(href), QStringLiteral("main")));
     }
-
-    TestEnvironment environment;
 };
 
 // The main window lives for the whole run; it goes before the web engine's profile does.

@@ -4,6 +4,8 @@
 // it with Qt Charts and is defined by the UI library (chart/ui/ChartRenderer.cpp).
 #pragma once
 
+#include "platform/Twips.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -69,7 +71,7 @@ struct ChartDesign {
 
 class ChartControl final {
 public:
-    static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kTwipsPerPixel = tova::kTwipsPerPixel;
 
     // A chart of the given size in pixels whose first chart group has one series per design colour.
     ChartControl(int widthPx, int heightPx, const ChartDesign& design);

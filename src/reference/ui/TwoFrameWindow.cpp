@@ -4,7 +4,7 @@
 #include "platform/Services.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "reference/ui/FindBar.h"
-#include "reference/ui/ReferenceLayout.h"
+#include "platform/ui/BrowserLayout.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -37,7 +37,7 @@ TwoFrameWindow::TwoFrameWindow(const QString& caption, const QString& browserNam
     row->addStretch();
     connect(cmdFind, &QPushButton::clicked, this, &TwoFrameWindow::cmdFind_Click);
 
-    resize(pixels(clientWidthTwips), pixels(clientHeightTwips));
+    resize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
 }
 
 TwoFrameWindow::~TwoFrameWindow() = default;

@@ -3,7 +3,7 @@
 #include "platform/AppFolder.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "reference/ReferenceLinks.h"
-#include "reference/ui/ReferenceLayout.h"
+#include "platform/ui/BrowserLayout.h"
 #include "shell/PageServices.h"
 
 #include <QResizeEvent>
@@ -24,7 +24,7 @@ frmHelp::frmHelp() : QDialog(nullptr) {
     setModal(true);
     WebBrowser1 = new WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
-    resize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+    resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
 }
 
 void frmHelp::showHelp(const QString& locationName) {

@@ -3,10 +3,13 @@
 #include "review/ui/ListIcons.h"
 #include "store/ProjectDocument.h"
 
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace tova::review {
 
@@ -19,6 +22,23 @@ QTreeWidget* makeReviewList(QWidget* parent) {
     list->header()->setSortIndicatorShown(false);
     list->setColumnWidth(0, 260);
     return list;
+}
+
+void buildReviewDialog(QDialog* dialog, QLabel** label, QTreeWidget** list, QPushButton** okButton,
+                       const QString& okCaption, QPushButton** cancelButton) {
+    dialog->setModal(true);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(makeCaptionRow(dialog, label));
+    *list = makeReviewList(dialog);
+    layout->addWidget(*list, 1);
+    *okButton = new QPushButton(okCaption, dialog);
+    *cancelButton = new QPushButton(QStringLiteral("Cancel"), dialog);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(*okButton);
+    buttons->addWidget(*cancelButton);
+    layout->addLayout(buttons);
+    dialog->resize(480, 360);
 }
 
 QWidget* makeCaptionRow(QWidget* parent, QLabel** label) {

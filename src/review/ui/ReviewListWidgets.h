@@ -6,7 +6,9 @@
 
 #include <QString>
 
+class QDialog;
 class QLabel;
+class QPushButton;
 class QTreeWidget;
 class QWidget;
 
@@ -19,6 +21,10 @@ constexpr int kReviewKeyRole = Qt::UserRole;
 QTreeWidget* makeReviewList(QWidget* parent);
 // A caption label with the review picture beside it, added to the parent's layout by the caller.
 QWidget* makeCaptionRow(QWidget* parent, QLabel** label);
+// The body both review dialogs share: the caption row, the list of reviews and the two buttons
+// below it on the right.
+void buildReviewDialog(QDialog* dialog, QLabel** label, QTreeWidget** list, QPushButton** okButton,
+                       const QString& okCaption, QPushButton** cancelButton);
 // "Project: <name> - <text>"
 QString projectCaption(const QString& text);
 void addReviewRow(QTreeWidget* list, const QString& key, const QString& phase, const QString& date);

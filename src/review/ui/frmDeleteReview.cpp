@@ -6,34 +6,20 @@
 #include "review/ui/ReviewListWidgets.h"
 #include "review/ui/frmLoadReview.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 using namespace tova;
 using namespace tova::review;
 
 frmDeleteReview::frmDeleteReview(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Delete Review"));
-    setModal(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(makeCaptionRow(this, &Label1));
-    lvwReviews = makeReviewList(this);
-    layout->addWidget(lvwReviews, 1);
-    OKButton = new QPushButton(QStringLiteral("Delete"), this);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    layout->addLayout(buttons);
+    buildReviewDialog(this, &Label1, &lvwReviews, &OKButton, QStringLiteral("Delete"), &CancelButton);
 
     connect(OKButton, &QPushButton::clicked, this, [this] { lvwReviews_DblClick(); });
     connect(lvwReviews, &QTreeWidget::itemDoubleClicked, this, [this] { lvwReviews_DblClick(); });
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    resize(480, 360);
 }
 
 void frmDeleteReview::ShowModal() {

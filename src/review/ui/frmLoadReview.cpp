@@ -7,13 +7,11 @@
 #include "store/Reviews.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 using namespace tova;
 using namespace tova::review;
@@ -25,19 +23,8 @@ const QString kLabelText = QStringLiteral("Load Review");
 
 frmLoadReview::frmLoadReview(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("TOVA - Load Review"));
-    setModal(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(makeCaptionRow(this, &Label1));
-    lvwReviews = makeReviewList(this);
+    buildReviewDialog(this, &Label1, &lvwReviews, &OKButton, QStringLiteral("OK"), &CancelButton);
     lvwReviews->header()->setSectionsClickable(true);
-    layout->addWidget(lvwReviews, 1);
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    layout->addLayout(buttons);
 
     connect(OKButton, &QPushButton::clicked, this, [this] { lvwReviews_DblClick(); });
     connect(lvwReviews, &QTreeWidget::itemDoubleClicked, this, [this] { lvwReviews_DblClick(); });
@@ -45,7 +32,6 @@ frmLoadReview::frmLoadReview(QWidget* parent) : QDialog(parent) {
     connect(CancelButton, &QPushButton::clicked, this, [this] { QDialog::reject(); });
     connect(lvwReviews->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { lvwReviews_ColumnClick(column); });
-    resize(480, 360);
 }
 
 void frmLoadReview::AskLoadReview(bool required) {

@@ -2,6 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/ui/BrowserLayout.h"
 #include "shell/PageServices.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
@@ -12,7 +13,6 @@
 using namespace tova;
 
 namespace {
-constexpr int kTwipsPerPixel = 15;
 }
 
 frmRoadmap::frmRoadmap(QWidget* parent) : QDialog(parent) {
@@ -49,10 +49,5 @@ bool frmRoadmap::WebBrowser1_BeforeNavigate2(const QString& url) {
 
 void frmRoadmap::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    const QSize outer = frameGeometry().size();
-    const int width = outer.width() - 100 / kTwipsPerPixel;
-    const int height = outer.height() - 480 / kTwipsPerPixel;
-    if (width <= 0 || height <= 0)
-        return;
-    WebBrowser1->setGeometry(0, 0, width, height);
+    layoutBrowser(*this, *WebBrowser1, nullptr, 100, 480);
 }

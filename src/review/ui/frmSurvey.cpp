@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/ui/BrowserLayout.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/xml/XslTemplate.h"
 #include "reference/ui/frmGlossary.h"
@@ -24,7 +25,6 @@ using namespace tova::review;
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 // The submission of the question form reaches the handler a moment after the script ran.
 constexpr int kSubmissionWaitMs = 5000;
 // Reported in the message of an error met while a question page is built.
@@ -263,10 +263,5 @@ void frmSurvey::resizeEvent(QResizeEvent* event) {
 }
 
 void frmSurvey::Form_Resize() {
-    const QSize outer = frameGeometry().size();
-    const int width = outer.width() - 100 / kTwipsPerPixel;
-    const int height = outer.height() - 500 / kTwipsPerPixel;
-    if (width <= 0 || height <= 0)
-        return;
-    WebBrowser2->setGeometry(0, 0, width, height);
+    layoutBrowser(*this, *WebBrowser2, nullptr, 100, 500);
 }

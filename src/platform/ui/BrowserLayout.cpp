@@ -1,10 +1,10 @@
-#include "reference/ui/ReferenceLayout.h"
+#include "platform/ui/BrowserLayout.h"
 
 #include <QWidget>
 
 #include <algorithm>
 
-namespace tova::reference {
+namespace tova {
 
 namespace {
 constexpr int kRowPadding = 4;
@@ -12,8 +12,8 @@ constexpr int kRowPadding = 4;
 
 void layoutBrowser(QWidget& window, QWidget& browser, QWidget* bottomRow, int widthMarginTwips, int heightMarginTwips) {
     const QSize outer = window.frameGeometry().size();
-    const int width = std::min(outer.width() - pixels(widthMarginTwips), window.width());
-    int height = outer.height() - pixels(heightMarginTwips);
+    const int width = std::min(outer.width() - twipsToPixels(widthMarginTwips), window.width());
+    int height = outer.height() - twipsToPixels(heightMarginTwips);
     if (bottomRow) {
         const int rowHeight = bottomRow->sizeHint().height();
         height = std::min(height, window.height() - rowHeight - 2 * kRowPadding);
@@ -29,7 +29,7 @@ void setOuterSize(QWidget& window, int widthTwips, int heightTwips) {
     // The native window is made now, so its frame is known where the platform says it in advance.
     window.winId();
     const QSize frame = window.frameGeometry().size() - window.size();
-    window.resize(std::max(1, pixels(widthTwips) - frame.width()), std::max(1, pixels(heightTwips) - frame.height()));
+    window.resize(std::max(1, twipsToPixels(widthTwips) - frame.width()), std::max(1, twipsToPixels(heightTwips) - frame.height()));
 }
 
-} // namespace tova::reference
+} // namespace tova

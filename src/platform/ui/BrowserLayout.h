@@ -1,16 +1,12 @@
-// Sizes of the reference windows: their layout rules are given in twips of the window's outer
-// size (frame and title included), 15 twips to a pixel.
+// Windows that hold one browser: their layout rules are given in twips of the window's outer
+// size (frame and title included).
 #pragma once
+
+#include "platform/Twips.h"
 
 class QWidget;
 
-namespace tova::reference {
-
-inline constexpr int kTwipsPerPixel = 15;
-
-inline constexpr int pixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
+namespace tova {
 
 // Gives the browser the window's outer size less the margins. A row of controls below the browser
 // keeps its own height inside the window, so it never ends up hidden under the browser. A size
@@ -20,4 +16,4 @@ void layoutBrowser(QWidget& window, QWidget& browser, QWidget* bottomRow, int wi
 // Sets the window's outer size; before the window has a frame, its client size.
 void setOuterSize(QWidget& window, int widthTwips, int heightTwips);
 
-} // namespace tova::reference
+} // namespace tova
