@@ -3,7 +3,7 @@
 #include "platform/AppFolder.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/xml/XslTemplate.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 
 #include <QFile>
 

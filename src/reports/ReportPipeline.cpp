@@ -2,7 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/xml/XslTemplate.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"

@@ -3,7 +3,7 @@
 #include "platform/AppFolder.h"
 #include "platform/browser/WebBrowser.h"
 #include "reports/ReportPipeline.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 #include "store/Scoring.h"

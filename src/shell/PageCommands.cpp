@@ -6,7 +6,7 @@
 #include "platform/dialogs/MessageBox.h"
 #include "shell/PageCommand.h"
 #include "shell/PageCommandTarget.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "shell/ShellGlobals.h"
 #include "shell/WindowRegistry.h"
 #include "store/ProjectDocument.h"

@@ -5,7 +5,7 @@
 #include "platform/Services.h"
 #include "platform/dialogs/MessageBox.h"
 #include "store/ProjectDocument.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "store/TextValues.h"
 
 #include <QFileInfo>

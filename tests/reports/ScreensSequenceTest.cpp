@@ -7,7 +7,7 @@
 #include "reports/ReportPipeline.h"
 #include "reports/TileChart.h"
 #include "reports/TrendScreens.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "shell/SaveCommands.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"

@@ -5,7 +5,7 @@
 #include "platform/AppFolder.h"
 #include "reports/Fishbone.h"
 #include "reports/ReportPipeline.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
 #include "store/ProjectFiles.h"

@@ -7,7 +7,7 @@
 #include "platform/xml/XslTemplate.h"
 #include "reference/ReferenceLinks.h"
 #include "reference/ReferencePages.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "store/Database.h"
 
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "reference/ReferenceLinks.h"
 #include "platform/ui/BrowserLayout.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 
 #include <QResizeEvent>
 #include <QTimer>

@@ -5,7 +5,7 @@
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "review/PageWaits.h"
 #include "review/ui/frmNewReview.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "store/ProjectDocument.h"
 
 #include <QTimer>

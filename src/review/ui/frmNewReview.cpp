@@ -10,7 +10,7 @@
 #include "review/ProjectDetailsForm.h"
 #include "review/ReviewClock.h"
 #include "review/ui/frmRoadmap.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "store/Database.h"
 #include "store/Reviews.h"
 

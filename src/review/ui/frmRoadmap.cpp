@@ -3,7 +3,7 @@
 #include "platform/AppFolder.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/ui/BrowserLayout.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 

@@ -11,7 +11,7 @@
 #include "reference/ui/frmGlossary.h"
 #include "review/PageWaits.h"
 #include "review/SurveyLinks.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"

@@ -1,6 +1,6 @@
 #include "shell/ui/OpenPdf.h"
 
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "shell/ui/frmInstallReader.h"
 
 #include <QApplication>

@@ -9,7 +9,7 @@
 #include "reports/Fishbone.h"
 #include "shell/ExitPrompt.h"
 #include "shell/MenuState.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "shell/SaveCommands.h"
 #include "shell/ShellGlobals.h"
 #include "shell/TitleBar.h"

@@ -7,7 +7,7 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
 #include "platform/xml/XslTemplate.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "store/Database.h"
 #include "store/Reviews.h"
 

@@ -5,7 +5,7 @@
 #include "platform/printing/BackgroundPrinting.h"
 #include "platform/printing/ui/PrintOutput.h"
 #include "platform/printing/ui/PrintWindow.h"
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 
 #include <QPointer>
 

@@ -1,4 +1,4 @@
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 
 #include "platform/AppFolder.h"
 #include "platform/SystemServices.h"

@@ -1,6 +1,6 @@
 // Page services: addresses from paths, writing and showing generated pages, the highlight call and
 // the PDF decision.
-#include "shell/PageServices.h"
+#include "platform/PageServices.h"
 #include "support/FakeBrowser.h"
 #include "support/TestEnvironment.h"
 
