@@ -2,6 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
+#include "platform/dialogs/MessageBox.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "review/PageWaits.h"
 #include "review/ui/frmNewReview.h"
@@ -40,13 +41,18 @@ void frmNewProject::NewProject() {
 void frmNewProject::ViewDetails() {
     m_submitted.reset();
     navigateToFormPage();
-    if (waitForFreshDocument(*WebBrowser1, QString(), kPageWaitMs)) {
-        const QStringList& fields = projectFieldNames();
-        const ProjectFields stored{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
-                                   Globals::GetLocation(),     Globals::GetOwner(),       Globals::GetProjectManager()};
-        for (int i = 0; i < fields.size(); ++i)
-            WebBrowser1->ExecScript(fieldFillScript(fields.at(i), stored[static_cast<size_t>(i)]));
+    // An unfilled form would replace all six texts with blanks on OK: without the page, the
+    // project is left as it is.
+    if (!waitForFreshDocument(*WebBrowser1, QString(), kPageWaitMs)) {
+        MsgBox(QStringLiteral("The project details form could not be loaded. The project is unchanged."),
+               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Change Project Details"));
+        return;
     }
+    const QStringList& fields = projectFieldNames();
+    const ProjectFields stored{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
+                               Globals::GetLocation(),     Globals::GetOwner(),       Globals::GetProjectManager()};
+    for (int i = 0; i < fields.size(); ++i)
+        WebBrowser1->ExecScript(fieldFillScript(fields.at(i), stored[static_cast<size_t>(i)]));
     showAndHandle();
 }
 
