@@ -3,7 +3,9 @@
 
 #include "support/FakeMainWindow.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QTemporaryDir>
 
 namespace tova::test {
 
@@ -11,8 +13,22 @@ namespace tova::test {
 // category 8 has question 103 (phase 3).
 QString smallDatabaseXml();
 
+// Moves the user's home, and with it the documents folder that Save As proposes and creates, into
+// a folder of the test's own, and puts it back afterwards.
+class HomeInScratch {
+public:
+    explicit HomeInScratch(const QString& home);
+    ~HomeInScratch();
+    HomeInScratch(const HomeInScratch&) = delete;
+    HomeInScratch& operator=(const HomeInScratch&) = delete;
+
+private:
+    QByteArray m_home, m_config;
+};
+
 // Installs the small database as the questionnaire database (or none at all) and a main window
-// whose Save As dialog is the real one, and restores the empty state afterwards.
+// whose Save As dialog is the real one (over a home folder of its own), and restores the empty
+// state afterwards.
 class ProjectFixture {
 public:
     explicit ProjectFixture(bool withDatabase = true);
@@ -26,6 +42,10 @@ public:
     void answerAll();
 
     FakeMainWindow mainWindow;
+
+private:
+    QTemporaryDir m_home;
+    HomeInScratch m_homeScope{m_home.path()};
 };
 
 } // namespace tova::test
