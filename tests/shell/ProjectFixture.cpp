@@ -6,8 +6,6 @@
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 
-#include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace tova::test {
@@ -32,17 +30,6 @@ QString smallDatabaseXml() {
   </survey>
   <glossary/><acronyms/>
 </data>)");
-}
-
-HomeInScratch::HomeInScratch(const QString& home) : m_home(qgetenv("HOME")), m_config(qgetenv("XDG_CONFIG_HOME")) {
-    qputenv("HOME", QFile::encodeName(home));
-    qunsetenv("XDG_CONFIG_HOME");
-}
-
-HomeInScratch::~HomeInScratch() {
-    qputenv("HOME", m_home);
-    if (!m_config.isEmpty())
-        qputenv("XDG_CONFIG_HOME", m_config);
 }
 
 ProjectFixture::ProjectFixture(bool withDatabase) {

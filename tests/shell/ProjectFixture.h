@@ -2,8 +2,8 @@
 #pragma once
 
 #include "support/FakeMainWindow.h"
+#include "support/HomeInScratch.h"
 
-#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -12,19 +12,6 @@ namespace tova::test {
 // Phases 3 ("Design") and 4; category 7 has questions 101 (phase 3) and 102 (phase 4),
 // category 8 has question 103 (phase 3).
 QString smallDatabaseXml();
-
-// Moves the user's home, and with it the documents folder that Save As proposes and creates, into
-// a folder of the test's own, and puts it back afterwards.
-class HomeInScratch {
-public:
-    explicit HomeInScratch(const QString& home);
-    ~HomeInScratch();
-    HomeInScratch(const HomeInScratch&) = delete;
-    HomeInScratch& operator=(const HomeInScratch&) = delete;
-
-private:
-    QByteArray m_home, m_config;
-};
 
 // Installs the small database as the questionnaire database (or none at all) and a main window
 // whose Save As dialog is the real one (over a home folder of its own), and restores the empty
