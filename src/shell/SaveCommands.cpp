@@ -21,7 +21,10 @@ constexpr int kLongestProposedName = 100;
 QString proposedFileName(const QString& referenceNum, const QString& projectName) {
     const QString source = referenceNum.trimmed().isEmpty() ? projectName : referenceNum;
     QString name;
-    for (const QChar c : source.left(kLongestProposedName)) {
+    QString kept = source.left(kLongestProposedName);
+    if (!kept.isEmpty() && kept.back().isHighSurrogate())
+        kept.chop(1);
+    for (const QChar c : kept) {
         const bool unfit = c.unicode() < 0x20 || c.unicode() == 0x7F || QStringLiteral("/\\:*?\"<>|").contains(c);
         name += unfit ? QLatin1Char('-') : c;
     }

@@ -9,7 +9,6 @@
 #include "review/ui/frmNewProject.h"
 #include "shell/ui/frmBrowser.h"
 #include "store/ProjectDocument.h"
-#include "support/HomeInScratch.h"
 
 #include <QAction>
 #include <QFile>
@@ -43,8 +42,6 @@ protected:
         EXPECT_FALSE(Globals::gProjectSaved);
         EXPECT_EQ(mainWindow->webMain()->LocationName(), QStringLiteral("fishbone"));
     }
-
-    HomeInScratch home{env.scratch.filePath(QStringLiteral("home"))};
 };
 
 TEST_F(ProjectClosingRoad, MenusThatCloseTheProjectKeepItWhenItsSaveFails) {

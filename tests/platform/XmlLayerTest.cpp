@@ -266,14 +266,27 @@ TEST(XmlNodes, EveryElementGoesWithItsDocumentAttachedOrNot)
         XmlNode removed = doc.createElement("removed");
         root.appendChild(removed);
         root.removeChild(removed);
+        EXPECT_EQ(doc.xml(), "<project/>");
+        EXPECT_FALSE(LiveNodes::live().empty());
+    }
+    EXPECT_TRUE(LiveNodes::live().empty()) << LiveNodes::live().size() << " nodes were never freed";
+}
+
+// A removed element that is appended again belongs to the tree once more and is freed once.
+TEST(XmlNodes, RemovedElementAppendedAgainIsFreedOnce)
+{
+    LiveNodes nodes;
+    {
+        XmlDocument doc = XmlDocument::create();
+        XmlNode root = doc.createElement("project");
+        ASSERT_TRUE(doc.setDocumentElement(root));
         XmlNode back = doc.createElement("removed-then-back");
         root.appendChild(back);
         root.removeChild(back);
         root.appendChild(back);
         EXPECT_EQ(doc.xml(), "<project><removed-then-back/></project>");
-        EXPECT_FALSE(LiveNodes::live().empty());
     }
-    EXPECT_TRUE(LiveNodes::live().empty()) << LiveNodes::live().size() << " nodes were never freed";
+    EXPECT_TRUE(LiveNodes::live().empty());
 }
 
 TEST(XmlText, CharactersXmlCannotHoldBecomeBlanksOnTheWayIn)

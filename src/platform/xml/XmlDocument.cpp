@@ -10,8 +10,7 @@
 #include <libxml/parser.h>
 #include <libxml/xmlsave.h>
 
-#include <algorithm>
-#include <vector>
+#include <unordered_set>
 
 namespace Xml {
 namespace {
@@ -20,7 +19,7 @@ namespace {
 // stay allocated until the document goes, because a caller may still hold a handle to one (a
 // removed review that was the current review, for instance), and go with it.
 struct DocumentExtras {
-    std::vector<xmlNode*> detachedNodes;
+    std::unordered_set<xmlNode*> detachedNodes;
 };
 
 DocumentExtras& extrasOf(xmlDoc* doc)
@@ -33,7 +32,7 @@ DocumentExtras& extrasOf(xmlDoc* doc)
     return *extras;
 }
 
-void keepDetached(xmlNode* node) { extrasOf(node->doc).detachedNodes.push_back(node); }
+void keepDetached(xmlNode* node) { extrasOf(node->doc).detachedNodes.insert(node); }
 
 // The node is in the tree again; the tree frees it.
 void forgetDetached(xmlNode* node)
@@ -41,8 +40,7 @@ void forgetDetached(xmlNode* node)
     auto* extras = static_cast<DocumentExtras*>(node->doc->_private);
     if (!extras)
         return;
-    std::vector<xmlNode*>& nodes = extras->detachedNodes;
-    nodes.erase(std::remove(nodes.begin(), nodes.end(), node), nodes.end());
+    extras->detachedNodes.erase(node);
 }
 
 void freeDocument(xmlDoc* doc)
