@@ -2,8 +2,8 @@
 
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
-#include "platform/dialogs/MessageBox.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/dialogs/MessageBox.h"
 #include "review/PageWaits.h"
 #include "review/ui/frmNewReview.h"
 #include "platform/PageServices.h"
