@@ -3,9 +3,8 @@
 #include "platform/AppFolder.h"
 #include "platform/SystemServices.h"
 #include "platform/Wait.h"
+#include "platform/WholeFile.h"
 #include "platform/browser/WebBrowser.h"
-
-#include <QSaveFile>
 
 namespace Globals {
 namespace {
@@ -62,13 +61,8 @@ bool WriteHTMLAndShow(const QString& html, tova::WebBrowser& browser, const QStr
     const QString target =
         filePath.isEmpty() ? tova::appFolder() + QLatin1Char('/') + browser.Name() + QLatin1String(".html") : filePath;
 
-    // Written to a temporary file and renamed over the old one, so a failed write keeps the old page.
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(html.toUtf8());
-    file.write("\r\n");
-    if (!file.commit())
+    // A failed write keeps the old page whole.
+    if (!tova::writeFileWhole(target, html.toUtf8() + "\r\n"))
         return false;
 
     if (navigate) {

@@ -6,11 +6,17 @@
 namespace tova {
 namespace {
 
+// QSettings treats "/" as a group separator; keep each part whole.
+QString cleanPart(QString part) { return part.replace(QLatin1Char('/'), QLatin1Char('_')); }
+
+QString groupPath(const QString& application, const QString& section)
+{
+    return cleanPart(application) + QLatin1Char('/') + cleanPart(section);
+}
+
 QString keyPath(const QString& application, const QString& section, const QString& key)
 {
-    // QSettings treats "/" as a group separator; keep each part whole.
-    auto clean = [](QString part) { return part.replace(QLatin1Char('/'), QLatin1Char('_')); };
-    return clean(application) + QLatin1Char('/') + clean(section) + QLatin1Char('/') + clean(key);
+    return groupPath(application, section) + QLatin1Char('/') + cleanPart(key);
 }
 
 } // namespace
@@ -47,6 +53,26 @@ void SettingsStore::DeleteSetting(const QString& application, const QString& sec
 {
     QSettings settings(m_file, QSettings::IniFormat);
     settings.remove(keyPath(application, section, key));
+    settings.sync();
+}
+
+QHash<QString, QString> SettingsStore::GetSection(const QString& application, const QString& section) const
+{
+    QSettings settings(m_file, QSettings::IniFormat);
+    settings.beginGroup(groupPath(application, section));
+    QHash<QString, QString> values;
+    const QStringList keys = settings.childKeys();
+    for (const QString& key : keys)
+        values.insert(key, settings.value(key).toString());
+    return values;
+}
+
+void SettingsStore::SaveSettings(const QString& application, const QString& section,
+                                 const QList<QPair<QString, QString>>& values)
+{
+    QSettings settings(m_file, QSettings::IniFormat);
+    for (const auto& [key, value] : values)
+        settings.setValue(keyPath(application, section, key), value);
     settings.sync();
 }
 

@@ -2,6 +2,9 @@
 // in the user's configuration folder.
 #pragma once
 
+#include <QHash>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 namespace tova {
@@ -18,6 +21,12 @@ public:
     void SaveSetting(const QString& application, const QString& section, const QString& key, const QString& value);
     bool HasSetting(const QString& application, const QString& section, const QString& key) const;
     void DeleteSetting(const QString& application, const QString& section, const QString& key);
+
+    // Every key of a section with its text, read at once.
+    QHash<QString, QString> GetSection(const QString& application, const QString& section) const;
+    // Several keys of a section (key, text) written at once: the file is read and written once.
+    void SaveSettings(const QString& application, const QString& section,
+                      const QList<QPair<QString, QString>>& values);
 
     const QString& fileName() const { return m_file; }
 

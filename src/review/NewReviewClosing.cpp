@@ -17,9 +17,8 @@ bool ConfirmQuit() {
                                     MsgIcon::Exclamation, QStringLiteral("Quit New Project..."));
     if (answer != MsgAnswer::Yes)
         return false;
-    if (Globals::IsProjectLoaded())
-        Globals::CloseProject();
-    return true;
+    // A save asked for before closing that did not happen keeps the project, and the dialog, open.
+    return !Globals::IsProjectLoaded() || Globals::CloseProject();
 }
 
 } // namespace tova::review

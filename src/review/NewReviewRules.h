@@ -22,7 +22,8 @@ QString formatReviewDate(const QDate& date);
 // otherwise the stop question decides (ConfirmQuit).
 bool newReviewMayClose(bool submitted, bool openedThroughAddReview);
 
-// Asks "Stop creating new project?"; on Yes closes the open project (if any) and returns true.
+// Asks "Stop creating new project?"; on Yes closes the open project (if any) and returns true,
+// unless the save asked for before closing did not happen.
 bool ConfirmQuit();
 
 } // namespace tova::review

@@ -72,6 +72,7 @@ void deleteReviewOfRow(const QString& rowKey, const DeleteReviewSteps& steps) {
             if (review.attribute(QStringLiteral("id")) == idText) {
                 Xml::XmlNode parent = review.parentNode();
                 parent.removeChild(review);
+                Globals::gProjectSaved = false;
                 if (steps.save)
                     steps.save();
                 break;

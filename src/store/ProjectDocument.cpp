@@ -79,9 +79,12 @@ void SetProjectDetails(const QString& referenceNum, const QString& projectName, 
         Xml::XmlNode field = root.selectSingleNode(QLatin1String(kHeaderFields[i]));
         // A file edited by hand may lack a field; add it rather than lose what the user typed.
         if (field.isNull())
-            XMLhelpers::AddElement(gProjectDoc, QLatin1String(kHeaderFields[i]), values[i], root);
-        else
-            field.setText(values[i]);
+            field = XMLhelpers::AddElement(gProjectDoc, QLatin1String(kHeaderFields[i]), QString(), root);
+        const QString before = field.text();
+        field.setText(values[i]);
+        // A changed text is an unsaved change, so the prompts on closing and exit offer to save it.
+        if (field.text() != before)
+            gProjectSaved = false;
     }
     refreshTitle();
 }

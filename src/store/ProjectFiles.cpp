@@ -4,19 +4,21 @@
 #include "platform/MainWindowCallbacks.h"
 #include "platform/Services.h"
 #include "platform/dialogs/MessageBox.h"
-#include "store/ProjectDocument.h"
 #include "platform/PageServices.h"
+#include "platform/WholeFile.h"
+#include "store/ProjectDocument.h"
 #include "store/TextValues.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace Globals {
 namespace {
 
 // Real projects are a few hundred kilobytes; anything this large is not one of ours and is refused
-// before it is parsed.
+// before it is parsed. Saving keeps to the same limit, so every saved project opens again.
 constexpr qint64 kMaxProjectFileBytes = 16LL * 1024 * 1024;
+
+const QString kCouldNotSave = QStringLiteral("Could not save project.  Check if file is read only or disk is full.");
 
 tova::MainWindowCallbacks* mainWindow() { return tova::services().mainWindow; }
 
@@ -36,18 +38,17 @@ bool failOpening()
     return false;
 }
 
-// Writes through a temporary file in the same folder that replaces the target only once it is
-// complete, so a failed save leaves the previous file exactly as it was.
-bool writeWhole(const QString& path, const QByteArray& bytes)
+// Why the bytes must not be written (empty when they may): a file that this program would refuse
+// to open is never written over a project.
+QString refusalToWrite(const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    if (bytes.size() > kMaxProjectFileBytes)
+        return QStringLiteral("Could not save project.  It is larger than the %1 MB that a project file may hold.")
+            .arg(kMaxProjectFileBytes / (1024 * 1024));
+    QString reason;
+    if (!Xml::XmlDocument::create().loadBytes(bytes, &reason, kMaxProjectFileBytes))
+        return QStringLiteral("Could not save project.  It could not be read back: %1").arg(reason.trimmed());
+    return QString();
 }
 
 QString noProjectPageUrl()
@@ -101,8 +102,15 @@ bool SaveProject(const QString& filePath)
                      tova::MsgIcon::Exclamation, QStringLiteral("No Project Loaded...."));
         return false;
     }
-    if (!writeWhole(filePath, gProjectDoc.toFileBytes())) {
-        tova::MsgBox(QStringLiteral("Could not save project.  Check if file is read only or disk is full."));
+    const QByteArray bytes = gProjectDoc.toFileBytes();
+    const QString refusal = refusalToWrite(bytes);
+    if (!refusal.isEmpty()) {
+        tova::MsgBox(refusal);
+        return false;
+    }
+    QString reason;
+    if (!tova::writeFileWhole(filePath, bytes, &reason)) {
+        tova::MsgBox(kCouldNotSave + QStringLiteral("\n\n") + reason);
         return false;
     }
     gProjectPath = filePath;
@@ -112,20 +120,22 @@ bool SaveProject(const QString& filePath)
     return true;
 }
 
-void CloseProject()
+bool CloseProject()
 {
     if (IsProjectLoaded()) {
         const tova::MsgAnswer answer = tova::MsgBox(QStringLiteral("Save Project before closing?"), tova::MsgButtons::YesNo,
                                                     tova::MsgIcon::Exclamation, QStringLiteral("Save Changes?"));
-        // A failed save has reported itself; the project is closed all the same.
-        if (answer == tova::MsgAnswer::Yes)
-            SaveProject(gProjectPath);
+        // The user asked for a save: when it failed (it has reported itself) or Save As was
+        // cancelled, the project stays open with its changes.
+        if (answer == tova::MsgAnswer::Yes && !SaveProject(gProjectPath))
+            return false;
     }
     gProjectDoc = Xml::XmlDocument();
     gCurrentReview = Xml::XmlNode();
     if (tova::MainWindowCallbacks* window = mainWindow())
         window->NavigateMain(noProjectPageUrl());
     refreshTitle();
+    return true;
 }
 
 void OpenProjectAndShow(const QString& filePath)

@@ -8,7 +8,8 @@ namespace Globals {
 
 bool OpenProject(const QString& filePath);
 bool SaveProject(const QString& filePath);
-void CloseProject();
+// Asks whether to save first; false (and nothing closed) when the save asked for did not happen.
+bool CloseProject();
 void OpenProjectAndShow(const QString& filePath);
 void AddRecentFile();
 

@@ -59,8 +59,12 @@ void SetCurrentReview(qint16 reviewId)
         return;
     gCurrentReview = gProjectDoc.selectSingleNode(QStringLiteral("project/review[@id = %1]").arg(reviewId));
     Xml::XmlNode current = gProjectDoc.selectSingleNode(QStringLiteral("project/currentreview"));
-    if (!current.isNull())
-        current.setText(QString::number(reviewId));
+    const QString idText = QString::number(reviewId);
+    if (!current.isNull() && current.text() != idText) {
+        current.setText(idText);
+        // The current review is stored in the file: choosing another is an unsaved change.
+        gProjectSaved = false;
+    }
 }
 
 Xml::XmlDocument GetCurrentReviewDoc()

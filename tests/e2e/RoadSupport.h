@@ -2,6 +2,7 @@
 // the files the program writes.
 #pragma once
 
+#include "support/HomeInScratch.h"
 #include "support/TestEnvironment.h"
 
 #include <QString>
@@ -42,6 +43,8 @@ protected:
     void TearDown() override;
 
     TestEnvironment env;
+    // Save As makes its proposed folder; it goes in the test's own documents folder.
+    HomeInScratch home{env.scratch.filePath(QStringLiteral("home"))};
     QString appFolder;
     frmBrowser* mainWindow = nullptr;
 };
@@ -60,6 +63,7 @@ protected:
     frmBrowser* showSample();
 
     TestEnvironment environment;
+    HomeInScratch home{environment.scratch.filePath(QStringLiteral("home"))};
 };
 
 } // namespace tova::test

@@ -1,11 +1,17 @@
 // The XML layer: safe loading, the path forms the program uses, text handling and XSL processing.
 #include "platform/xml/XmlDocument.h"
+#include "platform/xml/XmlShape.h"
 #include "platform/xml/XslTemplate.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <libxml/globals.h>
+#include <libxml/tree.h>
+
+#include <set>
 
 using Xml::XmlDocument;
 using Xml::XmlNode;
@@ -42,6 +48,33 @@ QString writeFile(QTemporaryDir& dir, const QString& name, const QByteArray& byt
     file.write(bytes);
     return path;
 }
+
+// Every libxml2 node made while it lives, until the node is freed.
+class LiveNodes {
+public:
+    LiveNodes()
+    {
+        live().clear();
+        m_register = xmlRegisterNodeDefault([](xmlNode* node) { live().insert(node); });
+        m_deregister = xmlDeregisterNodeDefault([](xmlNode* node) { live().erase(node); });
+    }
+    ~LiveNodes()
+    {
+        xmlRegisterNodeDefault(m_register);
+        xmlDeregisterNodeDefault(m_deregister);
+    }
+    LiveNodes(const LiveNodes&) = delete;
+    LiveNodes& operator=(const LiveNodes&) = delete;
+    static std::set<xmlNode*>& live()
+    {
+        static std::set<xmlNode*> nodes;
+        return nodes;
+    }
+
+private:
+    xmlRegisterNodeFunc m_register = nullptr;
+    xmlDeregisterNodeFunc m_deregister = nullptr;
+};
 
 } // namespace
 
@@ -218,4 +251,89 @@ TEST(XslProcessing, WritingFilesFromAStyleSheetIsForbidden)
     processor.setInput(data);
     processor.transform();
     EXPECT_FALSE(QFile::exists(target));
+}
+
+TEST(XmlNodes, EveryElementGoesWithItsDocumentAttachedOrNot)
+{
+    LiveNodes nodes;
+    {
+        XmlDocument doc = XmlDocument::create();
+        XmlNode root = doc.createElement("project");
+        ASSERT_TRUE(doc.setDocumentElement(root));
+        doc.createElement("never-attached", "text");
+        XmlNode parent = doc.createElement("detached-parent");
+        parent.appendChild(doc.createElement("child-of-detached", "text"));
+        XmlNode removed = doc.createElement("removed");
+        root.appendChild(removed);
+        root.removeChild(removed);
+        EXPECT_EQ(doc.xml(), "<project/>");
+        EXPECT_FALSE(LiveNodes::live().empty());
+    }
+    EXPECT_TRUE(LiveNodes::live().empty()) << LiveNodes::live().size() << " nodes were never freed";
+}
+
+// A removed element that is appended again belongs to the tree once more and is freed once.
+TEST(XmlNodes, RemovedElementAppendedAgainIsFreedOnce)
+{
+    LiveNodes nodes;
+    {
+        XmlDocument doc = XmlDocument::create();
+        XmlNode root = doc.createElement("project");
+        ASSERT_TRUE(doc.setDocumentElement(root));
+        XmlNode back = doc.createElement("removed-then-back");
+        root.appendChild(back);
+        root.removeChild(back);
+        root.appendChild(back);
+        EXPECT_EQ(doc.xml(), "<project><removed-then-back/></project>");
+    }
+    EXPECT_TRUE(LiveNodes::live().empty());
+}
+
+TEST(XmlText, CharactersXmlCannotHoldBecomeBlanksOnTheWayIn)
+{
+    XmlDocument doc = XmlDocument::create();
+    XmlNode root = doc.createElement("r", QString("a\x0b") + QChar(0) + "b" + QChar(0xFFFF));
+    ASSERT_TRUE(doc.setDocumentElement(root));
+    root.setAttribute("v", QString("c\x01") + QChar(0xDC00) + "d");
+    EXPECT_EQ(doc.xml(), "<r v=\"c  d\">a  b </r>");
+    XmlDocument back = XmlDocument::create();
+    EXPECT_TRUE(back.loadBytes(doc.toFileBytes()));
+}
+
+TEST(XmlLoading, AttributesPerElementAreCountedOutsideQuotesCommentsAndCharacterData)
+{
+    const QPair<QByteArray, int> cases[] = {
+        {"<a x=\"1\" y='2'/>", 2},
+        {"<a x=\"a=b=c\" y='=>'>text = more</a>", 2},
+        {"<!-- <a x=1 y=2 z=3> --><a/>", 0},
+        {"<a><![CDATA[<b x=1 y=2 z=3>]]></a>", 0},
+        {"<?pi a=1 b=2 c=3?><a k=\"v\"/>", 1},
+        {"<a x='1'><b p='1' q='2' r='3'/></a>", 3},
+    };
+    for (const auto& [xml, count] : cases)
+        EXPECT_EQ(Xml::largestAttributeCount(xml), count) << xml.constData();
+}
+
+TEST(XslProcessing, AnyTextADocumentHoldsPassesAsATextParameter)
+{
+    QTemporaryDir dir;
+    const QString sheet = writeFile(dir, "t.xsl", R"XSL(<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
+  <xsl:output method="text" encoding="UTF-8"/>
+  <xsl:param name="loc"/>
+  <xsl:template match="/">[<xsl:value-of select="$loc"/>]</xsl:template>
+</xsl:stylesheet>)XSL");
+    XslTemplate xsl;
+    QString error;
+    ASSERT_TRUE(xsl.load(sheet, &error)) << error.toStdString();
+    XmlDocument data = loadData();
+    // Thousands of both quote marks once took one expression argument each.
+    QString text;
+    for (int i = 0; i < 5000; ++i)
+        text += "it's \"x\" ";
+    text += "concat($loc, ') & <b>";
+    Xml::XslProcessor processor = xsl.createProcessor();
+    processor.addParameter("loc", text);
+    processor.setInput(data);
+    ASSERT_TRUE(processor.transform(&error)) << error.left(300).toStdString();
+    EXPECT_EQ(processor.output(), "[" + text + "]");
 }

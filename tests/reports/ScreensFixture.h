@@ -4,6 +4,7 @@
 
 #include "support/FakeBrowser.h"
 #include "support/FakeMainWindow.h"
+#include "support/HomeInScratch.h"
 #include "support/TestEnvironment.h"
 
 #include <QString>
@@ -34,6 +35,8 @@ public:
     void writePage(const QString& relative, const QString& text);
 
     TestEnvironment environment;
+    // Save As makes its proposed folder; it goes in the test's own documents folder.
+    HomeInScratch home{environment.scratch.filePath(QStringLiteral("home"))};
     FakeMainWindow mainWindow;
     FakeBrowser browser{QStringLiteral("webMain")};
     QString app;

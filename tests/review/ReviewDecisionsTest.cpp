@@ -54,7 +54,10 @@ protected:
 } // namespace
 
 TEST_F(ReviewDecisions, DeletingAnotherReviewAsksOnceRemovesItAndSavesTwice) {
+    Globals::gProjectSaved = true;
     deleteRow(QStringLiteral("review3"), MsgAnswer::Yes);
+    // The saves here only record; the removal itself is an unsaved change.
+    EXPECT_FALSE(Globals::gProjectSaved);
     ASSERT_EQ(env.messages.asked().size(), 1);
     const test::AskedMessage& question = env.messages.asked().first();
     EXPECT_EQ(question.text, QStringLiteral("Are you sure you want to delete this review?"));

@@ -8,12 +8,16 @@
 #include "shell/ShellGlobals.h"
 #include "shell/TitleBar.h"
 #include "store/ProjectDocument.h"
+#include "store/ProjectFiles.h"
+#include "store/Reviews.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace tova;
 using namespace tova::test;
@@ -124,7 +128,7 @@ TEST(ExitPrompt, AnswersDecideWhetherTheWindowCloses) {
         environment.messages.queue(MsgAnswer::Yes);
         environment.fileDialogs.queue(environment.scratch.filePath(QStringLiteral("no/such/folder/R-17.tova")));
         EXPECT_FALSE(confirmExit());
-        EXPECT_TRUE(environment.messages.texts().contains(
+        EXPECT_TRUE(environment.messages.texts().last().startsWith(
             "Could not save project.  Check if file is read only or disk is full."));
         EXPECT_FALSE(Globals::gProjectSaved);
     }
@@ -139,6 +143,36 @@ TEST(ExitPrompt, AnswersDecideWhetherTheWindowCloses) {
         EXPECT_TRUE(confirmExit());
         EXPECT_TRUE(QFile::exists(file));
     }
+}
+
+TEST(ExitPrompt, ChangedDetailsOrAnotherReviewAreOfferedForSaving) {
+    TestEnvironment environment;
+    ProjectFixture fixture;
+    fixture.openProject();
+    ASSERT_TRUE(Globals::CreateReview(QStringLiteral("May 07, 2003"), 3));
+    const QString file = environment.scratch.filePath(QStringLiteral("R-17.tova"));
+    environment.fileDialogs.queue(file);
+    ASSERT_TRUE(showSaveAsDialog());
+
+    const std::function<void()> changes[] = {
+        [] {
+            Globals::SetProjectDetails(Globals::GetReferenceNum(), Globals::GetProjectName(),
+                                       Globals::GetSubProjectName(), Globals::GetLocation(), QStringLiteral("New owner"),
+                                       Globals::GetProjectManager());
+        },
+        [] { Globals::SetCurrentReview(1); },
+    };
+    for (const auto& change : changes) {
+        change();
+        environment.messages.clear();
+        environment.messages.queue(MsgAnswer::Yes);
+        EXPECT_TRUE(confirmExit());
+        EXPECT_EQ(environment.messages.texts().first(), "Do you wish to save your Project before exiting?");
+        Globals::ResetProjectState();
+        ASSERT_TRUE(Globals::OpenProject(file));
+    }
+    EXPECT_EQ(Globals::GetOwner(), "New owner");
+    EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
 }
 
 TEST(SaveCommands, SaveAsProposesTheReferenceNumberInTheProjectsFolder) {
@@ -198,5 +232,19 @@ TEST(SaveCommands, AskSaveContinue) {
         EXPECT_EQ(environment.messages.asked()[0].text, "Do you wish to Save your project before proceeding?");
         EXPECT_EQ(environment.messages.asked()[0].title, "Save Project?");
         EXPECT_EQ(environment.messages.asked()[0].icon, MsgIcon::Information);
+    }
+}
+
+// Yes asked for a save: when it fails or Save As is cancelled, the step does not go on.
+TEST(SaveCommands, AskSaveContinueStopsWhenTheSaveDidNotHappen) {
+    for (const bool cancelled : {true, false}) {
+        TestEnvironment environment;
+        ProjectFixture fixture;
+        fixture.openProject();
+        environment.messages.queue(MsgAnswer::Yes);
+        if (!cancelled)
+            environment.fileDialogs.queue(environment.scratch.filePath(QStringLiteral("missing/p.tova")));
+        EXPECT_FALSE(askSaveContinue()) << (cancelled ? "cancelled" : "failed");
+        EXPECT_TRUE(Globals::IsProjectLoaded());
     }
 }

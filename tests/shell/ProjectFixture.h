@@ -2,8 +2,10 @@
 #pragma once
 
 #include "support/FakeMainWindow.h"
+#include "support/HomeInScratch.h"
 
 #include <QString>
+#include <QTemporaryDir>
 
 namespace tova::test {
 
@@ -12,7 +14,8 @@ namespace tova::test {
 QString smallDatabaseXml();
 
 // Installs the small database as the questionnaire database (or none at all) and a main window
-// whose Save As dialog is the real one, and restores the empty state afterwards.
+// whose Save As dialog is the real one (over a home folder of its own), and restores the empty
+// state afterwards.
 class ProjectFixture {
 public:
     explicit ProjectFixture(bool withDatabase = true);
@@ -26,6 +29,10 @@ public:
     void answerAll();
 
     FakeMainWindow mainWindow;
+
+private:
+    QTemporaryDir m_home;
+    HomeInScratch m_homeScope{m_home.path()};
 };
 
 } // namespace tova::test

@@ -32,6 +32,16 @@ protected:
         EXPECT_EQ(env.messages.asked().first().title, title);
         env.messages.clear();
     }
+    // The save's failure is reported with the system's reason after our own sentence.
+    void expectSaveFailure()
+    {
+        ASSERT_EQ(env.messages.asked().size(), 1);
+        const QString text = env.messages.texts().first();
+        EXPECT_TRUE(text.startsWith("Could not save project.  Check if file is read only or disk is full.\n\n"));
+        EXPECT_GT(text.size(), 72) << "the reason follows";
+        EXPECT_EQ(env.messages.asked().first().icon, tova::MsgIcon::None);
+        env.messages.clear();
+    }
 };
 
 TEST_F(Project, NewProjectShapeAndHeaderTextsStoredUnchanged)
@@ -48,12 +58,15 @@ TEST_F(Project, NewProjectShapeAndHeaderTextsStoredUnchanged)
     EXPECT_EQ(Globals::gProjectPath, "");
     EXPECT_FALSE(Globals::gProjectSaved);
     EXPECT_TRUE(Globals::gCurrentReview.isNull());
-    // Changing the details refreshes the title and keeps the saved flag as it is.
+    // Changing the details refreshes the title and is an unsaved change; the same texts again are none.
     Globals::gProjectSaved = true;
     Globals::SetProjectDetails("1", "2", "3", "4", "5", "6");
     EXPECT_EQ(Globals::GetProjectManager(), "6");
-    EXPECT_TRUE(Globals::gProjectSaved);
+    EXPECT_FALSE(Globals::gProjectSaved);
     EXPECT_EQ(window.titleUpdates, 2);
+    Globals::gProjectSaved = true;
+    Globals::SetProjectDetails("1", "2", "3", "4", "5", "6");
+    EXPECT_TRUE(Globals::gProjectSaved);
 }
 
 TEST_F(Project, OpeningSetsTheStateAndShowsTheCurrentReview)
@@ -122,7 +135,7 @@ TEST_F(Project, SavedFileReadsBackAndSaveAsReportsOnlyRealSaves)
     QDir(env.scratch.path()).mkdir("taken.tova");
     window.onSaveAs = [&] { return Globals::SaveProject(scratch("taken.tova")), true; };
     EXPECT_FALSE(Globals::SaveProject(""));
-    expectOneMessage("Could not save project.  Check if file is read only or disk is full.", tova::MsgIcon::None);
+    expectSaveFailure();
     window.onSaveAs = [&] { return Globals::SaveProject(scratch("saved.tova")), true; };
     EXPECT_TRUE(Globals::SaveProject(""));
     EXPECT_EQ(window.saveAsDialogs, 3);
@@ -153,7 +166,7 @@ TEST_F(Project, FailedSavesLeaveTheOldFileIntact)
             saved = Globals::SaveProject(path);
         }
         EXPECT_FALSE(saved);
-        expectOneMessage("Could not save project.  Check if file is read only or disk is full.", tova::MsgIcon::None);
+        expectSaveFailure();
         EXPECT_EQ(Globals::gProjectPath, "/x/before.tova");
         EXPECT_FALSE(Globals::gProjectSaved);
         EXPECT_EQ(Globals::GetRecentFiles(), QStringList{"/x/before.tova"});
@@ -176,15 +189,17 @@ TEST_F(Project, ClosingAsksThenShowsTheNoProjectPage)
         if (open)
             openNewProjectWithReview();
         window = FakeMainWindow();
+        window.onSaveAs = [&] { return Globals::SaveProject(scratch("closed.tova")); };
         env.messages.clear();
         env.messages.queue(answer);
         Globals::CloseProject();
         EXPECT_EQ(env.messages.texts(), open ? QStringList{"Save Project before closing?"} : QStringList());
-        // Yes on a never saved project asks for a file through Save As.
+        // Yes on a never saved project asks for a file through Save As, and closes once saved.
         EXPECT_EQ(window.saveAsDialogs, open && answer == tova::MsgAnswer::Yes ? 1 : 0);
         EXPECT_FALSE(Globals::IsProjectLoaded());
         EXPECT_EQ(window.navigations, QStringList{"file://" + tova::services().appFolder + "/misc/noproject.htm"});
-        EXPECT_EQ(window.titleUpdates, 1);
+        // The save's own title refresh, then the closing's.
+        EXPECT_EQ(window.titleUpdates, open && answer == tova::MsgAnswer::Yes ? 2 : 1);
     }
 }
 

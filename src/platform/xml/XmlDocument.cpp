@@ -2,30 +2,57 @@
 
 #include "platform/xml/XmlErrors.h"
 #include "platform/xml/XmlHandles.h"
+#include "platform/xml/XmlShape.h"
+#include "platform/xml/XmlText.h"
 
 #include <QFile>
 
 #include <libxml/parser.h>
 #include <libxml/xmlsave.h>
 
-#include <vector>
+#include <unordered_set>
 
 namespace Xml {
 namespace {
 
-// Nodes removed from a document stay allocated until the document goes, because a caller may still
-// hold a handle to one (a removed review that was the current review, for instance).
+// Elements of a document that are outside its tree: created and not attached yet, or removed. They
+// stay allocated until the document goes, because a caller may still hold a handle to one (a
+// removed review that was the current review, for instance), and go with it.
 struct DocumentExtras {
-    std::vector<xmlNode*> removedNodes;
+    std::unordered_set<xmlNode*> detachedNodes;
 };
+
+DocumentExtras& extrasOf(xmlDoc* doc)
+{
+    auto* extras = static_cast<DocumentExtras*>(doc->_private);
+    if (!extras) {
+        extras = new DocumentExtras;
+        doc->_private = extras;
+    }
+    return *extras;
+}
+
+void keepDetached(xmlNode* node) { extrasOf(node->doc).detachedNodes.insert(node); }
+
+// The node is in the tree again; the tree frees it.
+void forgetDetached(xmlNode* node)
+{
+    auto* extras = static_cast<DocumentExtras*>(node->doc->_private);
+    if (!extras)
+        return;
+    extras->detachedNodes.erase(node);
+}
 
 void freeDocument(xmlDoc* doc)
 {
     if (!doc)
         return;
     if (auto* extras = static_cast<DocumentExtras*>(doc->_private)) {
-        for (xmlNode* node : extras->removedNodes)
-            xmlFreeNode(node);
+        // A detached element appended under another detached one goes with its parent.
+        for (xmlNode* node : extras->detachedNodes) {
+            if (!node->parent)
+                xmlFreeNode(node);
+        }
         delete extras;
         doc->_private = nullptr;
     }
@@ -39,10 +66,7 @@ std::shared_ptr<xmlDoc> own(xmlDoc* doc)
 
 const xmlChar* toXml(const QByteArray& utf8) { return reinterpret_cast<const xmlChar*>(utf8.constData()); }
 
-QString fromXml(const xmlChar* text)
-{
-    return text ? QString::fromUtf8(reinterpret_cast<const char*>(text)) : QString();
-}
+QString fromXml(const xmlChar* text) { return textFromUtf8(reinterpret_cast<const char*>(text)); }
 
 constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOCDATA | XML_PARSE_NOWARNING;
 
@@ -53,6 +77,11 @@ xmlDoc* parseSafely(const QByteArray& bytes, const char* url, const char* encodi
     if (declaresDocumentType(bytes)) {
         if (error)
             *error = QStringLiteral("document type declarations are not accepted");
+        return nullptr;
+    }
+    if (largestAttributeCount(bytes) > kMaxAttributesPerElement) {
+        if (error)
+            *error = QStringLiteral("an element has more than %1 attributes").arg(kMaxAttributesPerElement);
         return nullptr;
     }
     ErrorCollector errors;
@@ -74,7 +103,7 @@ QString serialise(xmlNode* node)
         return QString();
     xmlSaveTree(save, node);
     xmlSaveClose(save);
-    return QString::fromUtf8(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())), xmlBufferLength(buffer.get()));
+    return textFromUtf8(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())), xmlBufferLength(buffer.get()));
 }
 
 QList<XmlNode> evaluate(const std::shared_ptr<xmlDoc>& owner, xmlNode* context, const QString& xpath, bool firstOnly)
@@ -125,7 +154,7 @@ void XmlNode::setText(const QString& text)
         xmlFreeNode(child);
     }
     if (!text.isEmpty()) {
-        const QByteArray utf8 = text.toUtf8();
+        const QByteArray utf8 = xmlSafeText(text).toUtf8();
         xmlAddChild(m_node, xmlNewDocText(m_node->doc, toXml(utf8)));
     }
 }
@@ -148,7 +177,7 @@ bool XmlNode::hasAttribute(const QString& name) const
 void XmlNode::setAttribute(const QString& name, const QString& value)
 {
     if (m_node && m_node->type == XML_ELEMENT_NODE)
-        xmlSetProp(m_node, toXml(name.toUtf8()), toXml(value.toUtf8()));
+        xmlSetProp(m_node, toXml(name.toUtf8()), toXml(xmlSafeText(value).toUtf8()));
 }
 
 XmlNode XmlNode::selectSingleNode(const QString& xpath) const
@@ -199,6 +228,8 @@ void XmlNode::appendChild(const XmlNode& child)
 {
     if (!m_node || !child.m_node || child.m_node->doc != m_node->doc)
         return;
+    if (!child.m_node->parent)
+        forgetDetached(child.m_node);
     xmlUnlinkNode(child.m_node);
     xmlAddChild(m_node, child.m_node);
 }
@@ -208,13 +239,7 @@ void XmlNode::removeChild(XmlNode& child)
     if (!m_node || !child.m_node || child.m_node->parent != m_node)
         return;
     xmlUnlinkNode(child.m_node);
-    xmlDoc* doc = m_node->doc;
-    auto* extras = static_cast<DocumentExtras*>(doc->_private);
-    if (!extras) {
-        extras = new DocumentExtras;
-        doc->_private = extras;
-    }
-    extras->removedNodes.push_back(child.m_node);
+    keepDetached(child.m_node);
 }
 
 XmlDocument XmlNode::ownerDocument() const { return XmlDocument(m_owner); }
@@ -239,13 +264,18 @@ bool XmlDocument::load(const QString& path, QString* error, qint64 maxBytes)
             *error = QStringLiteral("file is larger than %1 bytes").arg(maxBytes);
         return false;
     }
-    const QByteArray bytes = file.read(maxBytes + 1);
+    return loadBytes(file.read(maxBytes + 1), error, maxBytes, QFile::encodeName(path));
+}
+
+bool XmlDocument::loadBytes(const QByteArray& bytes, QString* error, qint64 maxBytes, const QByteArray& url)
+{
+    m_doc = own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
     if (bytes.size() > maxBytes) {
         if (error)
             *error = QStringLiteral("file is larger than %1 bytes").arg(maxBytes);
         return false;
     }
-    xmlDoc* doc = parseSafely(bytes, QFile::encodeName(path).constData(), nullptr, error);
+    xmlDoc* doc = parseSafely(bytes, url.isEmpty() ? nullptr : url.constData(), nullptr, error);
     if (!doc)
         return false;
     m_doc = own(doc);
@@ -300,6 +330,9 @@ XmlNode XmlDocument::createElement(const QString& name, const QString& text)
     if (!m_doc)
         return XmlNode();
     xmlNode* element = xmlNewDocNode(m_doc.get(), nullptr, toXml(name.toUtf8()), nullptr);
+    if (!element)
+        return XmlNode();
+    keepDetached(element);
     XmlNode node(m_doc, element);
     node.setText(text);
     return node;
@@ -309,6 +342,8 @@ bool XmlDocument::setDocumentElement(const XmlNode& element)
 {
     if (!m_doc || !element.raw() || element.raw()->doc != m_doc.get() || xmlDocGetRootElement(m_doc.get()))
         return false;
+    if (!element.raw()->parent)
+        forgetDetached(element.raw());
     xmlUnlinkNode(element.raw());
     xmlDocSetRootElement(m_doc.get(), element.raw());
     return true;

@@ -2,6 +2,7 @@
 // A node keeps its document alive, the way a shared document object did for the callers.
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -73,6 +74,9 @@ public:
     // DTD and expands no entity; a document that declares a DTD is refused. On failure the document
     // is left empty and the parser's message goes to *error.
     bool load(const QString& path, QString* error = nullptr, qint64 maxBytes = kDefaultMaxFileBytes);
+    // Parses a file's bytes the same way (url only names the document in messages).
+    bool loadBytes(const QByteArray& bytes, QString* error = nullptr, qint64 maxBytes = kDefaultMaxFileBytes,
+                   const QByteArray& url = QByteArray());
     bool loadXML(const QString& text, QString* error = nullptr);
 
     // The document as XML text: its root element, without an XML declaration.

@@ -6,11 +6,11 @@
 #include <libxml/tree.h>
 #include <libxslt/security.h>
 #include <libxslt/transform.h>
+#include <libxslt/variables.h>
 #include <libxslt/xslt.h>
 #include <libxslt/xsltInternals.h>
 #include <libxslt/xsltutils.h>
 
-#include <vector>
 
 namespace Xml {
 namespace {
@@ -28,24 +28,6 @@ struct SecurityPrefsDeleter {
 struct RawDocDeleter {
     void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
 };
-
-// A string as an XPath expression that evaluates to exactly that string.
-QByteArray quoteXPathString(const QString& value)
-{
-    if (!value.contains(QLatin1Char('\'')))
-        return "'" + value.toUtf8() + "'";
-    if (!value.contains(QLatin1Char('"')))
-        return "\"" + value.toUtf8() + "\"";
-    // Both quote marks: concat('..', "'", '..')
-    QByteArray expression = "concat(''";
-    const QStringList pieces = value.split(QLatin1Char('\''));
-    for (int i = 0; i < pieces.size(); ++i) {
-        if (i > 0)
-            expression += ", \"'\"";
-        expression += ", '" + pieces[i].toUtf8() + "'";
-    }
-    return expression + ")";
-}
 
 // Style sheets are content of our own, but they still get no way to write files or reach the net.
 std::unique_ptr<xsltSecurityPrefs, SecurityPrefsDeleter> restrictivePrefs()
@@ -103,12 +85,12 @@ XslProcessor XslTemplate::createProcessor() const
 
 void XslProcessor::addParameter(const QString& name, const QString& value)
 {
-    m_parameters.append({name.toUtf8(), quoteXPathString(value)});
+    m_parameters.append({name.toUtf8(), value.toUtf8(), true});
 }
 
 void XslProcessor::addParameter(const QString& name, double value)
 {
-    m_parameters.append({name.toUtf8(), QByteArray::number(value, 'g', 17)});
+    m_parameters.append({name.toUtf8(), QByteArray::number(value, 'g', 17), false});
 }
 
 void XslProcessor::setInput(const XmlNode& input)
@@ -149,13 +131,6 @@ bool XslProcessor::transform(QString* error)
     }
 
     ErrorCollector errors;
-    std::vector<const char*> params;
-    for (const auto& parameter : m_parameters) {
-        params.push_back(parameter.first.constData());
-        params.push_back(parameter.second.constData());
-    }
-    params.push_back(nullptr);
-
     std::unique_ptr<xsltTransformContext, TransformContextDeleter> context(
         xsltNewTransformContext(m_stylesheet.get(), input.get()));
     if (!context)
@@ -164,9 +139,19 @@ bool XslProcessor::transform(QString* error)
     xsltSetCtxtSecurityPrefs(prefs.get(), context.get());
     // A runaway recursive template ends with an error instead of exhausting the stack.
     context->maxTemplateDepth = 3000;
+    // A text goes in as a string value, never as an expression to evaluate, so any text works.
+    for (const Parameter& parameter : m_parameters) {
+        const auto* name = reinterpret_cast<const xmlChar*>(parameter.name.constData());
+        const auto* value = reinterpret_cast<const xmlChar*>(parameter.value.constData());
+        const int failed = parameter.isText ? xsltQuoteOneUserParam(context.get(), name, value)
+                                            : xsltEvalOneUserParam(context.get(), name, value);
+        if (failed != 0)
+            return fail(errors.messages().isEmpty() ? QStringLiteral("bad parameter ") + QString::fromUtf8(parameter.name)
+                                                    : errors.messages());
+    }
 
     std::unique_ptr<xmlDoc, RawDocDeleter> result(
-        xsltApplyStylesheetUser(m_stylesheet.get(), input.get(), params.data(), nullptr, nullptr, context.get()));
+        xsltApplyStylesheetUser(m_stylesheet.get(), input.get(), nullptr, nullptr, nullptr, context.get()));
     if (!result || context->state == XSLT_STATE_ERROR || context->state == XSLT_STATE_STOPPED)
         return fail(errors.messages().isEmpty() ? QStringLiteral("the transformation failed") : errors.messages());
 

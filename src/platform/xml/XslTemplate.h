@@ -5,7 +5,6 @@
 #include "platform/xml/XmlDocument.h"
 
 #include <QList>
-#include <QPair>
 #include <QString>
 
 #include <memory>
@@ -54,7 +53,12 @@ public:
 private:
     friend class XslTemplate;
     std::shared_ptr<_xsltStylesheet> m_stylesheet;
-    QList<QPair<QByteArray, QByteArray>> m_parameters; // name, XPath expression
+    struct Parameter {
+        QByteArray name;
+        QByteArray value; // the text itself, or a number's expression
+        bool isText;
+    };
+    QList<Parameter> m_parameters;
     XmlNode m_inputNode;
     XmlDocument m_inputDocument;
     QString m_output;

@@ -3,6 +3,7 @@
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/dialogs/MessageBox.h"
 #include "review/PageWaits.h"
 #include "review/ui/frmNewReview.h"
 #include "platform/PageServices.h"
@@ -40,12 +41,18 @@ void frmNewProject::NewProject() {
 void frmNewProject::ViewDetails() {
     m_submitted.reset();
     navigateToFormPage();
-    if (waitForFreshDocument(*WebBrowser1, QString(), kPageWaitMs)) {
-        const QStringList& fields = projectFieldNames();
-        const ProjectFields stored{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
-                                   Globals::GetLocation(),     Globals::GetOwner(),       Globals::GetProjectManager()};
-        for (int i = 0; i < fields.size(); ++i)
-            WebBrowser1->ExecScript(fieldFillScript(fields.at(i), stored[static_cast<size_t>(i)]));
+    // A form not filled with the stored texts would replace all six with blanks on OK: when the
+    // page did not come up in time, or a field could not be filled, the form is not offered.
+    bool filled = waitForFreshDocument(*WebBrowser1, QString(), kPageWaitMs);
+    const QStringList& fields = projectFieldNames();
+    const ProjectFields stored{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
+                               Globals::GetLocation(),     Globals::GetOwner(),       Globals::GetProjectManager()};
+    for (int i = 0; filled && i < fields.size(); ++i)
+        filled = WebBrowser1->ExecScript(fieldFillScript(fields.at(i), stored[static_cast<size_t>(i)]));
+    if (!filled) {
+        MsgBox(QStringLiteral("The project details form could not be loaded. The project is unchanged."),
+               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Change Project Details"));
+        return;
     }
     showAndHandle();
 }

@@ -322,15 +322,15 @@ bool frmBrowser::AskSaveContinue() {
 
 namespace {
 
-// Closes the open project when the user agrees; false when the user said No.
+// Closes the open project when the user agrees; false when the user said No or the save asked
+// for before closing did not happen.
 bool closeOpenProject(const QString& question) {
     if (!Globals::IsProjectLoaded())
         return true;
     if (tova::MsgBox(question, tova::MsgButtons::YesNo, tova::MsgIcon::Exclamation,
                      QStringLiteral("Close Project...")) != tova::MsgAnswer::Yes)
         return false;
-    Globals::CloseProject();
-    return true;
+    return Globals::CloseProject();
 }
 
 void openStartDialog(qint16 tab) {

@@ -3,10 +3,12 @@
 // exactly.
 #include "platform/chart/ui/ChartRenderer.h"
 
+#include "platform/WholeFile.h"
 #include "platform/chart/ChartControl.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QBuffer>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsLayout>
@@ -16,7 +18,6 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
@@ -492,19 +493,16 @@ bool ChartControl::Save(const QString& path, bool flag) const {
     const QImage picture = RenderChart(*this);
     if (picture.isNull())
         return false;
-    // The new picture goes to a temporary file beside the old one and replaces it only when
-    // complete, so a failed save never leaves a broken picture behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, "png");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
     if (flag)
         writer.setQuality(0); // the strongest compression
-    if (!writer.write(picture)) {
-        file.cancelWriting();
+    if (!writer.write(picture))
         return false;
-    }
-    return file.commit();
+    // A failed save never leaves a broken picture behind.
+    return writeFileWhole(path, png);
 }
 
 } // namespace tova

@@ -1,0 +1,136 @@
+// Closing a changed project through the main window's menus: when the save the user asked for did
+// not happen, the project stays open with its change and nothing else is started. And the project
+// details form: when it cannot be shown filled, it is not shown at all.
+#include "../shell/RecordingTargets.h"
+
+#include "RoadSupport.h"
+#include "platform/Wait.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
+#include "review/ui/frmNewProject.h"
+#include "shell/ui/frmBrowser.h"
+#include "store/ProjectDocument.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace tova;
+using namespace tova::test;
+
+namespace {
+
+const QString kCouldNotSave = QStringLiteral("Could not save project.  Check if file is read only or disk is full.");
+
+class ProjectClosingRoad : public MainWindowRoad {
+protected:
+    // Opens the sample from the Help menu and changes its owner.
+    void openChangedSample() {
+        mainWindow->menuItem(QStringLiteral("mnuSampleProject"))->trigger();
+        ASSERT_TRUE(waitWhile([this] { return mainWindow->webMain()->LocationName() != QLatin1String("fishbone"); }));
+        ASSERT_TRUE(Globals::IsProjectLoaded());
+        Globals::SetProjectDetails(Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
+                                   Globals::GetLocation(), QStringLiteral("Changed owner"),
+                                   Globals::GetProjectManager());
+        env.messages.clear();
+    }
+    void expectChangedProjectStillOpen(const QString& path) {
+        EXPECT_TRUE(Globals::IsProjectLoaded());
+        EXPECT_EQ(Globals::GetOwner(), QStringLiteral("Changed owner"));
+        EXPECT_EQ(Globals::gProjectPath, path);
+        EXPECT_FALSE(Globals::gProjectSaved);
+        EXPECT_EQ(mainWindow->webMain()->LocationName(), QStringLiteral("fishbone"));
+    }
+};
+
+TEST_F(ProjectClosingRoad, MenusThatCloseTheProjectKeepItWhenItsSaveFails) {
+    struct Case {
+        const char* menuItem;
+        QList<MsgAnswer> answers;
+        QString firstQuestion;
+        QString secondQuestion; // empty: the save follows the first answer
+    };
+    const Case cases[] = {
+        {"mnuNewProject",
+         {MsgAnswer::Yes, MsgAnswer::Yes},
+         QStringLiteral("Close Current Project and Start a New Project?"),
+         QStringLiteral("Save Project before closing?")},
+        {"mnuLoadProject",
+         {MsgAnswer::Yes, MsgAnswer::Yes},
+         QStringLiteral("Close Current Project and Load a Project?"),
+         QStringLiteral("Save Project before closing?")},
+        {"mnuSampleProject",
+         {MsgAnswer::Yes},
+         QStringLiteral("Do you wish to Save your project before proceeding?"),
+         QString()},
+    };
+    RecordingDialogs dialogs;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.menuItem);
+        openChangedSample();
+        // The project's folder has gone (a removed stick, a deleted share): the save must fail.
+        const QString path = appFolder + QStringLiteral("/gone/sample.tova");
+        Globals::gProjectPath = path;
+        RegistryScope scope(nullptr, &dialogs);
+        for (MsgAnswer answer : c.answers)
+            env.messages.queue(answer);
+
+        mainWindow->menuItem(QString::fromLatin1(c.menuItem))->trigger();
+
+        QStringList expected{c.firstQuestion};
+        if (!c.secondQuestion.isEmpty())
+            expected << c.secondQuestion;
+        const QStringList texts = env.messages.texts();
+        ASSERT_GE(texts.size(), expected.size() + 1);
+        EXPECT_EQ(texts.mid(0, expected.size()), expected);
+        EXPECT_TRUE(texts.at(expected.size()).startsWith(kCouldNotSave));
+        EXPECT_TRUE(dialogs.calls.isEmpty()) << dialogs.calls.join(' ').toStdString();
+        expectChangedProjectStillOpen(path);
+    }
+}
+
+TEST_F(ProjectClosingRoad, CancelledSaveAsKeepsANeverSavedProject) {
+    openChangedSample();
+    Globals::gProjectPath.clear();
+    RecordingDialogs dialogs;
+    RegistryScope scope(nullptr, &dialogs);
+    env.messages.queue(MsgAnswer::Yes); // close and start a new project
+    env.messages.queue(MsgAnswer::Yes); // save first; the Save As dialog is then cancelled
+    mainWindow->menuItem(QStringLiteral("mnuNewProject"))->trigger();
+    EXPECT_EQ(env.fileDialogs.requests().size(), 1);
+    EXPECT_TRUE(dialogs.calls.isEmpty());
+    expectChangedProjectStillOpen(QString());
+}
+
+// A details form that cannot be filled with the stored texts would, on OK, replace them all with
+// blanks: it is not offered, the user is told, and the project is unchanged.
+TEST_F(ProjectClosingRoad, DetailsFormThatCannotBeFilledIsNotOffered) {
+    openChangedSample();
+    const QString xml = Globals::GetProjectXML();
+    QFile page(appFolder + QStringLiteral("/NewProj/Proj.htm"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    page.write("<html><body><p>No form here.</p></body></html>");
+    page.close();
+
+    frmNewProject& details = frmNewProject::instance();
+    bool offered = false;
+    QTimer watch;
+    watch.setInterval(25);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (details.isVisible()) {
+            offered = true;
+            details.done(QDialog::Rejected);
+        }
+    });
+    watch.start();
+    details.ViewDetails();
+    watch.stop();
+
+    EXPECT_FALSE(offered);
+    EXPECT_EQ(env.messages.texts(),
+              QStringList{"The project details form could not be loaded. The project is unchanged."});
+    EXPECT_EQ(Globals::GetProjectXML(), xml);
+}
+
+} // namespace

@@ -1,0 +1,69 @@
+// Save As for a project that has never been saved: the proposed folder exists when the dialog
+// opens, the proposed name is one file name, and a save that fails says why.
+#include "ProjectFixture.h"
+
+#include "platform/SystemServices.h"
+#include "shell/SaveCommands.h"
+#include "store/ProjectDocument.h"
+#include "support/TestEnvironment.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace tova;
+using namespace tova::test;
+
+TEST(SaveAs, FirstSaveGoesIntoTheProposedFolderWhichIsMadeWhenMissing) {
+    TestEnvironment environment;
+    ProjectFixture fixture;
+    fixture.openProject();
+    const QString folder = SystemFolderHelpers::GetMyDocumentsFolder() + QStringLiteral("My TOVA Projects/");
+    ASSERT_FALSE(QFileInfo::exists(folder));
+
+    // The user accepts the proposed name.
+    environment.fileDialogs.queue(folder + QStringLiteral("R-17.tova"));
+    EXPECT_TRUE(showSaveAsDialog());
+    EXPECT_EQ(environment.fileDialogs.requests().first().initialFolder, folder);
+    EXPECT_TRUE(QFileInfo(folder + QStringLiteral("R-17.tova")).isFile());
+    EXPECT_TRUE(Globals::gProjectSaved);
+    EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();
+}
+
+TEST(SaveAs, ProposedNameIsOneVisibleFileName) {
+    struct Case {
+        QString reference, projectName, proposed;
+    };
+    const Case cases[] = {
+        {"2024/017", "Bridge", "2024-017.tova"},
+        {"a\\b:c*d?e\"f<g>h|i", "Bridge", "a-b-c-d-e-f-g-h-i.tova"},
+        {"", "Bridge", "Bridge.tova"},
+        {"  ", "Bridge", "Bridge.tova"},
+        {"", "", "TOVA Project.tova"},
+        {".hidden", "Bridge", "hidden.tova"},
+        {"..", "Bridge", "TOVA Project.tova"},
+        {"tab\there", "Bridge", "tab-here.tova"},
+        {"Ærøy 東京", "Bridge", "Ærøy 東京.tova"},
+    };
+    TestEnvironment environment;
+    ProjectFixture fixture;
+    const QString folder = SystemFolderHelpers::GetMyDocumentsFolder() + QStringLiteral("My TOVA Projects/");
+    for (const Case& c : cases) {
+        Globals::CreateProject(c.reference, c.projectName, QString(), QString(), QString(), QString());
+        EXPECT_FALSE(showSaveAsDialog());
+        EXPECT_EQ(environment.fileDialogs.requests().last().fileName, folder + c.proposed) << c.reference.toStdString();
+    }
+}
+
+TEST(SaveAs, FailedSaveGivesTheSystemsReason) {
+    TestEnvironment environment;
+    ProjectFixture fixture;
+    fixture.openProject();
+    environment.fileDialogs.queue(environment.scratch.filePath(QStringLiteral("no/such/folder/R-17.tova")));
+    EXPECT_FALSE(showSaveAsDialog());
+    ASSERT_EQ(environment.messages.texts().size(), 1);
+    const QStringList parts = environment.messages.texts().first().split(QStringLiteral("\n\n"));
+    ASSERT_EQ(parts.size(), 2);
+    EXPECT_EQ(parts[0], "Could not save project.  Check if file is read only or disk is full.");
+    EXPECT_TRUE(parts[1].contains(QStringLiteral("No such file or directory"))) << parts[1].toStdString();
+}
