@@ -684,3 +684,27 @@ TEST(ContentStyleSheets, PriorityOrderGivesScoredQuestionsHeaviestFirst) {
         previousWeight = expected[keyword].first;
     }
 }
+
+TEST(ContentStyleSheets, WholeNumberScoresTakeHalvesToTheEvenNeighbour) {
+    // Risks 31.5, 30.5, 27.5 and 26.5 are shown as 68.5, 69.5, 72.5 and 73.5 before rounding.
+    XmlDocument survey = XmlDocument::create();
+    ASSERT_TRUE(survey.loadXML(
+        QStringLiteral("<survey><score>50</score><section><section_id>2</section_id><section_desc>People</section_desc>"
+                       "<score>31.5</score>"
+                       "<category><small_cat_desc>Aa</small_cat_desc><score>30.5</score><scorecard/></category>"
+                       "<category><small_cat_desc>Bb</small_cat_desc><score>27.5</score><scorecard/></category>"
+                       "<category><small_cat_desc>Cc</small_cat_desc><score>26.5</score><scorecard/></category>"
+                       "</section></survey>")));
+    const QString tiles =
+        transformWithNumbers(QStringLiteral("tilechart/tilechart.xsl"), survey.documentElement(), {}, {{"score", 50}});
+    const QString card =
+        transformWithNumbers(QStringLiteral("scorecard/scorecard.xsl"),
+                             survey.selectSingleNode(QStringLiteral("survey/section")), {}, {{"score", 50}});
+    for (const QString& html : {tiles, card}) {
+        const QStringList shown = capture(html, QStringLiteral("[>:]\\s*(\\d+)\\s*<"));
+        for (const char* figure : {"68", "70", "72", "74"})
+            EXPECT_TRUE(shown.contains(QLatin1String(figure))) << figure << " not in " << shown.join(',').toStdString();
+        for (const char* figure : {"69", "73"})
+            EXPECT_FALSE(shown.contains(QLatin1String(figure))) << figure << " in " << shown.join(',').toStdString();
+    }
+}
