@@ -650,18 +650,21 @@ TEST(ContentStyleSheets, ReportScreensShowTheirChartsScoresAndCommands) {
                              .toHtmlEscaped()));
 }
 
-TEST(ContentStyleSheets, PriorityOrderGivesScoredQuestionsHeaviestFirst) {
+TEST(ContentStyleSheets, PriorityOrderGivesScoredQuestionsHeaviestFirstAndTheElementTableFollowsIt) {
     // Section 3 in phase 4: answer each question with option 1, 2, 3, 4, 5, 1, ... in turn.
     XmlDocument copy = database().clone();
     XmlNode section = copy.selectSingleNode(QStringLiteral("data/survey/section[section_id = 3]"));
     const QList<XmlNode> questions = section.selectNodes(QStringLiteral("category/question[phase_id = 4]"));
     ASSERT_GE(questions.size(), 6);
     std::map<QString, std::pair<double, QString>> expected; // keyword -> weight, risk text
+    QStringList notApplicable;
     int n = 0;
     for (XmlNode q : questions) {
         const QString answer = QString::number(n++ % 5 + 1);
         q.appendChild(copy.createElement(QStringLiteral("response"), answer));
-        if (answer != QLatin1String("5"))
+        if (answer == QLatin1String("5"))
+            notApplicable << childText(q, QStringLiteral("question_keyword"));
+        else
             expected[childText(q, QStringLiteral("question_keyword"))] = {
                 childText(q, QStringLiteral("weight")).toDouble(), childText(q, "answer" + answer + "weight")};
     }
@@ -683,6 +686,29 @@ TEST(ContentStyleSheets, PriorityOrderGivesScoredQuestionsHeaviestFirst) {
         EXPECT_LE(expected[keyword].first, previousWeight) << keyword.toStdString();
         previousWeight = expected[keyword].first;
     }
+
+    // The element page's table: the chart's questions in the chart's order, numbered as its bars,
+    // then those answered not applicable, marked so.
+    const QString element = transformWithNumbers(QStringLiteral("element/element.xsl"), copy.documentElement(),
+                                                 {{"phase_id", "4"}}, {{"score", 50}, {"sec_id", 3}});
+    QStringList charted;
+    QStringList marked;
+    auto it = QRegularExpression(
+                  QStringLiteral("<tr[^>]*>\\s*<td class=\"num\">([^<]*)</td>\\s*<td>[^<]*</td>\\s*<td>([^<]*)</td>"))
+                  .globalMatch(element);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch row = it.next();
+        if (row.captured(1) == QLatin1String("N/A"))
+            marked << row.captured(2);
+        else
+            charted << row.captured(1) + QLatin1Char(' ') + row.captured(2);
+    }
+    QStringList chartOrder;
+    for (int i = 0; i < rows.size(); ++i)
+        chartOrder << QString::number(i + 1) + QLatin1Char(' ') +
+                          childText(rows.at(i), QStringLiteral("question_keyword"));
+    EXPECT_EQ(charted, chartOrder);
+    EXPECT_EQ(marked, notApplicable);
 }
 
 TEST(ContentStyleSheets, WholeNumberScoresTakeHalvesToTheEvenNeighbour) {
