@@ -734,3 +734,16 @@ TEST(ContentStyleSheets, WholeNumberScoresTakeHalvesToTheEvenNeighbour) {
             EXPECT_FALSE(shown.contains(QLatin1String(figure))) << figure << " in " << shown.join(',').toStdString();
     }
 }
+
+TEST(ContentPages, ChartInstructionsExplainEveryBandColourAndMark) {
+    // The score charts' four band colours and the two not-applicable marks (the placeholder title and
+    // the element table's rows), each shown as on the screens.
+    const QString charts = readText(QStringLiteral("Instructions/charts.htm"));
+    for (const char* piece : {"class=\"band-1\"", "class=\"band-2\"", "class=\"band-3\"", "class=\"band-4\"", "green",
+                              "yellow", "orange", "red", "(N/A)", "<em>N/A</em>", "<em>Bar</em>"})
+        EXPECT_TRUE(charts.contains(QLatin1String(piece))) << piece;
+    // Every status mark the rework cause diagram can show.
+    const QString fishbone = readText(QStringLiteral("Instructions/fishbone.htm"));
+    for (const char* mark : {"mark_c.png", "mark_i.png", "mark_nq.png", "mark_none.png"})
+        EXPECT_TRUE(fishbone.contains(QLatin1String(mark))) << mark;
+}
