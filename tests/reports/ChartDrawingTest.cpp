@@ -122,34 +122,29 @@ TEST(ChartDrawing, TrendPointsStandAtTheirDatesOldestOnTheLeft) {
     EXPECT_GT(highestX, lowestX);
 }
 
-TEST(ChartDrawing, OneReviewStandsWholeInTheMiddle) {
-    ChartLayout layout;
-    const QImage image = drawTrend(trendOf({{QDate(2024, 12, 15), 40.0}}, Reports::TrendKind::PerSection),
-                                   Reports::TrendKind::PerSection, layout);
-    ASSERT_EQ(layout.points.size(), 1);
-    EXPECT_NEAR(layout.points.first().x(), layout.plot.center().x(), 2.0);
-    EXPECT_TRUE(layout.elidedLabels.isEmpty()) << layout.elidedLabels.join(", ").toStdString();
-    EXPECT_FALSE(image.isNull());
-}
-
 TEST(ChartDrawing, MarksAtZeroAndHundredAreDrawnWholeInsideThePlot) {
-    for (Reports::TrendKind kind : {Reports::TrendKind::Overall, Reports::TrendKind::PerSection}) {
-        SCOPED_TRACE(int(kind));
-        ChartLayout layout;
-        const QImage image =
-            drawTrend(trendOf({{QDate(2025, 3, 1), 100.0}, {QDate(2024, 3, 1), 0.0}}, kind), kind, layout);
-        // The last series is drawn on top.
-        const QRgb colour = rgbOf(Reports::TrendChart(kind).design().seriesColours.last());
-        ASSERT_EQ(layout.points.size(), 2);
-        for (const QPointF& point : layout.points) {
-            SCOPED_TRACE(point.y());
-            // The mark's whole circle lies inside the plot, and the picture shows it above and below
-            // its centre alike.
-            EXPECT_TRUE(layout.plot.adjusted(4, 4, -4, -4).contains(point));
-            EXPECT_GT(colourAround(image, point - QPointF(0, 3), 1, colour), 3);
-            EXPECT_GT(colourAround(image, point + QPointF(0, 3), 1, colour), 3);
+    const QList<QPair<QDate, double>> twoReviews = {{QDate(2025, 3, 1), 100.0}, {QDate(2024, 3, 1), 0.0}};
+    const QList<QPair<QDate, double>> oneReview = {{QDate(2024, 12, 15), 100.0}};
+    for (Reports::TrendKind kind : {Reports::TrendKind::Overall, Reports::TrendKind::PerSection})
+        for (const auto& reviews : {twoReviews, oneReview}) {
+            SCOPED_TRACE(QStringLiteral("kind %1, %2 reviews").arg(int(kind)).arg(reviews.size()).toStdString());
+            ChartLayout layout;
+            const QImage image = drawTrend(trendOf(reviews, kind), kind, layout);
+            // The last series is drawn on top.
+            const QRgb colour = rgbOf(Reports::TrendChart(kind).design().seriesColours.last());
+            ASSERT_EQ(layout.points.size(), reviews.size());
+            for (const QPointF& point : layout.points) {
+                SCOPED_TRACE(point.y());
+                // The mark's whole circle lies inside the plot, and the picture shows it above and
+                // below its centre alike.
+                EXPECT_TRUE(layout.plot.adjusted(4, 4, -4, -4).contains(point));
+                EXPECT_GT(colourAround(image, point - QPointF(0, 3), 1, colour), 3);
+                EXPECT_GT(colourAround(image, point + QPointF(0, 3), 1, colour), 3);
+            }
+            // A single review stands in the middle of the time axis.
+            if (reviews.size() == 1)
+                EXPECT_NEAR(layout.points.first().x(), layout.plot.center().x(), 2.0);
         }
-    }
 }
 
 TEST(ChartDrawing, LegendAndAxisTitleKeepClearOfEachOtherAndTheDates) {
