@@ -21,8 +21,6 @@
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
-#include <QtMath>
-
 #include <algorithm>
 #include <cmath>
 #include <optional>
