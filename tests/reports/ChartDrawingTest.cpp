@@ -191,14 +191,13 @@ TEST(ChartDrawing, EveryPointGetsItsBarWhateverItsLabel) {
     }
 }
 
-TEST(ChartDrawing, ShippedQuestionnaireNamesShowWholeOnBothDashboards) {
+TEST(ChartDrawing, ShippedQuestionnaireNamesShowWholeOnTheDashboardsAndTheElementChart) {
     tova::test::TestEnvironment environment;
     Globals::LoadDatabase();
     ASSERT_FALSE(Globals::gDataDoc.documentElement().isNull());
-    const auto expectWhole = [](const QStringList& labels, qint16 width, qint16 height) {
+    const auto expectWhole = [](const QStringList& labels, qint16 width, qint16 height, const QString& title) {
         ChartControl chart(481, 278, Reports::ScoreChartDesign());
-        Globals::FillScoreChart(QVector<double>(labels.size(), 50.0), chart, true, labels,
-                                QStringLiteral("Construction and site management"), width, height);
+        Globals::FillScoreChart(QVector<double>(labels.size(), 50.0), chart, true, labels, title, width, height);
         ChartLayout layout;
         tova::RenderChart(chart, &layout);
         EXPECT_TRUE(layout.elidedLabels.isEmpty()) << layout.elidedLabels.join(" | ").toStdString();
@@ -211,10 +210,11 @@ TEST(ChartDrawing, ShippedQuestionnaireNamesShowWholeOnBothDashboards) {
         QStringList categories;
         for (const Xml::XmlNode& name : section.selectNodes(QStringLiteral("category/small_cat_desc")))
             categories.append(name.text());
-        expectWhole(categories, width, height);
+        const QString title = section.selectSingleNode(QStringLiteral("section_desc")).text();
+        expectWhole(categories, width, height, title);
 
-        // The priority chart shows eight questions of a phase; any of them may come first, where a
-        // turned name has the least room.
+        // The priority chart shows eight questions of a phase, the element chart all of them (without a
+        // title); any of them may come first, where a turned name has the least room.
         for (int phase = 1; phase <= 5; ++phase) {
             QStringList keywords;
             for (const Xml::XmlNode& keyword :
@@ -222,8 +222,10 @@ TEST(ChartDrawing, ShippedQuestionnaireNamesShowWholeOnBothDashboards) {
                 keywords.append(keyword.text());
             for (int first = 0; first < keywords.size(); ++first) {
                 QStringList shown = keywords.mid(first) + keywords.mid(0, first);
-                expectWhole(shown.mid(0, 8), width, height);
+                expectWhole(shown.mid(0, 8), width, height, title);
             }
+            if (!keywords.isEmpty())
+                expectWhole(keywords, 625, 297, QString());
         }
     }
     Globals::gDataDoc = Xml::XmlDocument();
