@@ -405,6 +405,7 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
         valueLabels.emplace(chart, pixels);
     const int baseLeft = valueLabels ? valueLabels->leftRoom() : 2;
     const int baseRight = 6;
+    // Room at the top keeps the highest value label whole.
     QMargins margins(baseLeft, 6, baseRight, titleHeight);
 
     const ValueRange values = valueRange(chart);
