@@ -1,13 +1,16 @@
-// Chart timings: drawing and saving one dashboard chart and one per-section trend chart, and
-// gathering the trend points of a project with many reviews on the shipped questionnaire. Every
-// trend call judges and scores each review on fresh copies, so gathering grows with the number of
-// reviews times the questionnaire's size.
+// Chart timings: drawing and saving one dashboard chart, and the trend charts of projects of 10, 100
+// and 1,000 reviews on the shipped questionnaire: gathering (every review judged and scored on fresh
+// copies), drawing, and both, side by side with one load of the questionnaire to compare the cost of
+// one review with. "per_review" is the time of one run divided by the number of reviews; it should
+// stay flat as the project grows.
 #include "platform/chart/ChartControl.h"
 #include "reports/charts/ScoreChart.h"
 #include "reports/charts/TrendData.h"
 #include "store/Database.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -27,35 +30,15 @@ void BM_SaveDashboardChart(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveDashboardChart)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-void BM_SaveTrendChart(benchmark::State& state) {
-    QTemporaryDir folder;
-    Reports::TrendData data;
-    data.seriesNames = QStringList{"Procurement", "Construction", "Design", "Client", "People"};
-    for (int i = 0; i < state.range(0); ++i) {
-        Reports::TrendPoint point;
-        point.date = 40000 - i;
-        point.label = QString("2003May%1 (2)").arg(10 + i % 20, 2, 10, QChar('0'));
-        for (int s = 0; s < 5; ++s)
-            point.values.append(20 + (i * 7 + s * 13) % 70);
-        data.points.append(point);
-    }
-    tova::ChartControl chart = Reports::TrendChart(Reports::TrendKind::PerSection);
-    Reports::FillTrendChart(data, chart);
-    const QString path = folder.filePath("graph.png");
-    for (auto _ : state)
-        benchmark::DoNotOptimize(chart.Save(path, true));
-}
-BENCHMARK(BM_SaveTrendChart)->Arg(4)->Arg(20)->Unit(benchmark::kMillisecond);
-
 // A project of n reviews, each answering every question of its phase.
 Xml::XmlDocument projectOf(int reviews) {
     QString xml = "<project ver=\"2.0\"><currentreview>1</currentreview>";
     for (int i = 0; i < reviews; ++i) {
         const int phase = 1 + i % 5;
-        xml += QString("<review id=\"%1\"><phase>%2</phase><date>Jan %3, 2004</date>")
-                   .arg(i + 1)
-                   .arg(phase)
-                   .arg(1 + i % 28, 2, 10, QChar('0'));
+        // Ten days apart, as stored ("Jan 01, 2004").
+        const QString date =
+            QLocale(QLocale::English).toString(QDate(2004, 1, 1).addDays(10 * i), QStringLiteral("MMM dd, yyyy"));
+        xml += QString("<review id=\"%1\"><phase>%2</phase><date>%3</date>").arg(i + 1).arg(phase).arg(date);
         const auto ids = Globals::gDataDoc.selectNodes(
             QString("data/survey/section/category/question[phase_id = %1]/question_id").arg(phase));
         for (const Xml::XmlNode& id : ids)
@@ -67,18 +50,71 @@ Xml::XmlDocument projectOf(int reviews) {
     return project;
 }
 
-void BM_GatherTrend(benchmark::State& state) {
+bool loadShippedQuestionnaire(benchmark::State& state) {
     Globals::gDataDoc = Xml::XmlDocument::create();
-    if (!Globals::gDataDoc.load(QStringLiteral(TOVA_APP_DIR "/database/data.xml"))) {
-        state.SkipWithError("the shipped questionnaire is not laid out");
-        return;
+    if (Globals::gDataDoc.load(QStringLiteral(TOVA_APP_DIR "/database/data.xml")))
+        return true;
+    state.SkipWithError("the shipped questionnaire is not laid out");
+    return false;
+}
+
+void perReview(benchmark::State& state) {
+    state.counters["per_review"] = benchmark::Counter(
+        double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_LoadQuestionnaire(benchmark::State& state) {
+    for (auto _ : state) {
+        Xml::XmlDocument document = Xml::XmlDocument::create();
+        benchmark::DoNotOptimize(document.load(QStringLiteral(TOVA_APP_DIR "/database/data.xml")));
     }
+}
+BENCHMARK(BM_LoadQuestionnaire)->Unit(benchmark::kMillisecond);
+
+void BM_TrendGather(benchmark::State& state) {
+    if (!loadShippedQuestionnaire(state))
+        return;
     const Xml::XmlDocument project = projectOf(int(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(Reports::GatherTrend(project, Reports::TrendKind::PerSection));
+    perReview(state);
     Globals::gDataDoc = Xml::XmlDocument();
 }
-BENCHMARK(BM_GatherTrend)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
+
+void BM_TrendDraw(benchmark::State& state) {
+    if (!loadShippedQuestionnaire(state))
+        return;
+    QTemporaryDir folder;
+    const Reports::TrendData data =
+        Reports::GatherTrend(projectOf(int(state.range(0))), Reports::TrendKind::PerSection);
+    const QString path = folder.filePath("graph.png");
+    for (auto _ : state) {
+        tova::ChartControl chart = Reports::TrendChart(Reports::TrendKind::PerSection);
+        Reports::FillTrendChart(data, chart);
+        benchmark::DoNotOptimize(chart.Save(path, true));
+    }
+    perReview(state);
+    Globals::gDataDoc = Xml::XmlDocument();
+}
+
+void BM_TrendGatherAndDraw(benchmark::State& state) {
+    if (!loadShippedQuestionnaire(state))
+        return;
+    QTemporaryDir folder;
+    const Xml::XmlDocument project = projectOf(int(state.range(0)));
+    const QString path = folder.filePath("graph.png");
+    for (auto _ : state) {
+        tova::ChartControl chart = Reports::TrendChart(Reports::TrendKind::PerSection);
+        Reports::FillTrendChart(Reports::GatherTrend(project, Reports::TrendKind::PerSection), chart);
+        benchmark::DoNotOptimize(chart.Save(path, true));
+    }
+    perReview(state);
+    Globals::gDataDoc = Xml::XmlDocument();
+}
+
+BENCHMARK(BM_TrendGather)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrendDraw)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrendGatherAndDraw)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

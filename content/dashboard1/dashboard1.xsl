@@ -62,8 +62,8 @@
     <p class="muted">Each chart shows the categories of one group, coloured by rework risk. Click a chart to open its group on its own.</p>
     <div class="charts">
         <xsl:for-each select="/data/survey/section">
+            <!-- The chart carries the section's name as its own title. -->
             <figure class="chart">
-                <figcaption><xsl:value-of select="section_desc"/></figcaption>
                 <a href="#DSH{normalize-space(section_id)}" title="Open this section on its own">
                     <img src="graph{normalize-space(section_id)}.png" alt="{section_desc}"/>
                 </a>

@@ -1,8 +1,9 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!--
-  The dashboard element: one section on its own. Input: the questionnaire ("data"). Parameters sec_id
-  (the section id) and score (the section on the scale of the review score), both numbers. The chart
-  graph.png is drawn into this folder before the page is written.
+  The dashboard element: one section on its own. Input: the scored copy of the review ("data";
+  questions carry their "response"). Parameters sec_id (the section id) and score (the section on the
+  scale of the review score), both numbers. The chart graph.png is drawn into this folder before the
+  page is written; the table lists its questions in its order, then those answered not applicable.
 -->
 <xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
 <xsl:output method="html" encoding="UTF-8" indent="no"/>
@@ -65,16 +66,35 @@
         <figcaption>Questions of this group, heaviest first</figcaption>
         <img src="graph.png" alt="Questions of this group"/>
     </figure>
+    <xsl:variable name="questions" select="$section/category/question[normalize-space(phase_id) = normalize-space($phase_id)]"/>
     <table class="scorecard">
-        <tr><th>No.</th><th>Label</th><th>Question</th></tr>
-        <xsl:for-each select="$section/category/question[normalize-space(phase_id) = normalize-space($phase_id)]">
+        <tr><th>Bar</th><th>No.</th><th>Label</th><th>Question</th></tr>
+        <!-- The chart's questions in the chart's order: the priority ordering's choice and keys
+             (dashboard2/sortbyqweight.xsl), heaviest weight first, then the higher rework risk. -->
+        <xsl:for-each select="$questions[normalize-space(response[1]) != '5']
+                              [*[name() = concat('answer', normalize-space(../response[1]), 'weight')]]">
+            <xsl:sort select="number(weight)" data-type="number" order="descending"/>
+            <xsl:sort select="number(*[name() = concat('answer', normalize-space(../response[1]), 'weight')])"
+                      data-type="number" order="descending"/>
             <tr>
+                <td class="num"><xsl:value-of select="position()"/></td>
+                <td><xsl:value-of select="question_number"/></td>
+                <td><xsl:value-of select="question_keyword"/></td>
+                <td><xsl:value-of select="question_text"/></td>
+            </tr>
+        </xsl:for-each>
+        <!-- Answered not applicable: no bar. -->
+        <xsl:for-each select="$questions[normalize-space(response[1]) = '5']">
+            <tr class="not-applicable">
+                <td class="num">N/A</td>
                 <td><xsl:value-of select="question_number"/></td>
                 <td><xsl:value-of select="question_keyword"/></td>
                 <td><xsl:value-of select="question_text"/></td>
             </tr>
         </xsl:for-each>
     </table>
+    <p class="muted">Bar: the question's place in the chart, from the left. N/A: answered not applicable, so not
+    in the chart.</p>
 </div>
 </body>
 </html>

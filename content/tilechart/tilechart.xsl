@@ -94,12 +94,17 @@
 </html>
 </xsl:template>
 
-<!-- The figure shown for a risk value: 100 minus it, rounded; N/A when there is none. -->
+<!-- The figure shown for a risk value: 100 minus it, taken to a whole number with a half going to
+     the even neighbour, as every whole-number score the program shows; N/A when there is none. -->
 <xsl:template name="shown">
     <xsl:param name="risk"/>
+    <xsl:variable name="value" select="100 - number($risk)"/>
     <xsl:choose>
         <xsl:when test="string(number($risk)) = 'NaN'">N/A</xsl:when>
-        <xsl:otherwise><xsl:value-of select="round(100 - number($risk))"/></xsl:otherwise>
+        <xsl:when test="$value - floor($value) = 0.5 and floor($value) mod 2 = 0">
+            <xsl:value-of select="floor($value)"/>
+        </xsl:when>
+        <xsl:otherwise><xsl:value-of select="round($value)"/></xsl:otherwise>
     </xsl:choose>
 </xsl:template>
 

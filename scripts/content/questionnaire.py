@@ -52,7 +52,7 @@ SECTIONS = [
               "Quality induction", "A briefing for new workers on the project's quality standards, hold points and common defects.",
               "Include photographs of accepted and rejected work in the induction material."),
          ]),
-         (2, "Roles and responsibilities", "Who decides, approves and is accountable for each part of the work.", [
+         (2, "Roles and duties", "Who decides, approves and is accountable for each part of the work.", [
              (1, 0.5, "Responsibility matrix", "Has a responsibility matrix been agreed that names who decides, who approves and who is informed for each key activity?", "yesno",
               "Responsibility matrix", "A table that assigns each activity or deliverable to the parties responsible, accountable, consulted and informed.",
               "Review the matrix with all parties at the kick-off meeting and keep it under document control."),
@@ -65,14 +65,14 @@ SECTIONS = [
              (3, 0.4, "Acceptance authority", "Is the role of the client's inspectors in accepting supplier and contractor work defined in the contracts?", "yesno",
               "Acceptance authority", "The right of a named party to accept or reject delivered work against the requirement documents.",
               "State who signs acceptance certificates and within what time."),
-             (4, 0.5, "Site accountability", "Is it clear who on site is accountable for the quality of each work area?", "extent",
+             (4, 0.5, "Site ownership", "Is it clear who on site is accountable for the quality of each work area?", "extent",
               "Area ownership", "Assignment of one named person as accountable for all work and its quality in a defined area of the site.",
               "Post the area owners on the site plan and review them when the work moves into a new stage."),
              (4, 0.5, "Handoff between crews", "Are responsibilities clear when work passes from one crew or trade to the next?", "freq",
               "Trade handoff", "The formal transfer of a work area or item from one crew to another, with its status agreed by both.",
               "Use a short handoff checklist signed by both supervisors."),
          ]),
-         (3, "Communication", "How information moves between designers, site, suppliers and client.", [
+         (3, "Information flow", "How information moves between designers, site, suppliers and client.", [
              (2, 0.5, "Design coordination meetings", "Are regular coordination meetings held between all design disciplines?", "freq",
               "Design coordination", "Joint work by the design disciplines to keep their designs consistent with each other.",
               "Hold weekly multi-discipline meetings with a standing agenda and tracked actions."),
@@ -85,7 +85,7 @@ SECTIONS = [
              (4, 0.4, "Daily briefings", "Do crews receive a daily briefing on the work, drawings and quality points for the day?", "freq",
               "Daily briefing", "A short start-of-shift meeting in which the supervisor explains the day's tasks, hazards and quality requirements.",
               "Keep briefings short and check that crews work from the current revision."),
-             (5, 0.5, "Commissioning communication", "Are commissioning results and open defects passed promptly to every party that must act on them?", "freq",
+             (5, 0.5, "Handover liaison", "Are commissioning results and open defects passed promptly to every party that must act on them?", "freq",
               "Punch list", "The list of outstanding defects and incomplete items that must be resolved before acceptance.",
               "Share one live punch list instead of separate lists per party."),
              (5, 0.5, "Lessons captured", "Is there a structured process to capture lessons learned about rework on this project?", "yesno",
@@ -169,7 +169,7 @@ SECTIONS = [
              (1, 0.5, "Construction method", "Has the construction method been considered when comparing design options?", "extent",
               "Method statement", "A description of how a piece of work will be built, in what sequence and with what resources.",
               "Compare options on buildability as well as on cost."),
-             (2, 0.5, "Constructability reviews", "Are constructability reviews held on the detailed design?", "freq",
+             (2, 0.5, "Buildability reviews", "Are constructability reviews held on the detailed design?", "freq",
               "Constructability review", "A structured review of a design by construction specialists to find difficulties before work starts.",
               "Use a checklist covering access, lifting, sequencing, tolerances and temporary works."),
              (2, 0.5, "Standard details", "Does the design use standard details and components wherever possible?", "extent",

@@ -79,8 +79,9 @@ void GotoDashboardElement(qint16 sectionId, ElementWindowOps& window) {
     const Xml::XmlDocument scored = ScoredCopy();
     if (!window.GenerateDashBoardElement(scored, sectionId))
         return;
-    const Xml::XmlDocument plain = CopyDatabase();
-    if (!TransformAndShow(elementRow(), plain, ElementParameters(scored, sectionId), window.browser()))
+    // The page lists the chart's questions in its order and marks those answered not applicable, so
+    // it reads the answers from the scored copy rather than from a plain one.
+    if (!TransformAndShow(elementRow(), scored, ElementParameters(scored, sectionId), window.browser()))
         return;
     window.showModal();
 }

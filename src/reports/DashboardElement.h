@@ -57,8 +57,8 @@ public:
     virtual void showModal() = 0;
 };
 
-// Scores the current review, has the window draw the section's chart, writes the element page into
-// the window's browser and shows the window. Nothing is written or shown when there is no chart.
+// Scores the current review, has the window draw the section's chart, writes the element page from the
+// scored copy into the window's browser and shows the window. Nothing is written or shown when there is no chart.
 void GotoDashboardElement(qint16 sectionId, ElementWindowOps& window);
 
 } // namespace Reports

@@ -650,18 +650,21 @@ TEST(ContentStyleSheets, ReportScreensShowTheirChartsScoresAndCommands) {
                              .toHtmlEscaped()));
 }
 
-TEST(ContentStyleSheets, PriorityOrderGivesScoredQuestionsHeaviestFirst) {
+TEST(ContentStyleSheets, PriorityOrderGivesScoredQuestionsHeaviestFirstAndTheElementTableFollowsIt) {
     // Section 3 in phase 4: answer each question with option 1, 2, 3, 4, 5, 1, ... in turn.
     XmlDocument copy = database().clone();
     XmlNode section = copy.selectSingleNode(QStringLiteral("data/survey/section[section_id = 3]"));
     const QList<XmlNode> questions = section.selectNodes(QStringLiteral("category/question[phase_id = 4]"));
     ASSERT_GE(questions.size(), 6);
     std::map<QString, std::pair<double, QString>> expected; // keyword -> weight, risk text
+    QStringList notApplicable;
     int n = 0;
     for (XmlNode q : questions) {
         const QString answer = QString::number(n++ % 5 + 1);
         q.appendChild(copy.createElement(QStringLiteral("response"), answer));
-        if (answer != QLatin1String("5"))
+        if (answer == QLatin1String("5"))
+            notApplicable << childText(q, QStringLiteral("question_keyword"));
+        else
             expected[childText(q, QStringLiteral("question_keyword"))] = {
                 childText(q, QStringLiteral("weight")).toDouble(), childText(q, "answer" + answer + "weight")};
     }
@@ -683,4 +686,64 @@ TEST(ContentStyleSheets, PriorityOrderGivesScoredQuestionsHeaviestFirst) {
         EXPECT_LE(expected[keyword].first, previousWeight) << keyword.toStdString();
         previousWeight = expected[keyword].first;
     }
+
+    // The element page's table: the chart's questions in the chart's order, numbered as its bars,
+    // then those answered not applicable, marked so.
+    const QString element = transformWithNumbers(QStringLiteral("element/element.xsl"), copy.documentElement(),
+                                                 {{"phase_id", "4"}}, {{"score", 50}, {"sec_id", 3}});
+    QStringList charted;
+    QStringList marked;
+    auto it = QRegularExpression(
+                  QStringLiteral("<tr[^>]*>\\s*<td class=\"num\">([^<]*)</td>\\s*<td>[^<]*</td>\\s*<td>([^<]*)</td>"))
+                  .globalMatch(element);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch row = it.next();
+        if (row.captured(1) == QLatin1String("N/A"))
+            marked << row.captured(2);
+        else
+            charted << row.captured(1) + QLatin1Char(' ') + row.captured(2);
+    }
+    QStringList chartOrder;
+    for (int i = 0; i < rows.size(); ++i)
+        chartOrder << QString::number(i + 1) + QLatin1Char(' ') +
+                          childText(rows.at(i), QStringLiteral("question_keyword"));
+    EXPECT_EQ(charted, chartOrder);
+    EXPECT_EQ(marked, notApplicable);
+}
+
+TEST(ContentStyleSheets, WholeNumberScoresTakeHalvesToTheEvenNeighbour) {
+    // Risks 31.5, 30.5, 27.5 and 26.5 are shown as 68.5, 69.5, 72.5 and 73.5 before rounding.
+    XmlDocument survey = XmlDocument::create();
+    ASSERT_TRUE(survey.loadXML(
+        QStringLiteral("<survey><score>50</score><section><section_id>2</section_id><section_desc>People</section_desc>"
+                       "<score>31.5</score>"
+                       "<category><small_cat_desc>Aa</small_cat_desc><score>30.5</score><scorecard/></category>"
+                       "<category><small_cat_desc>Bb</small_cat_desc><score>27.5</score><scorecard/></category>"
+                       "<category><small_cat_desc>Cc</small_cat_desc><score>26.5</score><scorecard/></category>"
+                       "</section></survey>")));
+    const QString tiles =
+        transformWithNumbers(QStringLiteral("tilechart/tilechart.xsl"), survey.documentElement(), {}, {{"score", 50}});
+    const QString card =
+        transformWithNumbers(QStringLiteral("scorecard/scorecard.xsl"),
+                             survey.selectSingleNode(QStringLiteral("survey/section")), {}, {{"score", 50}});
+    for (const QString& html : {tiles, card}) {
+        const QStringList shown = capture(html, QStringLiteral("[>:]\\s*(\\d+)\\s*<"));
+        for (const char* figure : {"68", "70", "72", "74"})
+            EXPECT_TRUE(shown.contains(QLatin1String(figure))) << figure << " not in " << shown.join(',').toStdString();
+        for (const char* figure : {"69", "73"})
+            EXPECT_FALSE(shown.contains(QLatin1String(figure))) << figure << " in " << shown.join(',').toStdString();
+    }
+}
+
+TEST(ContentPages, ChartInstructionsExplainEveryBandColourAndMark) {
+    // The score charts' four band colours and the two not-applicable marks (the placeholder title and
+    // the element table's rows), each shown as on the screens.
+    const QString charts = readText(QStringLiteral("Instructions/charts.htm"));
+    for (const char* piece : {"class=\"band-1\"", "class=\"band-2\"", "class=\"band-3\"", "class=\"band-4\"", "green",
+                              "yellow", "orange", "red", "(N/A)", "<em>N/A</em>", "<em>Bar</em>"})
+        EXPECT_TRUE(charts.contains(QLatin1String(piece))) << piece;
+    // Every status mark the rework cause diagram can show.
+    const QString fishbone = readText(QStringLiteral("Instructions/fishbone.htm"));
+    for (const char* mark : {"mark_c.png", "mark_i.png", "mark_nq.png", "mark_none.png"})
+        EXPECT_TRUE(fishbone.contains(QLatin1String(mark))) << mark;
 }

@@ -24,6 +24,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 #include <gtest/gtest.h>
 
@@ -142,6 +144,21 @@ protected:
         EXPECT_TRUE(readText(screen.written[0]).contains(Globals::GetProjectName())) << screen.written[0].toStdString();
     }
 
+    // The value of a script run in the screen's top page, once it answers.
+    QVariant evaluate(const QString& script) {
+        auto* view = window->findChild<QWebEngineView*>();
+        if (!view)
+            return {};
+        bool answered = false;
+        QVariant value;
+        view->page()->runJavaScript(script, [&](const QVariant& result) {
+            value = result;
+            answered = true;
+        });
+        waitWhile([&] { return !answered; }, kScreenWaitMs);
+        return value;
+    }
+
     TestEnvironment environment;
     frmBrowser* window = nullptr;
 };
@@ -169,6 +186,28 @@ TEST_F(ReportRoadTest, NextWalksTheWholeSequenceAndBackWalksItHome) {
     ASSERT_TRUE(clickAndWaitForNewPage(QStringLiteral("#BCK"), QStringLiteral("fishbone")));
     EXPECT_EQ(clickForMessage(QStringLiteral("#BCK")),
               "You are already at first screen of TOVI - use Help to return to Introduction.");
+}
+
+TEST_F(ReportRoadTest, TileChartSectionTitlesShowTheirBandColour) {
+    ASSERT_TRUE(clickAndWaitForNewPage(QStringLiteral("#NXT"), QStringLiteral("tilechart")));
+    // Each section's title as the browser paints it: its band and its background colour.
+    const QStringList titles =
+        evaluate(QStringLiteral("Array.from(window.frames['main'].document.querySelectorAll('.row-title'))"
+                                ".map(function (e) { var band = e.className.match(/band-\\w+/);"
+                                " return (band ? band[0] : 'none') + '=' + getComputedStyle(e).backgroundColor; })"
+                                ".join(';')"))
+            .toString()
+            .split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    const QMap<QString, QString> colours = {{"band-1", "rgb(128, 255, 128)"},
+                                            {"band-2", "rgb(255, 255, 128)"},
+                                            {"band-3", "rgb(255, 128, 0)"},
+                                            {"band-4", "rgb(255, 0, 0)"},
+                                            {"band-na", "rgb(227, 232, 238)"}};
+    ASSERT_EQ(titles.size(), 5) << titles.join(' ').toStdString();
+    for (const QString& title : titles) {
+        const QString band = title.section(QLatin1Char('='), 0, 0);
+        EXPECT_EQ(title.section(QLatin1Char('='), 1), colours.value(band, QStringLiteral("?"))) << title.toStdString();
+    }
 }
 
 TEST_F(ReportRoadTest, DashboardSectionOpensTheElementWindowUntilItsBackLink) {

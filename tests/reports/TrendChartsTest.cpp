@@ -112,6 +112,16 @@ TEST_F(TrendChartsTest, ReviewsOfOneDateFollowTheExchangeOrder) {
     EXPECT_EQ(labelsOf(data), QStringList({"2003Jun01 (3)", "2003Jan10 (2)", "2003Jan10 (1)"}));
 }
 
+TEST_F(TrendChartsTest, ReviewWithAnUnreadableDateStandsJustBeforeTheOldest) {
+    const Reports::TrendData data = Reports::GatherTrend(project({{1, QStringLiteral("Jan 10, 2003")},
+                                                                  {2, QStringLiteral("not a date")},
+                                                                  {3, QStringLiteral("Jun 01, 2003")}}),
+                                                         TrendKind::Overall);
+    EXPECT_EQ(labelsOf(data), QStringList({"2003Jun01 (3)", "2003Jan10 (1)", "not a date (2)"}));
+    // Plotted at its date, it would stretch the time axis back to 1899.
+    EXPECT_DOUBLE_EQ(data.points.last().date, Reports::OleDate(QDate(2003, 1, 10)) - 1.0);
+}
+
 TEST_F(TrendChartsTest, WithoutCompleteReviewsThereIsNothingButThePictureIsStillWritten) {
     const Xml::XmlDocument incomplete = project({{1, QStringLiteral("Jan 10, 2003"), false}});
     const Reports::TrendData data = Reports::GatherTrend(incomplete, TrendKind::PerSection);

@@ -6,6 +6,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Reports {
@@ -119,6 +120,7 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
     if (!projectCopy.loadXML(project.xml()))
         return data;
 
+    QList<int> undated;
     for (const Xml::XmlNode& review : projectCopy.selectNodes(QStringLiteral("project/review"))) {
         const std::optional<qint16> phase = phaseOf(review);
         if (!phase)
@@ -133,14 +135,27 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
         TrendPoint point;
         const QString dateText = childText(review, QStringLiteral("date"));
         const std::optional<QDate> date = ReadReviewDate(dateText);
-        // An unreadable date sorts as the oldest rather than losing the review.
-        point.date = date ? OleDate(*date) : 0.0;
+        if (date)
+            point.date = OleDate(*date);
+        else
+            undated.append(int(data.points.size()));
         point.label = TrendLabel(dateText, childText(review, QStringLiteral("phase")));
         point.values = pointValues(kind, scoredCopy);
         if (data.points.isEmpty())
             data.seriesNames = seriesNames(kind, scoredCopy);
         data.points.append(point);
     }
+    // A review whose date cannot be read is kept, as the oldest: it stands a day before the oldest
+    // readable one, so that the time axis is not stretched back to the start of the calendar.
+    double oldest = 1.0;
+    bool anyDated = false;
+    for (int i = 0; i < data.points.size(); ++i)
+        if (!undated.contains(i)) {
+            oldest = anyDated ? std::min(oldest, data.points.at(i).date) : data.points.at(i).date;
+            anyDated = true;
+        }
+    for (int i : undated)
+        data.points[i].date = oldest - 1.0;
     OrderNewestFirst(data.points);
     return data;
 }

@@ -5,6 +5,7 @@
 
 #include "platform/WholeFile.h"
 #include "platform/chart/ChartControl.h"
+#include "platform/chart/ui/PointLabels.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -21,27 +22,12 @@
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
-#include <QtMath>
-
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
 namespace tova {
 namespace {
-
-// Qt's category axes key their categories by text, so equal texts (empty labels, say) would merge
-// into one category. Invisible zero-width suffixes keep them apart without changing what shows.
-QStringList distinctTexts(const QStringList& texts) {
-    QStringList distinct;
-    for (const QString& text : texts) {
-        QString candidate = text;
-        while (distinct.contains(candidate))
-            candidate += QChar(0x200B);
-        distinct.append(candidate);
-    }
-    return distinct;
-}
 
 // A value that is no number draws nothing rather than breaking the axis.
 double drawable(double value) {
@@ -154,6 +140,29 @@ ValueRange valueRange(const ChartControl& chart) {
     return range;
 }
 
+// The dates of a line chart's points, oldest to newest; a chart without points spans one day.
+ValueRange dateRange(const ChartControl& chart) {
+    if (chart.numPoints() == 0)
+        return {0.0, 1.0};
+    ValueRange range{drawable(chart.xValue(1)), drawable(chart.xValue(1))};
+    for (int p = 2; p <= chart.numPoints(); ++p) {
+        range.lower = std::min(range.lower, drawable(chart.xValue(p)));
+        range.upper = std::max(range.upper, drawable(chart.xValue(p)));
+    }
+    // A single date sits in the middle of the plot.
+    if (range.upper - range.lower < 1e-9)
+        return {range.lower - 1.0, range.upper + 1.0};
+    return range;
+}
+
+// Widens a range so that a mark of `pixels` at either end stays whole inside a plot side of `side`
+// pixels.
+ValueRange padded(const ValueRange& range, double pixels, double side) {
+    const double usable = std::max(side - 2 * pixels, side / 2);
+    const double pad = (range.upper - range.lower) * pixels / usable;
+    return {range.lower - pad, range.upper + pad};
+}
+
 QList<ChartValueLabel> sortedValueLabels(const ChartControl& chart) {
     QList<ChartValueLabel> labels = chart.axis2().valueLabels;
     std::stable_sort(labels.begin(), labels.end(),
@@ -166,8 +175,6 @@ void styleAxis(QAbstractAxis* axis, const ChartControl& chart, const ChartAxis& 
     axis->setLabelsColor(QColor(40, 40, 40));
     axis->setLinePen(QPen(QColor(110, 110, 110), 1));
     axis->setGridLinePen(QPen(QColor(215, 215, 215), 1, Qt::DotLine));
-    // The state turns labels counter-clockwise; Qt turns them clockwise.
-    axis->setLabelsAngle(-int(std::lround(state.annotationAngle)));
     if (!state.title.isEmpty()) {
         axis->setTitleText(state.title);
         axis->setTitleFont(chartFont(chart.design(), pixels + 1, true));
@@ -175,17 +182,27 @@ void styleAxis(QAbstractAxis* axis, const ChartControl& chart, const ChartAxis& 
     }
 }
 
+// A step of 1, 2 or 5 times a power of ten that cuts the range into about five parts.
+double niceStep(double span) {
+    const double raw = std::max(span, 1e-9) / 5.0;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double factor : {1.0, 2.0, 5.0})
+        if (raw <= factor * power)
+            return factor * power;
+    return 10.0 * power;
+}
+
 // The value axis keeps the range and, for value labels, a grid line at each label; the labels
-// themselves are painted by ValueLabelColumn.
-QAbstractAxis* makeValueAxis(const ChartControl& chart, const ValueRange& range, int pixels) {
+// themselves are painted by ValueLabelColumn. Numbers go at round values whatever the padding.
+QAbstractAxis* makeValueAxis(const ChartControl& chart, const ValueRange& range, const ValueRange& shown, int pixels) {
     const ChartAxis& state = chart.axis2();
     QAbstractAxis* axis = nullptr;
     if (state.annotation == AxisAnnotation::ValueLabels) {
         auto* gridded = new QCategoryAxis;
         gridded->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-        gridded->setRange(range.lower, range.upper);
-        gridded->setStartValue(range.lower - 1.0);
-        double previous = range.lower - 1.0;
+        gridded->setRange(shown.lower, shown.upper);
+        gridded->setStartValue(shown.lower - 1.0);
+        double previous = shown.lower - 1.0;
         for (const ChartValueLabel& label : sortedValueLabels(chart)) {
             if (label.value <= previous)
                 continue;
@@ -195,8 +212,10 @@ QAbstractAxis* makeValueAxis(const ChartControl& chart, const ValueRange& range,
         axis = gridded;
     } else {
         auto* numbers = new QValueAxis;
-        numbers->setRange(range.lower, range.upper);
-        numbers->setTickCount(6);
+        numbers->setRange(shown.lower, shown.upper);
+        numbers->setTickType(QValueAxis::TicksDynamic);
+        numbers->setTickAnchor(range.lower);
+        numbers->setTickInterval(niceStep(range.upper - range.lower));
         numbers->setLabelFormat(QStringLiteral("%.0f"));
         axis = numbers;
     }
@@ -206,10 +225,22 @@ QAbstractAxis* makeValueAxis(const ChartControl& chart, const ValueRange& range,
     return axis;
 }
 
-// The point axis places the points; their labels are painted by PointLabelRow.
-QAbstractAxis* makePointAxis(const ChartControl& chart, int pixels) {
-    auto* axis = new QBarCategoryAxis;
-    axis->append(distinctTexts(pointTexts(chart)));
+// The point axis places the points; their labels are painted by PointLabels. Bars stand in one
+// slot per point, whatever their labels say; lines put each point at its own x value.
+QAbstractAxis* makePointAxis(const ChartControl& chart, const ValueRange& dates, int pixels) {
+    QAbstractAxis* axis = nullptr;
+    if (chart.design().type == ChartType::StackingBar) {
+        auto* categories = new QBarCategoryAxis;
+        for (int p = 1; p <= chart.numPoints(); ++p)
+            categories->append(QString::number(p));
+        axis = categories;
+    } else {
+        auto* time = new QValueAxis;
+        time->setRange(dates.lower, dates.upper);
+        // Ticks at round numbers of days would say nothing: the points get ticks of their own.
+        time->setTickCount(2);
+        axis = time;
+    }
     styleAxis(axis, chart, chart.axis1(), pixels);
     axis->setGridLineVisible(false);
     axis->setLabelsVisible(false);
@@ -232,15 +263,26 @@ void addBars(QChart& qchart, const ChartControl& chart) {
     qchart.addSeries(bars);
 }
 
+constexpr double kMarkerSize = 5.0;
+// Room around a mark (Qt draws it about twice its size across) so that a point at the edge of a
+// range is drawn whole.
+constexpr double kMarkerRoom = kMarkerSize + 3;
+
+// Each point at its own date: the order of the points in the chart does not matter.
 void addLines(QChart& qchart, const ChartControl& chart) {
+    QVector<int> byDate;
+    for (int p = 1; p <= chart.numPoints(); ++p)
+        byDate.append(p);
+    std::stable_sort(byDate.begin(), byDate.end(),
+                     [&chart](int a, int b) { return drawable(chart.xValue(a)) < drawable(chart.xValue(b)); });
     for (int s = 1; s <= chart.seriesCount(); ++s) {
         auto* line = new QLineSeries;
         line->setName(chart.seriesLabels().value(s - 1));
         line->setPen(QPen(colourOf(chart.design().seriesColours.at(s - 1)), 2));
         line->setPointsVisible(true);
-        line->setMarkerSize(6);
-        for (int p = 1; p <= chart.numPoints(); ++p)
-            line->append(p - 1, drawable(chart.value(s, p)));
+        line->setMarkerSize(kMarkerSize);
+        for (int p : byDate)
+            line->append(drawable(chart.xValue(p)), drawable(chart.value(s, p)));
         qchart.addSeries(line);
     }
 }
@@ -251,8 +293,9 @@ void setUpLegend(QChart& qchart, const ChartControl& chart, int pixels) {
         legend->hide();
         return;
     }
-    // Several long section names read better in a column beside the plot than squeezed below it.
-    legend->setAlignment(chart.seriesCount() > 1 ? Qt::AlignRight : Qt::AlignBottom);
+    // Several long section names read better in a column beside the plot; a single name goes above
+    // it, clear of the point labels and the axis title below.
+    legend->setAlignment(chart.seriesCount() > 1 ? Qt::AlignRight : Qt::AlignTop);
     legend->setFont(chartFont(chart.design(), pixels));
     legend->setLabelColor(QColor(40, 40, 40));
     // A series without a label has nothing to say in the legend.
@@ -261,114 +304,6 @@ void setUpLegend(QChart& qchart, const ChartControl& chart, int pixels) {
             marker->setVisible(false);
     }
 }
-
-// The labels under the points, painted here rather than by the axis: the axis cuts its labels to a
-// few letters as soon as space is short, while here each label gets the band below the plot and,
-// when turned, the room beside it.
-class PointLabelRow {
-public:
-    PointLabelRow(const ChartControl& chart, int pixels, int areaHeight)
-        : m_font(chartFont(chart.design(), pixels)), m_titleFont(chartFont(chart.design(), pixels + 1, true)),
-          m_title(chart.axis1().title), m_angle(chart.axis1().annotationAngle), m_texts(pointTexts(chart)),
-          m_areaHeight(areaHeight) {
-        measure();
-    }
-
-    // Flat labels wider than the room between two points are turned the way score charts turn
-    // theirs, so that many reviews still show their dates.
-    bool turnIfCrowded(QChart& qchart, QAbstractSeries* series) {
-        if (m_angle != 0.0 || m_texts.size() < 2)
-            return false;
-        const double spacing =
-            std::abs(qchart.mapToPosition(QPointF(1, 0), series).x() - qchart.mapToPosition(QPointF(0, 0), series).x());
-        const QFontMetricsF metrics(m_font);
-        double widest = 0.0;
-        for (const QString& text : m_texts)
-            widest = std::max(widest, metrics.horizontalAdvance(text));
-        if (widest <= spacing - 4)
-            return false;
-        m_angle = kCrowdedAngle;
-        measure();
-        return true;
-    }
-
-    // Room below the plot for the labels and the axis title.
-    int bottomRoom() const { return m_band + titleHeight(); }
-
-    void draw(QPainter& painter, QChart& qchart, QAbstractSeries* series, const QRect& area) const {
-        const QFontMetricsF metrics(m_font);
-        const double lineHeight = metrics.height();
-        const QRectF plot = qchart.plotArea();
-        const double top = plot.bottom() + kTickGap;
-        const double bandBottom = plot.bottom() + m_band;
-        const double radians = qDegreesToRadians(std::abs(m_angle));
-        const double sine = std::sin(radians);
-        const double cosine = std::cos(radians);
-        QVector<double> xs;
-        for (int i = 0; i < m_texts.size(); ++i)
-            xs.append(qchart.mapToPosition(QPointF(i, 0), series).x());
-        const double spacing = xs.size() > 1 ? std::abs(xs.at(1) - xs.at(0)) : plot.width();
-
-        painter.save();
-        painter.setFont(m_font);
-        painter.setPen(QColor(40, 40, 40));
-        for (int i = 0; i < m_texts.size(); ++i) {
-            const double x = area.left() + xs.at(i);
-            const double y = area.top() + top;
-            if (m_angle == 0.0) {
-                const QString text = metrics.elidedText(m_texts.at(i), Qt::ElideRight, spacing - 4);
-                painter.drawText(QRectF(x - spacing / 2, y, spacing, lineHeight), Qt::AlignCenter, text);
-                continue;
-            }
-            // As long as the band allows downwards and the picture allows sideways.
-            const bool upwards = m_angle > 0;
-            double room = sine > 0.01 ? (bandBottom - top - lineHeight * cosine) / sine : area.width();
-            const double sideways = upwards ? x : painter.device()->width() - x;
-            if (cosine > 0.01)
-                room = std::min(room, (sideways - lineHeight * sine) / cosine);
-            const QString text = metrics.elidedText(m_texts.at(i), Qt::ElideRight, std::max(room, 0.0));
-            const double width = metrics.horizontalAdvance(text);
-            painter.save();
-            painter.translate(x, y + lineHeight * cosine / 2);
-            painter.rotate(-m_angle);
-            // Turned upwards a label ends at its point, turned downwards it starts there.
-            const QRectF box = upwards ? QRectF(-width, -lineHeight / 2, width, lineHeight)
-                                       : QRectF(0, -lineHeight / 2, width, lineHeight);
-            painter.drawText(box, Qt::AlignVCenter | (upwards ? Qt::AlignRight : Qt::AlignLeft), text);
-            painter.restore();
-        }
-        if (!m_title.isEmpty()) {
-            painter.setFont(m_titleFont);
-            painter.drawText(QRectF(area.left() + plot.left(), area.top() + bandBottom, plot.width(), titleHeight()),
-                             Qt::AlignCenter, m_title);
-        }
-        painter.restore();
-    }
-
-private:
-    static constexpr double kTickGap = 4.0;
-    static constexpr double kCrowdedAngle = 45.0;
-
-    void measure() {
-        const QFontMetricsF metrics(m_font);
-        const double radians = qDegreesToRadians(std::abs(m_angle));
-        double tallest = 0.0;
-        for (const QString& text : m_texts)
-            tallest = std::max(tallest, metrics.horizontalAdvance(text) * std::sin(radians));
-        tallest += metrics.height() * std::cos(radians) + kTickGap;
-        m_band = int(std::ceil(std::min(tallest, m_areaHeight * 0.45)));
-    }
-
-    int titleHeight() const { return m_title.isEmpty() ? 0 : int(std::ceil(QFontMetricsF(m_titleFont).height())) + 2; }
-
-    QFont m_font;
-    QFont m_titleFont;
-    QString m_title;
-    double m_angle;
-    QStringList m_texts;
-    int m_areaHeight;
-    int m_band = 0;
-};
 
 // The value labels beside the value axis, each at the height of its value.
 class ValueLabelColumn {
@@ -407,8 +342,44 @@ private:
     int m_width = 0;
 };
 
+// Point labels: the design's family; without one, a narrow face so that names fit under bars.
+QStringList labelFamilies(const ChartDesign& design) {
+    if (!design.fontFamily.isEmpty())
+        return {design.fontFamily, QStringLiteral("DejaVu Sans")};
+    return {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")};
+}
+
+// The largest label font worth trying for a chart of this height.
+int largestLabelPixels(int chartHeight) {
+    return std::clamp(chartHeight / 11, 8, 11);
+}
+
+// What the labels may take below the plot: bars keep at least half their area for themselves, a
+// line chart a little more.
+double labelBandShare(const ChartControl& chart) {
+    return chart.design().type == ChartType::StackingBar ? 0.6 : 0.45;
+}
+
+// Where the points of the chart stand in the picture (x) and where their first series is drawn.
+QVector<QPointF> pointPositions(QChart& qchart, const ChartControl& chart, QAbstractSeries* series, const QRect& area) {
+    QVector<QPointF> positions;
+    for (int p = 1; p <= chart.numPoints(); ++p) {
+        QPointF value;
+        if (chart.design().type == ChartType::StackingBar) {
+            double stacked = 0.0;
+            for (int s = 1; s <= chart.seriesCount(); ++s)
+                stacked += std::max(drawable(chart.value(s, p)), 0.0);
+            value = QPointF(p - 1, stacked);
+        } else {
+            value = QPointF(drawable(chart.xValue(p)), drawable(chart.value(1, p)));
+        }
+        positions.append(qchart.mapToPosition(value, series) + QPointF(area.topLeft()));
+    }
+    return positions;
+}
+
 // Draws the axes, points and legend into area of the painter's picture.
-void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area) {
+void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, ChartLayout& layout) {
     const int pixels = annotationPixels(chart.heightPixels());
     QGraphicsScene scene;
     auto* qchart = new QChart;
@@ -419,21 +390,29 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area) {
     qchart->setBackgroundPen(Qt::NoPen);
     qchart->layout()->setContentsMargins(0, 0, 0, 0);
 
-    if (chart.design().type == ChartType::StackingBar)
+    const bool bars = chart.design().type == ChartType::StackingBar;
+    if (bars)
         addBars(*qchart, chart);
     else
         addLines(*qchart, chart);
 
-    PointLabelRow pointLabels(chart, pixels, area.height());
+    PointLabels labels(pointTexts(chart), labelFamilies(chart.design()), chart.axis1().annotationAngle,
+                       largestLabelPixels(chart.heightPixels()));
+    const QFont titleFont = chartFont(chart.design(), pixels + 1, true);
+    const QString title = chart.axis1().title;
+    const int titleHeight = title.isEmpty() ? 0 : int(std::ceil(QFontMetricsF(titleFont).height())) + 2;
     std::optional<ValueLabelColumn> valueLabels;
     if (chart.axis2().annotation == AxisAnnotation::ValueLabels)
         valueLabels.emplace(chart, pixels);
+    const int baseLeft = valueLabels ? valueLabels->leftRoom() : 2;
+    const int baseRight = 6;
     // Room at the top keeps the highest value label whole.
-    const int leftRoom = valueLabels ? valueLabels->leftRoom() : 2;
-    qchart->setMargins(QMargins(leftRoom, 6, 6, pointLabels.bottomRoom()));
+    QMargins margins(baseLeft, 6, baseRight, titleHeight);
 
-    QAbstractAxis* pointAxis = makePointAxis(chart, pixels);
-    QAbstractAxis* valueAxis = makeValueAxis(chart, valueRange(chart), pixels);
+    const ValueRange values = valueRange(chart);
+    const ValueRange dates = dateRange(chart);
+    QAbstractAxis* pointAxis = makePointAxis(chart, dates, pixels);
+    QAbstractAxis* valueAxis = makeValueAxis(chart, values, values, pixels);
     qchart->addAxis(pointAxis, Qt::AlignBottom);
     qchart->addAxis(valueAxis, Qt::AlignLeft);
     for (QAbstractSeries* series : qchart->series()) {
@@ -441,26 +420,76 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area) {
         series->attachAxis(valueAxis);
     }
     setUpLegend(*qchart, chart, pixels);
-
     qchart->setGeometry(QRectF(QPointF(0, 0), QSizeF(area.size())));
-    qchart->layout()->activate();
-    if (!qchart->series().isEmpty() && pointLabels.turnIfCrowded(*qchart, qchart->series().first())) {
-        qchart->setMargins(QMargins(leftRoom, 6, 6, pointLabels.bottomRoom()));
-        qchart->layout()->activate();
-    }
-    scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(area.size())));
-    scene.render(&painter, QRectF(area), scene.sceneRect());
     if (qchart->series().isEmpty())
         return;
     QAbstractSeries* first = qchart->series().first();
-    pointLabels.draw(painter, *qchart, first, area);
+
+    // The labels' room depends on where the plot ends up, and the plot on the labels' room: a few
+    // rounds settle both. Marks at the ends of a line chart's ranges are kept whole by widening them.
+    for (int round = 0; round < 4; ++round) {
+        qchart->setMargins(margins);
+        qchart->layout()->activate();
+        const QRectF plot = qchart->plotArea();
+        if (!bars) {
+            const ValueRange shownValues = padded(values, kMarkerRoom, plot.height());
+            static_cast<QValueAxis*>(valueAxis)->setRange(shownValues.lower, shownValues.upper);
+            const ValueRange shownDates = padded(dates, kMarkerRoom, plot.width());
+            static_cast<QValueAxis*>(pointAxis)->setRange(shownDates.lower, shownDates.upper);
+        }
+        PointLabelRoom room;
+        for (const QPointF& position : pointPositions(*qchart, chart, first, area))
+            room.anchors.append(position.x());
+        room.top = area.top() + plot.bottom();
+        room.mostHeight = area.height() * labelBandShare(chart);
+        room.pictureWidth = painter.device()->width();
+        room.evenlySpaced = bars;
+        room.lowest = area.left() + plot.left();
+        room.highest = area.left() + plot.right();
+        labels.fit(room);
+
+        // The labels may take at most a third of the width from the plot.
+        const int widest = area.width() / 3;
+        QMargins wanted(std::clamp(int(std::ceil(margins.left() + labels.leftOverflow())), baseLeft, widest), 6,
+                        std::clamp(int(std::ceil(margins.right() + labels.rightOverflow())), baseRight, widest),
+                        int(labels.bandHeight()) + titleHeight);
+        if (wanted == margins)
+            break;
+        margins = wanted;
+    }
+
+    scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(area.size())));
+    scene.render(&painter, QRectF(area), scene.sceneRect());
+    labels.draw(painter);
     if (valueLabels)
         valueLabels->draw(painter, *qchart, first, area);
+
+    const QRectF plot = qchart->plotArea().translated(area.topLeft());
+    layout.plot = plot;
+    layout.points = pointPositions(*qchart, chart, first, area);
+    layout.bars = bars ? static_cast<QBarCategoryAxis*>(pointAxis)->count() : 0;
+    layout.elidedLabels = labels.elided();
+    if (qchart->legend()->isVisible())
+        layout.legend = qchart->legend()->geometry().translated(area.topLeft());
+    if (!title.isEmpty()) {
+        const QRectF titleRect(plot.left(), plot.bottom() + labels.bandHeight(), plot.width(), titleHeight);
+        const QFontMetricsF metrics(titleFont);
+        layout.axis1Title = QRectF(titleRect.center().x() - metrics.horizontalAdvance(title) / 2, titleRect.top(),
+                                   metrics.horizontalAdvance(title), titleHeight);
+        painter.save();
+        painter.setFont(titleFont);
+        painter.setPen(QColor(40, 40, 40));
+        painter.drawText(titleRect, Qt::AlignCenter, title);
+        painter.restore();
+    }
 }
 
 } // namespace
 
-QImage RenderChart(const ChartControl& chart) {
+QImage RenderChart(const ChartControl& chart, ChartLayout* layout) {
+    ChartLayout ignored;
+    ChartLayout& drawn = layout ? *layout : ignored;
+    drawn = ChartLayout();
     const int width = chart.widthPixels();
     const int height = chart.heightPixels();
     if (width <= 0 || height <= 0)
@@ -481,7 +510,7 @@ QImage RenderChart(const ChartControl& chart) {
     if (hasHeader && area.intersects(header) && area.top() <= header.bottom())
         area.setTop(header.bottom() + 2);
     if (area.width() > 20 && area.height() > 20)
-        drawPlot(painter, chart, area);
+        drawPlot(painter, chart, area, drawn);
 
     if (hasHeader)
         drawHeader(painter, chart, header, font);
