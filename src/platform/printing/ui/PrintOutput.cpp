@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 #include "platform/printing/ui/PrintedPages.h"
+#include "platform/ui/BusyCursor.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -18,7 +19,9 @@ namespace tova {
 
 bool printOnPrinter(QWebEngineView& view, QPrinter& printer, int timeoutMs) {
     // The engine lays the page out for the printer's sheet (size, orientation, margins); the pages
-    // are then put on the printer here, filling the sheet at its own orientation.
+    // are then put on the printer here, filling the sheet at its own orientation. A long question
+    // list takes a while either way.
+    const BusyCursor busy;
     struct Outcome {
         bool finished = false;
         QByteArray pdf;
