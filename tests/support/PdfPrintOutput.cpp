@@ -1,7 +1,6 @@
 #include "support/PdfPrintOutput.h"
 
 #include "platform/Services.h"
-#include "platform/Wait.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +10,6 @@
 #include <QWebEngineView>
 
 #include <memory>
-#include <optional>
 
 namespace tova::test {
 
@@ -34,13 +32,13 @@ PrintOutcome PdfPrintOutput::preview(QWebEngineView& view, QPageLayout::Orientat
 
 namespace {
 
-// The text of the page in the view, as a reader sees it; empty when the page does not answer.
+// The text of the page file the view shows, markup taken out; empty when it cannot be read.
 QString pageText(QWebEngineView& view) {
-    auto text = std::make_shared<std::optional<QString>>();
-    view.page()->runJavaScript(QStringLiteral("document.body ? document.body.innerText : ''"),
-                               [text](const QVariant& value) { *text = value.toString(); });
-    waitWhile([text] { return !text->has_value(); }, 10000);
-    return text->value_or(QString());
+    QFile file(view.url().toLocalFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    static const QRegularExpression markup(QStringLiteral("<[^>]*>"));
+    return QString::fromUtf8(file.readAll()).remove(markup);
 }
 
 } // namespace

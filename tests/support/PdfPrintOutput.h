@@ -18,8 +18,8 @@ struct PrintJob {
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QString pdfPath;
     bool finished = false; // the job has returned (its file, if any, is complete)
-    // The text of the page the job printed. A printout reaches the printer as pictures of its
-    // pages, so the PDF file itself carries no text to search.
+    // The text of the page file the job printed, markup taken out. A printout reaches the printer
+    // as pictures of its pages, so the PDF file itself carries no text to search.
     QString pageText;
 };
 
