@@ -84,7 +84,7 @@ TEST_F(PrintRoadTest, FishboneScreenPrintsItsReportInLandscapeUnderTheHeader) {
         EXPECT_GT(size.width(), size.height());
     }
     // The report itself, without the screen's frameset: the project's name is on the page.
-    const QString text = pdfText(output->jobs[0].pdfPath);
+    const QString text = output->jobs[0].pageText;
     EXPECT_TRUE(text.contains(Globals::GetProjectName())) << text.left(400).toStdString();
     EXPECT_EQ(firstElements, QStringList(2, headerFragment()));
     // The printed file itself carries no header.

@@ -116,9 +116,7 @@ TEST_F(ReferenceRoad, DefinitionsFromTheToolsMenu) {
             if (!env.printouts->jobs.isEmpty()) {
                 EXPECT_FALSE(env.printouts->jobs.first().preview);
                 EXPECT_EQ(env.printouts->jobs.first().orientation, QPageLayout::Portrait);
-                const QString printed = test::pdfText(env.printouts->jobs.first().pdfPath);
-                if (!printed.isEmpty())
-                    EXPECT_TRUE(printed.contains(term(QStringLiteral("1B1"))));
+                EXPECT_TRUE(env.printouts->jobs.first().pageText.contains(term(QStringLiteral("1B1"))));
             }
 
             // "NUL" empties frame "main".
@@ -253,9 +251,7 @@ TEST_F(ReferenceRoad, AcronymsFromTheToolsMenu) {
             EXPECT_TRUE(click(browser, QStringLiteral("main"), QStringLiteral("a[href=\"#PRT\"]")));
             EXPECT_TRUE(waitWhile([&] { return env.printouts->jobs.isEmpty(); }, kPageTimeoutMs));
             if (!env.printouts->jobs.isEmpty()) {
-                const QString printed = test::pdfText(env.printouts->jobs.first().pdfPath);
-                if (!printed.isEmpty())
-                    EXPECT_TRUE(printed.contains(abbreviation(QStringLiteral("7"))));
+                EXPECT_TRUE(env.printouts->jobs.first().pageText.contains(abbreviation(QStringLiteral("7"))));
             }
             // The Find button opens the find bar.
             acronyms->findButton().click();

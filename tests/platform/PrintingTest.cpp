@@ -15,6 +15,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -165,7 +167,7 @@ TEST_F(PrintHTMLDocTest, OrientationBackgroundsAndSettingFollowTheLandscapeSwitc
         const QSizeF size = pdfPageSize(job.pdfPath);
         ASSERT_FALSE(size.isEmpty()) << name;
         EXPECT_EQ(size.width() > size.height(), c.landscape) << name << " " << size.width() << "x" << size.height();
-        EXPECT_TRUE(pdfText(job.pdfPath).contains(QLatin1String(kPageText))) << name;
+        EXPECT_TRUE(job.pageText.contains(QLatin1String(kPageText))) << name;
         EXPECT_TRUE(noPrintWindowLeft()) << name;
     }
     EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
@@ -192,6 +194,39 @@ TEST_F(PrintHTMLDocTest, HeaderPictureGoesIntoTheLoadedPageOnly) {
         }
         EXPECT_EQ(pageBytes(), before);
     }
+}
+
+TEST_F(PrintHTMLDocTest, BusyCursorWhileThePageLoadsAndPrintsButNotWhileTheDialogIsUp) {
+    for (const bool preview : {false, true}) {
+        // Where the job is when the cursor is looked at: loading, in the dialog, printing.
+        enum class Stage { Loading, Dialog, Printing } stage = Stage::Loading;
+        bool busyWhileLoading = false;
+        bool busyWhilePrinting = false;
+        bool busyInDialog = true;
+        QTimer sampler;
+        sampler.setInterval(1);
+        QObject::connect(&sampler, &QTimer::timeout, [&] {
+            const bool busy = QGuiApplication::overrideCursor() &&
+                              QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            if (stage == Stage::Loading)
+                busyWhileLoading |= busy;
+            else if (stage == Stage::Printing)
+                busyWhilePrinting |= busy;
+        });
+        output->duringJob = [&](QWebEngineView&) {
+            stage = Stage::Dialog;
+            busyInDialog = QGuiApplication::overrideCursor() != nullptr;
+            stage = Stage::Printing;
+        };
+        sampler.start();
+        frmPrinter::PrintHTMLDoc(page, true, preview, true);
+        sampler.stop();
+        EXPECT_TRUE(busyWhileLoading) << preview;
+        EXPECT_FALSE(busyInDialog) << preview;
+        EXPECT_TRUE(busyWhilePrinting) << preview;
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << preview;
+    }
+    EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
 }
 
 TEST_F(PrintHTMLDocTest, FailuresAreReportedAndTheSettingPutBack) {

@@ -3,14 +3,13 @@
 #include "platform/Services.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+
+#include <memory>
 
 namespace tova::test {
 
@@ -31,33 +30,38 @@ PrintOutcome PdfPrintOutput::preview(QWebEngineView& view, QPageLayout::Orientat
     return run(view, orientation, true);
 }
 
+namespace {
+
+// The text of the page file the view shows, markup taken out; empty when it cannot be read.
+QString pageText(QWebEngineView& view) {
+    QFile file(view.url().toLocalFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    static const QRegularExpression markup(QStringLiteral("<[^>]*>"));
+    return QString::fromUtf8(file.readAll()).remove(markup);
+}
+
+} // namespace
+
 PrintOutcome PdfPrintOutput::run(QWebEngineView& view, QPageLayout::Orientation orientation, bool preview) {
     const QString path = QDir(m_folder).filePath(QStringLiteral("job%1.pdf").arg(jobs.size() + 1));
     jobs.append({preview, orientation, path});
+    const qsizetype index = jobs.size() - 1;
     if (duringJob)
         duringJob(view);
-    if (answer != PrintOutcome::Done)
-        return answer;
+    jobs[index].pageText = pageText(view);
+    const PrintOutcome outcome = answer == PrintOutcome::Done ? writePdf(view, orientation, path) : answer;
+    jobs[index].finished = true;
+    return outcome;
+}
 
-    // The default printer's paper in the job's orientation; the engine's own PDF output keeps the
-    // text searchable.
-    QPrinter printer;
-    printer.setPageOrientation(orientation);
-
-    bool finished = false;
-    bool ok = false;
-    QEventLoop loop;
-    QObject::connect(view.page(), &QWebEnginePage::pdfPrintingFinished, &loop, [&](const QString&, bool success) {
-        finished = true;
-        ok = success;
-        loop.quit();
-    });
-    view.page()->printToPdf(path, printer.pageLayout());
-    if (!finished) {
-        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return finished && ok ? PrintOutcome::Done : PrintOutcome::Failed;
+PrintOutcome PdfPrintOutput::writePdf(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& path) {
+    // The printer the print dialog and the preview start from, writing a PDF file as the dialog's
+    // "print to file" does: the same route through the engine and onto the printer as paper.
+    const std::unique_ptr<QPrinter> printer = printerForJob(orientation);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    return printOnPrinter(view, *printer) ? PrintOutcome::Done : PrintOutcome::Failed;
 }
 
 QSizeF pdfPageSize(const QString& pdfPath) {
@@ -72,14 +76,6 @@ QSizeF pdfPageSize(const QString& pdfPath) {
         return {};
     return QSizeF(match.captured(3).toDouble() - match.captured(1).toDouble(),
                   match.captured(4).toDouble() - match.captured(2).toDouble());
-}
-
-QString pdfText(const QString& pdfPath) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace tova::test

@@ -1,5 +1,7 @@
 // A print output for tests: every print or preview job becomes a PDF file in a folder, without a
-// dialog, and is recorded. Installed in the services for the lifetime of the object.
+// dialog, and is recorded. The file is written through the route of the print dialog and the
+// preview (a printer with PDF output), so it shows what paper would. Installed in the services
+// for the lifetime of the object.
 #pragma once
 
 #include "platform/printing/ui/PrintOutput.h"
@@ -15,6 +17,10 @@ struct PrintJob {
     bool preview = false;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QString pdfPath;
+    bool finished = false; // the job has returned (its file, if any, is complete)
+    // The text of the page file the job printed, markup taken out. A printout reaches the printer
+    // as pictures of its pages, so the PDF file itself carries no text to search.
+    QString pageText;
 };
 
 class PdfPrintOutput final : public PrintOutput {
@@ -36,13 +42,12 @@ public:
 
 private:
     PrintOutcome run(QWebEngineView& view, QPageLayout::Orientation orientation, bool preview);
+    PrintOutcome writePdf(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& path);
     QString m_folder;
     PrintOutput* m_previous;
 };
 
 // The page size of a PDF's first page in points, as its MediaBox gives it; empty when not found.
 QSizeF pdfPageSize(const QString& pdfPath);
-// The PDF's text as pdftotext extracts it; empty when the tool is missing or fails.
-QString pdfText(const QString& pdfPath);
 
 } // namespace tova::test

@@ -6,6 +6,7 @@
 #include "platform/capture/ui/Clipboard.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
+#include "platform/ui/BusyCursor.h"
 #include "platform/xml/XslTemplate.h"
 #include "platform/PageServices.h"
 #include "store/Database.h"
@@ -63,7 +64,12 @@ std::optional<QString> questionListPage(const QString& phaseId) {
     processor.addParameter(QStringLiteral("phase_id"), phaseId);
     processor.setInput(data);
     QString error;
-    if (!processor.transform(&error)) {
+    bool made = false;
+    {
+        const tova::BusyCursor busy;
+        made = processor.transform(&error);
+    }
+    if (!made) {
         cannotMakeQuestionList(error);
         return std::nullopt;
     }

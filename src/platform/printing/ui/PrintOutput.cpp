@@ -1,6 +1,8 @@
 #include "platform/printing/ui/PrintOutput.h"
 
 #include "platform/Services.h"
+#include "platform/printing/ui/PrintedPages.h"
+#include "platform/ui/BusyCursor.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -8,6 +10,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTimer>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <memory>
@@ -15,39 +18,40 @@
 namespace tova {
 
 bool printOnPrinter(QWebEngineView& view, QPrinter& printer, int timeoutMs) {
+    // The engine lays the page out for the printer's sheet (size, orientation, margins); the pages
+    // are then put on the printer here, filling the sheet at its own orientation. A long question
+    // list takes a while either way.
+    const BusyCursor busy;
     struct Outcome {
         bool finished = false;
-        bool ok = false;
+        QByteArray pdf;
     };
     auto outcome = std::make_shared<Outcome>();
     QEventLoop loop;
-    const QMetaObject::Connection connection =
-        QObject::connect(&view, &QWebEngineView::printFinished, &loop, [outcome, &loop](bool ok) {
+    QPointer<QEventLoop> waiting(&loop);
+    view.page()->printToPdf(
+        [outcome, waiting](const QByteArray& pdf) {
             outcome->finished = true;
-            outcome->ok = ok;
-            loop.quit();
-        });
-    view.print(&printer);
+            outcome->pdf = pdf;
+            if (waiting)
+                waiting->quit();
+        },
+        printer.pageLayout());
     if (!outcome->finished) {
         QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    QObject::disconnect(connection);
-    return outcome->finished && outcome->ok;
+    return outcome->finished && !outcome->pdf.isEmpty() && paintPrintedPages(outcome->pdf, printer);
 }
 
-namespace {
-
-std::unique_ptr<QPrinter> defaultPrinter(QPageLayout::Orientation orientation) {
+std::unique_ptr<QPrinter> printerForJob(QPageLayout::Orientation orientation) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setPageOrientation(orientation);
     return printer;
 }
 
-} // namespace
-
 PrintOutcome QtPrintOutput::print(QWebEngineView& view, QPageLayout::Orientation orientation) {
-    const std::unique_ptr<QPrinter> printer = defaultPrinter(orientation);
+    const std::unique_ptr<QPrinter> printer = printerForJob(orientation);
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
     m_open = &dialog;
     const bool accepted = dialog.exec() == QDialog::Accepted;
@@ -58,7 +62,7 @@ PrintOutcome QtPrintOutput::print(QWebEngineView& view, QPageLayout::Orientation
 }
 
 PrintOutcome QtPrintOutput::preview(QWebEngineView& view, QPageLayout::Orientation orientation) {
-    const std::unique_ptr<QPrinter> printer = defaultPrinter(orientation);
+    const std::unique_ptr<QPrinter> printer = printerForJob(orientation);
     QPrintPreviewDialog dialog(printer.get(), QApplication::activeWindow());
     bool failed = false;
     // Asked for the preview pages and again when the user prints from the preview.

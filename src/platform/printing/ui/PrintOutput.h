@@ -5,6 +5,8 @@
 #include <QPageLayout>
 #include <QPointer>
 
+#include <memory>
+
 class QDialog;
 class QPrinter;
 class QWebEngineView;
@@ -27,8 +29,13 @@ public:
     virtual void closeDialogs() {}
 };
 
-// Prints the view's page onto the printer and waits for the engine to finish, at most timeoutMs.
-// False when the engine reports a failure or the bound is reached.
+// The printer a job starts from before the user's choices: the default printer, its paper in the
+// job's orientation.
+std::unique_ptr<QPrinter> printerForJob(QPageLayout::Orientation orientation);
+
+// Prints the view's page onto the printer, the route of paper, PDF file and preview alike: the
+// engine lays the page out for the printer's sheet (waiting at most timeoutMs) and the pages are
+// put on the printer filling it. False when the engine reports a failure or the bound is reached.
 bool printOnPrinter(QWebEngineView& view, QPrinter& printer, int timeoutMs = kPrintWaitMs);
 
 // The print dialog and the print preview window of the default printer.

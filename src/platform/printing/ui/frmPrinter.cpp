@@ -1,11 +1,12 @@
 #include "platform/printing/ui/frmPrinter.h"
 
+#include "platform/PageServices.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/BackgroundPrinting.h"
 #include "platform/printing/ui/PrintOutput.h"
 #include "platform/printing/ui/PrintWindow.h"
-#include "platform/PageServices.h"
+#include "platform/ui/BusyCursor.h"
 
 #include <QPointer>
 
@@ -51,7 +52,13 @@ void PrintHTMLDoc(const QString& filePath, bool bHeader, bool bPreview, bool bLa
 
     const QPageLayout::Orientation orientation = bLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     tova::PrintOutcome outcome = tova::PrintOutcome::Failed;
-    if (window->load(Globals::PathToURL(filePath)) && (!bHeader || window->insertHeader()))
+    bool ready = false;
+    {
+        // The dialog that follows is the user's to answer, so the busy cursor covers only the page load.
+        const tova::BusyCursor busy;
+        ready = window->load(Globals::PathToURL(filePath)) && (!bHeader || window->insertHeader());
+    }
+    if (ready)
         outcome = bPreview ? output.preview(window->WebBrowser1(), orientation)
                            : output.print(window->WebBrowser1(), orientation);
 

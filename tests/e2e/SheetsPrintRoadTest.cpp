@@ -1,0 +1,179 @@
+// Printouts as they come off the printer: every report screen, the dashboard element window, a
+// definition, an acronym and the question list printed from the real windows through the route
+// the print dialog and the preview take (a printer writing a PDF file), each checked for its sheet
+// orientation, its page count and how much of the printable width its content fills.
+#include "RoadSupport.h"
+#include "UserClicks.h"
+#include "platform/Wait.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
+#include "reference/ui/frmAcronyms.h"
+#include "reference/ui/frmGlossary.h"
+#include "reports/ui/frmDashboardElement.h"
+#include "shell/ui/frmBrowser.h"
+#include "support/PdfPrintOutput.h"
+#include "support/PrintedSheets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+using namespace tova;
+using namespace tova::test;
+
+namespace {
+
+constexpr int kScreenWaitMs = 60000;
+const QString kMainFrame = QStringLiteral("main");
+
+// What a printout must look like on paper.
+struct Expected {
+    const char* what;
+    QPageLayout::Orientation orientation;
+    int pages; // 0: as many as the content needs, at least one
+};
+
+// Checks the job's sheets and reports the measured figures with the test's output.
+void expectSheets(const PrintJob& job, const Expected& expected) {
+    const QList<PrintedSheet> sheets = printedSheets(job.pdfPath);
+    ASSERT_FALSE(sheets.isEmpty()) << expected.what;
+    const double share = inkedWidthShare(sheets, expected.orientation);
+    std::cout << "[ printout ] " << expected.what << ": " << sheets.size() << " page(s), content spans "
+              << qRound(share * 100) << " % of the printable width" << std::endl;
+    EXPECT_EQ(job.orientation, expected.orientation) << expected.what;
+    if (expected.pages > 0)
+        EXPECT_EQ(sheets.size(), expected.pages) << expected.what;
+    EXPECT_GE(share, 0.9) << expected.what;
+    for (qsizetype i = 0; i < sheets.size(); ++i) {
+        const PrintedSheet& sheet = sheets[i];
+        EXPECT_EQ(sheet.size.width() > sheet.size.height(), expected.orientation == QPageLayout::Landscape)
+            << expected.what << " page " << i + 1;
+        EXPECT_FALSE(sheet.inked.isEmpty()) << expected.what << " page " << i + 1 << " is blank";
+        // Content is never pushed past the printable area's right edge.
+        EXPECT_LE(sheet.inked.right(), sheet.size.width() - jobMargins(expected.orientation).right() + 4)
+            << expected.what << " page " << i + 1;
+    }
+}
+
+class PrintedSheetsRoad : public StartedProgramRoad {
+protected:
+    void SetUp() override {
+        StartedProgramRoad::SetUp();
+        output = environment.printouts.get();
+    }
+    void TearDown() override {
+        frmDashboardElement::destroyInstance();
+        frmGlossary::destroyInstance();
+        frmAcronyms::destroyInstance();
+        StartedProgramRoad::TearDown();
+        // The next road starts from a main window of its own, not from a report screen left here.
+        delete frmBrowser::existingInstance();
+    }
+
+    // Shows a report screen from the Go To menu and waits until its page is complete.
+    bool goTo(frmBrowser& window, const char* menuItem, const char* screen) {
+        window.menuItem(QString::fromLatin1(menuItem))->trigger();
+        WebBrowser& browser = *window.webMain();
+        return waitWhile([&] { return browser.LocationName() != QLatin1String(screen); }, kScreenWaitMs) &&
+               waitWhile([&] { return !browser.IsFrameComplete(kMainFrame) || browser.Busy(); }, kScreenWaitMs);
+    }
+
+    // The job that the step starts; null (with a failure) when none or more than one came.
+    const PrintJob* onePrintJob(const std::function<void()>& step) {
+        const qsizetype before = output->jobs.size();
+        step();
+        waitWhile([&] { return output->jobs.size() == before || !output->jobs.last().finished; }, kScreenWaitMs);
+        if (output->jobs.size() != before + 1) {
+            ADD_FAILURE() << "expected one print job, got " << output->jobs.size() - before;
+            return nullptr;
+        }
+        return &output->jobs.last();
+    }
+
+    PdfPrintOutput* output = nullptr;
+};
+
+} // namespace
+
+TEST_F(PrintedSheetsRoad, ReportScreensFillTheLandscapeSheetOnThePagesTheyNeed) {
+    frmBrowser* window = showSample();
+    struct Screen {
+        const char* menuItem;
+        const char* screen;
+        Expected expected;
+    };
+    const Screen screens[] = {
+        {"mnuGotoFishbone", "fishbone", {"fishbone", QPageLayout::Landscape, 1}},
+        {"mnuGotoTileChart", "tilechart", {"tile chart", QPageLayout::Landscape, 1}},
+        {"mnuGotoDashboard", "dashboard1", {"dashboard", QPageLayout::Landscape, 1}},
+        {"mnuGotoPriorityDashboard", "dashboard2", {"priority dashboard", QPageLayout::Landscape, 1}},
+        {"mnuGotoScoreCard", "scorecard", {"scorecard", QPageLayout::Landscape, 0}},
+        {"mnuGotoTrendGraph", "projecttrendgraph", {"overall project trend", QPageLayout::Landscape, 1}},
+        {"mnuGotoTrendDetail", "projecttrenddetail", {"project trend by section", QPageLayout::Landscape, 1}},
+    };
+    for (const Screen& screen : screens) {
+        ASSERT_TRUE(goTo(*window, screen.menuItem, screen.screen)) << screen.screen;
+        const PrintJob* job = onePrintJob([window] { window->menuItem(QStringLiteral("mnuFilePrint"))->trigger(); });
+        ASSERT_NE(job, nullptr) << screen.screen;
+        expectSheets(*job, screen.expected);
+    }
+    EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();
+}
+
+TEST_F(PrintedSheetsRoad, QuestionListFillsThePortraitSheet) {
+    frmBrowser* window = showSample();
+    const PrintJob* job = onePrintJob([window] { window->menuItem(QStringLiteral("mnuPrintQuestions"))->trigger(); });
+    ASSERT_NE(job, nullptr);
+    expectSheets(*job, {"question list", QPageLayout::Portrait, 0});
+}
+
+TEST_F(PrintedSheetsRoad, ElementWindowPrintsItsSectionOnLandscapeSheets) {
+    frmBrowser* window = showSample();
+    ASSERT_TRUE(goTo(*window, "mnuGotoDashboard", "dashboard1"));
+    QPointer<frmDashboardElement> element = &frmDashboardElement::instance();
+    const PrintJob* job = nullptr;
+    bool driven = false;
+    whenModal(
+        element,
+        [&] {
+            WebBrowser& browser = element->browser();
+            return browser.LocationName() == QLatin1String("element") && browser.IsFrameComplete(kMainFrame) &&
+                   !browser.Busy();
+        },
+        [&] {
+            job = onePrintJob([&] { clickLinkOnScreen(element->browser(), kMainFrame, QStringLiteral("#PRT")); });
+            driven = true;
+            element->reject();
+        });
+    ASSERT_TRUE(clickLinkOnScreen(*window->webMain(), kMainFrame, QStringLiteral("#DSH2")));
+    waitWhile([&] { return !driven || (element && element->isVisible()); }, kScreenWaitMs);
+    ASSERT_NE(job, nullptr);
+    expectSheets(*job, {"element window", QPageLayout::Landscape, 0});
+}
+
+TEST_F(PrintedSheetsRoad, DefinitionAndAcronymEachPrintOnOnePortraitSheet) {
+    frmBrowser* window = showSample();
+    struct Window {
+        const char* menuItem;
+        std::function<reference::TwoFrameWindow*()> window;
+        Expected expected;
+    };
+    const Window windows[] = {
+        {"mnuGlossary", [] { return &frmGlossary::instance(); }, {"definitions entry", QPageLayout::Portrait, 1}},
+        {"mnuAcronyms", [] { return &frmAcronyms::instance(); }, {"acronym entry", QPageLayout::Portrait, 1}},
+    };
+    for (const Window& reference : windows) {
+        QPointer<reference::TwoFrameWindow> shown = reference.window();
+        const PrintJob* job = nullptr;
+        whenModal(
+            shown, [&] { return framesReady(shown->browser()); },
+            [&] {
+                job = onePrintJob([&] { clickLinkOnScreen(shown->browser(), kMainFrame, QStringLiteral("#PRT")); });
+                shown->reject();
+            });
+        window->menuItem(QString::fromLatin1(reference.menuItem))->trigger();
+        ASSERT_NE(job, nullptr) << reference.expected.what;
+        expectSheets(*job, reference.expected);
+    }
+}

@@ -1,0 +1,109 @@
+// Putting laid-out pages on a printer: each page fills the sheet at the printer's orientation, the
+// printer's page range is kept, and data that is no printout is refused.
+#include "platform/printing/ui/PrintedPages.h"
+#include "platform/printing/ui/PrintOutput.h"
+#include "support/PrintedSheets.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tova;
+using namespace tova::test;
+
+namespace {
+
+// A printout as the engine hands it over: pages of the sheet's size, each inked edge to edge
+// inside the margins.
+QByteArray laidOutPages(const QPageLayout& layout, int pages) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(layout);
+    QPainter painter(&writer);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            writer.newPage();
+        painter.fillRect(QRect(QPoint(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size()),
+                         Qt::darkGray);
+    }
+    painter.end();
+    return pdf;
+}
+
+// The printer a job starts from, writing a PDF file.
+struct PdfPrinter {
+    explicit PdfPrinter(QPageLayout::Orientation orientation) : printer(printerForJob(orientation)) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(folder.filePath(QStringLiteral("out.pdf")));
+    }
+    QString path() const { return folder.filePath(QStringLiteral("out.pdf")); }
+    QTemporaryDir folder;
+    std::unique_ptr<QPrinter> printer;
+};
+
+} // namespace
+
+TEST(PrintedPages, EachPageFillsThePrintableAreaAtThePrintersOrientation) {
+    struct Case {
+        QPageLayout::Orientation orientation;
+        double margin; // points; 0 keeps the printer's own
+    };
+    // Wide margins stand for a printer whose hardware cannot print near the sheet's edge.
+    for (const Case c : {Case{QPageLayout::Landscape, 0}, Case{QPageLayout::Portrait, 0},
+                         Case{QPageLayout::Landscape, 36}, Case{QPageLayout::Portrait, 36}}) {
+        const QPageLayout::Orientation orientation = c.orientation;
+        PdfPrinter target(orientation);
+        if (c.margin > 0)
+            target.printer->setPageMargins(QMarginsF(c.margin, c.margin, c.margin, c.margin), QPageLayout::Point);
+        ASSERT_TRUE(paintPrintedPages(laidOutPages(target.printer->pageLayout(), 2), *target.printer));
+        const QList<PrintedSheet> sheets = printedSheets(target.path());
+        ASSERT_EQ(sheets.size(), 2) << orientation;
+        const QRectF printable = target.printer->pageLayout().paintRect(QPageLayout::Point);
+        for (const PrintedSheet& sheet : sheets) {
+            EXPECT_EQ(sheet.size.width() > sheet.size.height(), orientation == QPageLayout::Landscape);
+            // Within two low resolution pixels (7.2 points) of the printable area on every side: the
+            // picture's soft edge can ink the pixel next to it.
+            EXPECT_NEAR(sheet.inked.left(), printable.left(), 8.0) << orientation;
+            EXPECT_NEAR(sheet.inked.top(), printable.top(), 8.0) << orientation;
+            EXPECT_NEAR(sheet.inked.right(), printable.right(), 8.0) << orientation;
+            EXPECT_NEAR(sheet.inked.bottom(), printable.bottom(), 8.0) << orientation;
+        }
+        if (c.margin == 0)
+            EXPECT_GE(inkedWidthShare(sheets, orientation), 0.98);
+    }
+}
+
+TEST(PrintedPages, PageRangeOfThePrinterIsKept) {
+    struct Case {
+        const char* name;
+        int from, to;
+        QPrinter::PageOrder order;
+        int sheets;
+    };
+    const Case cases[] = {
+        {"all pages", 0, 0, QPrinter::FirstPageFirst, 3},
+        {"pages 2 to 3", 2, 3, QPrinter::FirstPageFirst, 2},
+        {"range past the end", 3, 9, QPrinter::FirstPageFirst, 1},
+        {"all pages, last first", 0, 0, QPrinter::LastPageFirst, 3},
+    };
+    for (const Case& c : cases) {
+        PdfPrinter target(QPageLayout::Landscape);
+        target.printer->setFromTo(c.from, c.to);
+        target.printer->setPageOrder(c.order);
+        ASSERT_TRUE(paintPrintedPages(laidOutPages(target.printer->pageLayout(), 3), *target.printer)) << c.name;
+        EXPECT_EQ(printedSheets(target.path()).size(), c.sheets) << c.name;
+    }
+}
+
+TEST(PrintedPages, DataThatIsNoPrintoutIsRefused) {
+    for (const QByteArray& data : {QByteArray(), QByteArray("not a printout"), QByteArray("%PDF-1.4\n%%EOF")}) {
+        PdfPrinter target(QPageLayout::Portrait);
+        EXPECT_FALSE(paintPrintedPages(data, *target.printer)) << data.toStdString();
+    }
+}
