@@ -206,6 +206,9 @@ void frmBrowser::openInNewWindow(const QString& url) {
 
 void frmBrowser::UpdateTitleBar() {
     setWindowTitle(tova::titleBarText());
+    // The store reports every change of the open project here; the menus follow at once, also when
+    // no page is shown afterwards (a screen whose build failed).
+    CheckState();
 }
 
 void frmBrowser::CheckState() {
@@ -269,7 +272,11 @@ tova::WebBrowser* frmBrowser::webMain() {
 }
 
 bool frmBrowser::HandleURL(const QString& url) {
-    return m_commands->HandleURL(url);
+    const bool cancel = m_commands->HandleURL(url);
+    // A command may have changed the project or the review (or failed to build its screen) without
+    // any navigation that would refresh the menus.
+    CheckState();
+    return cancel;
 }
 
 void frmBrowser::RefreshScreen() {
