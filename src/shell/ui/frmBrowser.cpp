@@ -1,15 +1,16 @@
 #include "shell/ui/frmBrowser.h"
 
 #include "platform/AppFolder.h"
+#include "platform/PageServices.h"
 #include "platform/Services.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
 #include "reports/Fishbone.h"
+#include "shell/DesktopDocuments.h"
 #include "shell/ExitPrompt.h"
 #include "shell/MenuState.h"
-#include "platform/PageServices.h"
 #include "shell/SaveCommands.h"
 #include "shell/ShellGlobals.h"
 #include "shell/TitleBar.h"
@@ -185,7 +186,7 @@ void frmBrowser::buildMenus() {
             &QAction::triggered, this,
             [this] { openInNewWindow(Globals::PathToURL(tova::appPath(QStringLiteral("misc/website.htm")))); });
     connect(addItem(help, QStringLiteral("mnuFeedback"), QStringLiteral("Feedback"), nullptr), &QAction::triggered,
-            this, [this] { openInNewWindow(tova::appPath(QStringLiteral("misc/feedback.doc"))); });
+            this, [this] { Globals::OpenDocument(tova::appPath(QStringLiteral("misc/feedback.doc")), *m_webMain); });
     connect(addItem(help, QStringLiteral("mnuBookstore"), QStringLiteral("TOVA Bookstore"), nullptr),
             &QAction::triggered, this,
             [this] { openInNewWindow(tova::appPath(QStringLiteral("bookstore/bookstore.htm"))); });
