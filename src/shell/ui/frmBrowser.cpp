@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace {
 
@@ -64,7 +65,7 @@ frmBrowser::frmBrowser() {
     });
 
     buildMenus();
-    resize(1024, 768);
+    resize(tova::WindowLayout::startSize(screen() ? screen()->availableSize() : QSize()));
     // Form_Load
     UpdateTitleBar();
     CheckState();
