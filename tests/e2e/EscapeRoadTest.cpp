@@ -39,24 +39,7 @@ QString storedAnswer(const QString& questionId) {
     return answer ? answer.text() : QString();
 }
 
-// Puts the focus inside the frame's page, as a click there would, and types Escape.
-void typeEscapeInside(WebEngineBrowser& view, const QString& frame) {
-    QWidget* page = view.focusProxy();
-    ASSERT_NE(page, nullptr);
-    page->setFocus();
-    ASSERT_TRUE(view.ExecScript(QStringLiteral("window.focus();"), frame));
-    QTest::keyClick(page, Qt::Key_Escape);
-}
-
-class EscapeRoad : public MainWindowRoad {
-protected:
-    void showSample() {
-        Globals::OpenProjectAndShow(appPath(QStringLiteral("sample.tova")));
-        ASSERT_TRUE(Globals::IsProjectLoaded());
-        ASSERT_TRUE(waitWhile([this] { return mainWindow->webMain()->LocationName() != QLatin1String("fishbone"); }));
-        ASSERT_TRUE(waitWhile([this] { return !mainWindow->webMain()->IsFrameComplete(QStringLiteral("main")); }));
-    }
-};
+using EscapeRoad = MainWindowRoad;
 
 } // namespace
 
@@ -78,7 +61,9 @@ TEST_F(EscapeRoad, EscapeInsideThePageClosesTheWindowWithTheAnswersStored) {
                 QStringLiteral("document.querySelector('input[name=\"R%1\"][value=\"V%2\"]').checked = true;")
                     .arg(questionId, chosen),
                 QStringLiteral("main")));
-            typeEscapeInside(view, QStringLiteral("main"));
+            QWidget* page = focusInsidePage(view, QStringLiteral("main"));
+            ASSERT_NE(page, nullptr);
+            QTest::keyClick(page, Qt::Key_Escape);
             EXPECT_TRUE(waitWhile([&] { return survey.isVisible(); }, kCloseTimeoutMs));
         });
     EXPECT_TRUE(mainWindow->HandleURL(QStringLiteral("#CAT") + categoryId));
@@ -95,7 +80,10 @@ TEST_F(EscapeRoad, EscapeInsideTheIndexClosesTheDefinitionsWindow) {
         glossary, [&] { return framesReady(glossary->browser()); },
         [&] {
             drove = true;
-            typeEscapeInside(dynamic_cast<WebEngineBrowser&>(glossary->browser()), QStringLiteral("side"));
+            QWidget* page =
+                focusInsidePage(dynamic_cast<WebEngineBrowser&>(glossary->browser()), QStringLiteral("side"));
+            ASSERT_NE(page, nullptr);
+            QTest::keyClick(page, Qt::Key_Escape);
             EXPECT_TRUE(waitWhile([&] { return glossary && glossary->isVisible(); }, kCloseTimeoutMs));
         });
     mainWindow->gotoGlossary(QStringLiteral("1A1"));

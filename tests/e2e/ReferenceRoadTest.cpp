@@ -81,16 +81,7 @@ QString abbreviation(const QString& id) {
         .text();
 }
 
-class ReferenceRoad : public MainWindowRoad {
-protected:
-    // Opens the sample project and waits for its fishbone screen.
-    void showSample() {
-        Globals::OpenProjectAndShow(appPath(QStringLiteral("sample.tova")));
-        ASSERT_TRUE(Globals::IsProjectLoaded());
-        ASSERT_TRUE(waitWhile([this] { return mainWindow->webMain()->LocationName() != QLatin1String("fishbone"); }));
-        ASSERT_TRUE(waitWhile([this] { return !mainWindow->webMain()->IsFrameComplete(QStringLiteral("main")); }));
-    }
-};
+using ReferenceRoad = MainWindowRoad;
 
 } // namespace
 

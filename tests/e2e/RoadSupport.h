@@ -11,10 +11,12 @@
 #include <functional>
 
 class QDialog;
+class QWidget;
 class frmBrowser;
 
 namespace tova {
 class WebBrowser;
+class WebEngineBrowser;
 }
 
 namespace tova::test {
@@ -41,6 +43,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Opens the sample project of the application folder and waits for its fishbone screen.
+    void showSample();
+
     TestEnvironment env;
     QString appFolder;
     frmBrowser* mainWindow = nullptr;
@@ -61,5 +66,9 @@ protected:
 
     TestEnvironment environment;
 };
+
+// Puts the focus inside the page of the browser's frame (empty: the top page), as a click there
+// would, and gives the widget that then receives the user's keys.
+QWidget* focusInsidePage(WebEngineBrowser& browser, const QString& frame = QString());
 
 } // namespace tova::test
