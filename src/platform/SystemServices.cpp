@@ -95,11 +95,10 @@ qint16 majorVersionFromText(const QString& versionText)
     return 0;
 }
 
-QString defaultPdfApplication() {
-    return defaultApplicationFor(QStringLiteral("application/pdf"));
-}
+QString defaultPdfApplication() { return defaultApplicationFor(QStringLiteral("application/pdf")); }
 
-QString defaultApplicationFor(const QString& mimeType) {
+QString defaultApplicationFor(const QString& mimeType)
+{
     QProcess query;
     query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType});
     if (!query.waitForStarted(kDesktopQueryMs))
@@ -142,7 +141,8 @@ void ExecCmd(const QString& programPath, const QString& commandLine, bool wait)
     }
 }
 
-bool OpenWithDefaultApplication(const QString& filePath) {
+bool OpenWithDefaultApplication(const QString& filePath)
+{
     const QMimeType type = QMimeDatabase().mimeTypeForFile(filePath);
     // The opener would fall back to some other program (often a web browser) for a type that has
     // no application of its own; the caller tells the user instead.

@@ -86,7 +86,8 @@ void MainWindowRoad::SetUp()
     mainWindow->show();
 }
 
-void MainWindowRoad::showSample() {
+void MainWindowRoad::showSample()
+{
     Globals::OpenProjectAndShow(appPath(QStringLiteral("sample.tova")));
     ASSERT_TRUE(Globals::IsProjectLoaded());
     ASSERT_TRUE(waitWhile([this] { return mainWindow->webMain()->LocationName() != QLatin1String("fishbone"); }));
@@ -135,7 +136,8 @@ frmBrowser* StartedProgramRoad::showSample()
     return window;
 }
 
-QWidget* focusInsidePage(WebEngineBrowser& browser, const QString& frame) {
+QWidget* focusInsidePage(WebEngineBrowser& browser, const QString& frame)
+{
     QWidget* page = browser.focusProxy();
     if (!page)
         return nullptr;

@@ -36,7 +36,8 @@ TestEnvironment::~TestEnvironment()
         s.settings = nullptr;
 }
 
-QString TestEnvironment::copyAppFolder(const QString& folder) {
+QString TestEnvironment::copyAppFolder(const QString& folder)
+{
     const QString source = builtAppFolder();
     const QString target = scratch.filePath(folder);
     QDirIterator it(source, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
