@@ -3,9 +3,9 @@
 #include "platform/MainWindowCallbacks.h"
 #include "platform/Services.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "reference/ui/FindBar.h"
 #include "platform/ui/BrowserLayout.h"
 #include "platform/ui/EscapeCloses.h"
-#include "reference/ui/FindBar.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,7 +1,6 @@
 #include "shell/ui/frmBrowser.h"
 
 #include "platform/AppFolder.h"
-#include "platform/PageServices.h"
 #include "platform/Services.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
@@ -11,6 +10,7 @@
 #include "shell/DesktopDocuments.h"
 #include "shell/ExitPrompt.h"
 #include "shell/MenuState.h"
+#include "platform/PageServices.h"
 #include "shell/SaveCommands.h"
 #include "shell/ShellGlobals.h"
 #include "shell/TitleBar.h"
