@@ -2,7 +2,6 @@
 // start-up to the fishbone screen, its page links and the exit question.
 #include "../shell/RecordingTargets.h"
 
-#include "RoadSupport.h"
 #include "platform/AppFolder.h"
 #include "platform/Services.h"
 #include "platform/Wait.h"
@@ -13,6 +12,7 @@
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
+#include "RoadSupport.h"
 
 #include <QAction>
 #include <QApplication>
