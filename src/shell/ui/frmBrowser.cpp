@@ -275,9 +275,10 @@ tova::WebBrowser* frmBrowser::webMain() {
 
 bool frmBrowser::HandleURL(const QString& url) {
     const bool cancel = m_commands->HandleURL(url);
-    // A command may have changed the project or the review (or failed to build its screen) without
-    // any navigation that would refresh the menus.
-    CheckState();
+    // A page command may have changed the project or the review (or failed to build its screen)
+    // without any navigation that would refresh the menus. Plain page loads change nothing.
+    if (cancel)
+        CheckState();
     return cancel;
 }
 
