@@ -12,6 +12,7 @@
 <meta charset="utf-8"/>
 <title>Terms</title>
 <link rel="stylesheet" href="../css/tova.css"/>
+<script src="../scripts/indexmark.js"></script>
 <script>
 function findAndHighlight(href) {
     var links = document.getElementsByTagName("a");
@@ -24,7 +25,7 @@ function findAndHighlight(href) {
     }
     if (found) {
         found.className += " highlight";
-        found.scrollIntoView({block: "center"});
+        keepMarkInSight(found);
     }
     return found !== null;
 }

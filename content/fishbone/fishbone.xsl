@@ -31,6 +31,30 @@
 <meta charset="utf-8"/>
 <title>Rework cause classification</title>
 <link rel="stylesheet" href="../css/tova.css"/>
+<script>
+// The diagram is drawn for a page 1100 pixels wide; a narrower page shows it smaller, so that its
+// head is never cut off behind a scroll bar.
+function fitDiagram() {
+    var fish = document.querySelector(".fish");
+    if (!fish) {
+        return;
+    }
+    var room = document.documentElement.clientWidth - 2;
+    if (room &gt;= 1100) {
+        fish.style.transform = "";
+        fish.style.marginBottom = "";
+        return;
+    }
+    // A transform keeps every link's box where a click lands; the space below the smaller diagram
+    // is given back to the legend.
+    var scale = Math.max(room, 400) / 1100;
+    fish.style.transformOrigin = "0 0";
+    fish.style.transform = "scale(" + scale + ")";
+    fish.style.marginBottom = (6 - 580 * (1 - scale)) + "px";
+}
+window.addEventListener("resize", fitDiagram);
+document.addEventListener("DOMContentLoaded", fitDiagram);
+</script>
 </head>
 <body>
 <div class="screen-nav">

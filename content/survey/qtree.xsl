@@ -13,6 +13,7 @@
 <meta charset="utf-8"/>
 <title>Categories</title>
 <link rel="stylesheet" href="../css/tova.css"/>
+<script src="../scripts/indexmark.js"></script>
 <script>
 var MARKS = { "c": "../images/mark_c.png", "i": "../images/mark_i.png", "nq": "../images/mark_nq.png" };
 var MARK_TEXT = { "c": "all questions answered", "i": "questions still open", "nq": "no questions in this phase" };
@@ -54,7 +55,7 @@ function findAndHighlight(href) {
     }
     if (found) {
         found.className += " highlight";
-        found.scrollIntoView({block: "nearest"});
+        keepMarkInSight(found);
     }
     return found !== null;
 }

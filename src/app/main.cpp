@@ -1,5 +1,6 @@
 // The program's entry: prepares the application object and the web engine, then hands over to
 // start-up.
+#include "platform/ui/WindowTeardown.h"
 #include "review/ui/ReviewWindows.h"
 #include "shell/Startup.h"
 
@@ -18,5 +19,7 @@ int main(int argc, char* argv[])
     tova::installReviewWindows();
     if (!Globals::Main())
         return 0;
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    tova::deleteAllWindows();
+    return code;
 }

@@ -6,6 +6,7 @@
 #include "platform/Wait.h"
 #include "platform/dialogs/MessageBox.h"
 
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -94,10 +95,12 @@ qint16 majorVersionFromText(const QString& versionText)
     return 0;
 }
 
-QString defaultPdfApplication()
+QString defaultPdfApplication() { return defaultApplicationFor(QStringLiteral("application/pdf")); }
+
+QString defaultApplicationFor(const QString& mimeType)
 {
     QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/pdf")});
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType});
     if (!query.waitForStarted(kDesktopQueryMs))
         return QString();
     if (!query.waitForFinished(kDesktopQueryMs)) {
@@ -136,6 +139,16 @@ void ExecCmd(const QString& programPath, const QString& commandLine, bool wait)
         process.kill();
         process.waitForFinished(2000);
     }
+}
+
+bool OpenWithDefaultApplication(const QString& filePath)
+{
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(filePath);
+    // The opener would fall back to some other program (often a web browser) for a type that has
+    // no application of its own; the caller tells the user instead.
+    if (tova::system::defaultApplicationFor(type.name()).isEmpty())
+        return false;
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {filePath});
 }
 
 } // namespace ShellHelpers

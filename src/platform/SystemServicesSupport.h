@@ -1,6 +1,6 @@
 // The parts of the system services that need no browser engine: the registry-like value store kept
 // in the settings store, reading a major version out of a version text, and asking the desktop for
-// the default PDF application.
+// the default application of a file type.
 #pragma once
 
 #include <QString>
@@ -30,7 +30,9 @@ void writeRegistryValue(const QString& root, const QString& keyPath, const QStri
 // back.
 qint16 majorVersionFromText(const QString& versionText);
 
-// The desktop's default application for PDF files ("" when none or when it cannot be asked).
+// The desktop's default application for a MIME type ("" when none or when it cannot be asked).
+QString defaultApplicationFor(const QString& mimeType);
+// The desktop's default application for PDF files.
 QString defaultPdfApplication();
 
 } // namespace tova::system

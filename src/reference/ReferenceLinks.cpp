@@ -1,5 +1,7 @@
 #include "reference/ReferenceLinks.h"
 
+#include "platform/LinkFragment.h"
+
 #include <array>
 
 namespace tova::reference {
@@ -8,8 +10,7 @@ namespace {
 
 // The text after the last "#", or the whole address when there is none.
 QString afterLastHash(const QString& address) {
-    const qsizetype hash = address.lastIndexOf(QLatin1Char('#'));
-    return hash < 0 ? address : address.mid(hash + 1);
+    return address.contains(QLatin1Char('#')) ? linkFragment(address) : address;
 }
 
 // An XPath selection with a text put between double quotes; XPath 1.0 literals have no escape, so
@@ -60,20 +61,18 @@ std::optional<QString> glossItemPath(const QString& key) {
     return selectionByText(QStringLiteral("data/glossary/gloss_item[gloss_key = \"%1\"]"), key);
 }
 
-AcronymLink acronymLink(const QString& address, const QString& applicationFolderUrl) {
-    const QString ending = address.right(6);
+AcronymLink acronymLink(const QString& address) {
+    const QString fragment = linkFragment(address);
+    const QString ending = fragment.right(6);
     const qsizetype acr = ending.indexOf(QLatin1String("acr"));
     if (acr >= 0) {
         const QString number = ending.mid(acr + 3);
         // At most three digits follow, so the number always fits.
         return {AcronymAction::ShowEntry, allDigits(number) ? QString::number(number.toInt()) : QString()};
     }
-    QString own = address;
-    if (!applicationFolderUrl.isEmpty() && own.startsWith(applicationFolderUrl))
-        own.remove(0, applicationFolderUrl.size());
-    if (own.contains(QLatin1String("BCK")))
+    if (fragment.contains(QLatin1String("BCK")))
         return {AcronymAction::Close, QString()};
-    if (own.contains(QLatin1String("PRT")))
+    if (fragment.contains(QLatin1String("PRT")))
         return {AcronymAction::Print, QString()};
     return {AcronymAction::PassOn, QString()};
 }

@@ -37,9 +37,9 @@ std::optional<QString> glossItemPath(const QString& key);
 // --- Acronym window
 
 enum class AcronymAction {
-    ShowEntry, // "acr" within the last six characters
-    Close,     // "BCK" anywhere
-    Print,     // "PRT" anywhere
+    ShowEntry, // "acr" within the last six characters after the last "#"
+    Close,     // "BCK" anywhere after the last "#"
+    Print,     // "PRT" anywhere after the last "#"
     PassOn,    // anything else goes to the main window's page command handler
 };
 
@@ -50,10 +50,9 @@ struct AcronymLink {
     QString id;
 };
 
-// Every test is case-sensitive. The application folder's own address (applicationFolderUrl, the
-// folder's file URL) is left out of the "BCK" and "PRT" tests, so a folder whose name holds those
-// letters does not close the window or print on every page load.
-AcronymLink acronymLink(const QString& address, const QString& applicationFolderUrl);
+// Every test is case-sensitive and reads only the text after the last "#", so a folder whose name
+// holds those letters does not close the window or print on every page load.
+AcronymLink acronymLink(const QString& address);
 
 // The selection of an acronym by id on the questionnaire database; nothing for an id that cannot
 // stand between double quotes.

@@ -1,5 +1,6 @@
 #include "review/ProjectDetailsForm.h"
 
+#include "platform/LinkFragment.h"
 #include "review/SurveyLinks.h"
 
 namespace tova::review {
@@ -62,7 +63,8 @@ QString fieldFillScript(const QString& field, const QString& text) {
 }
 
 bool isCancelLink(const QString& url) {
-    return url.endsWith(QLatin1String("CLS"));
+    // A submission carries the typed texts in its query: a name ending in "CLS" is no link.
+    return !url.contains(QLatin1Char('?')) && linkFragment(url).endsWith(QLatin1String("CLS"));
 }
 
 } // namespace tova::review

@@ -29,7 +29,8 @@ ProjectFields parseProjectSubmission(const QString& url);
 // "document.proj.<field>.value = '<text>';" with the text escaped as a script string literal.
 QString fieldFillScript(const QString& field, const QString& text);
 
-// True when a link of the page's own dialogs cancels: the address ends in "CLS" (exact case).
+// True when a link of the page's own dialogs cancels: an address without a query whose text after
+// the last "#" ends in "CLS" (exact case).
 bool isCancelLink(const QString& url);
 
 } // namespace tova::review

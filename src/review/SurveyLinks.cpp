@@ -1,5 +1,7 @@
 #include "review/SurveyLinks.h"
 
+#include "platform/LinkFragment.h"
+
 #include <QStringList>
 
 #include <limits>
@@ -44,11 +46,12 @@ std::optional<qint16> categoryLinkId(const QString& url) {
 }
 
 SurveyLink classifySurveyLink(const QString& url) {
-    if (url.contains(QStringLiteral("#Back")))
+    const QString fragment = linkFragment(url);
+    if (fragment.startsWith(QLatin1String("Back")))
         return SurveyLink::Close;
     if (url.contains(QLatin1Char('?')))
         return SurveyLink::StoreAnswers;
-    if (url.contains(QStringLiteral("gls")))
+    if (fragment.contains(QLatin1String("gls")))
         return SurveyLink::Definition;
     if (categoryLinkId(url))
         return SurveyLink::Category;

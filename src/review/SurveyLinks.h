@@ -9,11 +9,12 @@
 namespace tova::review {
 
 // What a navigation of the questionnaire window's browser stands for; the first rule that holds
-// decides, in the order of the enumeration.
+// decides, in the order of the enumeration. "Back" and "gls" count only after the last "#", never
+// in the folder part of the address.
 enum class SurveyLink {
-    Close,        // contains "#Back"
+    Close,        // the text after the last "#" begins with "Back"
     StoreAnswers, // contains "?": the question form was submitted
-    Definition,   // contains "gls"
+    Definition,   // the text after the last "#" contains "gls"
     Category,     // "#cat" followed by a category id
     Other,        // handed to the main window's page command handler
 };

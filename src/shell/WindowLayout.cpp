@@ -20,4 +20,15 @@ std::optional<WindowLayout> WindowLayout::forOuterSize(const QSize& outerPixels)
     return layout;
 }
 
+QSize WindowLayout::startSize(const QSize& available) {
+    // The fishbone diagram is 1060 pixels wide between margins of 20; a vertical scroll bar and the
+    // browser's margin of 100 twips come on top.
+    constexpr QSize kPreferred(1140, 800);
+    // Room for the window's frame and title bar around the size asked for.
+    constexpr QSize kFrameAllowance(16, 48);
+    if (available.isEmpty())
+        return kPreferred;
+    return kPreferred.boundedTo(available - kFrameAllowance);
+}
+
 } // namespace tova

@@ -18,6 +18,10 @@ struct WindowLayout {
     // The layout for a window's outer size in pixels; nothing when the window is too small for a
     // browser.
     static std::optional<WindowLayout> forOuterSize(const QSize& outerPixels);
+
+    // The main window's size when the program starts: wide enough for the fishbone screen without
+    // a horizontal scroll bar, as far as the screen's free area (available) allows.
+    static QSize startSize(const QSize& available);
 };
 
 } // namespace tova

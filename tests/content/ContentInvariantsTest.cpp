@@ -560,6 +560,27 @@ TEST(ContentStyleSheets, ReferenceIndexesLinkEveryEntry) {
     }
 }
 
+TEST(ContentStyleSheets, IndexPagesKeepTheirMarkInSight) {
+    // Each index is written beside its style sheet; the shared script sits one folder up.
+    const struct {
+        const char* sheet;
+        const char* input;
+    } indexes[] = {
+        {"definitions/glossindex.xsl", "data/glossary"},
+        {"acronyms/acroindex.xsl", "data/acronyms"},
+        {"survey/qtree.xsl", "data/survey"},
+    };
+    for (const auto& index : indexes) {
+        SCOPED_TRACE(index.sheet);
+        const QString page = transform(QString::fromLatin1(index.sheet),
+                                       database().selectSingleNode(QString::fromLatin1(index.input)), {});
+        // A script element needs its end tag, or the rest of the page would be read as script.
+        EXPECT_TRUE(page.contains(QStringLiteral("<script src=\"../scripts/indexmark.js\"></script>")));
+        EXPECT_TRUE(page.contains(QStringLiteral("keepMarkInSight(found)")));
+    }
+    EXPECT_TRUE(readText(QStringLiteral("scripts/indexmark.js")).contains(QStringLiteral("function keepMarkInSight(")));
+}
+
 // A scored copy as the report builders hand it over, with round numbers: every category risk 25,
 // every section risk 40, the survey score 70, and four scorecard items per question of phase 2.
 XmlDocument reportCopy() {

@@ -32,6 +32,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace tova;
 using namespace tova::test;
 
@@ -79,16 +81,7 @@ QString abbreviation(const QString& id) {
         .text();
 }
 
-class ReferenceRoad : public MainWindowRoad {
-protected:
-    // Opens the sample project and waits for its fishbone screen.
-    void showSample() {
-        Globals::OpenProjectAndShow(appPath(QStringLiteral("sample.tova")));
-        ASSERT_TRUE(Globals::IsProjectLoaded());
-        ASSERT_TRUE(waitWhile([this] { return mainWindow->webMain()->LocationName() != QLatin1String("fishbone"); }));
-        ASSERT_TRUE(waitWhile([this] { return !mainWindow->webMain()->IsFrameComplete(QStringLiteral("main")); }));
-    }
-};
+using ReferenceRoad = MainWindowRoad;
 
 } // namespace
 
@@ -304,4 +297,72 @@ TEST_F(ReferenceRoad, InstructionsForAScreenWithoutThemOpenEmpty) {
     frmHelp::showHelp(QStringLiteral("tilechart.htm"));
     EXPECT_TRUE(drove);
     EXPECT_TRUE(help.isNull());
+}
+
+namespace {
+
+// True when the frame's marked entry lies wholly inside the frame's visible part.
+bool markInView(WebBrowser& browser, const QString& frame) {
+    return browser.ExecScript(
+        QStringLiteral("var m = document.querySelector('a.highlight'); if (!m) throw 0;"
+                       "var r = m.getBoundingClientRect();"
+                       "if (innerHeight < 50 || r.height <= 0 || r.top < 0 || r.bottom > innerHeight) throw 0;"),
+        frame);
+}
+
+// The definition key whose term stands halfway down the index (the index sorts by term): out of
+// sight in a frame scrolled as it was before the window had its size.
+QString middleIndexedKey() {
+    QList<std::pair<QString, QString>> terms;
+    for (const Xml::XmlNode& item : Globals::gDataDoc.selectNodes(QStringLiteral("data/glossary/gloss_item")))
+        terms.append({item.selectSingleNode(QStringLiteral("small_term")).text(),
+                      item.selectSingleNode(QStringLiteral("gloss_key")).text().trimmed()});
+    std::sort(terms.begin(), terms.end(),
+              [](const auto& a, const auto& b) { return a.first.compare(b.first, Qt::CaseInsensitive) < 0; });
+    return terms.isEmpty() ? QString() : terms.at(terms.size() / 2).second;
+}
+
+} // namespace
+
+TEST_F(ReferenceRoad, TheMarkedTermIsInSightWhenTheDefinitionsWindowOpens) {
+    const QString key = middleIndexedKey();
+    ASSERT_FALSE(key.isEmpty());
+    QPointer<frmGlossary> glossary = &frmGlossary::instance();
+    bool drove = false;
+    whenModal(
+        glossary, [&] { return framesReady(glossary->browser()); },
+        [&] {
+            drove = true;
+            EXPECT_TRUE(indexMarks(glossary->browser(), QStringLiteral("#gls") + key));
+            EXPECT_TRUE(
+                waitWhile([&] { return !markInView(glossary->browser(), QStringLiteral("side")); }, kPageTimeoutMs));
+            glossary->reject();
+        });
+    mainWindow->gotoGlossary(key);
+    EXPECT_TRUE(drove);
+    EXPECT_EQ(env.messages.texts(), QStringList());
+}
+
+TEST_F(ReferenceRoad, TheOpenCategoryIsInSightWhenTheQuestionnaireOpens) {
+    showSample();
+    // The tree lists the categories in the questionnaire's order; one a fifth down is out of
+    // sight in a frame scrolled as it was before the window had its size.
+    const QList<Xml::XmlNode> ids =
+        Globals::gDataDoc.selectNodes(QStringLiteral("data/survey/section/category/category_id"));
+    ASSERT_FALSE(ids.isEmpty());
+    const QString categoryId = ids.at(ids.size() / 5).text().trimmed();
+    frmSurvey& survey = frmSurvey::instance();
+    bool drove = false;
+    whenModal(
+        &survey, [&] { return framesReady(survey.browser()); },
+        [&] {
+            drove = true;
+            EXPECT_TRUE(indexMarks(survey.browser(), QStringLiteral("#cat") + categoryId));
+            EXPECT_TRUE(
+                waitWhile([&] { return !markInView(survey.browser(), QStringLiteral("side")); }, kPageTimeoutMs));
+            survey.close();
+        });
+    EXPECT_TRUE(mainWindow->HandleURL(QStringLiteral("#CAT") + categoryId));
+    EXPECT_TRUE(drove);
+    EXPECT_EQ(env.messages.texts(), QStringList());
 }

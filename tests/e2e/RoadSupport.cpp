@@ -1,7 +1,9 @@
 #include "RoadSupport.h"
 
+#include "platform/AppFolder.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
 #include "reference/ui/frmAcronyms.h"
 #include "reference/ui/frmGlossary.h"
@@ -12,6 +14,7 @@
 #include "shell/ui/frmBrowser.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
+#include "store/ProjectFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,6 +86,14 @@ void MainWindowRoad::SetUp()
     mainWindow->show();
 }
 
+void MainWindowRoad::showSample()
+{
+    Globals::OpenProjectAndShow(appPath(QStringLiteral("sample.tova")));
+    ASSERT_TRUE(Globals::IsProjectLoaded());
+    ASSERT_TRUE(waitWhile([this] { return mainWindow->webMain()->LocationName() != QLatin1String("fishbone"); }));
+    ASSERT_TRUE(waitWhile([this] { return !mainWindow->webMain()->IsFrameComplete(QStringLiteral("main")); }));
+}
+
 void MainWindowRoad::TearDown()
 {
     Globals::ResetProjectState();
@@ -123,6 +134,16 @@ frmBrowser* StartedProgramRoad::showSample()
     EXPECT_TRUE(waitWhile([window] { return window->webMain()->LocationName() != QLatin1String("fishbone"); }));
     EXPECT_TRUE(waitWhile([window] { return !window->webMain()->IsFrameComplete(QStringLiteral("main")); }));
     return window;
+}
+
+QWidget* focusInsidePage(WebEngineBrowser& browser, const QString& frame)
+{
+    QWidget* page = browser.focusProxy();
+    if (!page)
+        return nullptr;
+    page->setFocus();
+    EXPECT_TRUE(browser.ExecScript(QStringLiteral("window.focus();"), frame));
+    return page;
 }
 
 } // namespace tova::test

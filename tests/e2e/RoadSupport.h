@@ -12,10 +12,12 @@
 #include <functional>
 
 class QDialog;
+class QWidget;
 class frmBrowser;
 
 namespace tova {
 class WebBrowser;
+class WebEngineBrowser;
 }
 
 namespace tova::test {
@@ -42,6 +44,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Opens the sample project of the application folder and waits for its fishbone screen.
+    void showSample();
+
     TestEnvironment env;
     // Save As makes its proposed folder; it goes in the test's own documents folder.
     HomeInScratch home{env.scratch.filePath(QStringLiteral("home"))};
@@ -65,5 +70,9 @@ protected:
     TestEnvironment environment;
     HomeInScratch home{environment.scratch.filePath(QStringLiteral("home"))};
 };
+
+// Puts the focus inside the page of the browser's frame (empty: the top page), as a click there
+// would, and gives the widget that then receives the user's keys.
+QWidget* focusInsidePage(WebEngineBrowser& browser, const QString& frame = QString());
 
 } // namespace tova::test

@@ -7,6 +7,7 @@
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
 #include "shell/Startup.h"
+#include "shell/WindowLayout.h"
 #include "shell/ui/frmBrowser.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
@@ -151,4 +152,33 @@ TEST_F(ShellRoadTest, ClosingWithAnUnsavedProjectAsksToSave) {
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(environment.messages.texts().size(), 2);
+}
+
+TEST_F(ShellRoadTest, TheFishboneFitsTheWindowAtItsStartingSize) {
+    frmBrowser* window = showSample();
+    const QSize start = window->size();
+    // No horizontal scroll bar: the whole diagram, head included, is in the page area. (This
+    // screen is small, so the window starts smaller than it would on a desktop.)
+    const QString fits =
+        QStringLiteral("var page = document.documentElement; if (page.scrollWidth > page.clientWidth) throw 0;");
+    EXPECT_TRUE(window->webMain()->ExecScript(fits, QStringLiteral("main")));
+    // The browser keeps the resize rule's place at that size.
+    const std::optional<WindowLayout> layout = WindowLayout::forOuterSize(window->frameGeometry().size());
+    ASSERT_TRUE(layout.has_value());
+    auto* browser = dynamic_cast<QWidget*>(window->webMain());
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->width(), layout->browser.width());
+    // A category link is where its box says, so a click at its place reaches it.
+    EXPECT_TRUE(window->webMain()->ExecScript(
+        QStringLiteral("var links = document.querySelectorAll('.fish .cat a'); var a = links[0];"
+                       "var r = a.getBoundingClientRect();"
+                       "if (document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2) !== a) throw 0;"),
+        QStringLiteral("main")));
+
+    // At the size it starts with on a desktop screen, the diagram fits at full scale.
+    window->resize(WindowLayout::startSize(QSize(1920, 1040)));
+    const QString fullScale = QStringLiteral("if (document.querySelector('.fish').style.transform !== '') throw 0;");
+    EXPECT_TRUE(waitWhile([&] { return !window->webMain()->ExecScript(fullScale, QStringLiteral("main")); }, 15000));
+    EXPECT_TRUE(window->webMain()->ExecScript(fits, QStringLiteral("main")));
+    window->resize(start);
 }

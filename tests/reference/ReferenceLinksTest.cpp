@@ -15,8 +15,6 @@ using namespace tova::reference;
 
 namespace {
 
-const QString kApp = QStringLiteral("file:///opt/tova/");
-
 TEST(GlossKey, TakesTheTextAfterTheLastHashLessEveryLowerCaseGls) {
     const struct {
         const char* address;
@@ -28,6 +26,7 @@ TEST(GlossKey, TakesTheTextAfterTheLastHashLessEveryLowerCaseGls) {
         {"#glsAglsB", "AB"},
         {"#gglsls", "gls"}, // one pass over the original text
         {"gls1A1", "1A1"},  // no "#": the whole address
+        {"file:///home/glsmith/definitions/side.htm#gls1A1", "1A1"},
         {"file:///app/x.htm", "file:///app/x.htm"},
     };
     for (const auto& c : cases)
@@ -57,6 +56,9 @@ TEST(GlossaryAction, CommandTable) {
         // Without "#" the address's own first three characters are the command.
         {"GLS1A1", GlossaryAction::ShowTerm},
         {"bck.htm", GlossaryAction::Close},
+        // A page address starts with its scheme, so folder letters are never a command.
+        {"file:///home/glsmith/nul/definitions/side.htm", GlossaryAction::PassOn},
+        {"file:///home/glsmith/definitions/side.htm#gls1A1", GlossaryAction::ShowTerm},
         {"", GlossaryAction::PassOn},
     };
     for (const auto& c : cases)
@@ -79,7 +81,8 @@ TEST(AcronymLink, TestsInOrderAndCaseSensitive) {
         // "acr" wins over the letters of the other commands.
         {"#BCKacr1", AcronymAction::ShowEntry, "1"},
         {"file:///opt/tova/acronyms/main.htm#BCK", AcronymAction::Close, ""},
-        {"file:///opt/tova/acronyms/xBCKx.htm", AcronymAction::Close, ""},
+        {"file:///opt/tova/acronyms/main.htm#xBCKx", AcronymAction::Close, ""},
+        {"file:///opt/tova/acronyms/main.htm#BCK#top", AcronymAction::PassOn, ""},
         {"#bck", AcronymAction::PassOn, ""},
         {"#PRT", AcronymAction::Print, ""},
         {"#BCKPRT", AcronymAction::Close, ""},
@@ -89,20 +92,23 @@ TEST(AcronymLink, TestsInOrderAndCaseSensitive) {
         {"#FND", AcronymAction::PassOn, ""},
     };
     for (const auto& c : cases) {
-        const AcronymLink link = acronymLink(QString::fromUtf8(c.address), kApp);
+        const AcronymLink link = acronymLink(QString::fromUtf8(c.address));
         EXPECT_EQ(link.action, c.action) << c.address;
         EXPECT_EQ(link.id, QString::fromUtf8(c.id)) << c.address;
     }
 }
 
-TEST(AcronymLink, AnApplicationFolderNamedWithCommandLettersDoesNotCloseOrPrint) {
-    const QString folder = QStringLiteral("file:///home/BCK/PRTools/tova/");
-    EXPECT_EQ(acronymLink(folder + QStringLiteral("acronyms/acronyms.htm"), folder).action, AcronymAction::PassOn);
-    EXPECT_EQ(acronymLink(folder + QStringLiteral("acronyms/side.htm"), folder).action, AcronymAction::PassOn);
-    EXPECT_EQ(acronymLink(folder + QStringLiteral("acronyms/side.htm#BCK"), folder).action, AcronymAction::Close);
-    EXPECT_EQ(acronymLink(folder + QStringLiteral("acronyms/main.htm#PRT"), folder).action, AcronymAction::Print);
-    // Addresses elsewhere keep the letters wherever they stand.
-    EXPECT_EQ(acronymLink(QStringLiteral("file:///home/BCK/x.htm"), folder).action, AcronymAction::Close);
+TEST(AcronymLink, FolderLettersAreNeverACommand) {
+    for (const char* folder : {"file:///home/BCK/PRTools/tova/", "file:///home/macr/", "file:///srv/acr12/"}) {
+        const QString app = QString::fromUtf8(folder);
+        for (const char* page : {"acronyms/acronyms.htm", "acronyms/side.htm", "acr1", "x.htm"})
+            EXPECT_EQ(acronymLink(app + QString::fromUtf8(page)).action, AcronymAction::PassOn) << folder << page;
+        EXPECT_EQ(acronymLink(app + QStringLiteral("acronyms/side.htm#BCK")).action, AcronymAction::Close);
+        EXPECT_EQ(acronymLink(app + QStringLiteral("acronyms/main.htm#PRT")).action, AcronymAction::Print);
+        const AcronymLink entry = acronymLink(app + QStringLiteral("acronyms/side.htm#acr7"));
+        EXPECT_EQ(entry.action, AcronymAction::ShowEntry);
+        EXPECT_EQ(entry.id, QStringLiteral("7"));
+    }
 }
 
 TEST(InstructionPages, ScreenNamesAreComparedExactlyAfterDroppingHtm) {
@@ -179,7 +185,7 @@ TEST_F(ShippedIndexes, EveryAcronymLinkNamesExactlyOneEntry) {
                                          QStringLiteral("href=\"(#acr[^\"]*)\""));
     ASSERT_EQ(links.size(), Globals::gDataDoc.selectNodes(QStringLiteral("data/acronyms/acronym")).size());
     for (const QString& link : links) {
-        const AcronymLink parsed = acronymLink(QStringLiteral("file:///app/acronyms/side.htm") + link, kApp);
+        const AcronymLink parsed = acronymLink(QStringLiteral("file:///app/acronyms/side.htm") + link);
         ASSERT_EQ(parsed.action, AcronymAction::ShowEntry) << link.toStdString();
         EXPECT_EQ(Globals::gDataDoc.selectNodes(*acronymPath(parsed.id)).size(), 1) << link.toStdString();
     }

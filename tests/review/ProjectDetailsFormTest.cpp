@@ -66,6 +66,21 @@ TEST(ProjectDetailsForm, FillScriptsKeepHostileTextsInsideTheLiteral) {
 
 TEST(ProjectDetailsForm, CancelLinksEndInUpperCaseCls) {
     EXPECT_TRUE(isCancelLink(QStringLiteral("file:///app/NewProj/Proj.htm#CLS")));
+    EXPECT_TRUE(isCancelLink(QStringLiteral("file:///app/NewProj/Proj.htm#top#CLS")));
     EXPECT_FALSE(isCancelLink(QStringLiteral("file:///app/NewProj/Proj.htm#cls")));
     EXPECT_FALSE(isCancelLink(QStringLiteral("file:///app/NewProj/Proj.htm#CLS?x")));
+    // Folder letters are not a link.
+    EXPECT_FALSE(isCancelLink(QStringLiteral("file:///home/NCLS")));
+    EXPECT_FALSE(isCancelLink(QStringLiteral("file:///home/NCLS/NewProj/Proj.htm")));
+    EXPECT_TRUE(isCancelLink(QStringLiteral("file:///home/NCLS/NewProj/Proj.htm#CLS")));
+}
+
+TEST(ProjectDetailsForm, ASubmissionWhoseLastTextEndsInClsIsStored) {
+    // A project manager named "J. NCLS" ends the submitted address in "CLS".
+    const QString url = QStringLiteral(
+        "file:///home/NCLS/NewProj/Proj.htm?refnum=R1&projname=P&subprojname=S&loc=L&owner=O&pm=J.+NCLS");
+    EXPECT_FALSE(isCancelLink(url));
+    EXPECT_EQ(parseProjectSubmission(url).back(), QStringLiteral("J. NCLS"));
+    // A fragment after the query still does not make it a link.
+    EXPECT_FALSE(isCancelLink(url + QStringLiteral("#CLS")));
 }

@@ -45,16 +45,33 @@ TEST(SurveyLinks, TheFirstRuleThatHoldsDecides) {
         {"file:///app/survey/main.htm?R101=V2#cat7", SurveyLink::StoreAnswers},
         {"file:///app/survey/main.htm?glsR1=V2", SurveyLink::StoreAnswers},
         {"file:///app/survey/main.htm#gls1A1", SurveyLink::Definition},
-        {"file:///app/survey/main.htm#gls1A1#cat7", SurveyLink::Definition},
+        {"file:///app/survey/main.htm#cat7gls1A1", SurveyLink::Definition},
+        // Only the text after the last "#" holds a code.
+        {"file:///app/survey/main.htm#gls1A1#cat7", SurveyLink::Category},
         {"file:///app/survey/side.htm#cat7", SurveyLink::Category},
         {"file:///app/survey/side.htm#CAT5", SurveyLink::Other},
         {"file:///app/survey/side.htm#back", SurveyLink::Other},
         {"file:///app/survey/side.htm#catabc", SurveyLink::Other},
         {"file:///app/survey/survey.htm", SurveyLink::Other},
         {"file:///app/survey/main.htm#NXT", SurveyLink::Other},
+        {"file:///app/survey/main.htm#Back#cat7", SurveyLink::Category},
+        {"file:///app/survey/main.htm#cat7#Back", SurveyLink::Close},
     };
     for (const auto& c : cases)
         EXPECT_EQ(classifySurveyLink(QString::fromUtf8(c.url)), c.expected) << c.url;
+}
+
+TEST(SurveyLinks, FolderLettersAreNeverALinkCode) {
+    // The questionnaire's own pages load from the application folder, wherever it is installed.
+    for (const char* folder : {"file:///home/glsmith/tova/", "file:///opt/Backup/tova/", "file:///srv/a%23Back/"}) {
+        const QString app = QString::fromUtf8(folder);
+        for (const char* page : {"survey/survey.htm", "survey/side.htm", "survey/main.htm", "survey/bottom.htm"})
+            EXPECT_EQ(classifySurveyLink(app + QString::fromUtf8(page)), SurveyLink::Other) << folder << page;
+        EXPECT_EQ(classifySurveyLink(app + QStringLiteral("survey/side.htm#cat7")), SurveyLink::Category);
+        EXPECT_EQ(classifySurveyLink(app + QStringLiteral("survey/main.htm#gls1A1")), SurveyLink::Definition);
+        EXPECT_EQ(classifySurveyLink(app + QStringLiteral("survey/bottom.htm#Back")), SurveyLink::Close);
+        EXPECT_EQ(classifySurveyLink(app + QStringLiteral("survey/main.htm?R1=V2")), SurveyLink::StoreAnswers);
+    }
 }
 
 TEST(SurveyLinks, StatusMarksAndTreeScripts) {

@@ -7,6 +7,7 @@
 #include "shell/SaveCommands.h"
 #include "shell/ShellGlobals.h"
 #include "shell/TitleBar.h"
+#include "shell/WindowLayout.h"
 #include "store/ProjectDocument.h"
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
@@ -247,4 +248,15 @@ TEST(SaveCommands, AskSaveContinueStopsWhenTheSaveDidNotHappen) {
         EXPECT_FALSE(askSaveContinue()) << (cancelled ? "cancelled" : "failed");
         EXPECT_TRUE(Globals::IsProjectLoaded());
     }
+}
+
+TEST(WindowLayoutRules, StartSizeFitsTheFishboneWhereTheScreenAllows) {
+    // Wide enough for the diagram (1080 pixels and a scroll bar) inside the resize rule's browser.
+    const QSize preferred = WindowLayout::startSize(QSize(1920, 1040));
+    EXPECT_EQ(preferred, QSize(1140, 800));
+    EXPECT_GE(WindowLayout::forOuterSize(preferred)->browser.width(), 1080 + 20 + 15);
+    EXPECT_EQ(WindowLayout::startSize(QSize(1280, 1024)), preferred);
+    // A small screen bounds it, frame included; an unknown screen leaves it as preferred.
+    EXPECT_EQ(WindowLayout::startSize(QSize(1024, 740)), QSize(1008, 692));
+    EXPECT_EQ(WindowLayout::startSize(QSize()), preferred);
 }

@@ -36,10 +36,10 @@ TestEnvironment::~TestEnvironment()
         s.settings = nullptr;
 }
 
-QString TestEnvironment::copyAppFolder()
+QString TestEnvironment::copyAppFolder(const QString& folder)
 {
     const QString source = builtAppFolder();
-    const QString target = scratch.filePath(QStringLiteral("app"));
+    const QString target = scratch.filePath(folder);
     QDirIterator it(source, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();

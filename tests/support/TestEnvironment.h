@@ -29,8 +29,9 @@ public:
     // Print and preview jobs land here as PDF files, so no print dialog can hold a test up.
     std::unique_ptr<PdfPrintOutput> printouts;
 
-    // A writable copy of the built application folder, for tests that write generated pages.
-    QString copyAppFolder();
+    // A writable copy of the built application folder, for tests that write generated pages, at
+    // folder (relative to the scratch folder).
+    QString copyAppFolder(const QString& folder = QStringLiteral("app"));
 };
 
 // The built application folder (with the shipped content).

@@ -5,6 +5,7 @@
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "reference/ui/FindBar.h"
 #include "platform/ui/BrowserLayout.h"
+#include "platform/ui/EscapeCloses.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -24,6 +25,7 @@ TwoFrameWindow::TwoFrameWindow(const QString& caption, const QString& browserNam
     setWindowTitle(caption);
     setModal(true);
     WebBrowser1 = new WebEngineBrowser(browserName, this);
+    closeOnEscapeInside(*WebBrowser1, *this);
 
     m_bottomRow = new QWidget(this);
     auto* row = new QHBoxLayout(m_bottomRow);

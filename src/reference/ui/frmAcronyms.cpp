@@ -11,7 +11,6 @@
 #include "store/Database.h"
 
 #include <QFileInfo>
-#include <QUrl>
 
 using namespace tova;
 using namespace tova::reference;
@@ -25,11 +24,6 @@ const QString kMainFrame = QStringLiteral("main");
 
 QString acronymsFile(const QString& name) {
     return appPath(QStringLiteral("acronyms/") + name);
-}
-
-// The application folder as the browser writes it in the addresses it hands to the handler.
-QString applicationFolderUrl() {
-    return QUrl::fromLocalFile(appFolder() + QLatin1Char('/')).toString(QUrl::FullyEncoded);
 }
 
 } // namespace
@@ -86,7 +80,7 @@ void frmAcronyms::ShowModal() {
 }
 
 bool frmAcronyms::WebBrowser1_BeforeNavigate2(const QString& url) {
-    const AcronymLink link = acronymLink(url, applicationFolderUrl());
+    const AcronymLink link = acronymLink(url);
     switch (link.action) {
     case AcronymAction::ShowEntry:
         // The pages only make numeric ids; any other text after "acr" is only cancelled.

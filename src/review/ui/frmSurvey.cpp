@@ -6,6 +6,7 @@
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/ui/BrowserLayout.h"
+#include "platform/ui/EscapeCloses.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/xml/XslTemplate.h"
 #include "reference/ui/frmGlossary.h"
@@ -50,6 +51,7 @@ frmSurvey::frmSurvey(QWidget* parent) : QDialog(parent) {
     setModal(true);
     WebBrowser2 = new WebEngineBrowser(QStringLiteral("WebBrowser2"), this);
     WebBrowser2->setBeforeNavigate([this](const QString& url) { return WebBrowser2_BeforeNavigate2(url); });
+    closeOnEscapeInside(*WebBrowser2, *this);
     resize(960, 680);
 }
 

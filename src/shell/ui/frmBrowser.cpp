@@ -7,6 +7,7 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
 #include "reports/Fishbone.h"
+#include "shell/DesktopDocuments.h"
 #include "shell/ExitPrompt.h"
 #include "shell/MenuState.h"
 #include "platform/PageServices.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace {
 
@@ -63,7 +65,7 @@ frmBrowser::frmBrowser() {
     });
 
     buildMenus();
-    resize(1024, 768);
+    resize(tova::WindowLayout::startSize(screen() ? screen()->availableSize() : QSize()));
     // Form_Load
     UpdateTitleBar();
     CheckState();
@@ -185,7 +187,7 @@ void frmBrowser::buildMenus() {
             &QAction::triggered, this,
             [this] { openInNewWindow(Globals::PathToURL(tova::appPath(QStringLiteral("misc/website.htm")))); });
     connect(addItem(help, QStringLiteral("mnuFeedback"), QStringLiteral("Feedback"), nullptr), &QAction::triggered,
-            this, [this] { openInNewWindow(tova::appPath(QStringLiteral("misc/feedback.doc"))); });
+            this, [this] { Globals::OpenDocument(tova::appPath(QStringLiteral("misc/feedback.doc")), *m_webMain); });
     connect(addItem(help, QStringLiteral("mnuBookstore"), QStringLiteral("TOVA Bookstore"), nullptr),
             &QAction::triggered, this,
             [this] { openInNewWindow(tova::appPath(QStringLiteral("bookstore/bookstore.htm"))); });
@@ -206,6 +208,9 @@ void frmBrowser::openInNewWindow(const QString& url) {
 
 void frmBrowser::UpdateTitleBar() {
     setWindowTitle(tova::titleBarText());
+    // The store reports every change of the open project here; the menus follow at once, also when
+    // no page is shown afterwards (a screen whose build failed).
+    CheckState();
 }
 
 void frmBrowser::CheckState() {
@@ -269,7 +274,12 @@ tova::WebBrowser* frmBrowser::webMain() {
 }
 
 bool frmBrowser::HandleURL(const QString& url) {
-    return m_commands->HandleURL(url);
+    const bool cancel = m_commands->HandleURL(url);
+    // A page command may have changed the project or the review (or failed to build its screen)
+    // without any navigation that would refresh the menus. Plain page loads change nothing.
+    if (cancel)
+        CheckState();
+    return cancel;
 }
 
 void frmBrowser::RefreshScreen() {
