@@ -2,6 +2,7 @@
 
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
+#include "platform/browser/ui/PageScripts.h"
 #include "platform/dialogs/MessageBox.h"
 #include "reference/ui/frmAcronyms.h"
 #include "reference/ui/frmGlossary.h"
@@ -17,11 +18,22 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+#include <QWheelEvent>
+#include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace tova::test {
 
@@ -123,6 +135,193 @@ frmBrowser* StartedProgramRoad::showSample()
     EXPECT_TRUE(waitWhile([window] { return window->webMain()->LocationName() != QLatin1String("fishbone"); }));
     EXPECT_TRUE(waitWhile([window] { return !window->webMain()->IsFrameComplete(QStringLiteral("main")); }));
     return window;
+}
+
+} // namespace tova::test
+
+// ---- Real input ---------------------------------------------------------------------------------
+
+namespace tova::test {
+
+namespace {
+
+// How long reading the page's layout may take.
+constexpr int kLayoutReadMs = 10000;
+// How long a click holds the button down.
+constexpr int kButtonHoldMs = 60;
+
+// Finds the frame (breadth first through nested frames), then the element, and gives the centre of
+// its first box in the top window's coordinates: [x, y], or null.
+const char* kLocateScript = R"JS(
+(function (frameName, selector) {
+  var target = null;
+  if (frameName === '') {
+    target = window;
+  } else {
+    var queue = [window];
+    while (queue.length && !target) {
+      var current = queue.shift();
+      try { if (current !== window && current.name === frameName) { target = current; break; } } catch (e) { continue; }
+      for (var i = 0; i < current.frames.length; i++) queue.push(current.frames[i]);
+    }
+  }
+  if (!target) return null;
+  var element = target.document.querySelector(selector);
+  if (!element) return null;
+  var box = function () { return element.getClientRects()[0] || element.getBoundingClientRect(); };
+  var rect = box();
+  if (rect.top < 0 || rect.bottom > target.innerHeight || rect.left < 0 || rect.right > target.innerWidth) {
+    element.scrollIntoView({block: 'center', inline: 'nearest'});
+    rect = box();
+  }
+  if (rect.width <= 0 || rect.height <= 0) return null;
+  var x = rect.left + rect.width / 2;
+  var y = rect.top + rect.height / 2;
+  for (var w = target; w !== window; w = w.parent) {
+    var frame = w.frameElement;
+    var outer = frame.getBoundingClientRect();
+    x += outer.left + frame.clientLeft;
+    y += outer.top + frame.clientTop;
+  }
+  return [x, y];
+})(%1, %2)
+)JS";
+
+QWebEngineView* viewOf(WebBrowser& browser) {
+    return dynamic_cast<QWebEngineView*>(&browser);
+}
+
+std::optional<QVariant> evaluateInPage(QWebEngineView& view, const QString& script) {
+    auto result = std::make_shared<std::optional<QVariant>>();
+    QEventLoop loop;
+    QPointer<QEventLoop> waiting(&loop);
+    view.page()->runJavaScript(script, QWebEngineScript::MainWorld, [result, waiting](const QVariant& value) {
+        *result = value;
+        if (waiting)
+            waiting->quit();
+    });
+    if (!result->has_value()) {
+        QTimer::singleShot(kLayoutReadMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return *result;
+}
+
+void sendMouse(QWidget* input, QEvent::Type type, QPoint position, Qt::MouseButtons buttons) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    if (type == QEvent::MouseMove) {
+        QMouseEvent move(type, QPointF(position), input->mapToGlobal(QPointF(position)), button, buttons,
+                         Qt::NoModifier);
+        QApplication::sendEvent(input, &move);
+    } else if (type == QEvent::MouseButtonPress) {
+        QTest::mousePress(input, button, Qt::NoModifier, position);
+    } else {
+        QTest::mouseRelease(input, button, Qt::NoModifier, position);
+    }
+}
+
+bool clickTimes(WebBrowser& browser, const QString& frame, const QString& selector, int times) {
+    QWidget* input = inputWidget(browser);
+    const std::optional<QPoint> centre = elementCentre(browser, frame, selector);
+    if (!input || !centre) {
+        ADD_FAILURE() << "not on screen: " << selector.toStdString() << " in frame '" << frame.toStdString() << "'";
+        return false;
+    }
+    sendMouse(input, QEvent::MouseMove, *centre, Qt::NoButton);
+    for (int i = 0; i < times; ++i) {
+        sendMouse(input, QEvent::MouseButtonPress, *centre, Qt::LeftButton);
+        // A finger holds the button down for a moment, and the program goes on meanwhile. Clicks
+        // in a row come faster than the program can take them: they reach it all at once.
+        if (times == 1)
+            waitWhile([] { return true; }, kButtonHoldMs);
+        sendMouse(input, QEvent::MouseButtonRelease, *centre, Qt::NoButton);
+    }
+    return true;
+}
+
+QString linkSelector(const QString& href) {
+    return QStringLiteral("a[href=%1]").arg(pagescripts::literal(href));
+}
+
+} // namespace
+
+QWidget* inputWidget(WebBrowser& browser) {
+    QWebEngineView* view = viewOf(browser);
+    return view ? view->focusProxy() : nullptr;
+}
+
+std::optional<QPoint> elementCentre(WebBrowser& browser, const QString& frame, const QString& selector) {
+    QWebEngineView* view = viewOf(browser);
+    if (!view)
+        return std::nullopt;
+    const std::optional<QVariant> found = evaluateInPage(
+        *view, QString::fromLatin1(kLocateScript).arg(pagescripts::literal(frame), pagescripts::literal(selector)));
+    if (!found)
+        return std::nullopt;
+    const QVariantList centre = found->toList();
+    if (centre.size() != 2)
+        return std::nullopt;
+    // The page's coordinates are CSS pixels; the widget's are scaled by the page's zoom.
+    const qreal zoom = view->zoomFactor();
+    return QPoint(qRound(centre.at(0).toDouble() * zoom), qRound(centre.at(1).toDouble() * zoom));
+}
+
+bool clickElement(WebBrowser& browser, const QString& frame, const QString& selector) {
+    return clickTimes(browser, frame, selector, 1);
+}
+
+bool clickLink(WebBrowser& browser, const QString& frame, const QString& href) {
+    return clickElement(browser, frame, linkSelector(href));
+}
+
+bool clickLinkTwice(WebBrowser& browser, const QString& frame, const QString& href) {
+    return clickTimes(browser, frame, linkSelector(href), 2);
+}
+
+void clickThroughWindowSystem(QWidget* window, QPoint pos) {
+    QWindow* handle = window ? window->windowHandle() : nullptr;
+    if (!handle) {
+        ADD_FAILURE() << "no window to click";
+        return;
+    }
+    QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, pos);
+}
+
+EventCounter::EventCounter(QObject* watched, QEvent::Type type, int* count)
+    : QObject(watched), m_type(type), m_count(count) {
+    watched->installEventFilter(this);
+}
+
+bool EventCounter::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == m_type)
+        ++*m_count;
+    return false;
+}
+
+TopPageLog::TopPageLog(WebBrowser& browser) : m_watch(std::make_unique<QObject>()) {
+    QWebEngineView* view = viewOf(browser);
+    if (!view) {
+        ADD_FAILURE() << "not a real browser";
+        return;
+    }
+    QObject::connect(view->page(), &QWebEnginePage::loadingChanged, m_watch.get(),
+                     [this](const QWebEngineLoadingInfo& loading) {
+                         if (loading.status() == QWebEngineLoadingInfo::LoadStartedStatus)
+                             m_pages.append(loading.url().fileName());
+                     });
+}
+
+TopPageLog::~TopPageLog() = default;
+
+void turnWheel(WebBrowser& browser, int notches) {
+    QWidget* input = inputWidget(browser);
+    if (!input)
+        return;
+    const QPointF centre = QRectF(input->rect()).center();
+    QWheelEvent wheel(centre, input->mapToGlobal(centre), QPoint(),
+                      QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(input, &wheel);
 }
 
 } // namespace tova::test

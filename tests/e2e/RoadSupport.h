@@ -4,11 +4,16 @@
 
 #include "support/TestEnvironment.h"
 
+#include <QEvent>
+#include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 class QDialog;
 class frmBrowser;
@@ -61,5 +66,70 @@ protected:
 
     TestEnvironment environment;
 };
+
+} // namespace tova::test
+
+// ---- Real input ---------------------------------------------------------------------------------
+// The user's own road into a page: mouse and key events sent to the browser's input widget (the
+// view's focusProxy()) at the place where the page shows the element. Where that place is comes
+// from the page's layout (read by script); nothing is clicked by script.
+
+class QPoint;
+class QWidget;
+
+namespace tova::test {
+
+// The browser's input widget; null when the browser is not a real view or has no page widget yet.
+QWidget* inputWidget(WebBrowser& browser);
+
+// The centre of the first element matching selector in the named frame (empty: the top window, nested
+// frames are searched), in the input widget's coordinates, with the offsets of the frames around it.
+// An element outside its frame's visible part is first scrolled into view, as a user would with the
+// wheel. Nothing when there is no such element, it has no box, or the page does not answer.
+std::optional<QPoint> elementCentre(WebBrowser& browser, const QString& frame, const QString& selector);
+
+// Moves the pointer onto the element and clicks it with the left button, then sends nothing more.
+// False (with a test failure naming it) when the element cannot be found on screen.
+bool clickElement(WebBrowser& browser, const QString& frame, const QString& selector);
+// The same for the link with exactly this href attribute.
+bool clickLink(WebBrowser& browser, const QString& frame, const QString& href);
+// Two clicks on the link with no event in between, as fast as a user's two clicks can follow.
+bool clickLinkTwice(WebBrowser& browser, const QString& frame, const QString& href);
+
+// Clicks at a point of a top-level window through the window system's own road, where a window
+// that a modal window blocks gets nothing. pos is in the window's coordinates.
+void clickThroughWindowSystem(QWidget* window, QPoint pos);
+
+// Counts the events of one type that reach a widget while it lives.
+class EventCounter final : public QObject {
+public:
+    EventCounter(QObject* watched, QEvent::Type type, int* count);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QEvent::Type m_type;
+    int* m_count;
+};
+
+// The file names of the addresses a browser's top page is sent to from its creation on, in order.
+// Read from the program's side only, so watching asks nothing of the page.
+class TopPageLog {
+public:
+    explicit TopPageLog(WebBrowser& browser);
+    ~TopPageLog();
+    TopPageLog(const TopPageLog&) = delete;
+    TopPageLog& operator=(const TopPageLog&) = delete;
+    const QStringList& pages() const { return m_pages; }
+
+private:
+    QStringList m_pages;
+    // Ends the watch when the log goes.
+    std::unique_ptr<QObject> m_watch;
+};
+
+// Turns the mouse wheel over the centre of the view by a number of notches (negative: down).
+void turnWheel(WebBrowser& browser, int notches);
 
 } // namespace tova::test

@@ -20,6 +20,8 @@
 #include <QResizeEvent>
 #include <QTimer>
 
+#include <utility>
+
 using namespace tova;
 using namespace tova::review;
 
@@ -177,6 +179,7 @@ void frmSurvey::LoadCheckBoxes() {
 void frmSurvey::ShowModal() {
     m_closing = false;
     m_changingCategory = false;
+    m_nextCategory.reset();
     exec();
     // The answers on display were stored while closing; now the fishbone screen is rebuilt from them.
     if (MainWindowCallbacks* mainWindow = services().mainWindow)
@@ -212,14 +215,22 @@ bool frmSurvey::WebBrowser2_BeforeNavigate2(const QString& url) {
 }
 
 void frmSurvey::changeCategory(qint16 categoryId) {
-    if (m_closing || m_changingCategory || !isVisible())
+    if (m_closing || !isVisible())
+        return;
+    // A category clicked while another is loading is shown once that one is up: the last click wins.
+    m_nextCategory = categoryId;
+    if (m_changingCategory)
         return;
     m_changingCategory = true;
-    storeAnswersOnDisplay();
-    bool phaseOk = false;
-    const qint16 phaseId = Globals::GetCurrentPhase().toShort(&phaseOk);
-    LoadQuestions(categoryId, phaseOk ? phaseId : qint16(0), true);
-    LoadCheckBoxes();
+    while (m_nextCategory && !m_closing && isVisible()) {
+        const qint16 shown = *std::exchange(m_nextCategory, std::nullopt);
+        storeAnswersOnDisplay();
+        bool phaseOk = false;
+        const qint16 phaseId = Globals::GetCurrentPhase().toShort(&phaseOk);
+        LoadQuestions(shown, phaseOk ? phaseId : qint16(0), true);
+        LoadCheckBoxes();
+    }
+    m_nextCategory.reset();
     m_changingCategory = false;
 }
 

@@ -178,6 +178,26 @@ bool WebEngineBrowser::onNavigationRequest(const QUrl& url, QWebEnginePage::Navi
 
 void WebEngineBrowser::onLinkClicked(const QString& href, const QString& token)
 {
+    m_clicks.append({href, token});
+    // A handler waits for pages and so processes events: a click arriving meanwhile is taken in
+    // turn by the loop below instead of running inside the handler of the one before.
+    if (m_followingClicks)
+        return;
+    m_followingClicks = true;
+    const QPointer<WebEngineBrowser> alive(this);
+    while (alive && !m_clicks.isEmpty()) {
+        const Click click = m_clicks.takeFirst();
+        // A click made while the page of an earlier one was still coming acts on that page: the
+        // commands read which screen is showing.
+        waitWhile([this] { return m_loading; }, kScriptWaitMs);
+        followClick(click.href, click.token);
+    }
+    if (alive)
+        m_followingClicks = false;
+}
+
+void WebEngineBrowser::followClick(const QString& href, const QString& token)
+{
     const QUrl url(href);
     if (fireBeforeNavigate(addressText(url)))
         return;
