@@ -135,7 +135,7 @@ TEST_F(ClickRoad, NextAndBackFromTheFishboneActAtOnce) {
 TEST_F(ClickRoad, NextClickedTwiceQuicklyPassesExactlyTwoScreens) {
     showSample();
     TopPageLog log(browser());
-    ASSERT_TRUE(clickLinkTwice(browser(), kMain, QStringLiteral("#NXT")));
+    ASSERT_TRUE(clickLinksQuickly(browser(), kMain, {QStringLiteral("#NXT"), QStringLiteral("#NXT")}));
     EXPECT_TRUE(screenComesWithin(log, 2, QStringLiteral("dashboard1"), 2 * kActsWithinMs));
     waitWhile([] { return true; }, kSettleMs);
     EXPECT_EQ(log.pages(), (QStringList{"tilechart.htm", "dashboard1.htm"}));
@@ -162,8 +162,8 @@ TEST_F(ClickRoad, FishboneCategoryAndQuestionnaireCategoriesEachShowAtOnce) {
             if (waitWhile([&] { return !showsCategory(survey.browser(), categories[1]); }, kActsWithinMs))
                 moved = clock.elapsed();
             // A second category clicked while the first is still loading: the last click wins.
-            ASSERT_TRUE(clickLink(survey.browser(), kSide, QStringLiteral("#cat") + categories[2]));
-            ASSERT_TRUE(clickLink(survey.browser(), kSide, QStringLiteral("#cat") + categories[3]));
+            ASSERT_TRUE(clickLinksQuickly(survey.browser(), kSide,
+                                          {QStringLiteral("#cat") + categories[2], QStringLiteral("#cat") + categories[3]}));
             lastWon = waitWhile([&] { return !showsCategory(survey.browser(), categories[3]); }, 2 * kActsWithinMs);
             waitWhile([] { return true; }, kSettleMs);
             lastWon = lastWon && showsCategory(survey.browser(), categories[3]);

@@ -91,8 +91,7 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                         &roadmap, [&] { return pageReady(roadmap.browser()); },
                         [&] {
                             roadmapShown = true;
-                            roadmap.browser().ExecScript(
-                                QStringLiteral("document.querySelector('a[href=\"#CLS\"]').click()"));
+                            clickLink(roadmap.browser(), QString(), QStringLiteral("#CLS"));
                         });
                     newReview.browser().ExecScript(
                         QStringLiteral("document.getElementById('phase').value = '1'; document.forms[0].submit()"));
@@ -140,9 +139,10 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
         &survey, [&] { return framesReady(survey.browser()); },
         [&] {
             for (int i = 0; i < first.size(); ++i) {
-                EXPECT_TRUE(survey.browser().ExecScript(
-                    QStringLiteral("document.survey.R%1[%2].click()").arg(first.at(i)).arg(i % 4),
-                    QStringLiteral("main")));
+                EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"),
+                                         QStringLiteral("input[name=\"R%1\"][value=\"V%2\"]")
+                                             .arg(first.at(i))
+                                             .arg(i % 4 + 1)));
             }
             // A definition link goes to the definitions window, not to the main window's commands. The
             // window may come up while the click's script call is still waiting, so watch for it first.
@@ -154,12 +154,10 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                     glossaryShown = true;
                     glossary->close();
                 });
-            EXPECT_TRUE(survey.browser().ExecScript(QStringLiteral("document.querySelector('a.q-gls').click()"),
-                                                    QStringLiteral("main")));
+            EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"), QStringLiteral("a.q-gls")));
             EXPECT_TRUE(waitWhile([&] { return !glossaryShown || !glossary.isNull(); }, kDriveTimeoutMs));
             EXPECT_EQ(env.messages.texts(), QStringList());
-            EXPECT_TRUE(survey.browser().ExecScript(
-                QStringLiteral("document.querySelector('a[href=\"#cat2\"]').click()"), QStringLiteral("side")));
+            EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("side"), QStringLiteral("#cat2")));
             EXPECT_TRUE(waitWhile([&] { return storedAnswer(first.last()).isEmpty(); }, 10000));
             // The tree's mark of category 1 turns to complete once the answers are stored.
             markedComplete = waitWhile(
@@ -180,10 +178,9 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                         QStringLiteral("main"));
                 },
                 10000);
-            survey.browser().ExecScript(QStringLiteral("document.survey.R%1[4].click()").arg(second.first()),
-                                        QStringLiteral("main"));
-            survey.browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#Back\"]').click()"),
-                                        QStringLiteral("bottom"));
+            clickElement(survey.browser(), QStringLiteral("main"),
+                         QStringLiteral("input[name=\"R%1\"][value=\"V5\"]").arg(second.first()));
+            clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
         });
     EXPECT_TRUE(mainWindow->HandleURL(QStringLiteral("#CAT1")));
     EXPECT_FALSE(survey.isVisible());
@@ -329,8 +326,7 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
                 [&] {
                     newReview.close();
                     stayedOpen = newReview.isVisible() && Globals::IsProjectLoaded();
-                    newReview.browser().ExecScript(
-                        QStringLiteral("document.querySelector('a[href=\"#CLS\"]').click()"));
+                    clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
                 });
             details.browser().ExecScript(
                 QStringLiteral("document.proj.projname.value = 'Tunnel'; document.forms[0].submit()"));

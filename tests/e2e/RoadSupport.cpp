@@ -2,6 +2,7 @@
 
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
+#include "platform/browser/ui/BrowserPage.h"
 #include "platform/browser/ui/PageScripts.h"
 #include "platform/dialogs/MessageBox.h"
 #include "reference/ui/frmAcronyms.h"
@@ -168,7 +169,17 @@ const char* kLocateScript = R"JS(
   if (!target) return null;
   var element = target.document.querySelector(selector);
   if (!element) return null;
-  var box = function () { return element.getClientRects()[0] || element.getBoundingClientRect(); };
+  // The first box that shows: a link around a picture or a block may have empty boxes of its own.
+  var box = function () {
+    var candidates = [element].concat(Array.prototype.slice.call(element.querySelectorAll('*')));
+    for (var i = 0; i < candidates.length; i++) {
+      var rects = candidates[i].getClientRects();
+      for (var j = 0; j < rects.length; j++) {
+        if (rects[j].width > 0 && rects[j].height > 0) return rects[j];
+      }
+    }
+    return element.getBoundingClientRect();
+  };
   var rect = box();
   if (rect.top < 0 || rect.bottom > target.innerHeight || rect.left < 0 || rect.right > target.innerWidth) {
     element.scrollIntoView({block: 'center', inline: 'nearest'});
@@ -183,7 +194,7 @@ const char* kLocateScript = R"JS(
     x += outer.left + frame.clientLeft;
     y += outer.top + frame.clientTop;
   }
-  return [x, y];
+  return [x, y, /^(a|area)$/i.test(element.nodeName)];
 })(%1, %2)
 )JS";
 
@@ -220,22 +231,59 @@ void sendMouse(QWidget* input, QEvent::Type type, QPoint position, Qt::MouseButt
     }
 }
 
-bool clickTimes(WebBrowser& browser, const QString& frame, const QString& selector, int times) {
+// The centre of the element (elementCentre), and whether it is a link.
+std::optional<QPoint> locate(WebBrowser& browser, const QString& frame, const QString& selector, bool* isLink) {
+    QWebEngineView* view = viewOf(browser);
+    if (!view)
+        return std::nullopt;
+    const std::optional<QVariant> found = evaluateInPage(
+        *view, QString::fromLatin1(kLocateScript).arg(pagescripts::literal(frame), pagescripts::literal(selector)));
+    if (!found)
+        return std::nullopt;
+    const QVariantList centre = found->toList();
+    if (centre.size() != 3)
+        return std::nullopt;
+    if (isLink)
+        *isLink = centre.at(2).toBool();
+    // The page's coordinates are CSS pixels; the widget's are scaled by the page's zoom.
+    const qreal zoom = view->zoomFactor();
+    return QPoint(qRound(centre.at(0).toDouble() * zoom), qRound(centre.at(1).toDouble() * zoom));
+}
+
+// Clicks the elements one after another. A single click holds the button down for a moment while
+// the program goes on; clicks in a row come faster than the program can take them, so they reach it
+// all at once.
+bool clickInTurn(WebBrowser& browser, const QString& frame, const QStringList& selectors) {
     QWidget* input = inputWidget(browser);
-    const std::optional<QPoint> centre = elementCentre(browser, frame, selector);
-    if (!input || !centre) {
-        ADD_FAILURE() << "not on screen: " << selector.toStdString() << " in frame '" << frame.toStdString() << "'";
-        return false;
+    QList<QPoint> places;
+    int links = 0;
+    for (const QString& selector : selectors) {
+        bool isLink = false;
+        const std::optional<QPoint> centre = locate(browser, frame, selector, &isLink);
+        links += isLink ? 1 : 0;
+        if (!input || !centre) {
+            ADD_FAILURE() << "not on screen: " << selector.toStdString() << " in frame '" << frame.toStdString()
+                          << "'";
+            return false;
+        }
+        places << *centre;
     }
-    sendMouse(input, QEvent::MouseMove, *centre, Qt::NoButton);
-    for (int i = 0; i < times; ++i) {
-        sendMouse(input, QEvent::MouseButtonPress, *centre, Qt::LeftButton);
-        // A finger holds the button down for a moment, and the program goes on meanwhile. Clicks
-        // in a row come faster than the program can take them: they reach it all at once.
-        if (times == 1)
+    // Links are handed to the program by the page once it has dispatched the click; until then a
+    // question to the page (which the road's own waits ask) may go unanswered, so the road waits
+    // for that hand-over first, reading program state only.
+    int handedOver = 0;
+    QObject watch;
+    if (auto* page = qobject_cast<BrowserPage*>(viewOf(browser)->page()))
+        QObject::connect(page->bridge(), &PageBridge::frameLinkClicked, &watch, [&] { ++handedOver; });
+    for (const QPoint& place : places) {
+        sendMouse(input, QEvent::MouseMove, place, Qt::NoButton);
+        sendMouse(input, QEvent::MouseButtonPress, place, Qt::LeftButton);
+        if (places.size() == 1)
             waitWhile([] { return true; }, kButtonHoldMs);
-        sendMouse(input, QEvent::MouseButtonRelease, *centre, Qt::NoButton);
+        sendMouse(input, QEvent::MouseButtonRelease, place, Qt::NoButton);
     }
+    if (links == places.size())
+        waitWhile([&] { return handedOver < links; }, kLayoutReadMs);
     return true;
 }
 
@@ -251,31 +299,23 @@ QWidget* inputWidget(WebBrowser& browser) {
 }
 
 std::optional<QPoint> elementCentre(WebBrowser& browser, const QString& frame, const QString& selector) {
-    QWebEngineView* view = viewOf(browser);
-    if (!view)
-        return std::nullopt;
-    const std::optional<QVariant> found = evaluateInPage(
-        *view, QString::fromLatin1(kLocateScript).arg(pagescripts::literal(frame), pagescripts::literal(selector)));
-    if (!found)
-        return std::nullopt;
-    const QVariantList centre = found->toList();
-    if (centre.size() != 2)
-        return std::nullopt;
-    // The page's coordinates are CSS pixels; the widget's are scaled by the page's zoom.
-    const qreal zoom = view->zoomFactor();
-    return QPoint(qRound(centre.at(0).toDouble() * zoom), qRound(centre.at(1).toDouble() * zoom));
+    return locate(browser, frame, selector, nullptr);
 }
 
+
 bool clickElement(WebBrowser& browser, const QString& frame, const QString& selector) {
-    return clickTimes(browser, frame, selector, 1);
+    return clickInTurn(browser, frame, {selector});
 }
 
 bool clickLink(WebBrowser& browser, const QString& frame, const QString& href) {
     return clickElement(browser, frame, linkSelector(href));
 }
 
-bool clickLinkTwice(WebBrowser& browser, const QString& frame, const QString& href) {
-    return clickTimes(browser, frame, linkSelector(href), 2);
+bool clickLinksQuickly(WebBrowser& browser, const QString& frame, const QStringList& hrefs) {
+    QStringList selectors;
+    for (const QString& href : hrefs)
+        selectors << linkSelector(href);
+    return clickInTurn(browser, frame, selectors);
 }
 
 void clickThroughWindowSystem(QWidget* window, QPoint pos) {

@@ -93,8 +93,9 @@ std::optional<QPoint> elementCentre(WebBrowser& browser, const QString& frame, c
 bool clickElement(WebBrowser& browser, const QString& frame, const QString& selector);
 // The same for the link with exactly this href attribute.
 bool clickLink(WebBrowser& browser, const QString& frame, const QString& href);
-// Two clicks on the link with no event in between, as fast as a user's two clicks can follow.
-bool clickLinkTwice(WebBrowser& browser, const QString& frame, const QString& href);
+// Clicks the links with these hrefs in turn, each right after the one before, faster than the
+// program can take them.
+bool clickLinksQuickly(WebBrowser& browser, const QString& frame, const QStringList& hrefs);
 
 // Clicks at a point of a top-level window through the window system's own road, where a window
 // that a modal window blocks gets nothing. pos is in the window's coordinates.
