@@ -4,6 +4,7 @@
 // list. Modal windows are driven from timers that wait (bounded) until the window is up.
 #include "platform/Services.h"
 #include "platform/Wait.h"
+#include "platform/browser/ui/BrowserWindow.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "reference/ui/frmGlossary.h"
 #include "review/ReviewClock.h"
@@ -80,6 +81,8 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     frmNewReview& newReview = frmNewReview::instance();
     frmRoadmap& roadmap = frmRoadmap::instance();
     bool roadmapShown = false;
+    bool instructionsUsable = false;
+    bool instructionsClosed = false;
     whenModal(
         &details, [&] { return pageReady(details.browser()); },
         [&] {
@@ -91,6 +94,17 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                         &roadmap, [&] { return pageReady(roadmap.browser()); },
                         [&] {
                             roadmapShown = true;
+                            // The full instructions open in a window of their own that can be used
+                            // and closed while the road map is up.
+                            const QWidgetList before = QApplication::topLevelWidgets();
+                            EXPECT_TRUE(clickLink(roadmap.browser(), QString(), QStringLiteral("#INS")));
+                            QPointer<BrowserWindow> instructions = awaitNewBrowserWindow(before, kDriveTimeoutMs);
+                            if (instructions) {
+                                instructionsUsable = clickReachesPage(*instructions, kDriveTimeoutMs);
+                                instructions->close();
+                                waitWhile([&] { return !instructions.isNull(); }, kDriveTimeoutMs);
+                                instructionsClosed = instructions.isNull() && roadmap.isVisible();
+                            }
                             clickLink(roadmap.browser(), QString(), QStringLiteral("#CLS"));
                         });
                     newReview.browser().ExecScript(
@@ -118,6 +132,8 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
     EXPECT_EQ(Globals::GetCurrentPhase(), QStringLiteral("1"));
     EXPECT_TRUE(roadmapShown);
+    EXPECT_TRUE(instructionsUsable);
+    EXPECT_TRUE(instructionsClosed);
     EXPECT_FALSE(Globals::GetCurrentReviewDate().isEmpty());
 
     // --- Changing the details shows the stored texts unchanged; submitting without edits keeps them.

@@ -3,6 +3,8 @@
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/browser/ui/BrowserPage.h"
+#include "platform/browser/ui/BrowserWindow.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/browser/ui/PageScripts.h"
 #include "platform/dialogs/MessageBox.h"
 #include "reference/ui/frmAcronyms.h"
@@ -318,17 +320,34 @@ bool clickLinksQuickly(WebBrowser& browser, const QString& frame, const QStringL
     return clickInTurn(browser, frame, selectors);
 }
 
-void clickThroughWindowSystem(QWidget* window, QPoint pos) {
-    QWindow* handle = window ? window->windowHandle() : nullptr;
-    if (!handle) {
-        ADD_FAILURE() << "no window to click";
-        return;
-    }
-    QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, pos);
+BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutMs) {
+    QPointer<BrowserWindow> found;
+    waitWhile(
+        [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* window = qobject_cast<BrowserWindow*>(widget);
+                if (window && !before.contains(window) && window->isVisible())
+                    found = window;
+            }
+            return found.isNull();
+        },
+        timeoutMs);
+    return found;
 }
 
-EventCounter::EventCounter(QObject* watched, QEvent::Type type, int* count)
-    : QObject(watched), m_type(type), m_count(count) {
+bool clickReachesPage(BrowserWindow& window, int timeoutMs) {
+    QWidget* input = inputWidget(*window.browser());
+    QWindow* handle = window.windowHandle();
+    if (!input || !handle)
+        return false;
+    int pressed = 0;
+    EventCounter counter(input, QEvent::MouseButtonPress, &pressed);
+    QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, QPoint(window.width() / 2, window.height() / 2));
+    waitWhile([&] { return pressed == 0; }, timeoutMs);
+    return pressed > 0;
+}
+
+EventCounter::EventCounter(QObject* watched, QEvent::Type type, int* count) : m_type(type), m_count(count) {
     watched->installEventFilter(this);
 }
 

@@ -19,6 +19,7 @@ class QDialog;
 class frmBrowser;
 
 namespace tova {
+class BrowserWindow;
 class WebBrowser;
 }
 
@@ -97,9 +98,11 @@ bool clickLink(WebBrowser& browser, const QString& frame, const QString& href);
 // program can take them.
 bool clickLinksQuickly(WebBrowser& browser, const QString& frame, const QStringList& hrefs);
 
-// Clicks at a point of a top-level window through the window system's own road, where a window
-// that a modal window blocks gets nothing. pos is in the window's coordinates.
-void clickThroughWindowSystem(QWidget* window, QPoint pos);
+// Waits (bounded) for a browser window that is not among those given to come up; null when none.
+BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutMs);
+// Clicks the middle of the window through the window system's own road (where a window that a
+// modal window blocks gets nothing) and tells whether the click reached its page.
+bool clickReachesPage(BrowserWindow& window, int timeoutMs);
 
 // Counts the events of one type that reach a widget while it lives.
 class EventCounter final : public QObject {
