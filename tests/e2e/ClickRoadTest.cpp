@@ -1,9 +1,7 @@
 // Page links clicked as a user clicks them: real mouse events on the browser's input widget at the
 // link's place on screen, and then no further event. Each click must act at once and once; several
 // clicks act in order; windows opened from a modal window can be used beside it.
-#include "RoadSupport.h"
 #include "platform/AppFolder.h"
-#include "platform/Services.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/browser/ui/BrowserWindow.h"
@@ -16,12 +14,12 @@
 #include "store/ProjectDocument.h"
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
+#include "RoadSupport.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QImage>
 #include <QPixmap>
 #include <QPointer>

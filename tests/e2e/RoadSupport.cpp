@@ -220,17 +220,30 @@ std::optional<QVariant> evaluateInPage(QWebEngineView& view, const QString& scri
     return *result;
 }
 
-void sendMouse(QWidget* input, QEvent::Type type, QPoint position, Qt::MouseButtons buttons) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    if (type == QEvent::MouseMove) {
-        QMouseEvent move(type, QPointF(position), input->mapToGlobal(QPointF(position)), button, buttons,
-                         Qt::NoModifier);
-        QApplication::sendEvent(input, &move);
-    } else if (type == QEvent::MouseButtonPress) {
-        QTest::mousePress(input, button, Qt::NoModifier, position);
-    } else {
-        QTest::mouseRelease(input, button, Qt::NoModifier, position);
+// Counts the events of one type that reach an object while the counter lives.
+class EventCounter final : public QObject {
+public:
+    EventCounter(QObject* watched, QEvent::Type type, int* count) : m_type(type), m_count(count) {
+        watched->installEventFilter(this);
     }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == m_type)
+            ++*m_count;
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    int* m_count;
+};
+
+// The pointer arrives over the place, with no button down.
+void movePointer(QWidget* input, QPoint position) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(position), input->mapToGlobal(QPointF(position)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(input, &move);
 }
 
 // The centre of the element (elementCentre), and whether it is a link.
@@ -278,11 +291,11 @@ bool clickInTurn(WebBrowser& browser, const QString& frame, const QStringList& s
     if (auto* page = qobject_cast<BrowserPage*>(viewOf(browser)->page()))
         QObject::connect(page->bridge(), &PageBridge::frameLinkClicked, &watch, [&] { ++handedOver; });
     for (const QPoint& place : places) {
-        sendMouse(input, QEvent::MouseMove, place, Qt::NoButton);
-        sendMouse(input, QEvent::MouseButtonPress, place, Qt::LeftButton);
+        movePointer(input, place);
+        QTest::mousePress(input, Qt::LeftButton, Qt::NoModifier, place);
         if (places.size() == 1)
             waitWhile([] { return true; }, kButtonHoldMs);
-        sendMouse(input, QEvent::MouseButtonRelease, place, Qt::NoButton);
+        QTest::mouseRelease(input, Qt::LeftButton, Qt::NoModifier, place);
     }
     if (links == places.size())
         waitWhile([&] { return handedOver < links; }, kLayoutReadMs);
@@ -303,7 +316,6 @@ QWidget* inputWidget(WebBrowser& browser) {
 std::optional<QPoint> elementCentre(WebBrowser& browser, const QString& frame, const QString& selector) {
     return locate(browser, frame, selector, nullptr);
 }
-
 
 bool clickElement(WebBrowser& browser, const QString& frame, const QString& selector) {
     return clickInTurn(browser, frame, {selector});
@@ -345,16 +357,6 @@ bool clickReachesPage(BrowserWindow& window, int timeoutMs) {
     QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, QPoint(window.width() / 2, window.height() / 2));
     waitWhile([&] { return pressed == 0; }, timeoutMs);
     return pressed > 0;
-}
-
-EventCounter::EventCounter(QObject* watched, QEvent::Type type, int* count) : m_type(type), m_count(count) {
-    watched->installEventFilter(this);
-}
-
-bool EventCounter::eventFilter(QObject*, QEvent* event) {
-    if (event->type() == m_type)
-        ++*m_count;
-    return false;
 }
 
 TopPageLog::TopPageLog(WebBrowser& browser) : m_watch(std::make_unique<QObject>()) {

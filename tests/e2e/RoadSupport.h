@@ -4,7 +4,6 @@
 
 #include "support/TestEnvironment.h"
 
-#include <QEvent>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -71,7 +70,7 @@ protected:
 } // namespace tova::test
 
 // ---- Real input ---------------------------------------------------------------------------------
-// The user's own road into a page: mouse and key events sent to the browser's input widget (the
+// The user's own road into a page: mouse events sent to the browser's input widget (the
 // view's focusProxy()) at the place where the page shows the element. Where that place is comes
 // from the page's layout (read by script); nothing is clicked by script.
 
@@ -104,20 +103,7 @@ BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutM
 // modal window blocks gets nothing) and tells whether the click reached its page.
 bool clickReachesPage(BrowserWindow& window, int timeoutMs);
 
-// Counts the events of one type that reach a widget while it lives.
-class EventCounter final : public QObject {
-public:
-    EventCounter(QObject* watched, QEvent::Type type, int* count);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QEvent::Type m_type;
-    int* m_count;
-};
-
-// The file names of the addresses a browser's top page is sent to from its creation on, in order.
+// The file names of the addresses a browser's top page is sent to while the log lives, in order.
 // Read from the program's side only, so watching asks nothing of the page.
 class TopPageLog {
 public:
