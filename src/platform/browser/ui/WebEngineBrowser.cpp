@@ -21,9 +21,9 @@
 // exactly that (show a screen and wait for it, open a window whose pages must load), so the handler
 // runs outside that call wherever the navigation can be carried out again afterwards:
 // - Navigate2 asks the handler itself before it loads anything;
-// - link clicks in any window of the page are held back by the injected link hook and reach the
-//   handler on a later turn of the event loop; the link is then followed in the window it was
-//   clicked in;
+// - link clicks in any window of the page are held back by the injected link hook, handed over
+//   once the page has finished dispatching the click, and reach the handler one at a time, in the
+//   order they were made; the link is then followed in the window it was clicked in;
 // - other top-level navigations (script location changes, form submissions in the top window)
 //   are cancelled, handed to the handler on the next turn, and loaded again when it lets them go on.
 // Each of these is carried out with a one-shot pass, so the handler sees every navigation once.
