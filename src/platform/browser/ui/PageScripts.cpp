@@ -205,6 +205,4 @@ QString clearNavigationMarks()
                                   "\nreturn true;"));
 }
 
-QString documentTitle() { return QStringLiteral("document.title"); }
-
 } // namespace tova::pagescripts

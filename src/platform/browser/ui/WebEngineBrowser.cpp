@@ -119,10 +119,11 @@ bool WebEngineBrowser::IsFrameComplete(const QString& frameName) const
 
 QString WebEngineBrowser::LocationName() const
 {
-    const auto title = evaluate(pagescripts::documentTitle());
-    if (title && !title->toString().isEmpty())
-        return title->toString();
-    return m_page->url().fileName();
+    // The title the engine holds for the page, not asked of the page: commands read it first thing
+    // after a click, when a page still busy with input may leave a script request unanswered. The
+    // engine gives a local page without a title its file name.
+    const QString title = m_page->title();
+    return title.isEmpty() ? m_page->url().fileName() : title;
 }
 
 QString WebEngineBrowser::LocationURL() const { return addressText(m_page->url()); }
