@@ -185,6 +185,14 @@ void WebEngineBrowser::onLinkClicked(const QString& href, const QString& token)
     if (m_followingClicks)
         return;
     m_followingClicks = true;
+    // The clicks are followed in a turn of the event loop of their own. Run straight from the
+    // delivery of the page's message, a handler's first question to a page now and then went
+    // unanswered for seconds.
+    QTimer::singleShot(0, this, &WebEngineBrowser::followClicks);
+}
+
+void WebEngineBrowser::followClicks()
+{
     const QPointer<WebEngineBrowser> alive(this);
     while (alive && !m_clicks.isEmpty()) {
         const Click click = m_clicks.takeFirst();

@@ -39,6 +39,8 @@ public:
 private:
     bool onNavigationRequest(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);
     void onLinkClicked(const QString& href, const QString& token);
+    // Hands the waiting clicks to the handler one after another.
+    void followClicks();
     // Hands a clicked link to the handler and, unless it cancels, follows it in the window whose
     // document carries the token.
     void followClick(const QString& href, const QString& token);
