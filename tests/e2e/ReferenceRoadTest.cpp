@@ -58,13 +58,14 @@ bool click(WebBrowser& browser, const QString& frame, const QString& selector) {
     return clickElement(browser, frame, selector);
 }
 
-// Clicks a link with this address, made for the purpose in the frame's page: for commands that no
-// shipped page links to, so no user can click them.
+// Puts a link with this address into the frame's page and clicks it with the mouse: for commands
+// that no shipped page links to.
 bool clickNew(WebBrowser& browser, const QString& frame, const QString& href) {
     return browser.ExecScript(QStringLiteral("var a = document.createElement('a'); a.href = %1;"
-                                             "document.body.appendChild(a); a.click();")
+                                             "a.textContent = 'link'; document.body.appendChild(a);")
                                   .arg(pagescripts::literal(href)),
-                              frame);
+                              frame) &&
+           clickLink(browser, frame, href);
 }
 
 QString term(const QString& key) {

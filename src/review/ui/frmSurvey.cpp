@@ -88,7 +88,9 @@ void frmSurvey::LoadQuestions(qint16 categoryId, qint16 /*phaseId*/, bool refres
 
     const QString mainPage = appPath(QStringLiteral("survey/main.htm"));
     if (!refresh) {
-        markDocumentStale(*WebBrowser2, QString());
+        // A new top page: the browser's own loading state tells when it has come, so the old page
+        // (hidden since the window last closed) is not asked anything; a page hidden right after a
+        // click could leave that question unanswered for seconds.
         if (!Globals::WriteHTMLAndShow(processor.output(), *WebBrowser2, mainPage,
                                        appPath(QStringLiteral("survey/survey.htm")), true)) {
             reportLoadQuestionsError(QStringLiteral("the page %1 could not be written").arg(mainPage));
