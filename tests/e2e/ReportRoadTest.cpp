@@ -15,6 +15,7 @@
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
+#include "RoadSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,12 +84,9 @@ QList<Screen> sequence() {
     return screens;
 }
 
-// Clicks a link of the browser's screen frame once the script call has returned: a click whose
-// command replaces the page would otherwise leave the call waiting for an answer that never comes.
-bool clickLater(WebBrowser& browser, const QString& href) {
-    return browser.ExecScript(
-        QStringLiteral("setTimeout(function () { document.querySelector('a[href=\"%1\"]').click(); }, 0)").arg(href),
-        kMainFrame);
+// Clicks a link of the browser's screen frame with the mouse.
+bool clickScreenLink(WebBrowser& browser, const QString& href) {
+    return clickLink(browser, kMainFrame, href);
 }
 
 class ReportRoadTest : public ::testing::Test {
@@ -120,7 +118,7 @@ protected:
     // Clicks a link of the screen on display and waits until a new screen page has loaded.
     bool clickAndWaitForNewPage(const QString& href, const QString& expectedScreen) {
         review::markDocumentStale(browser(), QString());
-        if (!clickLater(browser(), href))
+        if (!clickScreenLink(browser(), href))
             return false;
         return review::waitForFreshDocument(browser(), QString(), kScreenWaitMs) && waitForScreen(expectedScreen);
     }
@@ -128,7 +126,7 @@ protected:
     // Clicks a link that only answers with a message box, and gives the message.
     QString clickForMessage(const QString& href) {
         environment.messages.clear();
-        clickLater(browser(), href);
+        clickScreenLink(browser(), href);
         waitWhile([this] { return environment.messages.asked().isEmpty(); }, kScreenWaitMs);
         return environment.messages.texts().join('\n');
     }
@@ -242,7 +240,7 @@ TEST_F(ReportRoadTest, DashboardSectionOpensTheElementWindowUntilItsBackLink) {
         // Copy takes the capture area of this window, not the main window's.
         const QRect area = element->ScreenShotArea();
         EXPECT_TRUE(area.isValid());
-        clickLater(element->browser(), QStringLiteral("#CPY"));
+        clickScreenLink(element->browser(), QStringLiteral("#CPY"));
         EXPECT_TRUE(waitWhile([&] { return environment.messages.asked().isEmpty(); }, kScreenWaitMs));
         EXPECT_EQ(environment.messages.texts(), QStringList{"Screen Copied to Clipboard."});
         EXPECT_EQ(QGuiApplication::clipboard()->image().size(), area.size());
@@ -260,14 +258,14 @@ TEST_F(ReportRoadTest, DashboardSectionOpensTheElementWindowUntilItsBackLink) {
             help->reject();
         });
         helpCloser.start();
-        clickLater(element->browser(), QStringLiteral("#HLP"));
+        clickScreenLink(element->browser(), QStringLiteral("#HLP"));
         EXPECT_TRUE(waitWhile([&] { return helpShown.isEmpty(); }, kScreenWaitMs));
         helpCloser.stop();
         EXPECT_TRUE(helpShown.endsWith(QStringLiteral("/Instructions/charts.htm"))) << helpShown.toStdString();
-        clickLater(element->browser(), QStringLiteral("#BCK"));
+        clickScreenLink(element->browser(), QStringLiteral("#BCK"));
     });
     driver.start();
-    clickLater(browser(), QStringLiteral("#DSH2"));
+    clickScreenLink(browser(), QStringLiteral("#DSH2"));
     EXPECT_TRUE(waitWhile([&] { return !seen || QApplication::activeModalWidget() != nullptr; }, kScreenWaitMs));
     EXPECT_TRUE(seen);
     EXPECT_FALSE(frmDashboardElement::instance().isVisible());

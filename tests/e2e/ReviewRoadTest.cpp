@@ -4,6 +4,7 @@
 // list. Modal windows are driven from timers that wait (bounded) until the window is up.
 #include "platform/Services.h"
 #include "platform/Wait.h"
+#include "platform/browser/ui/BrowserWindow.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "reference/ui/frmGlossary.h"
 #include "review/ReviewClock.h"
@@ -80,6 +81,8 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     frmNewReview& newReview = frmNewReview::instance();
     frmRoadmap& roadmap = frmRoadmap::instance();
     bool roadmapShown = false;
+    bool instructionsUsable = false;
+    bool instructionsClosed = false;
     whenModal(
         &details, [&] { return pageReady(details.browser()); },
         [&] {
@@ -91,8 +94,18 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                         &roadmap, [&] { return pageReady(roadmap.browser()); },
                         [&] {
                             roadmapShown = true;
-                            roadmap.browser().ExecScript(
-                                QStringLiteral("document.querySelector('a[href=\"#CLS\"]').click()"));
+                            // The full instructions open in a window of their own that can be used
+                            // and closed while the road map is up.
+                            const QWidgetList before = QApplication::topLevelWidgets();
+                            EXPECT_TRUE(clickLink(roadmap.browser(), QString(), QStringLiteral("#INS")));
+                            QPointer<BrowserWindow> instructions = awaitNewBrowserWindow(before, kDriveTimeoutMs);
+                            if (instructions) {
+                                instructionsUsable = clickReachesPage(*instructions, kDriveTimeoutMs);
+                                instructions->close();
+                                waitWhile([&] { return !instructions.isNull(); }, kDriveTimeoutMs);
+                                instructionsClosed = instructions.isNull() && roadmap.isVisible();
+                            }
+                            clickLink(roadmap.browser(), QString(), QStringLiteral("#CLS"));
                         });
                     newReview.browser().ExecScript(
                         QStringLiteral("document.getElementById('phase').value = '1'; document.forms[0].submit()"));
@@ -119,6 +132,8 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
     EXPECT_EQ(Globals::GetCurrentPhase(), QStringLiteral("1"));
     EXPECT_TRUE(roadmapShown);
+    EXPECT_TRUE(instructionsUsable);
+    EXPECT_TRUE(instructionsClosed);
     EXPECT_FALSE(Globals::GetCurrentReviewDate().isEmpty());
 
     // --- Changing the details shows the stored texts unchanged; submitting without edits keeps them.
@@ -140,9 +155,10 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
         &survey, [&] { return framesReady(survey.browser()); },
         [&] {
             for (int i = 0; i < first.size(); ++i) {
-                EXPECT_TRUE(survey.browser().ExecScript(
-                    QStringLiteral("document.survey.R%1[%2].click()").arg(first.at(i)).arg(i % 4),
-                    QStringLiteral("main")));
+                EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"),
+                                         QStringLiteral("input[name=\"R%1\"][value=\"V%2\"]")
+                                             .arg(first.at(i))
+                                             .arg(i % 4 + 1)));
             }
             // A definition link goes to the definitions window, not to the main window's commands. The
             // window may come up while the click's script call is still waiting, so watch for it first.
@@ -154,12 +170,10 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                     glossaryShown = true;
                     glossary->close();
                 });
-            EXPECT_TRUE(survey.browser().ExecScript(QStringLiteral("document.querySelector('a.q-gls').click()"),
-                                                    QStringLiteral("main")));
+            EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"), QStringLiteral("a.q-gls")));
             EXPECT_TRUE(waitWhile([&] { return !glossaryShown || !glossary.isNull(); }, kDriveTimeoutMs));
             EXPECT_EQ(env.messages.texts(), QStringList());
-            EXPECT_TRUE(survey.browser().ExecScript(
-                QStringLiteral("document.querySelector('a[href=\"#cat2\"]').click()"), QStringLiteral("side")));
+            EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("side"), QStringLiteral("#cat2")));
             EXPECT_TRUE(waitWhile([&] { return storedAnswer(first.last()).isEmpty(); }, 10000));
             // The tree's mark of category 1 turns to complete once the answers are stored.
             markedComplete = waitWhile(
@@ -180,10 +194,9 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                         QStringLiteral("main"));
                 },
                 10000);
-            survey.browser().ExecScript(QStringLiteral("document.survey.R%1[4].click()").arg(second.first()),
-                                        QStringLiteral("main"));
-            survey.browser().ExecScript(QStringLiteral("document.querySelector('a[href=\"#Back\"]').click()"),
-                                        QStringLiteral("bottom"));
+            clickElement(survey.browser(), QStringLiteral("main"),
+                         QStringLiteral("input[name=\"R%1\"][value=\"V5\"]").arg(second.first()));
+            clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
         });
     EXPECT_TRUE(mainWindow->HandleURL(QStringLiteral("#CAT1")));
     EXPECT_FALSE(survey.isVisible());
@@ -329,8 +342,7 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
                 [&] {
                     newReview.close();
                     stayedOpen = newReview.isVisible() && Globals::IsProjectLoaded();
-                    newReview.browser().ExecScript(
-                        QStringLiteral("document.querySelector('a[href=\"#CLS\"]').click()"));
+                    clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
                 });
             details.browser().ExecScript(
                 QStringLiteral("document.proj.projname.value = 'Tunnel'; document.forms[0].submit()"));

@@ -3,7 +3,10 @@
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
+#include "platform/browser/ui/BrowserPage.h"
+#include "platform/browser/ui/BrowserWindow.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/browser/ui/PageScripts.h"
 #include "platform/dialogs/MessageBox.h"
 #include "reference/ui/frmAcronyms.h"
 #include "reference/ui/frmGlossary.h"
@@ -20,11 +23,22 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+#include <QWheelEvent>
+#include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace tova::test {
 
@@ -144,6 +158,251 @@ QWidget* focusInsidePage(WebEngineBrowser& browser, const QString& frame)
     page->setFocus();
     EXPECT_TRUE(browser.ExecScript(QStringLiteral("window.focus();"), frame));
     return page;
+}
+
+} // namespace tova::test
+
+// ---- Real input ---------------------------------------------------------------------------------
+
+namespace tova::test {
+
+namespace {
+
+// How long reading the page's layout may take.
+constexpr int kLayoutReadMs = 10000;
+// How long a click holds the button down.
+constexpr int kButtonHoldMs = 60;
+
+// Finds the frame (breadth first through nested frames), then the element, and gives the centre of
+// its first box in the top window's coordinates: [x, y], or null.
+const char* kLocateScript = R"JS(
+(function (frameName, selector) {
+  var target = null;
+  if (frameName === '') {
+    target = window;
+  } else {
+    var queue = [window];
+    while (queue.length && !target) {
+      var current = queue.shift();
+      try { if (current !== window && current.name === frameName) { target = current; break; } } catch (e) { continue; }
+      for (var i = 0; i < current.frames.length; i++) queue.push(current.frames[i]);
+    }
+  }
+  if (!target) return null;
+  var element = target.document.querySelector(selector);
+  if (!element) return null;
+  // The first box that shows: a link around a picture or a block may have empty boxes of its own.
+  var box = function () {
+    var candidates = [element].concat(Array.prototype.slice.call(element.querySelectorAll('*')));
+    for (var i = 0; i < candidates.length; i++) {
+      var rects = candidates[i].getClientRects();
+      for (var j = 0; j < rects.length; j++) {
+        if (rects[j].width > 0 && rects[j].height > 0) return rects[j];
+      }
+    }
+    return element.getBoundingClientRect();
+  };
+  var rect = box();
+  if (rect.top < 0 || rect.bottom > target.innerHeight || rect.left < 0 || rect.right > target.innerWidth) {
+    element.scrollIntoView({block: 'center', inline: 'nearest'});
+    rect = box();
+  }
+  if (rect.width <= 0 || rect.height <= 0) return null;
+  var x = rect.left + rect.width / 2;
+  var y = rect.top + rect.height / 2;
+  for (var w = target; w !== window; w = w.parent) {
+    var frame = w.frameElement;
+    var outer = frame.getBoundingClientRect();
+    x += outer.left + frame.clientLeft;
+    y += outer.top + frame.clientTop;
+  }
+  return [x, y, /^(a|area)$/i.test(element.nodeName)];
+})(%1, %2)
+)JS";
+
+QWebEngineView* viewOf(WebBrowser& browser) {
+    return dynamic_cast<QWebEngineView*>(&browser);
+}
+
+std::optional<QVariant> evaluateInPage(QWebEngineView& view, const QString& script) {
+    auto result = std::make_shared<std::optional<QVariant>>();
+    QEventLoop loop;
+    QPointer<QEventLoop> waiting(&loop);
+    view.page()->runJavaScript(script, QWebEngineScript::MainWorld, [result, waiting](const QVariant& value) {
+        *result = value;
+        if (waiting)
+            waiting->quit();
+    });
+    if (!result->has_value()) {
+        QTimer::singleShot(kLayoutReadMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return *result;
+}
+
+// Counts the events of one type that reach an object while the counter lives.
+class EventCounter final : public QObject {
+public:
+    EventCounter(QObject* watched, QEvent::Type type, int* count) : m_type(type), m_count(count) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == m_type)
+            ++*m_count;
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    int* m_count;
+};
+
+// The pointer arrives over the place, with no button down.
+void movePointer(QWidget* input, QPoint position) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(position), input->mapToGlobal(QPointF(position)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(input, &move);
+}
+
+// The centre of the element (elementCentre), and whether it is a link.
+std::optional<QPoint> locate(WebBrowser& browser, const QString& frame, const QString& selector, bool* isLink) {
+    QWebEngineView* view = viewOf(browser);
+    if (!view)
+        return std::nullopt;
+    const std::optional<QVariant> found = evaluateInPage(
+        *view, QString::fromLatin1(kLocateScript).arg(pagescripts::literal(frame), pagescripts::literal(selector)));
+    if (!found)
+        return std::nullopt;
+    const QVariantList centre = found->toList();
+    if (centre.size() != 3)
+        return std::nullopt;
+    if (isLink)
+        *isLink = centre.at(2).toBool();
+    // The page's coordinates are CSS pixels; the widget's are scaled by the page's zoom.
+    const qreal zoom = view->zoomFactor();
+    return QPoint(qRound(centre.at(0).toDouble() * zoom), qRound(centre.at(1).toDouble() * zoom));
+}
+
+// Clicks the elements one after another. A single click holds the button down for a moment while
+// the program goes on; clicks in a row come faster than the program can take them, so they reach it
+// all at once.
+bool clickInTurn(WebBrowser& browser, const QString& frame, const QStringList& selectors) {
+    QWidget* input = inputWidget(browser);
+    QList<QPoint> places;
+    int links = 0;
+    for (const QString& selector : selectors) {
+        bool isLink = false;
+        const std::optional<QPoint> centre = locate(browser, frame, selector, &isLink);
+        links += isLink ? 1 : 0;
+        if (!input || !centre) {
+            ADD_FAILURE() << "not on screen: " << selector.toStdString() << " in frame '" << frame.toStdString()
+                          << "'";
+            return false;
+        }
+        places << *centre;
+    }
+    // Links are handed to the program by the page once it has dispatched the click; until then a
+    // question to the page (which the road's own waits ask) may go unanswered, so the road waits
+    // for that hand-over first, reading program state only.
+    int handedOver = 0;
+    QObject watch;
+    if (auto* page = qobject_cast<BrowserPage*>(viewOf(browser)->page()))
+        QObject::connect(page->bridge(), &PageBridge::frameLinkClicked, &watch, [&] { ++handedOver; });
+    for (const QPoint& place : places) {
+        movePointer(input, place);
+        QTest::mousePress(input, Qt::LeftButton, Qt::NoModifier, place);
+        if (places.size() == 1)
+            waitWhile([] { return true; }, kButtonHoldMs);
+        QTest::mouseRelease(input, Qt::LeftButton, Qt::NoModifier, place);
+    }
+    if (links == places.size())
+        waitWhile([&] { return handedOver < links; }, kLayoutReadMs);
+    return true;
+}
+
+QString linkSelector(const QString& href) {
+    return QStringLiteral("a[href=%1]").arg(pagescripts::literal(href));
+}
+
+} // namespace
+
+QWidget* inputWidget(WebBrowser& browser) {
+    QWebEngineView* view = viewOf(browser);
+    return view ? view->focusProxy() : nullptr;
+}
+
+std::optional<QPoint> elementCentre(WebBrowser& browser, const QString& frame, const QString& selector) {
+    return locate(browser, frame, selector, nullptr);
+}
+
+bool clickElement(WebBrowser& browser, const QString& frame, const QString& selector) {
+    return clickInTurn(browser, frame, {selector});
+}
+
+bool clickLink(WebBrowser& browser, const QString& frame, const QString& href) {
+    return clickElement(browser, frame, linkSelector(href));
+}
+
+bool clickLinksQuickly(WebBrowser& browser, const QString& frame, const QStringList& hrefs) {
+    QStringList selectors;
+    for (const QString& href : hrefs)
+        selectors << linkSelector(href);
+    return clickInTurn(browser, frame, selectors);
+}
+
+BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutMs) {
+    QPointer<BrowserWindow> found;
+    waitWhile(
+        [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* window = qobject_cast<BrowserWindow*>(widget);
+                if (window && !before.contains(window) && window->isVisible())
+                    found = window;
+            }
+            return found.isNull();
+        },
+        timeoutMs);
+    return found;
+}
+
+bool clickReachesPage(BrowserWindow& window, int timeoutMs) {
+    QWidget* input = inputWidget(*window.browser());
+    QWindow* handle = window.windowHandle();
+    if (!input || !handle)
+        return false;
+    int pressed = 0;
+    EventCounter counter(input, QEvent::MouseButtonPress, &pressed);
+    QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, QPoint(window.width() / 2, window.height() / 2));
+    waitWhile([&] { return pressed == 0; }, timeoutMs);
+    return pressed > 0;
+}
+
+TopPageLog::TopPageLog(WebBrowser& browser) : m_watch(std::make_unique<QObject>()) {
+    QWebEngineView* view = viewOf(browser);
+    if (!view) {
+        ADD_FAILURE() << "not a real browser";
+        return;
+    }
+    QObject::connect(view->page(), &QWebEnginePage::loadingChanged, m_watch.get(),
+                     [this](const QWebEngineLoadingInfo& loading) {
+                         if (loading.status() == QWebEngineLoadingInfo::LoadStartedStatus)
+                             m_pages.append(loading.url().fileName());
+                     });
+}
+
+TopPageLog::~TopPageLog() = default;
+
+void turnWheel(WebBrowser& browser, int notches) {
+    QWidget* input = inputWidget(browser);
+    if (!input)
+        return;
+    const QPointF centre = QRectF(input->rect()).center();
+    QWheelEvent wheel(centre, input->mapToGlobal(centre), QPoint(),
+                      QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(input, &wheel);
 }
 
 } // namespace tova::test

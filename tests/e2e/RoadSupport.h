@@ -5,17 +5,22 @@
 #include "support/HomeInScratch.h"
 #include "support/TestEnvironment.h"
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 class QDialog;
 class QWidget;
 class frmBrowser;
 
 namespace tova {
+class BrowserWindow;
 class WebBrowser;
 class WebEngineBrowser;
 }
@@ -74,5 +79,60 @@ protected:
 // Puts the focus inside the page of the browser's frame (empty: the top page), as a click there
 // would, and gives the widget that then receives the user's keys.
 QWidget* focusInsidePage(WebEngineBrowser& browser, const QString& frame = QString());
+
+} // namespace tova::test
+
+// ---- Real input ---------------------------------------------------------------------------------
+// The user's own road into a page: mouse events sent to the browser's input widget (the
+// view's focusProxy()) at the place where the page shows the element. Where that place is comes
+// from the page's layout (read by script); nothing is clicked by script.
+
+class QPoint;
+class QWidget;
+
+namespace tova::test {
+
+// The browser's input widget; null when the browser is not a real view or has no page widget yet.
+QWidget* inputWidget(WebBrowser& browser);
+
+// The centre of the first element matching selector in the named frame (empty: the top window, nested
+// frames are searched), in the input widget's coordinates, with the offsets of the frames around it.
+// An element outside its frame's visible part is first scrolled into view, as a user would with the
+// wheel. Nothing when there is no such element, it has no box, or the page does not answer.
+std::optional<QPoint> elementCentre(WebBrowser& browser, const QString& frame, const QString& selector);
+
+// Moves the pointer onto the element and clicks it with the left button, then sends nothing more.
+// False (with a test failure naming it) when the element cannot be found on screen.
+bool clickElement(WebBrowser& browser, const QString& frame, const QString& selector);
+// The same for the link with exactly this href attribute.
+bool clickLink(WebBrowser& browser, const QString& frame, const QString& href);
+// Clicks the links with these hrefs in turn, each right after the one before, faster than the
+// program can take them.
+bool clickLinksQuickly(WebBrowser& browser, const QString& frame, const QStringList& hrefs);
+
+// Waits (bounded) for a browser window that is not among those given to come up; null when none.
+BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutMs);
+// Clicks the middle of the window through the window system's own road (where a window that a
+// modal window blocks gets nothing) and tells whether the click reached its page.
+bool clickReachesPage(BrowserWindow& window, int timeoutMs);
+
+// The file names of the addresses a browser's top page is sent to while the log lives, in order.
+// Read from the program's side only, so watching asks nothing of the page.
+class TopPageLog {
+public:
+    explicit TopPageLog(WebBrowser& browser);
+    ~TopPageLog();
+    TopPageLog(const TopPageLog&) = delete;
+    TopPageLog& operator=(const TopPageLog&) = delete;
+    const QStringList& pages() const { return m_pages; }
+
+private:
+    QStringList m_pages;
+    // Ends the watch when the log goes.
+    std::unique_ptr<QObject> m_watch;
+};
+
+// Turns the mouse wheel over the centre of the view by a number of notches (negative: down).
+void turnWheel(WebBrowser& browser, int notches);
 
 } // namespace tova::test

@@ -31,8 +31,7 @@ class ShellRoadTest : public StartedProgramRoad {
 protected:
     // Clicks the fishbone page's own link with the given address, inside the screen's frame.
     static void clickInFrame(frmBrowser* window, const QString& href) {
-        ASSERT_TRUE(window->webMain()->ExecScript(
-            QStringLiteral("document.querySelector('a[href=\"%1\"]').click()").arg(href), QStringLiteral("main")));
+        ASSERT_TRUE(clickLink(*window->webMain(), QStringLiteral("main"), href));
     }
 };
 

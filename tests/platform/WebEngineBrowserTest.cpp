@@ -229,6 +229,44 @@ TEST_F(WebEngineBrowserTest, LinkClicksReachTheHandlerOnce)
     }
 }
 
+TEST_F(WebEngineBrowserTest, ALinkClickedWhileTheHandlerWaitsIsHandedOverAfterIt)
+{
+    show(QStringLiteral("frames.htm"), {QStringLiteral("side")});
+    QStringList order;
+    onNavigate = [&](const QString& url) {
+        const QString link = url.section(QLatin1Char('#'), -1);
+        order << QStringLiteral("enter ") + link;
+        if (link == QLatin1String("NXT")) {
+            // The handler waits for a page as commands do; meanwhile the user clicks again.
+            browser->ExecScript(QStringLiteral("document.getElementById('cat').click()"), QStringLiteral("side"));
+            tova::waitWhile([] { return true; }, 300);
+        }
+        order << QStringLiteral("leave ") + link;
+        return true;
+    };
+    ASSERT_TRUE(browser->ExecScript(QStringLiteral("document.getElementById('next').click()"), QStringLiteral("side")));
+    ASSERT_TRUE(waitSeen(QStringLiteral("#cat12")));
+    settle();
+    EXPECT_EQ(order, (QStringList{"enter NXT", "leave NXT", "enter cat12", "leave cat12"}));
+}
+
+TEST_F(WebEngineBrowserTest, AWindowOpenedWhileAModalWindowIsUpBelongsToIt)
+{
+    show(QStringLiteral("notitle.htm"));
+    QDialog modal;
+    QList<tova::BrowserWindow*> opened;
+    QTimer::singleShot(0, &modal, [&] {
+        browser->Navigate2(fixture(QStringLiteral("other.htm")), QStringLiteral("_blank"));
+        opened = browserWindows();
+        modal.reject();
+    });
+    modal.exec();
+    ASSERT_EQ(opened.size(), 1);
+    // Its own window beside the modal one, which therefore does not block it.
+    EXPECT_EQ(opened.first()->parentWidget(), &modal);
+    EXPECT_TRUE(opened.first()->isWindow());
+}
+
 TEST_F(WebEngineBrowserTest, LinksThePageHandlesOrSendsElsewhereAreLeftAlone)
 {
     show(QStringLiteral("frames.htm"), {QStringLiteral("side")});

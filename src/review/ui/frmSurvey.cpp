@@ -21,6 +21,8 @@
 #include <QResizeEvent>
 #include <QTimer>
 
+#include <utility>
+
 using namespace tova;
 using namespace tova::review;
 
@@ -88,7 +90,9 @@ void frmSurvey::LoadQuestions(qint16 categoryId, qint16 /*phaseId*/, bool refres
 
     const QString mainPage = appPath(QStringLiteral("survey/main.htm"));
     if (!refresh) {
-        markDocumentStale(*WebBrowser2, QString());
+        // A new top page: the browser's own loading state tells when it has come, so the old page
+        // (hidden since the window last closed) is not asked anything; a page hidden right after a
+        // click could leave that question unanswered for seconds.
         if (!Globals::WriteHTMLAndShow(processor.output(), *WebBrowser2, mainPage,
                                        appPath(QStringLiteral("survey/survey.htm")), true)) {
             reportLoadQuestionsError(QStringLiteral("the page %1 could not be written").arg(mainPage));
@@ -179,6 +183,7 @@ void frmSurvey::LoadCheckBoxes() {
 void frmSurvey::ShowModal() {
     m_closing = false;
     m_changingCategory = false;
+    m_nextCategory.reset();
     exec();
     // The answers on display were stored while closing; now the fishbone screen is rebuilt from them.
     if (MainWindowCallbacks* mainWindow = services().mainWindow)
@@ -214,14 +219,22 @@ bool frmSurvey::WebBrowser2_BeforeNavigate2(const QString& url) {
 }
 
 void frmSurvey::changeCategory(qint16 categoryId) {
-    if (m_closing || m_changingCategory || !isVisible())
+    if (m_closing || !isVisible())
+        return;
+    // A category clicked while another is loading is shown once that one is up: the last click wins.
+    m_nextCategory = categoryId;
+    if (m_changingCategory)
         return;
     m_changingCategory = true;
-    storeAnswersOnDisplay();
-    bool phaseOk = false;
-    const qint16 phaseId = Globals::GetCurrentPhase().toShort(&phaseOk);
-    LoadQuestions(categoryId, phaseOk ? phaseId : qint16(0), true);
-    LoadCheckBoxes();
+    while (m_nextCategory && !m_closing && isVisible()) {
+        const qint16 shown = *std::exchange(m_nextCategory, std::nullopt);
+        storeAnswersOnDisplay();
+        bool phaseOk = false;
+        const qint16 phaseId = Globals::GetCurrentPhase().toShort(&phaseOk);
+        LoadQuestions(shown, phaseOk ? phaseId : qint16(0), true);
+        LoadCheckBoxes();
+    }
+    m_nextCategory.reset();
     m_changingCategory = false;
 }
 

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 namespace tova {
 class WebBrowser;
 class WebEngineBrowser;
@@ -52,4 +54,6 @@ private:
     quint64 m_submissions = 0;
     bool m_closing = false;
     bool m_changingCategory = false;
+    // The category to show next, clicked while another was being shown.
+    std::optional<qint16> m_nextCategory;
 };

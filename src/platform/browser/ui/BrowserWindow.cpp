@@ -2,6 +2,7 @@
 
 #include "platform/browser/ui/WebEngineBrowser.h"
 
+#include <QApplication>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -21,9 +22,16 @@ BrowserWindow::BrowserWindow(QWidget* parent)
     connect(m_browser->page(), &QWebEnginePage::windowCloseRequested, this, &QWidget::close);
 }
 
+BrowserWindow* BrowserWindow::create()
+{
+    // While a modal window is up, every other top-level window is blocked: a window opened from it
+    // (or for it) is made its own, so it can be scrolled, zoomed and closed beside it.
+    return new BrowserWindow(QApplication::activeModalWidget());
+}
+
 BrowserWindow* BrowserWindow::open(const QUrl& url)
 {
-    auto* window = new BrowserWindow;
+    auto* window = create();
     window->show();
     window->m_browser->Navigate2(url.toString(QUrl::FullyEncoded));
     return window;

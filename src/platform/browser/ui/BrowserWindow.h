@@ -16,7 +16,9 @@ class BrowserWindow final : public QWidget {
 public:
     explicit BrowserWindow(QWidget* parent = nullptr);
 
-    // A new window, shown, loading the address.
+    // A new window, not yet shown. Opened while a modal window is up, it belongs to that window.
+    static BrowserWindow* create();
+    // A new window (as create()), shown, loading the address.
     static BrowserWindow* open(const QUrl& url);
 
     WebEngineBrowser* browser() const { return m_browser; }

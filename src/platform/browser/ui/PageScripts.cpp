@@ -73,7 +73,13 @@ const char* kLinkHook = R"JS(
       try { hook = window.top.__tovaFrameLink; } catch (e) { hook = null; }
       if (typeof hook !== 'function') return;
       late.preventDefault();
-      hook(link.href, window.__tovaFrameToken);
+      // Handed over in a task of its own, once this event's dispatch is over: a page still
+      // dispatching a mouse click leaves the program's script requests unanswered until the next
+      // input event comes, and the program asks the page at once (which screen is showing, whether
+      // a frame is complete).
+      var href = link.href;
+      var token = window.__tovaFrameToken;
+      setTimeout(function () { hook(href, token); }, 0);
     };
     link.addEventListener('click', decide, false);
     setTimeout(function () { link.removeEventListener('click', decide, false); }, 0);
@@ -198,7 +204,5 @@ QString clearNavigationMarks()
     return program(QStringLiteral("tovaFindWindow(function (w) { delete w.__tovaReplacing; return false; });"
                                   "\nreturn true;"));
 }
-
-QString documentTitle() { return QStringLiteral("document.title"); }
 
 } // namespace tova::pagescripts

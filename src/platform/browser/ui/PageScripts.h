@@ -39,7 +39,4 @@ QString followLink(const QString& address, const QString& token);
 // cancelled, the old document stays and is complete again).
 QString clearNavigationMarks();
 
-// document.title of the top window.
-QString documentTitle();
-
 } // namespace tova::pagescripts

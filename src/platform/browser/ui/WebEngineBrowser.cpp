@@ -21,9 +21,9 @@
 // exactly that (show a screen and wait for it, open a window whose pages must load), so the handler
 // runs outside that call wherever the navigation can be carried out again afterwards:
 // - Navigate2 asks the handler itself before it loads anything;
-// - link clicks in any window of the page are held back by the injected link hook and reach the
-//   handler on a later turn of the event loop; the link is then followed in the window it was
-//   clicked in;
+// - link clicks in any window of the page are held back by the injected link hook, handed over
+//   once the page has finished dispatching the click, and reach the handler one at a time, in the
+//   order they were made; the link is then followed in the window it was clicked in;
 // - other top-level navigations (script location changes, form submissions in the top window)
 //   are cancelled, handed to the handler on the next turn, and loaded again when it lets them go on.
 // Each of these is carried out with a one-shot pass, so the handler sees every navigation once.
@@ -119,10 +119,11 @@ bool WebEngineBrowser::IsFrameComplete(const QString& frameName) const
 
 QString WebEngineBrowser::LocationName() const
 {
-    const auto title = evaluate(pagescripts::documentTitle());
-    if (title && !title->toString().isEmpty())
-        return title->toString();
-    return m_page->url().fileName();
+    // The title the engine holds for the page, not asked of the page: commands read it first thing
+    // after a click, when a page still busy with input may leave a script request unanswered. The
+    // engine gives a local page without a title its file name.
+    const QString title = m_page->title();
+    return title.isEmpty() ? m_page->url().fileName() : title;
 }
 
 QString WebEngineBrowser::LocationURL() const { return addressText(m_page->url()); }
@@ -177,6 +178,34 @@ bool WebEngineBrowser::onNavigationRequest(const QUrl& url, QWebEnginePage::Navi
 }
 
 void WebEngineBrowser::onLinkClicked(const QString& href, const QString& token)
+{
+    m_clicks.append({href, token});
+    // A handler waits for pages and so processes events: a click arriving meanwhile is taken in
+    // turn by the loop below instead of running inside the handler of the one before.
+    if (m_followingClicks)
+        return;
+    m_followingClicks = true;
+    // The clicks are followed in a turn of the event loop of their own. Run straight from the
+    // delivery of the page's message, a handler's first question to a page now and then went
+    // unanswered for seconds.
+    QTimer::singleShot(0, this, &WebEngineBrowser::followClicks);
+}
+
+void WebEngineBrowser::followClicks()
+{
+    const QPointer<WebEngineBrowser> alive(this);
+    while (alive && !m_clicks.isEmpty()) {
+        const Click click = m_clicks.takeFirst();
+        // A click made while the page of an earlier one was still coming acts on that page: the
+        // commands read which screen is showing.
+        waitWhile([this] { return m_loading; }, kScriptWaitMs);
+        followClick(click.href, click.token);
+    }
+    if (alive)
+        m_followingClicks = false;
+}
+
+void WebEngineBrowser::followClick(const QString& href, const QString& token)
 {
     const QUrl url(href);
     if (fireBeforeNavigate(addressText(url)))

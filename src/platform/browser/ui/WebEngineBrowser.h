@@ -39,6 +39,11 @@ public:
 private:
     bool onNavigationRequest(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);
     void onLinkClicked(const QString& href, const QString& token);
+    // Hands the waiting clicks to the handler one after another.
+    void followClicks();
+    // Hands a clicked link to the handler and, unless it cancels, follows it in the window whose
+    // document carries the token.
+    void followClick(const QString& href, const QString& token);
     void loadTop(const QUrl& url);
     // Runs a script in the top window and waits for its value, at most timeoutMs; nothing when
     // the wait ran out.
@@ -57,6 +62,13 @@ private:
     QString m_name;
     BrowserPage* m_page;
     QList<Pass> m_passes;
+    // Link clicks not yet handed to the handler, oldest first, and whether they are being handed.
+    struct Click {
+        QString href;
+        QString token;
+    };
+    QList<Click> m_clicks;
+    bool m_followingClicks = false;
     // A top-level load was asked for or started and has not finished.
     bool m_loading = false;
 };
