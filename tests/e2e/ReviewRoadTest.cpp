@@ -33,6 +33,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -42,6 +43,9 @@ using namespace tova;
 using namespace tova::test;
 
 namespace {
+
+// The button that sends a form.
+const QString kSubmit = QStringLiteral("input[type=submit]");
 
 class FixedClock final : public review::Clock {
 public:
@@ -107,20 +111,15 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                             }
                             clickLink(roadmap.browser(), QString(), QStringLiteral("#CLS"));
                         });
-                    newReview.browser().ExecScript(
-                        QStringLiteral("document.getElementById('phase').value = '1'; document.forms[0].submit()"));
+                    // The first phase is the one the list starts on.
+                    clickElement(newReview.browser(), QString(), kSubmit);
                 });
-            QString script;
-            const QStringList fields{QStringLiteral("refnum"),      QStringLiteral("projname"),
-                                     QStringLiteral("subprojname"), QStringLiteral("loc"),
-                                     QStringLiteral("owner"),       QStringLiteral("pm")};
-            for (int i = 0; i < fields.size(); ++i) {
-                QString text = typed.at(i);
-                text.replace(QLatin1String("\\"), QLatin1String("\\\\"))
-                    .replace(QLatin1String("'"), QLatin1String("\\'"));
-                script += QStringLiteral("document.proj.%1.value = '%2'; ").arg(fields.at(i), text);
-            }
-            details.browser().ExecScript(script + QStringLiteral("document.forms[0].submit()"));
+            const QStringList fields{QStringLiteral("#refnum"),      QStringLiteral("#projname"),
+                                     QStringLiteral("#subprojname"), QStringLiteral("#loc"),
+                                     QStringLiteral("#owner"),       QStringLiteral("#pm")};
+            for (int i = 0; i < fields.size(); ++i)
+                typeInto(details.browser(), QString(), fields.at(i), typed.at(i));
+            clickElement(details.browser(), QString(), kSubmit);
         });
     details.NewProject();
 
@@ -139,7 +138,7 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     // --- Changing the details shows the stored texts unchanged; submitting without edits keeps them.
     whenModal(
         &details, [&] { return pageReady(details.browser()); },
-        [&] { details.browser().ExecScript(QStringLiteral("document.forms[0].submit()")); });
+        [&] { clickElement(details.browser(), QString(), kSubmit); });
     details.ViewDetails();
     EXPECT_EQ((QStringList{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
                            Globals::GetLocation(), Globals::GetOwner(), Globals::GetProjectManager()}),
@@ -218,8 +217,10 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     whenModal(
         &newReview, [&] { return pageReady(newReview.browser()); },
         [&] {
-            newReview.browser().ExecScript(
-                QStringLiteral("document.getElementById('phase').value = '2'; document.forms[0].submit()"));
+            // The label puts the keys on the phase list; one step down is the second phase.
+            clickElement(newReview.browser(), QString(), QStringLiteral("label[for=phase]"));
+            QTest::keyClick(inputWidget(newReview.browser()), Qt::Key_Down);
+            clickElement(newReview.browser(), QString(), kSubmit);
         });
     FixedClock clock(QDateTime(QDate(2003, 5, 6), QTime(9, 30)));
     newReview.setClock(&clock);
@@ -344,8 +345,8 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
                     stayedOpen = newReview.isVisible() && Globals::IsProjectLoaded();
                     clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
                 });
-            details.browser().ExecScript(
-                QStringLiteral("document.proj.projname.value = 'Tunnel'; document.forms[0].submit()"));
+            typeInto(details.browser(), QString(), QStringLiteral("#projname"), QStringLiteral("Tunnel"));
+            clickElement(details.browser(), QString(), kSubmit);
         });
     details.NewProject();
     EXPECT_TRUE(stayedOpen);

@@ -18,6 +18,7 @@
 class QDialog;
 class QWidget;
 class frmBrowser;
+class frmSurvey;
 
 namespace tova {
 class BrowserWindow;
@@ -51,6 +52,9 @@ protected:
 
     // Opens the sample project of the application folder and waits for its fishbone screen.
     void showSample();
+    // Clicks the category on the fishbone screen and runs drive once the questionnaire it opens has
+    // loaded its frames; true when drive ran and the questionnaire has closed again.
+    bool driveQuestionnaire(const QString& categoryId, const std::function<void(frmSurvey&)>& drive);
 
     TestEnvironment env;
     // Save As makes its proposed folder; it goes in the test's own documents folder.
@@ -109,6 +113,8 @@ bool clickLink(WebBrowser& browser, const QString& frame, const QString& href);
 // Clicks the links with these hrefs in turn, each right after the one before, faster than the
 // program can take them.
 bool clickLinksQuickly(WebBrowser& browser, const QString& frame, const QStringList& hrefs);
+// Clicks into the text field, selects what it holds and types text over it with real keys.
+bool typeInto(WebBrowser& browser, const QString& frame, const QString& selector, const QString& text);
 
 // Waits (bounded) for a browser window that is not among those given to come up; null when none.
 BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutMs);
