@@ -1,6 +1,7 @@
 // Printing timings: putting a laid-out printout of n portrait pages (text lines, as a question
 // list prints) on a printer writing a PDF file, the step between the engine's layout and the
 // printer that a preview repeats each time it is drawn.
+#include "RunBenchmarks.h"
 #include "platform/printing/ui/PrintOutput.h"
 #include "platform/printing/ui/PrintedPages.h"
 
@@ -51,9 +52,5 @@ BENCHMARK(BM_PaintPrintedPages)->Arg(1)->Arg(3)->Arg(10)->Unit(benchmark::kMilli
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }
