@@ -3,6 +3,7 @@
 #include "RoadSupport.h"
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
 #include "review/ui/frmNewProject.h"
 #include "review/ui/frmSurvey.h"
 #include "shell/ui/frmBrowser.h"

@@ -150,54 +150,49 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     frmSurvey& survey = frmSurvey::instance();
     QString fishBefore = readFile(appFolder + QStringLiteral("/fishbone/fish.htm"));
     bool markedComplete = false;
-    whenModal(
-        &survey, [&] { return framesReady(survey.browser()); },
-        [&] {
-            for (int i = 0; i < first.size(); ++i) {
-                EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"),
-                                         QStringLiteral("input[name=\"R%1\"][value=\"V%2\"]")
-                                             .arg(first.at(i))
-                                             .arg(i % 4 + 1)));
-            }
-            // A definition link goes to the definitions window, not to the main window's commands. The
-            // window may come up while the click's script call is still waiting, so watch for it first.
-            QPointer<frmGlossary> glossary = &frmGlossary::instance();
-            bool glossaryShown = false;
-            whenModal(
-                glossary, [] { return true; },
-                [&] {
-                    glossaryShown = true;
-                    glossary->close();
-                });
-            EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"), QStringLiteral("a.q-gls")));
-            EXPECT_TRUE(waitWhile([&] { return !glossaryShown || !glossary.isNull(); }, kDriveTimeoutMs));
-            EXPECT_EQ(env.messages.texts(), QStringList());
-            EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("side"), QStringLiteral("#cat2")));
-            EXPECT_TRUE(waitWhile([&] { return storedAnswer(first.last()).isEmpty(); }, 10000));
-            // The tree's mark of category 1 turns to complete once the answers are stored.
-            markedComplete = waitWhile(
-                [&] {
-                    return !survey.browser().ExecScript(
-                        QStringLiteral(
-                            "if (linkWithHref('#cat1').getElementsByTagName('img')[0].src.indexOf('mark_c') < 0) "
-                            "throw 0;"),
-                        QStringLiteral("side"));
-                },
-                10000);
-            // Category 2's page is up: answer its first question, then close through the bottom link.
-            const QStringList second = questionsOf(QStringLiteral("2"), QStringLiteral("1"));
-            waitWhile(
-                [&] {
-                    return !survey.browser().ExecScript(
-                        QStringLiteral("if (!document.survey.R%1) throw 0;").arg(second.first()),
-                        QStringLiteral("main"));
-                },
-                10000);
-            clickElement(survey.browser(), QStringLiteral("main"),
-                         QStringLiteral("input[name=\"R%1\"][value=\"V5\"]").arg(second.first()));
-            clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
-        });
-    EXPECT_TRUE(mainWindow->HandleURL(QStringLiteral("#CAT1")));
+    EXPECT_TRUE(driveQuestionnaire(QStringLiteral("1"), [&](frmSurvey&) {
+        for (int i = 0; i < first.size(); ++i) {
+            EXPECT_TRUE(
+                clickElement(survey.browser(), QStringLiteral("main"),
+                             QStringLiteral("input[name=\"R%1\"][value=\"V%2\"]").arg(first.at(i)).arg(i % 4 + 1)));
+        }
+        // A definition link goes to the definitions window, not to the main window's commands. The
+        // window may come up while the click's script call is still waiting, so watch for it first.
+        QPointer<frmGlossary> glossary = &frmGlossary::instance();
+        bool glossaryShown = false;
+        whenModal(
+            glossary, [] { return true; },
+            [&] {
+                glossaryShown = true;
+                glossary->close();
+            });
+        EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"), QStringLiteral("a.q-gls")));
+        EXPECT_TRUE(waitWhile([&] { return !glossaryShown || !glossary.isNull(); }, kDriveTimeoutMs));
+        EXPECT_EQ(env.messages.texts(), QStringList());
+        EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("side"), QStringLiteral("#cat2")));
+        EXPECT_TRUE(waitWhile([&] { return storedAnswer(first.last()).isEmpty(); }, 10000));
+        // The tree's mark of category 1 turns to complete once the answers are stored.
+        markedComplete = waitWhile(
+            [&] {
+                return !survey.browser().ExecScript(
+                    QStringLiteral(
+                        "if (linkWithHref('#cat1').getElementsByTagName('img')[0].src.indexOf('mark_c') < 0) "
+                        "throw 0;"),
+                    QStringLiteral("side"));
+            },
+            10000);
+        // Category 2's page is up: answer its first question, then close through the bottom link.
+        const QStringList second = questionsOf(QStringLiteral("2"), QStringLiteral("1"));
+        waitWhile(
+            [&] {
+                return !survey.browser().ExecScript(
+                    QStringLiteral("if (!document.survey.R%1) throw 0;").arg(second.first()), QStringLiteral("main"));
+            },
+            10000);
+        clickElement(survey.browser(), QStringLiteral("main"),
+                     QStringLiteral("input[name=\"R%1\"][value=\"V5\"]").arg(second.first()));
+        clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
+    }));
     EXPECT_FALSE(survey.isVisible());
     EXPECT_TRUE(markedComplete);
     for (int i = 0; i < first.size(); ++i)

@@ -167,16 +167,6 @@ frmBrowser* StartedProgramRoad::showSample()
     return window;
 }
 
-QWidget* focusInsidePage(WebEngineBrowser& browser, const QString& frame)
-{
-    QWidget* page = browser.focusProxy();
-    if (!page)
-        return nullptr;
-    page->setFocus();
-    EXPECT_TRUE(browser.ExecScript(QStringLiteral("window.focus();"), frame));
-    return page;
-}
-
 } // namespace tova::test
 
 // ---- Real input ---------------------------------------------------------------------------------

@@ -23,7 +23,6 @@ class frmSurvey;
 namespace tova {
 class BrowserWindow;
 class WebBrowser;
-class WebEngineBrowser;
 }
 
 namespace tova::test {
@@ -79,10 +78,6 @@ protected:
     TestEnvironment environment;
     HomeInScratch home{environment.scratch.filePath(QStringLiteral("home"))};
 };
-
-// Puts the focus inside the page of the browser's frame (empty: the top page), as a click there
-// would, and gives the widget that then receives the user's keys.
-QWidget* focusInsidePage(WebEngineBrowser& browser, const QString& frame = QString());
 
 } // namespace tova::test
 
