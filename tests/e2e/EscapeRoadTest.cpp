@@ -1,5 +1,6 @@
 // Escape typed inside the page of a window that shows one (a real key event sent to the browser's
 // widget) closes the window the way its close box does.
+#include "QuestionnaireData.h"
 #include "RoadSupport.h"
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
@@ -31,12 +32,6 @@ std::pair<QString, QString> firstQuestionOfThePhase() {
         QStringLiteral("data/survey/section/category/question[phase_id = \"%1\"]").arg(Globals::GetCurrentPhase()));
     return {question.selectSingleNode(QStringLiteral("../category_id")).text().trimmed(),
             question.selectSingleNode(QStringLiteral("question_id")).text().trimmed()};
-}
-
-QString storedAnswer(const QString& questionId) {
-    const Xml::XmlNode answer = Globals::gCurrentReview.selectSingleNode(
-        QStringLiteral("response[question_id = \"%1\"]/answer").arg(questionId));
-    return answer ? answer.text() : QString();
 }
 
 using EscapeRoad = MainWindowRoad;

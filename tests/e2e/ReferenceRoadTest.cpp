@@ -19,6 +19,7 @@
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
+#include "QuestionnaireData.h"
 #include "RoadSupport.h"
 
 #include <QAction>
@@ -42,9 +43,7 @@ constexpr int kPageTimeoutMs = 15000;
 
 // Waits until the frame's first heading reads text.
 bool frameHeadingBecomes(WebBrowser& browser, const QString& frame, const QString& text) {
-    const QString check =
-        QStringLiteral("if (document.querySelector('h1').textContent !== %1) throw 0;").arg(pagescripts::literal(text));
-    return waitWhile([&] { return !browser.ExecScript(check, frame); }, kPageTimeoutMs);
+    return waitWhile([&] { return !headingIs(browser, frame, text); }, kPageTimeoutMs);
 }
 
 // True when the index marks exactly the link with this address.
@@ -68,12 +67,6 @@ bool clickNew(WebBrowser& browser, const QString& frame, const QString& href) {
                                   .arg(pagescripts::literal(href)),
                               frame) &&
            clickLink(browser, frame, href);
-}
-
-QString term(const QString& key) {
-    return Globals::gDataDoc
-        .selectSingleNode(QStringLiteral("data/glossary/gloss_item[gloss_key = \"%1\"]/small_term").arg(key))
-        .text();
 }
 
 QString abbreviation(const QString& id) {

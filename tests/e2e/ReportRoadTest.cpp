@@ -45,8 +45,7 @@ struct Screen {
 };
 
 QString readText(const QString& relative) {
-    QFile file(appPath(relative));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return readFile(appPath(relative));
 }
 
 QString sectionDescription(const QString& sectionId) {

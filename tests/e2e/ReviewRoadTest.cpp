@@ -23,6 +23,7 @@
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
+#include "QuestionnaireData.h"
 #include "RoadSupport.h"
 
 #include <QApplication>
@@ -55,23 +56,6 @@ public:
 private:
     QDateTime m_moment;
 };
-
-// The ids of the questions of a category in a phase.
-QStringList questionsOf(const QString& categoryId, const QString& phaseId) {
-    QStringList ids;
-    const QList<Xml::XmlNode> questions = Globals::gDataDoc.selectNodes(
-        QStringLiteral("data/survey/section/category[category_id = %1]/question[phase_id = \"%2\"]")
-            .arg(categoryId, phaseId));
-    for (const Xml::XmlNode& question : questions)
-        ids << question.selectSingleNode(QStringLiteral("question_id")).text();
-    return ids;
-}
-
-QString storedAnswer(const QString& questionId) {
-    const Xml::XmlNode answer = Globals::gCurrentReview.selectSingleNode(
-        QStringLiteral("response[question_id = \"%1\"]/answer").arg(questionId));
-    return answer ? answer.text() : QString();
-}
 
 using ReviewRoad = MainWindowRoad;
 

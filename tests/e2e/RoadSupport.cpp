@@ -84,6 +84,13 @@ bool framesReady(WebBrowser& browser)
            browser.IsFrameComplete(QStringLiteral("side"));
 }
 
+bool headingIs(WebBrowser& browser, const QString& frame, const QString& text)
+{
+    return browser.ExecScript(
+        QStringLiteral("if (document.querySelector('h1').textContent !== %1) throw 0;").arg(pagescripts::literal(text)),
+        frame);
+}
+
 QString readFile(const QString& path)
 {
     QFile file(path);

@@ -39,6 +39,8 @@ void whenModal(QDialog* dialog, std::function<bool()> ready, std::function<void(
 bool pageReady(WebBrowser& browser);
 // The top page and its frames "main" and "side" have loaded.
 bool framesReady(WebBrowser& browser);
+// The first heading of the frame's page reads text.
+bool headingIs(WebBrowser& browser, const QString& frame, const QString& text);
 
 QString readFile(const QString& path);
 
