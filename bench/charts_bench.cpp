@@ -3,6 +3,7 @@
 // copies), drawing, and both, side by side with one load of the questionnaire to compare the cost of
 // one review with. "per_review" is the time of one run divided by the number of reviews; it should
 // stay flat as the project grows.
+#include "RunBenchmarks.h"
 #include "platform/chart/ChartControl.h"
 #include "reports/charts/ScoreChart.h"
 #include "reports/charts/TrendData.h"
@@ -120,9 +121,5 @@ BENCHMARK(BM_TrendGatherAndDraw)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::
 
 int main(int argc, char** argv) {
     // Drawing needs fonts and a graphics scene, which need the application object.
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }

@@ -1,59 +1,38 @@
 // Printing timings: putting a laid-out printout of n portrait pages (text lines, as a question
 // list prints) on a printer writing a PDF file, the step between the engine's layout and the
 // printer that a preview repeats each time it is drawn.
-#include "platform/printing/ui/PrintOutput.h"
+#include "RunBenchmarks.h"
 #include "platform/printing/ui/PrintedPages.h"
+#include "support/LaidOutPages.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
+// Pages of text lines as a question list prints them, a line a sixth of an inch high.
 QByteArray textPages(const QPageLayout& layout, int pages) {
-    QByteArray pdf;
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setPageLayout(layout);
-    QPainter painter(&writer);
-    const int lineHeight = writer.resolution() / 6;
-    const int lines = writer.pageLayout().paintRectPixels(writer.resolution()).height() / lineHeight;
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            writer.newPage();
-        for (int line = 0; line < lines; ++line)
+    return tova::test::laidOutPdf(layout, pages, [](QPainter& painter, const QRect& printable, int page) {
+        const int lineHeight = painter.device()->logicalDpiY() / 6;
+        for (int line = 0; line < printable.height() / lineHeight; ++line)
             painter.drawText(0, (line + 1) * lineHeight,
                              QStringLiteral("2.%1C%2 Are the question's words drawn as sharp as on the screen?")
                                  .arg(page)
                                  .arg(line));
-    }
-    painter.end();
-    return pdf;
+    });
 }
 
 void BM_PaintPrintedPages(benchmark::State& state) {
-    QTemporaryDir folder;
-    const std::unique_ptr<QPrinter> printer = tova::printerForJob(QPageLayout::Portrait);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(folder.filePath(QStringLiteral("out.pdf")));
-    const QByteArray pdf = textPages(printer->pageLayout(), static_cast<int>(state.range(0)));
+    tova::test::PdfPrinter target(QPageLayout::Portrait);
+    const QByteArray pdf = textPages(target.printer->pageLayout(), static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(tova::paintPrintedPages(pdf, *printer));
+        benchmark::DoNotOptimize(tova::paintPrintedPages(pdf, *target.printer));
 }
 BENCHMARK(BM_PaintPrintedPages)->Arg(1)->Arg(3)->Arg(10)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }

@@ -2,6 +2,7 @@
 // side (the cost must grow at most linearly with the list), and saving and reopening the sample
 // project and a project of 10,000 reviews. A save writes the file and reads its bytes back first,
 // so its figure includes one parse.
+#include "RunBenchmarks.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "store/ProjectDocument.h"
@@ -125,9 +126,5 @@ BENCHMARK(BM_ReopenProject)->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QCoreApplication>(argc, argv);
 }

@@ -2,6 +2,7 @@
 // scoring for one fully answered review, and counting complete reviews, on the shipped questionnaire
 // and on one ten times its size. Scoring must grow with the questionnaire, not with questions times
 // answers, so the ten-times figures should be about ten times the shipped ones.
+#include "RunBenchmarks.h"
 #include "platform/xml/XmlDocument.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
@@ -197,11 +198,6 @@ BENCHMARK(BM_CountCompleteReviews)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+int main(int argc, char** argv) {
+    return runBenchmarks<QCoreApplication>(argc, argv);
 }

@@ -14,6 +14,7 @@
 #include "store/ProjectDocument.h"
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
+#include "QuestionnaireData.h"
 #include "RoadSupport.h"
 
 #include <QAction>
@@ -40,16 +41,6 @@ constexpr int kSettleMs = 1500;
 const QString kMain = QStringLiteral("main");
 const QString kSide = QStringLiteral("side");
 
-// The ids of the questions of a category in a phase.
-QStringList questionsOf(const QString& categoryId, const QString& phaseId) {
-    QStringList ids;
-    for (const Xml::XmlNode& id : Globals::gDataDoc.selectNodes(
-             QStringLiteral("data/survey/section/category[category_id = %1]/question[phase_id = \"%2\"]/question_id")
-                 .arg(categoryId, phaseId)))
-        ids << id.text().trimmed();
-    return ids;
-}
-
 // Categories that list questions in the current review's phase, in questionnaire order.
 QStringList categoriesWithQuestions() {
     QStringList ids;
@@ -71,18 +62,6 @@ bool showsCategory(WebBrowser& browser, const QString& categoryId) {
     const QStringList questions = questionsOf(categoryId, Globals::GetCurrentPhase());
     return !questions.isEmpty() && framesReady(browser) &&
            frameHas(browser, kMain, QStringLiteral("[name=\"R%1\"]").arg(questions.first()));
-}
-
-QString term(const QString& key) {
-    return Globals::gDataDoc
-        .selectSingleNode(QStringLiteral("data/glossary/gloss_item[gloss_key = \"%1\"]/small_term").arg(key))
-        .text();
-}
-
-bool headingIs(WebBrowser& browser, const QString& frame, const QString& text) {
-    return browser.ExecScript(
-        QStringLiteral("if (document.querySelector('h1').textContent !== %1) throw 0;").arg(pagescripts::literal(text)),
-        frame);
 }
 
 // What a widget shows once its picture has stopped changing (a document viewer draws in steps).

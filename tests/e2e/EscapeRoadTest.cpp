@@ -1,5 +1,6 @@
 // Escape typed inside the page of a window that shows one (a real key event sent to the browser's
 // widget) closes the window the way its close box does.
+#include "QuestionnaireData.h"
 #include "RoadSupport.h"
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
@@ -33,12 +34,6 @@ std::pair<QString, QString> firstQuestionOfThePhase() {
             question.selectSingleNode(QStringLiteral("question_id")).text().trimmed()};
 }
 
-QString storedAnswer(const QString& questionId) {
-    const Xml::XmlNode answer = Globals::gCurrentReview.selectSingleNode(
-        QStringLiteral("response[question_id = \"%1\"]/answer").arg(questionId));
-    return answer ? answer.text() : QString();
-}
-
 using EscapeRoad = MainWindowRoad;
 
 } // namespace
@@ -50,25 +45,15 @@ TEST_F(EscapeRoad, EscapeInsideThePageClosesTheWindowWithTheAnswersStored) {
     // A choice other than the one the sample holds (stored as the option's number).
     const QString chosen = storedAnswer(questionId) == QLatin1String("2") ? QStringLiteral("3") : QStringLiteral("2");
 
-    frmSurvey& survey = frmSurvey::instance();
-    bool drove = false;
-    whenModal(
-        &survey, [&] { return framesReady(survey.browser()); },
-        [&] {
-            drove = true;
-            auto& view = dynamic_cast<WebEngineBrowser&>(survey.browser());
-            ASSERT_TRUE(view.ExecScript(
-                QStringLiteral("document.querySelector('input[name=\"R%1\"][value=\"V%2\"]').checked = true;")
-                    .arg(questionId, chosen),
-                QStringLiteral("main")));
-            QWidget* page = focusInsidePage(view, QStringLiteral("main"));
-            ASSERT_NE(page, nullptr);
-            QTest::keyClick(page, Qt::Key_Escape);
-            EXPECT_TRUE(waitWhile([&] { return survey.isVisible(); }, kCloseTimeoutMs));
-        });
-    EXPECT_TRUE(mainWindow->HandleURL(QStringLiteral("#CAT") + categoryId));
-    EXPECT_TRUE(drove);
-    EXPECT_FALSE(survey.isVisible());
+    EXPECT_TRUE(driveQuestionnaire(categoryId, [&](frmSurvey& survey) {
+        // The choice is clicked, which also puts the keys inside the page.
+        ASSERT_TRUE(clickElement(survey.browser(), QStringLiteral("main"),
+                                 QStringLiteral("input[name=\"R%1\"][value=\"V%2\"]").arg(questionId, chosen)));
+        QWidget* page = inputWidget(survey.browser());
+        ASSERT_NE(page, nullptr);
+        QTest::keyClick(page, Qt::Key_Escape);
+        EXPECT_TRUE(waitWhile([&] { return survey.isVisible(); }, kCloseTimeoutMs));
+    }));
     EXPECT_EQ(storedAnswer(questionId), chosen);
     EXPECT_EQ(env.messages.texts(), QStringList());
 }
@@ -80,8 +65,9 @@ TEST_F(EscapeRoad, EscapeInsideTheIndexClosesTheDefinitionsWindow) {
         glossary, [&] { return framesReady(glossary->browser()); },
         [&] {
             drove = true;
-            QWidget* page =
-                focusInsidePage(dynamic_cast<WebEngineBrowser&>(glossary->browser()), QStringLiteral("side"));
+            // A click on the index's heading puts the keys inside the index.
+            ASSERT_TRUE(clickElement(glossary->browser(), QStringLiteral("side"), QStringLiteral("h2")));
+            QWidget* page = inputWidget(glossary->browser());
             ASSERT_NE(page, nullptr);
             QTest::keyClick(page, Qt::Key_Escape);
             EXPECT_TRUE(waitWhile([&] { return glossary && glossary->isVisible(); }, kCloseTimeoutMs));

@@ -34,18 +34,11 @@ TEST_F(LinkCodesRoad, TheQuestionnaireOpensInAFolderNamedLikeADefinitionLink) {
     const QString categoryId =
         Globals::gDataDoc.selectSingleNode(QStringLiteral("data/survey/section/category/category_id")).text().trimmed();
 
-    frmSurvey& survey = frmSurvey::instance();
-    bool drove = false;
-    whenModal(
-        &survey, [&] { return framesReady(survey.browser()); },
-        [&] {
-            drove = true;
-            EXPECT_TRUE(survey.browser().ExecScript(QStringLiteral("if (!document.forms[0]) throw 0;"),
-                                                    QStringLiteral("main")));
-            survey.close();
-        });
-    EXPECT_TRUE(mainWindow->HandleURL(QStringLiteral("#CAT") + categoryId));
-    EXPECT_TRUE(drove);
+    EXPECT_TRUE(driveQuestionnaire(categoryId, [](frmSurvey& survey) {
+        EXPECT_TRUE(
+            survey.browser().ExecScript(QStringLiteral("if (!document.forms[0]) throw 0;"), QStringLiteral("main")));
+        survey.close();
+    }));
     EXPECT_EQ(env.messages.texts(), QStringList());
 }
 
@@ -57,13 +50,9 @@ TEST_F(LinkCodesRoad, AProjectManagerNamedLikeTheCloseLinkIsStored) {
         &details, [&] { return pageReady(details.browser()); },
         [&] {
             drove = true;
-            auto& view = dynamic_cast<WebEngineBrowser&>(details.browser());
-            QWidget* page = focusInsidePage(view);
-            ASSERT_NE(page, nullptr);
-            ASSERT_TRUE(view.ExecScript(QStringLiteral("document.proj.pm.value = ''; document.proj.pm.focus();")));
-            // Typed and sent with Enter, as a user does.
-            QTest::keyClicks(page, QStringLiteral("J. NCLS"));
-            QTest::keyClick(page, Qt::Key_Return);
+            // Typed over the stored name and sent with Enter, as a user does.
+            ASSERT_TRUE(typeInto(details.browser(), QString(), QStringLiteral("#pm"), QStringLiteral("J. NCLS")));
+            QTest::keyClick(inputWidget(details.browser()), Qt::Key_Return);
             EXPECT_TRUE(waitWhile([&] { return details.isVisible(); }, kDriveTimeoutMs));
         });
     mainWindow->menuItem(QStringLiteral("mnuChangeProject"))->trigger();

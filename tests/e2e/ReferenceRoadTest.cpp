@@ -19,6 +19,7 @@
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
+#include "QuestionnaireData.h"
 #include "RoadSupport.h"
 
 #include <QAction>
@@ -42,9 +43,7 @@ constexpr int kPageTimeoutMs = 15000;
 
 // Waits until the frame's first heading reads text.
 bool frameHeadingBecomes(WebBrowser& browser, const QString& frame, const QString& text) {
-    const QString check =
-        QStringLiteral("if (document.querySelector('h1').textContent !== %1) throw 0;").arg(pagescripts::literal(text));
-    return waitWhile([&] { return !browser.ExecScript(check, frame); }, kPageTimeoutMs);
+    return waitWhile([&] { return !headingIs(browser, frame, text); }, kPageTimeoutMs);
 }
 
 // True when the index marks exactly the link with this address.
@@ -68,12 +67,6 @@ bool clickNew(WebBrowser& browser, const QString& frame, const QString& href) {
                                   .arg(pagescripts::literal(href)),
                               frame) &&
            clickLink(browser, frame, href);
-}
-
-QString term(const QString& key) {
-    return Globals::gDataDoc
-        .selectSingleNode(QStringLiteral("data/glossary/gloss_item[gloss_key = \"%1\"]/small_term").arg(key))
-        .text();
 }
 
 QString abbreviation(const QString& id) {
@@ -196,28 +189,24 @@ TEST_F(ReferenceRoad, DefinitionLinkOfAQuestionOpensOnItsTerm) {
     ASSERT_FALSE(key.isEmpty());
     ASSERT_FALSE(term(key).isEmpty());
 
-    frmSurvey& survey = frmSurvey::instance();
     QPointer<frmGlossary> glossary = &frmGlossary::instance();
     bool shownOverSurvey = false;
-    whenModal(
-        &survey, [&] { return framesReady(survey.browser()); },
-        [&] {
-            whenModal(
-                glossary, [&] { return framesReady(glossary->browser()); },
-                [&] {
-                    shownOverSurvey = survey.isVisible();
-                    EXPECT_TRUE(frameHeadingBecomes(glossary->browser(), QStringLiteral("main"), term(key)));
-                    EXPECT_TRUE(indexMarks(glossary->browser(), QStringLiteral("#gls") + key));
-                    glossary->close();
-                });
-            EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"),
-                                     QStringLiteral("a.q-gls[href$=\"gls%1\"]").arg(key)));
-            // Back in the questionnaire once the definitions window has closed.
-            EXPECT_TRUE(waitWhile([&] { return !glossary.isNull(); }, kDriveTimeoutMs));
-            EXPECT_TRUE(survey.isVisible());
-            survey.close();
-        });
-    EXPECT_TRUE(mainWindow->HandleURL(QStringLiteral("#CAT") + categoryId));
+    EXPECT_TRUE(driveQuestionnaire(categoryId, [&](frmSurvey& survey) {
+        whenModal(
+            glossary, [&] { return framesReady(glossary->browser()); },
+            [&] {
+                shownOverSurvey = survey.isVisible();
+                EXPECT_TRUE(frameHeadingBecomes(glossary->browser(), QStringLiteral("main"), term(key)));
+                EXPECT_TRUE(indexMarks(glossary->browser(), QStringLiteral("#gls") + key));
+                glossary->close();
+            });
+        EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"),
+                                 QStringLiteral("a.q-gls[href$=\"gls%1\"]").arg(key)));
+        // Back in the questionnaire once the definitions window has closed.
+        EXPECT_TRUE(waitWhile([&] { return !glossary.isNull(); }, kDriveTimeoutMs));
+        EXPECT_TRUE(survey.isVisible());
+        survey.close();
+    }));
     EXPECT_TRUE(shownOverSurvey);
     EXPECT_TRUE(glossary.isNull());
     EXPECT_EQ(env.messages.texts(), QStringList());
@@ -351,18 +340,10 @@ TEST_F(ReferenceRoad, TheOpenCategoryIsInSightWhenTheQuestionnaireOpens) {
         Globals::gDataDoc.selectNodes(QStringLiteral("data/survey/section/category/category_id"));
     ASSERT_FALSE(ids.isEmpty());
     const QString categoryId = ids.at(ids.size() / 5).text().trimmed();
-    frmSurvey& survey = frmSurvey::instance();
-    bool drove = false;
-    whenModal(
-        &survey, [&] { return framesReady(survey.browser()); },
-        [&] {
-            drove = true;
-            EXPECT_TRUE(indexMarks(survey.browser(), QStringLiteral("#cat") + categoryId));
-            EXPECT_TRUE(
-                waitWhile([&] { return !markInView(survey.browser(), QStringLiteral("side")); }, kPageTimeoutMs));
-            survey.close();
-        });
-    EXPECT_TRUE(mainWindow->HandleURL(QStringLiteral("#CAT") + categoryId));
-    EXPECT_TRUE(drove);
+    EXPECT_TRUE(driveQuestionnaire(categoryId, [&](frmSurvey& survey) {
+        EXPECT_TRUE(indexMarks(survey.browser(), QStringLiteral("#cat") + categoryId));
+        EXPECT_TRUE(waitWhile([&] { return !markInView(survey.browser(), QStringLiteral("side")); }, kPageTimeoutMs));
+        survey.close();
+    }));
     EXPECT_EQ(env.messages.texts(), QStringList());
 }

@@ -23,6 +23,7 @@
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
+#include "QuestionnaireData.h"
 #include "RoadSupport.h"
 
 #include <QApplication>
@@ -33,6 +34,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -43,6 +45,9 @@ using namespace tova::test;
 
 namespace {
 
+// The button that sends a form.
+const QString kSubmit = QStringLiteral("input[type=submit]");
+
 class FixedClock final : public review::Clock {
 public:
     explicit FixedClock(QDateTime moment) : m_moment(std::move(moment)) {}
@@ -51,23 +56,6 @@ public:
 private:
     QDateTime m_moment;
 };
-
-// The ids of the questions of a category in a phase.
-QStringList questionsOf(const QString& categoryId, const QString& phaseId) {
-    QStringList ids;
-    const QList<Xml::XmlNode> questions = Globals::gDataDoc.selectNodes(
-        QStringLiteral("data/survey/section/category[category_id = %1]/question[phase_id = \"%2\"]")
-            .arg(categoryId, phaseId));
-    for (const Xml::XmlNode& question : questions)
-        ids << question.selectSingleNode(QStringLiteral("question_id")).text();
-    return ids;
-}
-
-QString storedAnswer(const QString& questionId) {
-    const Xml::XmlNode answer = Globals::gCurrentReview.selectSingleNode(
-        QStringLiteral("response[question_id = \"%1\"]/answer").arg(questionId));
-    return answer ? answer.text() : QString();
-}
 
 using ReviewRoad = MainWindowRoad;
 
@@ -107,20 +95,15 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                             }
                             clickLink(roadmap.browser(), QString(), QStringLiteral("#CLS"));
                         });
-                    newReview.browser().ExecScript(
-                        QStringLiteral("document.getElementById('phase').value = '1'; document.forms[0].submit()"));
+                    // The first phase is the one the list starts on.
+                    clickElement(newReview.browser(), QString(), kSubmit);
                 });
-            QString script;
-            const QStringList fields{QStringLiteral("refnum"),      QStringLiteral("projname"),
-                                     QStringLiteral("subprojname"), QStringLiteral("loc"),
-                                     QStringLiteral("owner"),       QStringLiteral("pm")};
-            for (int i = 0; i < fields.size(); ++i) {
-                QString text = typed.at(i);
-                text.replace(QLatin1String("\\"), QLatin1String("\\\\"))
-                    .replace(QLatin1String("'"), QLatin1String("\\'"));
-                script += QStringLiteral("document.proj.%1.value = '%2'; ").arg(fields.at(i), text);
-            }
-            details.browser().ExecScript(script + QStringLiteral("document.forms[0].submit()"));
+            const QStringList fields{QStringLiteral("#refnum"),      QStringLiteral("#projname"),
+                                     QStringLiteral("#subprojname"), QStringLiteral("#loc"),
+                                     QStringLiteral("#owner"),       QStringLiteral("#pm")};
+            for (int i = 0; i < fields.size(); ++i)
+                typeInto(details.browser(), QString(), fields.at(i), typed.at(i));
+            clickElement(details.browser(), QString(), kSubmit);
         });
     details.NewProject();
 
@@ -139,7 +122,7 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     // --- Changing the details shows the stored texts unchanged; submitting without edits keeps them.
     whenModal(
         &details, [&] { return pageReady(details.browser()); },
-        [&] { details.browser().ExecScript(QStringLiteral("document.forms[0].submit()")); });
+        [&] { clickElement(details.browser(), QString(), kSubmit); });
     details.ViewDetails();
     EXPECT_EQ((QStringList{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
                            Globals::GetLocation(), Globals::GetOwner(), Globals::GetProjectManager()}),
@@ -151,54 +134,49 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     frmSurvey& survey = frmSurvey::instance();
     QString fishBefore = readFile(appFolder + QStringLiteral("/fishbone/fish.htm"));
     bool markedComplete = false;
-    whenModal(
-        &survey, [&] { return framesReady(survey.browser()); },
-        [&] {
-            for (int i = 0; i < first.size(); ++i) {
-                EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"),
-                                         QStringLiteral("input[name=\"R%1\"][value=\"V%2\"]")
-                                             .arg(first.at(i))
-                                             .arg(i % 4 + 1)));
-            }
-            // A definition link goes to the definitions window, not to the main window's commands. The
-            // window may come up while the click's script call is still waiting, so watch for it first.
-            QPointer<frmGlossary> glossary = &frmGlossary::instance();
-            bool glossaryShown = false;
-            whenModal(
-                glossary, [] { return true; },
-                [&] {
-                    glossaryShown = true;
-                    glossary->close();
-                });
-            EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"), QStringLiteral("a.q-gls")));
-            EXPECT_TRUE(waitWhile([&] { return !glossaryShown || !glossary.isNull(); }, kDriveTimeoutMs));
-            EXPECT_EQ(env.messages.texts(), QStringList());
-            EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("side"), QStringLiteral("#cat2")));
-            EXPECT_TRUE(waitWhile([&] { return storedAnswer(first.last()).isEmpty(); }, 10000));
-            // The tree's mark of category 1 turns to complete once the answers are stored.
-            markedComplete = waitWhile(
-                [&] {
-                    return !survey.browser().ExecScript(
-                        QStringLiteral(
-                            "if (linkWithHref('#cat1').getElementsByTagName('img')[0].src.indexOf('mark_c') < 0) "
-                            "throw 0;"),
-                        QStringLiteral("side"));
-                },
-                10000);
-            // Category 2's page is up: answer its first question, then close through the bottom link.
-            const QStringList second = questionsOf(QStringLiteral("2"), QStringLiteral("1"));
-            waitWhile(
-                [&] {
-                    return !survey.browser().ExecScript(
-                        QStringLiteral("if (!document.survey.R%1) throw 0;").arg(second.first()),
-                        QStringLiteral("main"));
-                },
-                10000);
-            clickElement(survey.browser(), QStringLiteral("main"),
-                         QStringLiteral("input[name=\"R%1\"][value=\"V5\"]").arg(second.first()));
-            clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
-        });
-    EXPECT_TRUE(mainWindow->HandleURL(QStringLiteral("#CAT1")));
+    EXPECT_TRUE(driveQuestionnaire(QStringLiteral("1"), [&](frmSurvey&) {
+        for (int i = 0; i < first.size(); ++i) {
+            EXPECT_TRUE(
+                clickElement(survey.browser(), QStringLiteral("main"),
+                             QStringLiteral("input[name=\"R%1\"][value=\"V%2\"]").arg(first.at(i)).arg(i % 4 + 1)));
+        }
+        // A definition link goes to the definitions window, not to the main window's commands. The
+        // window may come up while the click's script call is still waiting, so watch for it first.
+        QPointer<frmGlossary> glossary = &frmGlossary::instance();
+        bool glossaryShown = false;
+        whenModal(
+            glossary, [] { return true; },
+            [&] {
+                glossaryShown = true;
+                glossary->close();
+            });
+        EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"), QStringLiteral("a.q-gls")));
+        EXPECT_TRUE(waitWhile([&] { return !glossaryShown || !glossary.isNull(); }, kDriveTimeoutMs));
+        EXPECT_EQ(env.messages.texts(), QStringList());
+        EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("side"), QStringLiteral("#cat2")));
+        EXPECT_TRUE(waitWhile([&] { return storedAnswer(first.last()).isEmpty(); }, 10000));
+        // The tree's mark of category 1 turns to complete once the answers are stored.
+        markedComplete = waitWhile(
+            [&] {
+                return !survey.browser().ExecScript(
+                    QStringLiteral(
+                        "if (linkWithHref('#cat1').getElementsByTagName('img')[0].src.indexOf('mark_c') < 0) "
+                        "throw 0;"),
+                    QStringLiteral("side"));
+            },
+            10000);
+        // Category 2's page is up: answer its first question, then close through the bottom link.
+        const QStringList second = questionsOf(QStringLiteral("2"), QStringLiteral("1"));
+        waitWhile(
+            [&] {
+                return !survey.browser().ExecScript(
+                    QStringLiteral("if (!document.survey.R%1) throw 0;").arg(second.first()), QStringLiteral("main"));
+            },
+            10000);
+        clickElement(survey.browser(), QStringLiteral("main"),
+                     QStringLiteral("input[name=\"R%1\"][value=\"V5\"]").arg(second.first()));
+        clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
+    }));
     EXPECT_FALSE(survey.isVisible());
     EXPECT_TRUE(markedComplete);
     for (int i = 0; i < first.size(); ++i)
@@ -218,8 +196,10 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     whenModal(
         &newReview, [&] { return pageReady(newReview.browser()); },
         [&] {
-            newReview.browser().ExecScript(
-                QStringLiteral("document.getElementById('phase').value = '2'; document.forms[0].submit()"));
+            // The label puts the keys on the phase list; one step down is the second phase.
+            clickElement(newReview.browser(), QString(), QStringLiteral("label[for=phase]"));
+            QTest::keyClick(inputWidget(newReview.browser()), Qt::Key_Down);
+            clickElement(newReview.browser(), QString(), kSubmit);
         });
     FixedClock clock(QDateTime(QDate(2003, 5, 6), QTime(9, 30)));
     newReview.setClock(&clock);
@@ -344,8 +324,8 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
                     stayedOpen = newReview.isVisible() && Globals::IsProjectLoaded();
                     clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
                 });
-            details.browser().ExecScript(
-                QStringLiteral("document.proj.projname.value = 'Tunnel'; document.forms[0].submit()"));
+            typeInto(details.browser(), QString(), QStringLiteral("#projname"), QStringLiteral("Tunnel"));
+            clickElement(details.browser(), QString(), kSubmit);
         });
     details.NewProject();
     EXPECT_TRUE(stayedOpen);

@@ -12,6 +12,7 @@
 #include "reference/ui/frmGlossary.h"
 #include "reference/ui/frmHelp.h"
 #include "review/ui/ReviewWindows.h"
+#include "review/ui/frmSurvey.h"
 #include "shell/Startup.h"
 #include "shell/WindowRegistry.h"
 #include "shell/ui/frmBrowser.h"
@@ -83,6 +84,13 @@ bool framesReady(WebBrowser& browser)
            browser.IsFrameComplete(QStringLiteral("side"));
 }
 
+bool headingIs(WebBrowser& browser, const QString& frame, const QString& text)
+{
+    return browser.ExecScript(
+        QStringLiteral("if (document.querySelector('h1').textContent !== %1) throw 0;").arg(pagescripts::literal(text)),
+        frame);
+}
+
 QString readFile(const QString& path)
 {
     QFile file(path);
@@ -106,6 +114,22 @@ void MainWindowRoad::showSample()
     ASSERT_TRUE(Globals::IsProjectLoaded());
     ASSERT_TRUE(waitWhile([this] { return mainWindow->webMain()->LocationName() != QLatin1String("fishbone"); }));
     ASSERT_TRUE(waitWhile([this] { return !mainWindow->webMain()->IsFrameComplete(QStringLiteral("main")); }));
+}
+
+bool MainWindowRoad::driveQuestionnaire(const QString& categoryId, const std::function<void(frmSurvey&)>& drive)
+{
+    frmSurvey& survey = frmSurvey::instance();
+    bool drove = false;
+    whenModal(
+        &survey, [&] { return framesReady(survey.browser()); },
+        [&] {
+            drove = true;
+            drive(survey);
+        });
+    // The program takes the link in a turn of its own, so the questionnaire may come up after the click.
+    EXPECT_TRUE(clickLink(*mainWindow->webMain(), QStringLiteral("main"), QStringLiteral("#CAT") + categoryId));
+    waitWhile([&] { return !drove || survey.isVisible(); }, kDriveTimeoutMs);
+    return drove && !survey.isVisible();
 }
 
 void MainWindowRoad::TearDown()
@@ -148,16 +172,6 @@ frmBrowser* StartedProgramRoad::showSample()
     EXPECT_TRUE(waitWhile([window] { return window->webMain()->LocationName() != QLatin1String("fishbone"); }));
     EXPECT_TRUE(waitWhile([window] { return !window->webMain()->IsFrameComplete(QStringLiteral("main")); }));
     return window;
-}
-
-QWidget* focusInsidePage(WebEngineBrowser& browser, const QString& frame)
-{
-    QWidget* page = browser.focusProxy();
-    if (!page)
-        return nullptr;
-    page->setFocus();
-    EXPECT_TRUE(browser.ExecScript(QStringLiteral("window.focus();"), frame));
-    return page;
 }
 
 } // namespace tova::test
@@ -310,6 +324,9 @@ bool clickInTurn(WebBrowser& browser, const QString& frame, const QStringList& s
     QObject watch;
     if (auto* page = qobject_cast<BrowserPage*>(viewOf(browser)->page()))
         QObject::connect(page->bridge(), &PageBridge::frameLinkClicked, &watch, [&] { ++handedOver; });
+    // The window system gives the keyboard focus to the widget a press lands on.
+    if (input)
+        input->setFocus(Qt::MouseFocusReason);
     for (const QPoint& place : places) {
         movePointer(input, place);
         QTest::mousePress(input, Qt::LeftButton, Qt::NoModifier, place);
@@ -350,6 +367,21 @@ bool clickLinksQuickly(WebBrowser& browser, const QString& frame, const QStringL
     for (const QString& href : hrefs)
         selectors << linkSelector(href);
     return clickInTurn(browser, frame, selectors);
+}
+
+bool typeInto(WebBrowser& browser, const QString& frame, const QString& selector, const QString& text) {
+    if (!clickElement(browser, frame, selector))
+        return false;
+    QWidget* input = inputWidget(browser);
+    QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
+    for (const QChar c : text) {
+        // A letter beyond ASCII comes from a key of its own, named by its capital as Qt names keys.
+        if (c.unicode() < 0x80)
+            QTest::keyClick(input, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, input, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    }
+    return true;
 }
 
 BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutMs) {

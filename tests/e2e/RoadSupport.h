@@ -18,11 +18,11 @@
 class QDialog;
 class QWidget;
 class frmBrowser;
+class frmSurvey;
 
 namespace tova {
 class BrowserWindow;
 class WebBrowser;
-class WebEngineBrowser;
 }
 
 namespace tova::test {
@@ -39,6 +39,8 @@ void whenModal(QDialog* dialog, std::function<bool()> ready, std::function<void(
 bool pageReady(WebBrowser& browser);
 // The top page and its frames "main" and "side" have loaded.
 bool framesReady(WebBrowser& browser);
+// The first heading of the frame's page reads text.
+bool headingIs(WebBrowser& browser, const QString& frame, const QString& text);
 
 QString readFile(const QString& path);
 
@@ -51,6 +53,9 @@ protected:
 
     // Opens the sample project of the application folder and waits for its fishbone screen.
     void showSample();
+    // Clicks the category on the fishbone screen and runs drive once the questionnaire it opens has
+    // loaded its frames; true when drive ran and the questionnaire has closed again.
+    bool driveQuestionnaire(const QString& categoryId, const std::function<void(frmSurvey&)>& drive);
 
     TestEnvironment env;
     // Save As makes its proposed folder; it goes in the test's own documents folder.
@@ -75,10 +80,6 @@ protected:
     TestEnvironment environment;
     HomeInScratch home{environment.scratch.filePath(QStringLiteral("home"))};
 };
-
-// Puts the focus inside the page of the browser's frame (empty: the top page), as a click there
-// would, and gives the widget that then receives the user's keys.
-QWidget* focusInsidePage(WebEngineBrowser& browser, const QString& frame = QString());
 
 } // namespace tova::test
 
@@ -109,6 +110,8 @@ bool clickLink(WebBrowser& browser, const QString& frame, const QString& href);
 // Clicks the links with these hrefs in turn, each right after the one before, faster than the
 // program can take them.
 bool clickLinksQuickly(WebBrowser& browser, const QString& frame, const QStringList& hrefs);
+// Clicks into the text field, selects what it holds and types text over it with real keys.
+bool typeInto(WebBrowser& browser, const QString& frame, const QString& selector, const QString& text);
 
 // Waits (bounded) for a browser window that is not among those given to come up; null when none.
 BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutMs);

@@ -3,7 +3,6 @@
 // the print dialog and the preview take (a printer writing a PDF file), each checked for its sheet
 // orientation, its page count and how much of the printable width its content fills.
 #include "RoadSupport.h"
-#include "UserClicks.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "reference/ui/frmAcronyms.h"
@@ -142,11 +141,11 @@ TEST_F(PrintedSheetsRoad, ElementWindowPrintsItsSectionOnLandscapeSheets) {
                    !browser.Busy();
         },
         [&] {
-            job = onePrintJob([&] { clickLinkOnScreen(element->browser(), kMainFrame, QStringLiteral("#PRT")); });
+            job = onePrintJob([&] { clickLink(element->browser(), kMainFrame, QStringLiteral("#PRT")); });
             driven = true;
             element->reject();
         });
-    ASSERT_TRUE(clickLinkOnScreen(*window->webMain(), kMainFrame, QStringLiteral("#DSH2")));
+    ASSERT_TRUE(clickLink(*window->webMain(), kMainFrame, QStringLiteral("#DSH2")));
     waitWhile([&] { return !driven || (element && element->isVisible()); }, kScreenWaitMs);
     ASSERT_NE(job, nullptr);
     expectSheets(*job, {"element window", QPageLayout::Landscape, 0});
@@ -169,7 +168,7 @@ TEST_F(PrintedSheetsRoad, DefinitionAndAcronymEachPrintOnOnePortraitSheet) {
         whenModal(
             shown, [&] { return framesReady(shown->browser()); },
             [&] {
-                job = onePrintJob([&] { clickLinkOnScreen(shown->browser(), kMainFrame, QStringLiteral("#PRT")); });
+                job = onePrintJob([&] { clickLink(shown->browser(), kMainFrame, QStringLiteral("#PRT")); });
                 shown->reject();
             });
         window->menuItem(QString::fromLatin1(reference.menuItem))->trigger();

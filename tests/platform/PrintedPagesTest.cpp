@@ -2,13 +2,11 @@
 // printer's page range is kept, and data that is no printout is refused.
 #include "platform/printing/ui/PrintedPages.h"
 #include "platform/printing/ui/PrintOutput.h"
+#include "support/LaidOutPages.h"
 #include "support/PrintedSheets.h"
 
-#include <QBuffer>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -20,32 +18,9 @@ namespace {
 // A printout as the engine hands it over: pages of the sheet's size, each inked edge to edge
 // inside the margins.
 QByteArray laidOutPages(const QPageLayout& layout, int pages) {
-    QByteArray pdf;
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setPageLayout(layout);
-    QPainter painter(&writer);
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            writer.newPage();
-        painter.fillRect(QRect(QPoint(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size()),
-                         Qt::darkGray);
-    }
-    painter.end();
-    return pdf;
+    return laidOutPdf(layout, pages,
+                      [](QPainter& painter, const QRect& printable, int) { painter.fillRect(printable, Qt::darkGray); });
 }
-
-// The printer a job starts from, writing a PDF file.
-struct PdfPrinter {
-    explicit PdfPrinter(QPageLayout::Orientation orientation) : printer(printerForJob(orientation)) {
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(folder.filePath(QStringLiteral("out.pdf")));
-    }
-    QString path() const { return folder.filePath(QStringLiteral("out.pdf")); }
-    QTemporaryDir folder;
-    std::unique_ptr<QPrinter> printer;
-};
 
 } // namespace
 
