@@ -47,8 +47,14 @@ TEST_F(EscapeRoad, EscapeInsideThePageClosesTheWindowWithTheAnswersStored) {
 
     EXPECT_TRUE(driveQuestionnaire(categoryId, [&](frmSurvey& survey) {
         // The choice is clicked, which also puts the keys inside the page.
-        ASSERT_TRUE(clickElement(survey.browser(), QStringLiteral("main"),
-                                 QStringLiteral("input[name=\"R%1\"][value=\"V%2\"]").arg(questionId, chosen)));
+        const QString choice = QStringLiteral("input[name=\"R%1\"][value=\"V%2\"]").arg(questionId, chosen);
+        ASSERT_TRUE(clickElement(survey.browser(), QStringLiteral("main"), choice));
+        // The user sees the choice taken before pressing Escape; on a busy machine the page may
+        // take its time over the click.
+        ASSERT_TRUE(waitWhile([&] {
+            return !survey.browser().ExecScript(
+                QStringLiteral("if (!document.querySelector('%1').checked) throw 0;").arg(choice), QStringLiteral("main"));
+        }));
         QWidget* page = inputWidget(survey.browser());
         ASSERT_NE(page, nullptr);
         QTest::keyClick(page, Qt::Key_Escape);
