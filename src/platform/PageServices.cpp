@@ -1,48 +1,13 @@
 #include "platform/PageServices.h"
 
 #include "platform/AppFolder.h"
+#include "platform/ScriptLiteral.h"
 #include "platform/SystemServices.h"
 #include "platform/Wait.h"
 #include "platform/WholeFile.h"
 #include "platform/browser/WebBrowser.h"
 
 namespace Globals {
-namespace {
-
-// A text as a single-quoted script string literal.
-QString scriptString(const QString& text) {
-    QString quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += QLatin1Char('\'');
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '\\':
-            quoted += QLatin1String("\\\\");
-            break;
-        case '\'':
-            quoted += QLatin1String("\\'");
-            break;
-        case '\n':
-            quoted += QLatin1String("\\n");
-            break;
-        case '\r':
-            quoted += QLatin1String("\\r");
-            break;
-        case 0x2028:
-            quoted += QLatin1String("\\u2028");
-            break;
-        case 0x2029:
-            quoted += QLatin1String("\\u2029");
-            break;
-        default:
-            quoted += c;
-        }
-    }
-    quoted += QLatin1Char('\'');
-    return quoted;
-}
-
-} // namespace
 
 QString PathToURL(const QString& path) {
     QString url = path;
@@ -76,9 +41,9 @@ void FindAndHighlight(const QString& key, tova::WebBrowser& browser, const QStri
     tova::waitWhile([&browser] { return browser.ReadyState() != 4; });
     if (frameName == QLatin1String("side")) {
         tova::waitWhile([&browser] { return IsFrameLoading(browser, QStringLiteral("side")); });
-        browser.ExecScript(QStringLiteral("findAndHighlight(%1)").arg(scriptString(key)), frameName);
+        browser.ExecScript(QStringLiteral("findAndHighlight(%1)").arg(tova::scriptLiteral(key)), frameName);
     } else {
-        browser.ExecScript(QStringLiteral("findAndHighlight(%1)").arg(scriptString(QLatin1Char('#') + key)));
+        browser.ExecScript(QStringLiteral("findAndHighlight(%1)").arg(tova::scriptLiteral(QLatin1Char('#') + key)));
     }
 }
 

@@ -83,10 +83,10 @@ TEST(FindAndHighlight, CallsThePageScriptInTheRightWindow) {
     Globals::FindAndHighlight(QStringLiteral("it's\\x"), browser, QStringLiteral("side"));
     ASSERT_EQ(browser.scripts.size(), 3);
     EXPECT_EQ(browser.scripts[0],
-              qMakePair(QStringLiteral("side"), QStringLiteral("findAndHighlight('introduction.htm')")));
-    EXPECT_EQ(browser.scripts[1], qMakePair(QString(), QStringLiteral("findAndHighlight('#cat7')")));
+              qMakePair(QStringLiteral("side"), QStringLiteral("findAndHighlight(\"introduction.htm\")")));
+    EXPECT_EQ(browser.scripts[1], qMakePair(QString(), QStringLiteral("findAndHighlight(\"#cat7\")")));
     // Quotes and backslashes in a key cannot break out of the script's string.
-    EXPECT_EQ(browser.scripts[2].second, QStringLiteral("findAndHighlight('it\\'s\\\\x')"));
+    EXPECT_EQ(browser.scripts[2].second, QStringLiteral("findAndHighlight(\"it's\\\\x\")"));
 }
 
 TEST(OpenPDF, NavigatesOnlyWhenAHandlerIsRegistered) {

@@ -1,8 +1,8 @@
 #include "platform/browser/ui/PageScripts.h"
 
+#include "platform/ScriptLiteral.h"
+
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 
 namespace tova::pagescripts {
 
@@ -105,12 +105,7 @@ QString linkHook()
 
 QString literal(const QString& text)
 {
-    const QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    // "[...]" around the one string.
-    QString quoted = QString::fromUtf8(json.mid(1, json.size() - 2));
-    quoted.replace(QChar(0x2028), QStringLiteral("\\u2028"));
-    quoted.replace(QChar(0x2029), QStringLiteral("\\u2029"));
-    return quoted;
+    return scriptLiteral(text);
 }
 
 QString execLine(const QString& line, const QString& frameName)
