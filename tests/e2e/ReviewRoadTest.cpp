@@ -220,8 +220,8 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
             QTreeWidget& list = chooser.reviewList();
             ASSERT_EQ(list.topLevelItemCount(), 3);
             EXPECT_EQ(list.topLevelItem(0)->text(0), QStringLiteral("Create New Review..."));
-            list.topLevelItem(1)->setSelected(true);
-            chooser.okButton().click();
+            clickRow(list, 1);
+            pressButton(chooser.okButton());
         });
     chooser.AskLoadReview(false);
     EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
@@ -236,8 +236,8 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
         [&] {
             QTreeWidget& list = deleter.reviewList();
             ASSERT_EQ(list.topLevelItemCount(), 2);
-            list.topLevelItem(1)->setSelected(true);
-            deleter.deleteButton().click();
+            clickRow(list, 1);
+            pressButton(deleter.deleteButton());
         });
     deleter.ShowModal();
     ASSERT_EQ(Globals::GetReviews().size(), 1);
@@ -364,8 +364,8 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
             refused = chooser.isVisible();
             whenModal(
                 &newReview, [&] { return pageReady(newReview.browser()); }, [&] { newReview.close(); });
-            chooser.reviewList().topLevelItem(0)->setSelected(true);
-            chooser.okButton().click();
+            clickRow(chooser.reviewList(), 0);
+            pressButton(chooser.okButton());
         });
     chooser.AskLoadReview(true);
     EXPECT_TRUE(refused);

@@ -20,6 +20,7 @@
 #include "store/ProjectDocument.h"
 #include "store/ProjectFiles.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -30,6 +31,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -409,6 +411,17 @@ bool clickReachesPage(BrowserWindow& window, int timeoutMs) {
     QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, QPoint(window.width() / 2, window.height() / 2));
     waitWhile([&] { return pressed == 0; }, timeoutMs);
     return pressed > 0;
+}
+
+void pressButton(QAbstractButton& button) {
+    QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, button.rect().center());
+}
+
+void clickRow(QTreeWidget& list, int row) {
+    QTreeWidgetItem* item = list.topLevelItem(row);
+    ASSERT_NE(item, nullptr) << "no row " << row;
+    list.scrollToItem(item);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, list.visualItemRect(item).center());
 }
 
 TopPageLog::TopPageLog(WebBrowser& browser) : m_watch(std::make_unique<QObject>()) {

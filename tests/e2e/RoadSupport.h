@@ -88,7 +88,9 @@ protected:
 // view's focusProxy()) at the place where the page shows the element. Where that place is comes
 // from the page's layout (read by script); nothing is clicked by script.
 
+class QAbstractButton;
 class QPoint;
+class QTreeWidget;
 class QWidget;
 
 namespace tova::test {
@@ -118,6 +120,9 @@ BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutM
 // Clicks the middle of the window through the window system's own road (where a window that a
 // modal window blocks gets nothing) and tells whether the click reached its page.
 bool clickReachesPage(BrowserWindow& window, int timeoutMs);
+// Clicks a dialog's button, or a row of its list, with the mouse.
+void pressButton(QAbstractButton& button);
+void clickRow(QTreeWidget& list, int row);
 
 // The file names of the addresses a browser's top page is sent to while the log lives, in order.
 // Read from the program's side only, so watching asks nothing of the page.
