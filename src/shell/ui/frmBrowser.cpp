@@ -60,15 +60,17 @@ frmBrowser::frmBrowser() {
     m_webMain = browser;
     m_commands = std::make_unique<tova::PageCommands>(*this, *m_webMain);
     m_webMain->setBeforeNavigate([this](const QString& url) {
+        // A page command refreshes the menus itself once it has run; a plain load does here.
+        if (HandleURL(Globals::PathToURL(url)))
+            return true;
         CheckState();
-        return HandleURL(Globals::PathToURL(url));
+        return false;
     });
 
     buildMenus();
     resize(tova::WindowLayout::startSize(screen() ? screen()->availableSize() : QSize()));
-    // Form_Load
+    // Form_Load; the title bar's refresh sets the menus too.
     UpdateTitleBar();
-    CheckState();
 }
 
 frmBrowser::~frmBrowser() {
