@@ -266,11 +266,10 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
             const QList<QPushButton*> opens = start.findChildren<QPushButton*>();
             for (QPushButton* button : opens) {
                 if (button->text() == QStringLiteral("Open") && button->isVisible())
-                    button->click();
+                    pressButton(*button);
             }
             stillUp = start.isVisible();
-            list.topLevelItem(0)->setSelected(true);
-            emit list.itemDoubleClicked(list.topLevelItem(0), 0);
+            doubleClickItem(list, list.topLevelItem(0));
         });
     const int dialogsBefore = env.fileDialogs.requests().size();
     start.DoModal(1);
@@ -294,9 +293,7 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                     row = list.topLevelItem(i);
             }
             ASSERT_NE(row, nullptr);
-            list.clearSelection();
-            row->setSelected(true);
-            emit list.itemDoubleClicked(row, 0);
+            doubleClickItem(list, row);
         });
     start.DoModal(1);
     ASSERT_TRUE(Globals::IsProjectLoaded());
@@ -344,8 +341,7 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
         QListWidget& list = start.newList();
         ASSERT_EQ(list.count(), 2);
         EXPECT_EQ(list.item(0)->text(), QStringLiteral("New Project"));
-        list.item(1)->setSelected(true);
-        emit list.itemDoubleClicked(list.item(1));
+        doubleClickItem(list, list.item(1));
     });
     start.DoModal(0);
     ASSERT_TRUE(Globals::IsProjectLoaded());

@@ -27,6 +27,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
@@ -422,6 +423,28 @@ void clickRow(QTreeWidget& list, int row) {
     ASSERT_NE(item, nullptr) << "no row " << row;
     list.scrollToItem(item);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, list.visualItemRect(item).center());
+}
+
+namespace {
+
+// The window system sends a press and a release before the second press turns into a double click.
+void doubleClickIn(QWidget* viewport, const QPoint& at) {
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+} // namespace
+
+void doubleClickItem(QTreeWidget& list, QTreeWidgetItem* item) {
+    ASSERT_NE(item, nullptr);
+    list.scrollToItem(item);
+    doubleClickIn(list.viewport(), list.visualItemRect(item).center());
+}
+
+void doubleClickItem(QListWidget& list, QListWidgetItem* item) {
+    ASSERT_NE(item, nullptr);
+    list.scrollToItem(item);
+    doubleClickIn(list.viewport(), list.visualItemRect(item).center());
 }
 
 TopPageLog::TopPageLog(WebBrowser& browser) : m_watch(std::make_unique<QObject>()) {

@@ -90,7 +90,10 @@ protected:
 
 class QAbstractButton;
 class QPoint;
+class QListWidget;
+class QListWidgetItem;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 
 namespace tova::test {
@@ -123,6 +126,8 @@ bool clickReachesPage(BrowserWindow& window, int timeoutMs);
 // Clicks a dialog's button, or a row of its list, with the mouse.
 void pressButton(QAbstractButton& button);
 void clickRow(QTreeWidget& list, int row);
+void doubleClickItem(QTreeWidget& list, QTreeWidgetItem* item);
+void doubleClickItem(QListWidget& list, QListWidgetItem* item);
 
 // The file names of the addresses a browser's top page is sent to while the log lives, in order.
 // Read from the program's side only, so watching asks nothing of the page.
