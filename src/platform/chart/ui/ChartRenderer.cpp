@@ -193,16 +193,17 @@ double niceStep(double span) {
 }
 
 // The value axis keeps the range and, for value labels, a grid line at each label; the labels
-// themselves are painted by ValueLabelColumn. Numbers go at round values whatever the padding.
-QAbstractAxis* makeValueAxis(const ChartControl& chart, const ValueRange& range, const ValueRange& shown, int pixels) {
+// themselves are painted by ValueLabelColumn. Numbers go at round values of the range, whatever
+// padding the axis is given later.
+QAbstractAxis* makeValueAxis(const ChartControl& chart, const ValueRange& range, int pixels) {
     const ChartAxis& state = chart.axis2();
     QAbstractAxis* axis = nullptr;
     if (state.annotation == AxisAnnotation::ValueLabels) {
         auto* gridded = new QCategoryAxis;
         gridded->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-        gridded->setRange(shown.lower, shown.upper);
-        gridded->setStartValue(shown.lower - 1.0);
-        double previous = shown.lower - 1.0;
+        gridded->setRange(range.lower, range.upper);
+        gridded->setStartValue(range.lower - 1.0);
+        double previous = range.lower - 1.0;
         for (const ChartValueLabel& label : sortedValueLabels(chart)) {
             if (label.value <= previous)
                 continue;
@@ -212,7 +213,7 @@ QAbstractAxis* makeValueAxis(const ChartControl& chart, const ValueRange& range,
         axis = gridded;
     } else {
         auto* numbers = new QValueAxis;
-        numbers->setRange(shown.lower, shown.upper);
+        numbers->setRange(range.lower, range.upper);
         numbers->setTickType(QValueAxis::TicksDynamic);
         numbers->setTickAnchor(range.lower);
         numbers->setTickInterval(niceStep(range.upper - range.lower));
@@ -412,7 +413,7 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
     const ValueRange values = valueRange(chart);
     const ValueRange dates = dateRange(chart);
     QAbstractAxis* pointAxis = makePointAxis(chart, dates, pixels);
-    QAbstractAxis* valueAxis = makeValueAxis(chart, values, values, pixels);
+    QAbstractAxis* valueAxis = makeValueAxis(chart, values, pixels);
     qchart->addAxis(pointAxis, Qt::AlignBottom);
     qchart->addAxis(valueAxis, Qt::AlignLeft);
     for (QAbstractSeries* series : qchart->series()) {

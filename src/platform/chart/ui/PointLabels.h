@@ -40,7 +40,6 @@ public:
     double bandHeight() const { return m_band; }
     double leftOverflow() const { return m_leftOverflow; }
     double rightOverflow() const { return m_rightOverflow; }
-    double angle() const { return m_angle; }
 
     void draw(QPainter& painter) const;
     // The texts drawn shortened, in full.
