@@ -2,10 +2,10 @@
 // link's place on screen, and then no further event. Each click must act at once and once; several
 // clicks act in order; windows opened from a modal window can be used beside it.
 #include "platform/AppFolder.h"
+#include "platform/ScriptLiteral.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/browser/ui/BrowserWindow.h"
-#include "platform/browser/ui/PageScripts.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "reference/ui/frmGlossary.h"
 #include "review/ui/frmSurvey.h"
@@ -54,7 +54,7 @@ QStringList categoriesWithQuestions() {
 
 bool frameHas(WebBrowser& browser, const QString& frame, const QString& selector) {
     return browser.ExecScript(
-        QStringLiteral("if (!document.querySelector(%1)) throw 0;").arg(pagescripts::literal(selector)), frame);
+        QStringLiteral("if (!document.querySelector(%1)) throw 0;").arg(tova::scriptLiteral(selector)), frame);
 }
 
 // The questionnaire shows the category's question page.

@@ -2,9 +2,9 @@
 // Tools menu and from a question's definition link, the acronym window, and the instructions for
 // the fishbone screen. Modal windows are driven from timers that wait (bounded) until they are up.
 #include "platform/AppFolder.h"
+#include "platform/ScriptLiteral.h"
 #include "platform/Services.h"
 #include "platform/Wait.h"
-#include "platform/browser/ui/PageScripts.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "reference/ui/FindBar.h"
 #include "reference/ui/frmAcronyms.h"
@@ -51,7 +51,7 @@ bool indexMarks(WebBrowser& browser, const QString& href) {
     return browser.ExecScript(
         QStringLiteral("var marked = document.querySelectorAll('a.highlight');"
                        "if (marked.length !== 1 || marked[0].getAttribute('href') !== %1) throw 0;")
-            .arg(pagescripts::literal(href)),
+            .arg(tova::scriptLiteral(href)),
         QStringLiteral("side"));
 }
 
@@ -64,7 +64,7 @@ bool click(WebBrowser& browser, const QString& frame, const QString& selector) {
 bool clickNew(WebBrowser& browser, const QString& frame, const QString& href) {
     return browser.ExecScript(QStringLiteral("var a = document.createElement('a'); a.href = %1;"
                                              "a.textContent = 'link'; document.body.appendChild(a);")
-                                  .arg(pagescripts::literal(href)),
+                                  .arg(tova::scriptLiteral(href)),
                               frame) &&
            clickLink(browser, frame, href);
 }

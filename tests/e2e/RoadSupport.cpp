@@ -1,6 +1,7 @@
 #include "RoadSupport.h"
 
 #include "platform/AppFolder.h"
+#include "platform/ScriptLiteral.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/browser/ui/BrowserPage.h"
@@ -90,7 +91,7 @@ bool framesReady(WebBrowser& browser)
 bool headingIs(WebBrowser& browser, const QString& frame, const QString& text)
 {
     return browser.ExecScript(
-        QStringLiteral("if (document.querySelector('h1').textContent !== %1) throw 0;").arg(pagescripts::literal(text)),
+        QStringLiteral("if (document.querySelector('h1').textContent !== %1) throw 0;").arg(tova::scriptLiteral(text)),
         frame);
 }
 
@@ -289,7 +290,7 @@ std::optional<QPoint> locate(WebBrowser& browser, const QString& frame, const QS
     if (!view)
         return std::nullopt;
     const std::optional<QVariant> found = evaluateInPage(
-        *view, QString::fromLatin1(kLocateScript).arg(pagescripts::literal(frame), pagescripts::literal(selector)));
+        *view, QString::fromLatin1(kLocateScript).arg(tova::scriptLiteral(frame), tova::scriptLiteral(selector)));
     if (!found)
         return std::nullopt;
     const QVariantList centre = found->toList();
@@ -343,7 +344,7 @@ bool clickInTurn(WebBrowser& browser, const QString& frame, const QStringList& s
 }
 
 QString linkSelector(const QString& href) {
-    return QStringLiteral("a[href=%1]").arg(pagescripts::literal(href));
+    return QStringLiteral("a[href=%1]").arg(tova::scriptLiteral(href));
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 // The browser control on the real web engine: readiness, frames, scripts, new windows, and the
 // before-navigate handler for every kind of navigation the program's pages make.
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/ScriptLiteral.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/BrowserProfile.h"
 #include "platform/browser/ui/BrowserWindow.h"
-#include "platform/browser/ui/PageScripts.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -97,7 +97,7 @@ protected:
     bool addressEndsWith(const QString& frame, const QString& suffix)
     {
         return browser->ExecScript(
-            QStringLiteral("if (!location.href.endsWith(%1)) throw 0;").arg(tova::pagescripts::literal(suffix)), frame);
+            QStringLiteral("if (!location.href.endsWith(%1)) throw 0;").arg(tova::scriptLiteral(suffix)), frame);
     }
 
     bool waitSeen(const QString& suffix)

@@ -1,8 +1,8 @@
 #include "reference/ui/frmGlossary.h"
 
 #include "platform/AppFolder.h"
+#include "platform/ScriptLiteral.h"
 #include "platform/Wait.h"
-#include "platform/browser/ui/PageScripts.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/printing/ui/frmPrinter.h"
 #include "platform/xml/XslTemplate.h"
@@ -88,7 +88,7 @@ void frmGlossary::HighlightTreeNode(const QString& key) {
     });
     // An index without the script, or a frame that never came, leaves the index unmarked.
     WebBrowser1->ExecScript(
-        QStringLiteral("findAndHighlight(%1)").arg(pagescripts::literal(QStringLiteral("#gls") + key)), kSideFrame);
+        QStringLiteral("findAndHighlight(%1)").arg(tova::scriptLiteral(QStringLiteral("#gls") + key)), kSideFrame);
 }
 
 void frmGlossary::ShowModal() {

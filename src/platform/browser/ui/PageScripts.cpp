@@ -103,11 +103,6 @@ QString linkHook()
     return text + QStringLiteral("\n") + QString::fromLatin1(kLinkHook);
 }
 
-QString literal(const QString& text)
-{
-    return scriptLiteral(text);
-}
-
 QString execLine(const QString& line, const QString& frameName)
 {
     // The line runs from a script element of the frame's own document, so relative addresses in it
@@ -140,7 +135,7 @@ try {
 if (!run.ok) return 'failed';
 return run.submitted || (run.event && !run.event.defaultPrevented) ? 'submitted' : 'ran';
 )JS")
-                       .arg(literal(frameName), literal(line)));
+                       .arg(scriptLiteral(frameName), scriptLiteral(line)));
 }
 
 QString frameComplete(const QString& frameName)
@@ -150,7 +145,7 @@ var target = tovaFindFrame(%1);
 if (!target) return false;
 try { return !target.__tovaReplacing && target.document.readyState === 'complete'; } catch (e) { return false; }
 )JS")
-                       .arg(literal(frameName)));
+                       .arg(scriptLiteral(frameName)));
 }
 
 QString resolveInFrame(const QString& url, const QString& frameName)
@@ -160,7 +155,7 @@ var target = tovaFindFrame(%1);
 if (!target) return '';
 try { return new URL(%2, target.document.baseURI).href; } catch (e) { return ''; }
 )JS")
-                       .arg(literal(frameName), literal(url)));
+                       .arg(scriptLiteral(frameName), scriptLiteral(url)));
 }
 
 QString navigateFrame(const QString& address, const QString& frameName)
@@ -179,7 +174,7 @@ try {
   return true;
 } catch (e) { return false; }
 )JS")
-                       .arg(literal(frameName), literal(address)));
+                       .arg(scriptLiteral(frameName), scriptLiteral(address)));
 }
 
 QString followLink(const QString& address, const QString& token)
@@ -191,7 +186,7 @@ if (!target) return false;
 target.location.href = %2;
 return true;
 )JS")
-                       .arg(literal(token), literal(address)));
+                       .arg(scriptLiteral(token), scriptLiteral(address)));
 }
 
 QString clearNavigationMarks()

@@ -14,9 +14,6 @@ inline constexpr const char* kBridgeName = "tovaBridge";
 // them to the bridge (frameLink), naming the document by a token.
 QString linkHook();
 
-// A JavaScript string literal holding text (quotes, backslashes and line breaks escaped).
-QString literal(const QString& text);
-
 // Runs one line of script in the named frame (empty: the top window) as that frame's own global
 // code. Gives "ran", "submitted" (the line submitted a form) or "failed" (no such frame, or the
 // line did not compile or threw).
