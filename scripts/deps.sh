@@ -23,23 +23,19 @@ fi
 
 # The tests run every suite under a locale that writes decimals with a comma as well.
 locales=(de_DE.UTF-8)
+available=$(locale -a 2>/dev/null || true)
 wanted=()
 for l in "${locales[@]}"; do
     # "locale -a" spells the charset "utf8".
-    locale -a 2>/dev/null | grep -qix "${l%.UTF-8}.utf8" || wanted+=("$l")
+    grep -qix "${l%.UTF-8}.utf8" <<<"$available" || wanted+=("$l")
 done
 if ((${#wanted[@]})); then
     echo "Generating locales: ${wanted[*]}"
     SUDO=""
     [[ $(id -u) -eq 0 ]] || SUDO="sudo"
     for l in "${wanted[@]}"; do
-        if grep -qx "$l UTF-8" /etc/locale.gen; then
-            :
-        elif grep -qE "^# *$l UTF-8\$" /etc/locale.gen; then
-            $SUDO sed -i -E "s/^# *($l UTF-8)\$/\\1/" /etc/locale.gen
-        else
-            echo "$l UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
-        fi
+        grep -qx "$l UTF-8" /etc/locale.gen || $SUDO sed -i -E "s/^# *($l UTF-8)\$/\\1/" /etc/locale.gen
+        grep -qx "$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
     done
     $SUDO locale-gen >/dev/null
 fi
