@@ -2,11 +2,14 @@
 // benchmarks named on the command line.
 #pragma once
 
+#include "platform/NumberLocale.h"
+
 #include <benchmark/benchmark.h>
 
 template <typename Application>
 int runBenchmarks(int argc, char** argv) {
     Application app(argc, argv);
+    tova::useCNumbersInCLibrary();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

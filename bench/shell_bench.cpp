@@ -3,6 +3,7 @@
 // by side with the xsltproc program applying the same style sheet to the same marked copy.
 // Also measures, once, how long start-up takes to show the main window (without the intro).
 #include "platform/AppFolder.h"
+#include "platform/NumberLocale.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "platform/browser/WebBrowser.h"
@@ -155,6 +156,7 @@ void measureStartUp() {
 int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    tova::useCNumbersInCLibrary();
     tova::services().appFolder = QStringLiteral(TOVA_APP_DIR);
     // The recent-files list of this run stays out of the user's own settings.
     tova::SettingsStore settings(scene().scratch.filePath(QStringLiteral("settings.ini")));

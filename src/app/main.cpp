@@ -1,5 +1,6 @@
 // The program's entry: prepares the application object and the web engine, then hands over to
 // start-up.
+#include "platform/NumberLocale.h"
 #include "platform/ui/WindowTeardown.h"
 #include "review/ui/ReviewWindows.h"
 #include "shell/Startup.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    tova::useCNumbersInCLibrary();
     QApplication::setApplicationName(QStringLiteral("TOVA"));
     tova::installReviewWindows();
     if (!Globals::Main())

@@ -24,11 +24,14 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMap>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <gtest/gtest.h>
+
+#include <clocale>
 
 using namespace tova;
 using namespace tova::test;
@@ -293,4 +296,65 @@ TEST_F(ReportRoadTest, SectionAnsweredOnlyNotApplicableHasNoElementScreen) {
     EXPECT_EQ(clickForMessage(QStringLiteral("#DSH4")), QStringLiteral("No Graph To Display."));
     EXPECT_EQ(readText(QStringLiteral("element/main.htm")), "previous page");
     EXPECT_FALSE(frmDashboardElement::instance().isVisible());
+}
+
+// The suite runs again under a locale that writes decimals with a comma (e2e.de_DE). There the
+// files whose numbers pass through the style sheets (the fishbone's line coordinates, the priority
+// order of the priority dashboard's charts and of the element window) must come out as they do with
+// the C library's number format in its C form, which the second walk sets explicitly.
+TEST_F(ReportRoadTest, PriorityScreensAndFishboneAreWrittenAsUnderTheCNumberFormat) {
+    const auto bytes = [](const QString& relative) {
+        QFile file(appPath(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    // From the fishbone screen to the priority dashboard, each section opened in the element window
+    // from there, and back to the fishbone screen, which is built anew. The files it passes, by name
+    // (the element window's by the link too).
+    const auto walk = [&] {
+        QMap<QString, QByteArray> files;
+        EXPECT_TRUE(clickAndWaitForNewPage(QStringLiteral("#NXT"), QStringLiteral("tilechart")));
+        EXPECT_TRUE(clickAndWaitForNewPage(QStringLiteral("#NXT"), QStringLiteral("dashboard1")));
+        EXPECT_TRUE(clickAndWaitForNewPage(QStringLiteral("#NXT"), QStringLiteral("dashboard2")));
+        for (const qint16 id : Globals::gSectionOrder) {
+            const QString chart = QStringLiteral("dashboard2/graph%1.png").arg(id);
+            files[chart] = bytes(chart);
+            const QString link = QStringLiteral("#DSH%1").arg(id);
+            frmDashboardElement& element = frmDashboardElement::instance();
+            bool shown = false;
+            whenModal(
+                &element,
+                [&] {
+                    return element.browser().LocationName() == QLatin1String("element") &&
+                           element.browser().IsFrameComplete(kMainFrame);
+                },
+                [&] {
+                    shown = true;
+                    for (const QString& file :
+                         {QStringLiteral("element/main.htm"), QStringLiteral("element/graph.png")})
+                        files[link + QLatin1Char(' ') + file] = bytes(file);
+                    clickScreenLink(element.browser(), QStringLiteral("#BCK"));
+                });
+            EXPECT_TRUE(clickScreenLink(browser(), link));
+            EXPECT_TRUE(waitWhile([&] { return !shown || element.isVisible(); }, kScreenWaitMs)) << link.toStdString();
+        }
+        for (const QString& back :
+             {QStringLiteral("dashboard1"), QStringLiteral("tilechart"), QStringLiteral("fishbone")})
+            EXPECT_TRUE(clickAndWaitForNewPage(QStringLiteral("#BCK"), back));
+        files[QStringLiteral("fishbone/fish.htm")] = bytes(QStringLiteral("fishbone/fish.htm"));
+        return files;
+    };
+
+    const QMap<QString, QByteArray> underProcessLocale = walk();
+    const QByteArray processNumbers = std::setlocale(LC_NUMERIC, nullptr);
+    std::setlocale(LC_NUMERIC, "C");
+    const QMap<QString, QByteArray> underC = walk();
+    std::setlocale(LC_NUMERIC, processNumbers.constData());
+
+    EXPECT_EQ(underC.size(), qsizetype(1 + 3 * Globals::gSectionOrder.size()));
+    EXPECT_EQ(underProcessLocale.keys(), underC.keys());
+    for (auto it = underC.cbegin(); it != underC.cend(); ++it) {
+        EXPECT_FALSE(it.value().isEmpty()) << it.key().toStdString();
+        EXPECT_TRUE(underProcessLocale.value(it.key()) == it.value()) << it.key().toStdString();
+    }
+    EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();
 }

@@ -197,3 +197,35 @@ TEST(TrendValues, LabelsReadStoredDatesAndNameTheMonthInTheUsersLanguage) {
 
     EXPECT_FALSE(Reports::ReadReviewDate(QStringLiteral("Feb 30, 2003")));
 }
+
+TEST(TrendValues, ReviewDatesReadInTheUsersNumericFormsThenInEnglish) {
+    const struct {
+        const char* locale;
+        const char* text;
+        const char* read; // the date read, "" when none
+    } cases[] = {
+        // The locale's short form has a two-digit year; the year written in full reads as well.
+        {"de_DE", "14.03.2025", "2025-03-14"},
+        {"en_US", "3/14/2025", "2025-03-14"},
+        {"fr_FR", "02/09/2025", "2025-09-02"},
+        {"tr_TR", "14.03.2025", "2025-03-14"},
+        {"ja_JP", "2025/03/14", "2025-03-14"},
+        {"fr_FR", "14.03.2025", ""},
+        // The stored English form under every locale, also where the month's name differs.
+        {"C", "May 06, 2003", "2003-05-06"},
+        {"en_US", "May 06, 2003", "2003-05-06"},
+        {"de_DE", "May 06, 2003", "2003-05-06"},
+        {"fr_FR", "May 06, 2003", "2003-05-06"},
+        {"tr_TR", "May 06, 2003", "2003-05-06"},
+        {"ja_JP", "May 06, 2003", "2003-05-06"},
+        {"tr_TR", "Oct 16, 2003", "2003-10-16"},
+        {"fr_FR", "Dec 24, 2004", "2004-12-24"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + " " + c.text);
+        QLocale::setDefault(QLocale(QLatin1String(c.locale)));
+        const std::optional<QDate> read = Reports::ReadReviewDate(QLatin1String(c.text));
+        QLocale::setDefault(QLocale::c());
+        EXPECT_EQ(read ? read->toString(Qt::ISODate).toStdString() : std::string(), c.read);
+    }
+}

@@ -1,5 +1,7 @@
 // The main of every test executable: one application object for the whole run, since windows and
-// the web engine need one, with the locale pinned so number formats do not depend on the machine.
+// the web engine need one, with Qt's locale pinned so shown number formats do not depend on the
+// machine, and the C library's number format kept in its C form as the program keeps it.
+#include "platform/NumberLocale.h"
 #include "platform/ui/WindowTeardown.h"
 
 #include <QApplication>
@@ -12,6 +14,7 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
+    tova::useCNumbersInCLibrary();
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     // Windows a test left behind go before the browser profile does.

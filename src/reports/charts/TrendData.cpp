@@ -67,7 +67,13 @@ std::optional<QDate> ReadReviewDate(const QString& text) {
                                 QStringLiteral("MMMM d, yyyy")};
     const QLocale user;
     QStringList userFormats = stored;
-    userFormats << user.dateFormat(QLocale::ShortFormat) << user.dateFormat(QLocale::LongFormat);
+    for (const QLocale::FormatType type : {QLocale::ShortFormat, QLocale::LongFormat}) {
+        const QString format = user.dateFormat(type);
+        userFormats << format;
+        // A short form such as "dd.MM.yy" reads "14.03.2025" only with the year written in full.
+        if (!format.contains(QLatin1String("yyyy")))
+            userFormats << QString(format).replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    }
     if (const std::optional<QDate> date = readWith(user, trimmed, userFormats))
         return date;
     return readWith(QLocale(QLocale::English, QLocale::UnitedStates), trimmed, stored);

@@ -29,7 +29,8 @@ struct TrendData {
 
 enum class TrendKind { Overall, PerSection };
 
-// A review date as stored ("May 06, 2003"), read under the user's locale first, then in English.
+// A review date as stored ("May 06, 2003"), read under the user's locale first (also in its short
+// and long forms, as they are and with the year written in full), then in English.
 std::optional<QDate> ReadReviewDate(const QString& text);
 // Days since 30 December 1899.
 double OleDate(const QDate& date);
