@@ -36,6 +36,13 @@ void frmHelp::showHelp(const QString& locationName) {
     if (const std::optional<InstructionPage> page = instructionPageFor(locationName)) {
         window.WebBrowser1->Navigate2(Globals::PathToURL(appPath(page->page)));
         setOuterSize(window, page->widthTwips, page->heightTwips);
+    } else {
+        // A browser that has never loaded anything makes its drawing surface only once shown, and
+        // the window system then makes the window anew: on a real display it comes back without
+        // its modality, under the window it belongs to. A blank page makes the surface now.
+        window.WebBrowser1->Navigate2(QStringLiteral("about:blank"));
+        // The blank page is none of the page's own navigations: the window stays for the next one.
+        window.m_firstNavigation = true;
     }
     window.exec();
     // Unloaded: the next call starts from a new window at its loaded size.
