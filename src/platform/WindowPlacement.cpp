@@ -42,10 +42,10 @@ QRect WindowPlacement::outerGeometry() const {
     const int w = outer.width();
     const int h = outer.height();
     const std::array<QPoint, 8> wanted = {
-        QPoint(origin.right() + 1, origin.top()),       QPoint(origin.right() + 1, origin.bottom() + 1 - h),
-        QPoint(origin.left() - w, origin.top()),        QPoint(origin.left() - w, origin.bottom() + 1 - h),
-        QPoint(origin.left(), origin.bottom() + 1),     QPoint(origin.right() + 1 - w, origin.bottom() + 1),
-        QPoint(origin.left(), origin.top() - h),        QPoint(origin.right() + 1 - w, origin.top() - h),
+        QPoint(origin.right() + 1, origin.top()),   QPoint(origin.right() + 1, origin.bottom() + 1 - h),
+        QPoint(origin.left() - w, origin.top()),    QPoint(origin.left() - w, origin.bottom() + 1 - h),
+        QPoint(origin.left(), origin.bottom() + 1), QPoint(origin.right() + 1 - w, origin.bottom() + 1),
+        QPoint(origin.left(), origin.top() - h),    QPoint(origin.right() + 1 - w, origin.top() - h),
     };
     QRect best;
     std::tuple<qint64, qint64> bestCost;

@@ -15,9 +15,9 @@ struct WindowPlacement {
     // first of all, not its buttons.
     enum class Mode { Centred, Beside };
 
-    QRect available;     // the screen's usable area (panels excluded), in screen coordinates
-    QMargins frame;      // the frame and title bar around the client area, as far as known
-    QSize size;          // the specified size, of the client area or (sizeIsOuter) of the frame
+    QRect available; // the screen's usable area (panels excluded), in screen coordinates
+    QMargins frame;  // the frame and title bar around the client area, as far as known
+    QSize size;      // the specified size, of the client area or (sizeIsOuter) of the frame
     bool sizeIsOuter = false;
     QRect origin;        // outer geometry of the window it came from; empty when none
     QRect originButtons; // the part of origin with its buttons, in screen coordinates; may be empty

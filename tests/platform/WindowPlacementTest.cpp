@@ -23,7 +23,8 @@ struct PlacementCase {
     QRect outer;
 };
 
-WindowPlacement dialog(const QRect& available, const QSize& client, const QRect& origin, const QMargins& frame = kFrame) {
+WindowPlacement dialog(const QRect& available, const QSize& client, const QRect& origin,
+                       const QMargins& frame = kFrame) {
     WindowPlacement placement;
     placement.available = available;
     placement.frame = frame;
@@ -42,7 +43,12 @@ WindowPlacement companion(const QRect& available, const QSize& size, bool sizeIs
 }
 
 std::string text(const QRect& rect) {
-    return QStringLiteral("(%1, %2) %3 x %4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height()).toStdString();
+    return QStringLiteral("(%1, %2) %3 x %4")
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height())
+        .toStdString();
 }
 
 } // namespace
@@ -52,19 +58,19 @@ TEST(WindowPlacement, EveryWindowOpensWhollyInsideTheUsableArea) {
     const QRect roadMap(390, 190, 828, 652);
     const PlacementCase cases[] = {
         // 1280 x 720 at scale 1.25: the questionnaire keeps its width and takes the usable height.
-        {"questionnaire, screen lower than the window", dialog(QRect(0, 0, 1024, 576), QSize(960, 680), QRect(0, 0, 1024, 576)),
-         QRect(28, 0, 968, 576)},
+        {"questionnaire, screen lower than the window",
+         dialog(QRect(0, 0, 1024, 576), QSize(960, 680), QRect(0, 0, 1024, 576)), QRect(28, 0, 968, 576)},
         // 1366 x 768 at scale 1.25.
         {"questionnaire, 1093 x 614", dialog(QRect(0, 0, 1093, 614), QSize(960, 680), QRect(0, 0, 1093, 614)),
          QRect(63, 0, 968, 614)},
         {"window wider and higher than the screen", dialog(QRect(0, 0, 640, 480), QSize(960, 680), QRect()),
          QRect(0, 0, 640, 480)},
-        {"acronyms above a panel at the bottom", dialog(QRect(0, 0, 1280, 680), QSize(788, 591), QRect(0, 0, 1280, 680)),
-         QRect(242, 28, 796, 623)},
+        {"acronyms above a panel at the bottom",
+         dialog(QRect(0, 0, 1280, 680), QSize(788, 591), QRect(0, 0, 1280, 680)), QRect(242, 28, 796, 623)},
         {"element window below a panel at the top", dialog(QRect(0, 40, 1280, 680), QSize(792, 560), QRect()),
          QRect(240, 84, 800, 592)},
-        {"questionnaire on a second screen", dialog(QRect(1600, 0, 1024, 576), QSize(960, 680), QRect(1600, 0, 1024, 576)),
-         QRect(1628, 0, 968, 576)},
+        {"questionnaire on a second screen",
+         dialog(QRect(1600, 0, 1024, 576), QSize(960, 680), QRect(1600, 0, 1024, 576)), QRect(1628, 0, 968, 576)},
         {"parent near the bottom right corner", dialog(wide, QSize(600, 520), QRect(1200, 700, 400, 300)),
          QRect(992, 448, 608, 552)},
         {"parent partly off the left edge", dialog(wide, QSize(600, 520), QRect(-300, 100, 400, 300)),
@@ -74,8 +80,8 @@ TEST(WindowPlacement, EveryWindowOpensWhollyInsideTheUsableArea) {
          QRect(500, 240, 608, 552)},
         {"new review, second showing", dialog(wide, QSize(600, 520), QRect(230, 100, 1148, 832)),
          QRect(500, 240, 608, 552)},
-        {"page in a new window beside a window with room", companion(wide, QSize(800, 600), false, QRect(0, 0, 700, 500), QRect()),
-         QRect(700, 0, 808, 632)},
+        {"page in a new window beside a window with room",
+         companion(wide, QSize(800, 600), false, QRect(0, 0, 700, 500), QRect()), QRect(700, 0, 808, 632)},
         // Road map centred on the screen, its buttons in its lower third: the page opens above them.
         {"page from the road map", companion(wide, QSize(800, 600), false, roadMap, QRect(390, 626, 828, 216)),
          QRect(390, 0, 808, 632)},

@@ -94,7 +94,8 @@ protected:
         case QEvent::Resize:
             // The frame is known once the window system has put the window in it; a placement made
             // with another frame is made again, once.
-            if (!m_framed && m_window.isVisible() && !(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+            if (!m_framed && m_window.isVisible() &&
+                !(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
                 const QMargins frame = frameOf(&m_window);
                 if (!frame.isNull()) {
                     m_framed = true;
