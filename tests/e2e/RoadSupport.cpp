@@ -406,6 +406,19 @@ bool coversLink(const QWidget& window, WebBrowser& browser, const QString& frame
     return input && centre && window.frameGeometry().contains(input->mapToGlobal(*centre));
 }
 
+bool roomClearOfLinks(WebBrowser& browser, const QString& frame, const QStringList& hrefs, const QSize& outer) {
+    QWidget* input = inputWidget(browser);
+    if (!input || !input->screen())
+        return false;
+    QRect links;
+    for (const QString& href : hrefs)
+        if (const std::optional<QPoint> centre = elementCentre(browser, frame, linkSelector(href)))
+            links |= QRect(input->mapToGlobal(*centre), QSize(1, 1));
+    const QRect usable = input->screen()->availableGeometry();
+    return usable.top() + outer.height() <= links.top() || usable.bottom() - outer.height() >= links.bottom() ||
+           usable.left() + outer.width() <= links.left() || usable.right() - outer.width() >= links.right();
+}
+
 BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutMs) {
     QPointer<BrowserWindow> found;
     waitWhile(
