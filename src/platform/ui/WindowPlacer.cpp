@@ -140,17 +140,17 @@ WindowPlacer& placerOf(QWidget& window) {
 void placeWindow(QWidget& window, const QSize& size, SizeOf kind, WindowPlacement::Mode mode) {
     WindowPlacer& placer = placerOf(window);
     placer.mode = mode;
-    setSpecifiedSize(window, size, kind);
+    setDesignSize(window, size, kind);
 }
 
-void setSpecifiedSize(QWidget& window, const QSize& size, SizeOf kind) {
+void setDesignSize(QWidget& window, const QSize& size, SizeOf kind) {
     WindowPlacer& placer = placerOf(window);
     placer.size = size;
     placer.kind = kind;
     if (window.isVisible())
         placer.place();
     else if (size.isValid())
-        // Until it is shown, the window has its specified size as far as it is known now.
+        // Until it is shown, the window has its design size as far as it is known now.
         window.resize(kind == SizeOf::Client ? size : size.shrunkBy(frameOf(&window)).expandedTo(QSize(1, 1)));
 }
 

@@ -38,7 +38,7 @@ void frmHelp::showHelp(const QString& locationName) {
     if (const std::optional<InstructionPage> page = instructionPageFor(locationName)) {
         window.WebBrowser1->Navigate2(Globals::PathToURL(appPath(page->page)));
         // The page's sizes are outer sizes: applied again once the window system has framed it.
-        setSpecifiedSize(window, QSize(twipsToPixels(page->widthTwips), twipsToPixels(page->heightTwips)),
+        setDesignSize(window, QSize(twipsToPixels(page->widthTwips), twipsToPixels(page->heightTwips)),
                          SizeOf::Outer);
     } else {
         // A browser that has never loaded anything makes its drawing surface only once shown, and
