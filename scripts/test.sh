@@ -4,7 +4,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh"
-# Window and browser tests need no real screen; the web engine runs as root only without its sandbox.
+# The unit suites need no real screen; the end-to-end suite runs on an Xvfb server of its own
+# (tests/CMakeLists.txt). The web engine runs as root only without its sandbox.
 export QT_QPA_PLATFORM=offscreen
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --no-sandbox"

@@ -243,6 +243,7 @@ TEST_F(ClickRoad, PdfFromTheDefinitionsWindowIsUsableBesideIt) {
             ASSERT_FALSE(pdf.isNull());
             EXPECT_TRUE(waitWhile([&] { return pdf->browser()->Busy(); }, kDriveTimeoutMs));
             EXPECT_TRUE(pdf->browser()->LocationURL().endsWith(QStringLiteral(".pdf")));
+            EXPECT_TRUE(whollyOnScreen(*pdf));
             // The mouse reaches it through the window system, and its wheel scrolls it.
             used = clickReachesPage(*pdf, kActsWithinMs);
             QWidget* input = inputWidget(*pdf->browser());

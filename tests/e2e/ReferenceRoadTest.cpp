@@ -261,6 +261,13 @@ TEST_F(ReferenceRoad, InstructionsForTheFishboneScreen) {
                 << help->browser().LocationURL().toStdString();
             // Sized for the fishbone page: 8910 by 7500 twips.
             EXPECT_EQ(help->frameGeometry().size(), QSize(594, 500));
+            // Beside the main window, clear of the screen's own links along its top.
+            EXPECT_TRUE(whollyOnScreen(*help));
+            const QStringList links{QStringLiteral("#BCK"), QStringLiteral("#NXT"), QStringLiteral("#HLP")};
+            if (roomClearOfLinks(*mainWindow->webMain(), QStringLiteral("main"), links, help->frameGeometry().size()))
+                for (const QString& link : links)
+                    EXPECT_FALSE(coversLink(*help, *mainWindow->webMain(), QStringLiteral("main"), link))
+                        << link.toStdString();
             // Any link in the page closes the window without showing its target.
             EXPECT_TRUE(clickElement(help->browser(), QString(), QStringLiteral("a")));
         });
@@ -281,6 +288,7 @@ TEST_F(ReferenceRoad, InstructionsForAScreenWithoutThemOpenEmpty) {
             EXPECT_TRUE(help->browser().LocationURL().isEmpty() ||
                         help->browser().LocationURL() == QLatin1String("about:blank"));
             EXPECT_EQ(help->size(), QSize(586, 566));
+            EXPECT_TRUE(whollyOnScreen(*help));
             help->reject();
         });
     frmHelp::showHelp(QStringLiteral("tilechart.htm"));

@@ -83,10 +83,27 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                         [&] {
                             roadmapShown = true;
                             // The full instructions open in a window of their own that can be used
-                            // and closed while the road map is up.
-                            const QWidgetList before = QApplication::topLevelWidgets();
-                            EXPECT_TRUE(clickLink(roadmap.browser(), QString(), QStringLiteral("#INS")));
-                            QPointer<BrowserWindow> instructions = awaitNewBrowserWindow(before, kDriveTimeoutMs);
+                            // and closed while the road map is up; each one, the second too, lies
+                            // on the screen and leaves the road map's buttons free.
+                            QList<QPointer<BrowserWindow>> opened;
+                            for (int i = 0; i < 2; ++i) {
+                                const QWidgetList before = QApplication::topLevelWidgets();
+                                EXPECT_TRUE(clickLink(roadmap.browser(), QString(), QStringLiteral("#INS")));
+                                opened << awaitNewBrowserWindow(before, kDriveTimeoutMs);
+                                if (!opened.last())
+                                    continue;
+                                EXPECT_TRUE(whollyOnScreen(*opened.last()));
+                                const QStringList buttons{QStringLiteral("#CLS"), QStringLiteral("#INS")};
+                                if (!roomClearOfLinks(roadmap.browser(), QString(), buttons,
+                                                      opened.last()->frameGeometry().size()))
+                                    continue;
+                                for (const QString& link : buttons)
+                                    EXPECT_FALSE(coversLink(*opened.last(), roadmap.browser(), QString(), link))
+                                        << link.toStdString();
+                            }
+                            QPointer<BrowserWindow> instructions = opened.first();
+                            if (opened.last() && opened.last() != instructions)
+                                opened.last()->close();
                             if (instructions) {
                                 instructionsUsable = clickReachesPage(*instructions, kDriveTimeoutMs);
                                 instructions->close();

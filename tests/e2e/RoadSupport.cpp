@@ -31,6 +31,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -386,6 +387,36 @@ bool typeInto(WebBrowser& browser, const QString& frame, const QString& selector
             QTest::sendKeyEvent(QTest::Click, input, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
     }
     return true;
+}
+
+::testing::AssertionResult whollyOnScreen(const QWidget& window) {
+    const QRect outer = window.frameGeometry();
+    const QRect usable = window.screen() ? window.screen()->availableGeometry() : QRect();
+    if (usable.contains(outer))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << window.windowTitle().toStdString() << " at (" << outer.x() << ", "
+                                         << outer.y() << ") " << outer.width() << " x " << outer.height()
+                                         << " outside the usable area " << usable.width() << " x " << usable.height();
+}
+
+bool coversLink(const QWidget& window, WebBrowser& browser, const QString& frame, const QString& href) {
+    QWidget* input = inputWidget(browser);
+    const std::optional<QPoint> centre = elementCentre(browser, frame, linkSelector(href));
+    EXPECT_TRUE(input && centre) << "not on screen: " << href.toStdString();
+    return input && centre && window.frameGeometry().contains(input->mapToGlobal(*centre));
+}
+
+bool roomClearOfLinks(WebBrowser& browser, const QString& frame, const QStringList& hrefs, const QSize& outer) {
+    QWidget* input = inputWidget(browser);
+    if (!input || !input->screen())
+        return false;
+    QRect links;
+    for (const QString& href : hrefs)
+        if (const std::optional<QPoint> centre = elementCentre(browser, frame, linkSelector(href)))
+            links |= QRect(input->mapToGlobal(*centre), QSize(1, 1));
+    const QRect usable = input->screen()->availableGeometry();
+    return usable.top() + outer.height() <= links.top() || usable.bottom() - outer.height() >= links.bottom() ||
+           usable.left() + outer.width() <= links.left() || usable.right() - outer.width() >= links.right();
 }
 
 BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutMs) {

@@ -118,6 +118,14 @@ bool clickLinksQuickly(WebBrowser& browser, const QString& frame, const QStringL
 // Clicks into the text field, selects what it holds and types text over it with real keys.
 bool typeInto(WebBrowser& browser, const QString& frame, const QString& selector, const QString& text);
 
+// The window, frame included, lies wholly inside the usable area of its screen.
+::testing::AssertionResult whollyOnScreen(const QWidget& window);
+// The window lies over the middle of the page's link with exactly this href (in the named frame).
+bool coversLink(const QWidget& window, WebBrowser& browser, const QString& frame, const QString& href);
+// The usable area has room for a window of this outer size clear of the middles of these links: above,
+// below, left or right of them all.
+bool roomClearOfLinks(WebBrowser& browser, const QString& frame, const QStringList& hrefs, const QSize& outer);
+
 // Waits (bounded) for a browser window that is not among those given to come up; null when none.
 BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutMs);
 // Clicks the middle of the window through the window system's own road (where a window that a

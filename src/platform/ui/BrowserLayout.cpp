@@ -25,11 +25,4 @@ void layoutBrowser(QWidget& window, QWidget& browser, QWidget* bottomRow, int wi
     browser.setGeometry(0, 0, width, height);
 }
 
-void setOuterSize(QWidget& window, int widthTwips, int heightTwips) {
-    // The native window is made now, so its frame is known where the platform says it in advance.
-    window.winId();
-    const QSize frame = window.frameGeometry().size() - window.size();
-    window.resize(std::max(1, twipsToPixels(widthTwips) - frame.width()), std::max(1, twipsToPixels(heightTwips) - frame.height()));
-}
-
 } // namespace tova

@@ -13,7 +13,4 @@ namespace tova {
 // that cannot be set (a window too small) is skipped.
 void layoutBrowser(QWidget& window, QWidget& browser, QWidget* bottomRow, int widthMarginTwips, int heightMarginTwips);
 
-// Sets the window's outer size; before the window has a frame, its client size.
-void setOuterSize(QWidget& window, int widthTwips, int heightTwips);
-
 } // namespace tova

@@ -6,6 +6,7 @@
 #include "reference/ui/FindBar.h"
 #include "platform/ui/BrowserLayout.h"
 #include "platform/ui/EscapeCloses.h"
+#include "platform/ui/WindowPlacer.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -39,7 +40,8 @@ TwoFrameWindow::TwoFrameWindow(const QString& caption, const QString& browserNam
     row->addStretch();
     connect(cmdFind, &QPushButton::clicked, this, &TwoFrameWindow::cmdFind_Click);
 
-    resize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
+    placeWindow(*this, QSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips)), SizeOf::Client);
+    setButtonsEdge(*this, Qt::BottomEdge);
 }
 
 TwoFrameWindow::~TwoFrameWindow() = default;

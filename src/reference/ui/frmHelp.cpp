@@ -4,6 +4,7 @@
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "reference/ReferenceLinks.h"
 #include "platform/ui/BrowserLayout.h"
+#include "platform/ui/WindowPlacer.h"
 #include "platform/PageServices.h"
 
 #include <QResizeEvent>
@@ -24,7 +25,8 @@ frmHelp::frmHelp() : QDialog(nullptr) {
     setModal(true);
     WebBrowser1 = new WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
-    resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    placeWindow(*this, QSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips)), SizeOf::Client,
+                WindowPlacement::Mode::Beside);
 }
 
 void frmHelp::showHelp(const QString& locationName) {
@@ -35,7 +37,16 @@ void frmHelp::showHelp(const QString& locationName) {
     window.m_firstNavigation = true;
     if (const std::optional<InstructionPage> page = instructionPageFor(locationName)) {
         window.WebBrowser1->Navigate2(Globals::PathToURL(appPath(page->page)));
-        setOuterSize(window, page->widthTwips, page->heightTwips);
+        // The page's sizes are outer sizes: applied again once the window system has framed it.
+        setDesignSize(window, QSize(twipsToPixels(page->widthTwips), twipsToPixels(page->heightTwips)),
+                         SizeOf::Outer);
+    } else {
+        // A browser that has never loaded anything makes its drawing surface only once shown, and
+        // the window system then makes the window anew: on a real display it comes back without
+        // its modality, under the window it belongs to. A blank page makes the surface now.
+        window.WebBrowser1->Navigate2(QStringLiteral("about:blank"));
+        // The blank page is none of the page's own navigations: the window stays for the next one.
+        window.m_firstNavigation = true;
     }
     window.exec();
     // Unloaded: the next call starts from a new window at its loaded size.

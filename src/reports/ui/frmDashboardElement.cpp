@@ -7,6 +7,7 @@
 #include "platform/capture/ui/Clipboard.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
+#include "platform/ui/WindowPlacer.h"
 #include "reference/ui/frmHelp.h"
 #include "reports/ReportPipeline.h"
 #include "reports/charts/ChartSaving.h"
@@ -38,7 +39,8 @@ frmDashboardElement::frmDashboardElement() : ReworkGraph(kChartWidthPx, kChartHe
     setModal(true);
     WebBrowser1 = new tova::WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
-    resize(kClientWidthPx, kClientHeightPx);
+    tova::placeWindow(*this, QSize(kClientWidthPx, kClientHeightPx), tova::SizeOf::Client);
+    tova::setButtonsEdge(*this, Qt::TopEdge);
     // Form_Load: the browser and the capture area start at the client area's corner.
     m_layout.browser = QRect(0, 0, kClientWidthPx, kClientHeightPx);
     m_layout.screenShotArea = m_layout.browser;

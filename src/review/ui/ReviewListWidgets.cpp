@@ -1,5 +1,6 @@
 #include "review/ui/ReviewListWidgets.h"
 
+#include "platform/ui/WindowPlacer.h"
 #include "review/ui/ListIcons.h"
 #include "store/ProjectDocument.h"
 
@@ -38,7 +39,7 @@ void buildReviewDialog(QDialog* dialog, QLabel** label, QTreeWidget** list, QPus
     buttons->addWidget(*okButton);
     buttons->addWidget(*cancelButton);
     layout->addLayout(buttons);
-    dialog->resize(480, 360);
+    tova::placeWindow(*dialog, QSize(480, 360), tova::SizeOf::Client);
 }
 
 QWidget* makeCaptionRow(QWidget* parent, QLabel** label) {

@@ -3,6 +3,7 @@
 #include "platform/AppFolder.h"
 #include "platform/Services.h"
 #include "platform/dialogs/FileDialogs.h"
+#include "platform/ui/WindowPlacer.h"
 #include "review/RecentRows.h"
 #include "review/ui/ListIcons.h"
 #include "review/ui/frmNewProject.h"
@@ -87,7 +88,7 @@ frmNewLoad::frmNewLoad(QWidget* parent) : QDialog(parent) {
     connect(cmdRecentCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(lvwRecent->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { lvwRecent_ColumnClick(column); });
-    resize(520, 380);
+    placeWindow(*this, QSize(520, 380), SizeOf::Client);
 }
 
 void frmNewLoad::DoModal(qint16 tab) {

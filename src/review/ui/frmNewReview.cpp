@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/ui/WindowPlacer.h"
 #include "platform/xml/XslTemplate.h"
 #include "review/NewReviewRules.h"
 #include "review/ProjectDetailsForm.h"
@@ -40,7 +41,7 @@ frmNewReview::frmNewReview(QWidget* parent) : QDialog(parent), m_clock(&systemCl
     WebBrowser1 = new WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
     layout->addWidget(WebBrowser1, 1);
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
-    resize(600, 520);
+    placeWindow(*this, QSize(600, 520), SizeOf::Client);
 }
 
 void frmNewReview::setClock(const Clock* clock) {

@@ -3,6 +3,7 @@
 #include "platform/AppFolder.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/ui/BrowserLayout.h"
+#include "platform/ui/WindowPlacer.h"
 #include "platform/PageServices.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
@@ -12,15 +13,13 @@
 
 using namespace tova;
 
-namespace {
-}
-
 frmRoadmap::frmRoadmap(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("TOVA Roadmap"));
     setModal(true);
     WebBrowser1 = new WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
-    resize(820, 620);
+    placeWindow(*this, QSize(820, 620), SizeOf::Client);
+    setButtonsEdge(*this, Qt::BottomEdge);
 }
 
 bool frmRoadmap::roadMapDue() {

@@ -7,6 +7,7 @@
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/ui/BrowserLayout.h"
 #include "platform/ui/EscapeCloses.h"
+#include "platform/ui/WindowPlacer.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/xml/XslTemplate.h"
 #include "reference/ui/frmGlossary.h"
@@ -54,7 +55,7 @@ frmSurvey::frmSurvey(QWidget* parent) : QDialog(parent) {
     WebBrowser2 = new WebEngineBrowser(QStringLiteral("WebBrowser2"), this);
     WebBrowser2->setBeforeNavigate([this](const QString& url) { return WebBrowser2_BeforeNavigate2(url); });
     closeOnEscapeInside(*WebBrowser2, *this);
-    resize(960, 680);
+    placeWindow(*this, QSize(960, 680), SizeOf::Client);
 }
 
 WebBrowser& frmSurvey::browser() {

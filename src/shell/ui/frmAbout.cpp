@@ -1,5 +1,6 @@
 #include "shell/ui/frmAbout.h"
 
+#include "platform/ui/WindowPlacer.h"
 #include "shell/ui/ContentPicture.h"
 
 #include <QEvent>
@@ -20,6 +21,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frameless
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Picture1);
     setFixedSize(545, 265);
+    tova::placeWindow(*this, size(), tova::SizeOf::Client);
 }
 
 void frmAbout::showModal(QWidget* parent) {

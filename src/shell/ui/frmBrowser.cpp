@@ -6,6 +6,7 @@
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
+#include "platform/ui/WindowPlacer.h"
 #include "reports/Fishbone.h"
 #include "shell/DesktopDocuments.h"
 #include "shell/ExitPrompt.h"
@@ -68,7 +69,10 @@ frmBrowser::frmBrowser() {
     });
 
     buildMenus();
-    resize(tova::WindowLayout::startSize(screen() ? screen()->availableSize() : QSize()));
+    tova::placeWindow(*this, tova::WindowLayout::startSize(screen() ? screen()->availableSize() : QSize()),
+                      tova::SizeOf::Client);
+    // The screens' own links (Back, Next, Instructions) run along the top of the page.
+    tova::setButtonsEdge(*this, Qt::TopEdge);
     // Form_Load; the title bar's refresh sets the menus too.
     UpdateTitleBar();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/ui/WindowPlacer.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,6 +44,7 @@ frmInstallReader::frmInstallReader(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);
+    tova::placeWindow(*this, QSize(), tova::SizeOf::Client);
 }
 
 void frmInstallReader::showModal(QWidget* parent) {

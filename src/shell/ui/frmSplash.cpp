@@ -1,10 +1,9 @@
 #include "shell/ui/frmSplash.h"
 
+#include "platform/ui/WindowPlacer.h"
 #include "shell/ui/ContentPicture.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
 
 frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
@@ -17,6 +16,5 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(picture);
     setFixedSize(700, 440);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    tova::placeWindow(*this, size(), tova::SizeOf::Client);
 }

@@ -26,7 +26,7 @@ bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
 QWebEnginePage* BrowserPage::createWindow(WebWindowType)
 {
     // target="_blank" links and window.open: a window of our own, like Navigate2 with "_blank".
-    auto* window = BrowserWindow::create();
+    auto* window = BrowserWindow::create(qobject_cast<QWidget*>(parent()));
     window->show();
     return window->browser()->page();
 }

@@ -1,6 +1,7 @@
 #include "platform/browser/ui/BrowserWindow.h"
 
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/ui/WindowPlacer.h"
 
 #include <QApplication>
 #include <QUrl>
@@ -16,24 +17,28 @@ BrowserWindow::BrowserWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
-    resize(800, 600);
+    placeWindow(*this, QSize(800, 600), SizeOf::Client, WindowPlacement::Mode::Beside);
     connect(m_browser, &QWebEngineView::titleChanged, this, &QWidget::setWindowTitle);
     // A page's window.close() closes the window it was opened in.
     connect(m_browser->page(), &QWebEnginePage::windowCloseRequested, this, &QWidget::close);
 }
 
-BrowserWindow* BrowserWindow::create()
+BrowserWindow* BrowserWindow::create(QWidget* origin)
 {
     // While a modal window is up, every other top-level window is blocked: a window opened from it
     // (or for it) is made its own, so it can be scrolled, zoomed and closed beside it.
-    return new BrowserWindow(QApplication::activeModalWidget());
+    auto* window = new BrowserWindow(QApplication::activeModalWidget());
+    setPlacementOrigin(*window, origin ? origin->window() : nullptr);
+    return window;
 }
 
-BrowserWindow* BrowserWindow::open(const QUrl& url)
+BrowserWindow* BrowserWindow::open(const QUrl& url, QWidget* origin)
 {
-    auto* window = create();
-    window->show();
+    auto* window = create(origin);
+    // Loading first gives the browser its drawing surface before the window is shown, so the
+    // window system does not have to make the shown window anew.
     window->m_browser->Navigate2(url.toString(QUrl::FullyEncoded));
+    window->show();
     return window;
 }
 

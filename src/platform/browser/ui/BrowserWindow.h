@@ -16,10 +16,11 @@ class BrowserWindow final : public QWidget {
 public:
     explicit BrowserWindow(QWidget* parent = nullptr);
 
-    // A new window, not yet shown. Opened while a modal window is up, it belongs to that window.
-    static BrowserWindow* create();
-    // A new window (as create()), shown, loading the address.
-    static BrowserWindow* open(const QUrl& url);
+    // A new window, not yet shown, to be placed beside origin (the window whose page asked for it).
+    // Opened while a modal window is up, it belongs to that window.
+    static BrowserWindow* create(QWidget* origin);
+    // A new window (as create()), loading the address, shown.
+    static BrowserWindow* open(const QUrl& url, QWidget* origin);
 
     WebEngineBrowser* browser() const { return m_browser; }
 

@@ -85,7 +85,7 @@ void WebEngineBrowser::loadTop(const QUrl& url)
 void WebEngineBrowser::Navigate2(const QString& url, const QString& targetFrame)
 {
     if (targetFrame.compare(QLatin1String("_blank"), Qt::CaseInsensitive) == 0) {
-        BrowserWindow::open(resolve(url));
+        BrowserWindow::open(resolve(url), this);
         return;
     }
     if (targetFrame.isEmpty()) {

@@ -1,0 +1,165 @@
+#include "platform/ui/WindowPlacer.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QScreen>
+#include <QVariant>
+#include <QWidget>
+#include <QWindow>
+
+namespace tova {
+
+namespace {
+
+// Where a window keeps the edge of its buttons for the windows placed beside it.
+const char* const kButtonsEdgeProperty = "tovaButtonsEdge";
+
+QMargins frameOf(const QWidget* window) {
+    const QWindow* handle = window ? window->windowHandle() : nullptr;
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+// The band of the window's outer geometry that holds its buttons: a third of it along their edge.
+QRect buttonsOf(const QWidget& window) {
+    const QVariant edge = window.property(kButtonsEdgeProperty);
+    if (!edge.isValid())
+        return {};
+    const QRect outer = window.frameGeometry();
+    switch (Qt::Edge(edge.toInt())) {
+    case Qt::TopEdge:
+        return outer.adjusted(0, 0, 0, -outer.height() * 2 / 3);
+    case Qt::BottomEdge:
+        return outer.adjusted(0, outer.height() * 2 / 3, 0, 0);
+    case Qt::LeftEdge:
+        return outer.adjusted(0, 0, -outer.width() * 2 / 3, 0);
+    case Qt::RightEdge:
+        return outer.adjusted(outer.width() * 2 / 3, 0, 0, 0);
+    }
+    return {};
+}
+
+class WindowPlacer final : public QObject {
+public:
+    explicit WindowPlacer(QWidget& window) : QObject(&window), m_window(window) { window.installEventFilter(this); }
+
+    static WindowPlacer* of(QWidget& window) {
+        for (QObject* child : window.children())
+            if (auto* placer = dynamic_cast<WindowPlacer*>(child))
+                return placer;
+        return nullptr;
+    }
+
+    QSize size;
+    SizeOf kind = SizeOf::Client;
+    WindowPlacement::Mode mode = WindowPlacement::Mode::Centred;
+    QPointer<QWidget> origin;
+
+    void place() {
+        QWidget* from = m_shownFrom.data();
+        const QScreen* screen = from ? from->screen() : m_window.screen();
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        // Until the window system has framed this window, a frame like its origin's is the best guess.
+        QMargins frame = frameOf(&m_window);
+        if (frame.isNull())
+            frame = frameOf(from);
+        WindowPlacement placement;
+        placement.available = screen ? screen->availableGeometry() : QRect();
+        placement.frame = frame;
+        placement.size = size.isValid() ? size : m_window.sizeHint();
+        placement.sizeIsOuter = size.isValid() && kind == SizeOf::Outer;
+        placement.mode = mode;
+        if (from) {
+            placement.origin = from->frameGeometry();
+            placement.originButtons = buttonsOf(*from);
+        }
+        m_frameUsed = frame;
+        m_window.setGeometry(placement.clientGeometry());
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &m_window)
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            if (!event->spontaneous()) {
+                m_shownFrom = originNow();
+                m_framed = false;
+                place();
+            }
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            // The frame is known once the window system has put the window in it; a placement made
+            // with another frame is made again, once.
+            if (!m_framed && m_window.isVisible() &&
+                !(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+                const QMargins frame = frameOf(&m_window);
+                if (!frame.isNull()) {
+                    m_framed = true;
+                    if (frame != m_frameUsed)
+                        place();
+                }
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    // The window this one comes from: the one named for it, its parent's, else the window that
+    // was active when it was shown.
+    QWidget* originNow() const {
+        if (origin && origin->isVisible())
+            return origin->window();
+        if (QWidget* parent = m_window.parentWidget())
+            return parent->window();
+        for (QWidget* candidate : {QApplication::activeModalWidget(), QApplication::activeWindow()})
+            if (candidate && candidate != &m_window && candidate->isVisible())
+                return candidate;
+        return nullptr;
+    }
+
+    QWidget& m_window;
+    QPointer<QWidget> m_shownFrom;
+    QMargins m_frameUsed;
+    bool m_framed = false;
+};
+
+WindowPlacer& placerOf(QWidget& window) {
+    WindowPlacer* placer = WindowPlacer::of(window);
+    return placer ? *placer : *new WindowPlacer(window);
+}
+
+} // namespace
+
+void placeWindow(QWidget& window, const QSize& size, SizeOf kind, WindowPlacement::Mode mode) {
+    WindowPlacer& placer = placerOf(window);
+    placer.mode = mode;
+    setDesignSize(window, size, kind);
+}
+
+void setDesignSize(QWidget& window, const QSize& size, SizeOf kind) {
+    WindowPlacer& placer = placerOf(window);
+    placer.size = size;
+    placer.kind = kind;
+    if (window.isVisible())
+        placer.place();
+    else if (size.isValid())
+        // Until it is shown, the window has its design size as far as it is known now.
+        window.resize(kind == SizeOf::Client ? size : size.shrunkBy(frameOf(&window)).expandedTo(QSize(1, 1)));
+}
+
+void setPlacementOrigin(QWidget& window, QWidget* origin) {
+    placerOf(window).origin = origin;
+}
+
+void setButtonsEdge(QWidget& window, Qt::Edge edge) {
+    window.setProperty(kButtonsEdgeProperty, int(edge));
+}
+
+} // namespace tova

@@ -1,0 +1,112 @@
+// Where windows open: the start-geometry rule against small screens, panels, parents near an edge,
+// a second showing and the buttons of the window a companion window comes from.
+#include "platform/WindowPlacement.h"
+
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace tova;
+
+namespace {
+
+using Mode = WindowPlacement::Mode;
+
+// A frame of 4 pixels with a title bar of 24.
+const QMargins kFrame(4, 28, 4, 4);
+
+struct PlacementCase {
+    const char* name;
+    WindowPlacement placement;
+    QRect outer;
+};
+
+WindowPlacement dialog(const QRect& available, const QSize& client, const QRect& origin,
+                       const QMargins& frame = kFrame) {
+    WindowPlacement placement;
+    placement.available = available;
+    placement.frame = frame;
+    placement.size = client;
+    placement.origin = origin;
+    return placement;
+}
+
+WindowPlacement companion(const QRect& available, const QSize& size, bool sizeIsOuter, const QRect& origin,
+                          const QRect& originButtons) {
+    WindowPlacement placement = dialog(available, size, origin);
+    placement.sizeIsOuter = sizeIsOuter;
+    placement.originButtons = originButtons;
+    placement.mode = Mode::Beside;
+    return placement;
+}
+
+std::string text(const QRect& rect) {
+    return QStringLiteral("(%1, %2) %3 x %4")
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height())
+        .toStdString();
+}
+
+} // namespace
+
+TEST(WindowPlacement, EveryWindowOpensWhollyInsideTheUsableArea) {
+    const QRect wide(0, 0, 1600, 1000);
+    const QRect roadMap(390, 190, 828, 652);
+    const PlacementCase cases[] = {
+        // 1280 x 720 at scale 1.25: the questionnaire keeps its width and takes the usable height.
+        {"questionnaire, screen lower than the window",
+         dialog(QRect(0, 0, 1024, 576), QSize(960, 680), QRect(0, 0, 1024, 576)), QRect(28, 0, 968, 576)},
+        // 1366 x 768 at scale 1.25.
+        {"questionnaire, 1093 x 614", dialog(QRect(0, 0, 1093, 614), QSize(960, 680), QRect(0, 0, 1093, 614)),
+         QRect(63, 0, 968, 614)},
+        {"window wider and higher than the screen", dialog(QRect(0, 0, 640, 480), QSize(960, 680), QRect()),
+         QRect(0, 0, 640, 480)},
+        {"acronyms above a panel at the bottom",
+         dialog(QRect(0, 0, 1280, 680), QSize(788, 591), QRect(0, 0, 1280, 680)), QRect(242, 28, 796, 623)},
+        {"element window below a panel at the top", dialog(QRect(0, 40, 1280, 680), QSize(792, 560), QRect()),
+         QRect(240, 84, 800, 592)},
+        {"questionnaire on a second screen",
+         dialog(QRect(1600, 0, 1024, 576), QSize(960, 680), QRect(1600, 0, 1024, 576)), QRect(1628, 0, 968, 576)},
+        {"parent near the bottom right corner", dialog(wide, QSize(600, 520), QRect(1200, 700, 400, 300)),
+         QRect(992, 448, 608, 552)},
+        {"parent partly off the left edge", dialog(wide, QSize(600, 520), QRect(-300, 100, 400, 300)),
+         QRect(0, 0, 608, 552)},
+        // Shown again: its own frame is known now and is the one guessed from its parent before.
+        {"new review, first showing", dialog(wide, QSize(600, 520), QRect(230, 100, 1148, 832)),
+         QRect(500, 240, 608, 552)},
+        {"new review, second showing", dialog(wide, QSize(600, 520), QRect(230, 100, 1148, 832)),
+         QRect(500, 240, 608, 552)},
+        {"page in a new window beside a window with room",
+         companion(wide, QSize(800, 600), false, QRect(0, 0, 700, 500), QRect()), QRect(700, 0, 808, 632)},
+        // Road map centred on the screen, its buttons in its lower third: the page opens above them.
+        {"page from the road map", companion(wide, QSize(800, 600), false, roadMap, QRect(390, 626, 828, 216)),
+         QRect(390, 0, 808, 632)},
+        // The main window fills the screen, its links at the top: as far from them as the screen allows.
+        {"instructions over a full-screen main window",
+         companion(QRect(0, 0, 1093, 614), QSize(594, 500), true, QRect(0, 0, 1093, 614), QRect(0, 0, 1093, 204)),
+         QRect(499, 114, 594, 500)},
+        {"instructions taller than the screen",
+         companion(QRect(0, 0, 1024, 576), QSize(643, 643), true, QRect(0, 0, 1024, 576), QRect(0, 0, 1024, 192)),
+         QRect(381, 0, 643, 576)},
+    };
+    for (const PlacementCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QRect outer = c.placement.outerGeometry();
+        EXPECT_EQ(text(outer), text(c.outer));
+        EXPECT_TRUE(c.placement.available.contains(outer));
+        EXPECT_EQ(c.placement.clientGeometry(), outer.marginsRemoved(c.placement.frame));
+    }
+}
+
+TEST(WindowPlacement, OuterSizesIncludeTheFrameAndClientSizesDoNot) {
+    WindowPlacement placement = companion(QRect(0, 0, 1600, 1000), QSize(594, 500), true, QRect(), QRect());
+    EXPECT_EQ(placement.outerGeometry().size(), QSize(594, 500));
+    EXPECT_EQ(placement.clientGeometry().size(), QSize(586, 468));
+    placement.sizeIsOuter = false;
+    EXPECT_EQ(placement.outerGeometry().size(), QSize(602, 532));
+    EXPECT_EQ(placement.clientGeometry().size(), QSize(594, 500));
+}
