@@ -5,6 +5,7 @@
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/printing/ui/frmPrinter.h"
+#include "store/ProposedFiles.h"
 #include "platform/xml/XslTemplate.h"
 #include "reference/ReferenceLinks.h"
 #include "reference/ReferencePages.h"
@@ -116,7 +117,10 @@ bool frmGlossary::WebBrowser1_BeforeNavigate2(const QString& url) {
         return true;
     case GlossaryAction::Print:
         // The entry on display, under the header picture, printed in portrait without preview.
-        later([] { frmPrinter::PrintHTMLDoc(definitionsFile(QStringLiteral("main.htm")), true, false, false); });
+        later([] {
+            frmPrinter::PrintHTMLDoc(definitionsFile(QStringLiteral("main.htm")), true, false, false,
+                                     Globals::ProposedPrintoutFile(QStringLiteral("Definition")));
+        });
         return true;
     case GlossaryAction::Find:
         later([this] { cmdFind_Click(); });

@@ -7,6 +7,7 @@
 #include "platform/capture/ui/Clipboard.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
+#include "store/ProposedFiles.h"
 #include "reference/ui/frmHelp.h"
 #include "reports/ReportPipeline.h"
 #include "reports/charts/ChartSaving.h"
@@ -96,7 +97,8 @@ bool frmDashboardElement::WebBrowser1_BeforeNavigate2(const QString& url) {
         return false;
     case Reports::ElementLink::Print:
         QTimer::singleShot(0, this, [] {
-            frmPrinter::PrintHTMLDoc(tova::appPath(QStringLiteral("element/main.htm")), true, false, true);
+            frmPrinter::PrintHTMLDoc(tova::appPath(QStringLiteral("element/main.htm")), true, false, true,
+                                     Globals::ProposedPrintoutFile(QStringLiteral("Dashboard Element")));
         });
         return false;
     case Reports::ElementLink::Copy:
