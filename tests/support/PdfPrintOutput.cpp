@@ -3,6 +3,8 @@
 #include "platform/Services.h"
 
 #include <QDir>
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
