@@ -50,7 +50,7 @@ QFont chartFont(const ChartDesign& design, int pixelSize, bool bold = false) {
 
 // Small dashboard charts get small annotation; large ones stay readable without crowding.
 int annotationPixels(int chartHeight) {
-    return std::clamp(chartHeight / 26, 7, 10);
+    return std::clamp(chartHeight / 26, kSmallestTextPixels, 10);
 }
 
 // A header font below 8 points cannot be read on screen; smaller sizes are drawn at 8.

@@ -36,4 +36,8 @@ QImage RenderChart(const ChartControl& chart, ChartLayout* layout = nullptr, int
 // letters, and the smallest label still prints at a readable size when a page is scaled to a sheet.
 constexpr int kSavedPixelRatio = 2;
 
+// No text in a chart picture is drawn smaller than this many chart pixels: annotation, legend and
+// point labels alike (labels that would need less are shortened instead).
+constexpr int kSmallestTextPixels = 7;
+
 } // namespace tova
