@@ -8,6 +8,7 @@
 #include "platform/printing/BackgroundPrinting.h"
 #include "platform/printing/ui/frmPrinter.h"
 #include "support/PdfPrintOutput.h"
+#include "support/PrintedSheets.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPrintDialog>
@@ -194,6 +196,52 @@ TEST_F(PrintHTMLDocTest, HeaderPictureGoesIntoTheLoadedPageOnly) {
         }
         EXPECT_EQ(pageBytes(), before);
     }
+}
+
+// A print to file gets the engine's own pages (text a reader can search) in the dialog's page range;
+// a range with no page of the printout fails and leaves an earlier file of the name as it was.
+TEST_F(PrintHTMLDocTest, PrintToFileWritesTheEnginesPagesInThePrintersRange) {
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html><body><h1>Page one</h1><p style=\"break-before: page\">Page two</p>"
+               "<p style=\"break-before: page\">Page three</p></body></html>");
+    file.close();
+    struct Case {
+        const char* name;
+        int from, to;
+        int pages; // 0: the print fails
+        const char* firstText;
+    };
+    const Case cases[] = {
+        {"all pages", 0, 0, 3, "Page one"},
+        {"pages 2 to 3", 2, 3, 2, "Page two"},
+        {"range past the end", 3, 9, 1, "Page three"},
+        {"no page in the range", 5, 9, 0, nullptr},
+    };
+    const QString pdf = env.scratch.filePath(QStringLiteral("printout.pdf"));
+    output->answer = PrintOutcome::Cancelled;
+    output->duringJob = [&](QWebEngineView& view) {
+        for (const Case& c : cases) {
+            QFile earlier(pdf);
+            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+            earlier.write("earlier");
+            earlier.close();
+            const std::unique_ptr<QPrinter> printer = printerForJob(QPageLayout::Portrait);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            printer->setFromTo(c.from, c.to);
+            EXPECT_EQ(printOnPrinter(view, *printer), c.pages > 0) << c.name;
+            if (c.pages == 0) {
+                EXPECT_EQ(QFileInfo(pdf).size(), 7) << c.name;
+                continue;
+            }
+            const QList<PrintedSheet> sheets = printedSheets(pdf);
+            ASSERT_EQ(sheets.size(), c.pages) << c.name;
+            EXPECT_TRUE(sheets.first().text.startsWith(QLatin1String(c.firstText))) << c.name;
+        }
+    };
+    frmPrinter::PrintHTMLDoc(page, false, false, false);
+    EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
 }
 
 TEST_F(PrintHTMLDocTest, BusyCursorWhileThePageLoadsAndPrintsButNotWhileTheDialogIsUp) {
