@@ -3,8 +3,6 @@
 #include "platform/Services.h"
 
 #include <QDir>
-#include <QCoreApplication>
-#include <QDateTime>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
