@@ -2,6 +2,7 @@
 // walked with Next from the fishbone screen to the last trend screen and back again with Back, each
 // screen's page and pictures written; and one section opened in the dashboard element window,
 // copied to the clipboard, its instructions shown and closed through its own links.
+#include "RoadSupport.h"
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
@@ -16,7 +17,6 @@
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
-#include "RoadSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -245,11 +245,10 @@ TEST_F(ReportRoadTest, DashboardSectionOpensTheElementWindowUntilItsBackLink) {
         EXPECT_EQ(environment.messages.texts(), QStringList{"Screen Copied to Clipboard."});
         EXPECT_EQ(QGuiApplication::clipboard()->image().size(), area.size());
         // The copied picture holds the whole chart, its labels included, as the window first shows it.
-        const QRect chartInWindow =
-            visibleBox(element->browser(), kMainFrame, QStringLiteral(".chart img"))
-                .value_or(QRectF())
-                .toAlignedRect()
-                .translated(inputWidget(element->browser())->mapTo(element, QPoint()));
+        const QRect chartInWindow = visibleBox(element->browser(), kMainFrame, QStringLiteral(".chart img"))
+                                        .value_or(QRectF())
+                                        .toAlignedRect()
+                                        .translated(inputWidget(element->browser())->mapTo(element, QPoint()));
         EXPECT_GE(chartInWindow.width(), 625);
         EXPECT_GE(chartInWindow.height(), 297);
         EXPECT_TRUE(area.contains(chartInWindow))

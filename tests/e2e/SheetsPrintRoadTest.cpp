@@ -5,8 +5,8 @@
 // search in it, its size and the file name proposed for it.
 #include "RoadSupport.h"
 #include "platform/Wait.h"
-#include "platform/chart/ui/ChartRenderer.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/chart/ui/ChartRenderer.h"
 #include "reference/ui/frmAcronyms.h"
 #include "reference/ui/frmGlossary.h"
 #include "reports/ui/frmDashboardElement.h"
@@ -57,8 +57,8 @@ void expectSheets(const PrintJob& job, const Expected& expected) {
         texts.append(sheet.text);
     const QString text = texts.join(QLatin1Char(' '));
     std::cout << "[ printout ] " << expected.what << ": " << sheets.size() << " page(s), " << bytesPerPage
-              << " bytes a page, content spans " << qRound(share * 100) << " % of the printable width, "
-              << text.size() << " characters of text" << std::endl;
+              << " bytes a page, content spans " << qRound(share * 100) << " % of the printable width, " << text.size()
+              << " characters of text" << std::endl;
     EXPECT_EQ(job.orientation, expected.orientation) << expected.what;
     if (expected.pages > 0)
         EXPECT_EQ(sheets.size(), expected.pages) << expected.what;
@@ -146,18 +146,26 @@ TEST_F(PrintedSheetsRoad, ReportScreensFillTheLandscapeSheetOnThePagesTheyNeed) 
         bool charts = false; // a dashboard, whose chart labels are read on paper
     };
     const Screen screens[] = {
-        {"mnuGotoFishbone", "fishbone",
+        {"mnuGotoFishbone",
+         "fishbone",
          {"fishbone", QPageLayout::Landscape, 1, "Procurement and suppliers", "Fishbone"}},
         {"mnuGotoTileChart", "tilechart", {"tile chart", QPageLayout::Landscape, 1, "Team competence", "Tile Chart"}},
-        {"mnuGotoDashboard", "dashboard1",
-         {"dashboard", QPageLayout::Landscape, 1, "Riverside Water Treatment Upgrade", "Dashboard"}, true},
-        {"mnuGotoPriorityDashboard", "dashboard2",
-         {"priority dashboard", QPageLayout::Landscape, 1, "Riverside Water Treatment Upgrade", "Priority Dashboard"}, true},
-        {"mnuGotoScoreCard", "scorecard",
+        {"mnuGotoDashboard",
+         "dashboard1",
+         {"dashboard", QPageLayout::Landscape, 1, "Riverside Water Treatment Upgrade", "Dashboard"},
+         true},
+        {"mnuGotoPriorityDashboard",
+         "dashboard2",
+         {"priority dashboard", QPageLayout::Landscape, 1, "Riverside Water Treatment Upgrade", "Priority Dashboard"},
+         true},
+        {"mnuGotoScoreCard",
+         "scorecard",
          {"scorecard", QPageLayout::Landscape, 0, "Procurement and suppliers", "Scorecard"}},
-        {"mnuGotoTrendGraph", "projecttrendgraph",
+        {"mnuGotoTrendGraph",
+         "projecttrendgraph",
          {"overall project trend", QPageLayout::Landscape, 1, "Review score by review date", "Project Trend"}},
-        {"mnuGotoTrendDetail", "projecttrenddetail",
+        {"mnuGotoTrendDetail",
+         "projecttrenddetail",
          {"project trend by section", QPageLayout::Landscape, 1, "Group scores by review date",
           "Project Trend by Section"}},
     };
@@ -180,8 +188,8 @@ TEST_F(PrintedSheetsRoad, QuestionListFillsThePortraitSheet) {
     frmBrowser* window = showSample();
     const PrintJob* job = onePrintJob([window] { window->menuItem(QStringLiteral("mnuPrintQuestions"))->trigger(); });
     ASSERT_NE(job, nullptr);
-    expectSheets(*job, {"question list", QPageLayout::Portrait, 0,
-                        "Do the contracts clearly divide responsibilities", "Questions"});
+    expectSheets(*job, {"question list", QPageLayout::Portrait, 0, "Do the contracts clearly divide responsibilities",
+                        "Questions"});
 }
 
 TEST_F(PrintedSheetsRoad, ElementWindowPrintsItsSectionOnLandscapeSheets) {
@@ -205,8 +213,7 @@ TEST_F(PrintedSheetsRoad, ElementWindowPrintsItsSectionOnLandscapeSheets) {
     ASSERT_TRUE(clickLink(*window->webMain(), kMainFrame, QStringLiteral("#DSH2")));
     waitWhile([&] { return !driven || (element && element->isVisible()); }, kScreenWaitMs);
     ASSERT_NE(job, nullptr);
-    expectSheets(*job,
-                 {"element window", QPageLayout::Landscape, 0, "Questions of this group", "Dashboard Element"});
+    expectSheets(*job, {"element window", QPageLayout::Landscape, 0, "Questions of this group", "Dashboard Element"});
 }
 
 TEST_F(PrintedSheetsRoad, DefinitionAndAcronymEachPrintOnOnePortraitSheet) {
@@ -217,8 +224,12 @@ TEST_F(PrintedSheetsRoad, DefinitionAndAcronymEachPrintOnOnePortraitSheet) {
         Expected expected;
     };
     const Window windows[] = {
-        {"mnuGlossary", [] { return &frmGlossary::instance(); }, {"definitions entry", QPageLayout::Portrait, 1, "Relevant experience", "Definition", 0.0}},
-        {"mnuAcronyms", [] { return &frmAcronyms::instance(); }, {"acronym entry", QPageLayout::Portrait, 1, "Quality assurance", "Acronym", 0.0}},
+        {"mnuGlossary",
+         [] { return &frmGlossary::instance(); },
+         {"definitions entry", QPageLayout::Portrait, 1, "Relevant experience", "Definition", 0.0}},
+        {"mnuAcronyms",
+         [] { return &frmAcronyms::instance(); },
+         {"acronym entry", QPageLayout::Portrait, 1, "Quality assurance", "Acronym", 0.0}},
     };
     for (const Window& reference : windows) {
         QPointer<reference::TwoFrameWindow> shown = reference.window();

@@ -60,17 +60,19 @@ TEST(PrintedPages, OnlyWhatThePageDrawsIsPrinted) {
     // around the painted part.
     PdfPrinter target(QPageLayout::Portrait);
     QRectF drawn;
-    const QByteArray pdf = laidOutPdf(target.printer->pageLayout(), 1, [&](QPainter& painter, const QRect& printable, int) {
-        painter.fillRect(printable.adjusted(printable.width() / 8, printable.height() / 8, -printable.width() / 8,
-                                            -printable.height() / 8),
-                         Qt::white);
-        const QRect box(printable.center() - QPoint(printable.width() / 8, printable.height() / 8), printable.size() / 4);
-        painter.fillRect(box, Qt::black);
-        // In points on the sheet: the painter's pixels start at the printable area's corner.
-        const double pointsPerPixel = 72.0 / painter.device()->logicalDpiX();
-        drawn = QRectF(QPointF(box.topLeft()) * pointsPerPixel, QSizeF(box.size()) * pointsPerPixel)
-                    .translated(target.printer->pageLayout().paintRect(QPageLayout::Point).topLeft());
-    });
+    const QByteArray pdf =
+        laidOutPdf(target.printer->pageLayout(), 1, [&](QPainter& painter, const QRect& printable, int) {
+            painter.fillRect(printable.adjusted(printable.width() / 8, printable.height() / 8, -printable.width() / 8,
+                                                -printable.height() / 8),
+                             Qt::white);
+            const QRect box(printable.center() - QPoint(printable.width() / 8, printable.height() / 8),
+                            printable.size() / 4);
+            painter.fillRect(box, Qt::black);
+            // In points on the sheet: the painter's pixels start at the printable area's corner.
+            const double pointsPerPixel = 72.0 / painter.device()->logicalDpiX();
+            drawn = QRectF(QPointF(box.topLeft()) * pointsPerPixel, QSizeF(box.size()) * pointsPerPixel)
+                        .translated(target.printer->pageLayout().paintRect(QPageLayout::Point).topLeft());
+        });
     ASSERT_TRUE(paintPrintedPages(pdf, *target.printer));
     const QList<PrintedSheet> sheets = printedSheets(target.path());
     ASSERT_EQ(sheets.size(), 1);

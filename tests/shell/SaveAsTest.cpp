@@ -63,7 +63,8 @@ TEST(SaveAs, PrintoutIsProposedBesideTheProjectOrInTheProjectsFolder) {
     Globals::CreateProject(QStringLiteral("2024/017"), QStringLiteral("Bridge"), QString(), QString(), QString(),
                            QString());
     const QString projects = SystemFolderHelpers::GetMyDocumentsFolder() + QStringLiteral("My TOVA Projects/");
-    EXPECT_EQ(Globals::ProposedPrintoutFile(QStringLiteral("Fishbone")), projects + QStringLiteral("2024-017 Fishbone.pdf"));
+    EXPECT_EQ(Globals::ProposedPrintoutFile(QStringLiteral("Fishbone")),
+              projects + QStringLiteral("2024-017 Fishbone.pdf"));
     // Made, so that the print can go there.
     EXPECT_TRUE(QFileInfo(projects).isDir());
 

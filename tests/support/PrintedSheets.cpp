@@ -58,7 +58,8 @@ struct SheetWords {
 
 // The words of each sheet, as pdftotext places them.
 std::optional<QList<SheetWords>> sheetWords(const QString& pdfPath) {
-    const std::optional<QByteArray> html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    const std::optional<QByteArray> html =
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
     if (!html)
         return std::nullopt;
     QList<SheetWords> sheets;
@@ -85,8 +86,9 @@ std::optional<QList<SheetWords>> sheetWords(const QString& pdfPath) {
 QList<PrintedSheet> printedSheets(const QString& pdfPath) {
     QTemporaryDir folder;
     const std::optional<QList<SheetWords>> words = sheetWords(pdfPath);
-    if (!words || !runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(kDpi), QStringLiteral("-png"),
-                                                        pdfPath, folder.filePath(QStringLiteral("sheet"))}))
+    if (!words ||
+        !runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(kDpi), QStringLiteral("-png"),
+                                              pdfPath, folder.filePath(QStringLiteral("sheet"))}))
         return {};
     QList<PrintedSheet> sheets;
     // pdftoppm numbers the files with as many digits as the last page needs, so name order is page order.
@@ -100,7 +102,7 @@ QList<PrintedSheet> printedSheets(const QString& pdfPath) {
         const double pointsPerPixel = 72.0 / kDpi;
         const SheetWords& sheetText = words->at(i);
         // The header picture stands above the report on the first sheet only.
-        const QRectF content = i > 0               ? inkedBox(picture)
+        const QRectF content = i > 0                    ? inkedBox(picture)
                                : sheetText.firstTop < 0 ? QRectF()
                                                         : inkedBox(picture, sheetText.firstTop);
         sheets.append({QSizeF(picture.width() * pointsPerPixel, picture.height() * pointsPerPixel), inkedBox(picture),
@@ -130,8 +132,7 @@ QMarginsF jobMargins(QPageLayout::Orientation orientation) {
     return printerForJob(orientation)->pageLayout().margins(QPageLayout::Point);
 }
 
-double widthShare(const QList<PrintedSheet>& sheets, QPageLayout::Orientation orientation,
-                  QRectF PrintedSheet::*box) {
+double widthShare(const QList<PrintedSheet>& sheets, QPageLayout::Orientation orientation, QRectF PrintedSheet::*box) {
     if (sheets.isEmpty())
         return 0.0;
     QRectF inked;

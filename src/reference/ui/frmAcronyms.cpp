@@ -1,15 +1,15 @@
 #include "reference/ui/frmAcronyms.h"
 
 #include "platform/AppFolder.h"
+#include "platform/PageServices.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/printing/ui/frmPrinter.h"
-#include "store/ProposedFiles.h"
 #include "platform/xml/XslTemplate.h"
 #include "reference/ReferenceLinks.h"
 #include "reference/ReferencePages.h"
-#include "platform/PageServices.h"
 #include "store/Database.h"
+#include "store/ProposedFiles.h"
 
 #include <QFileInfo>
 

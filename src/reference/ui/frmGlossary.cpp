@@ -1,17 +1,17 @@
 #include "reference/ui/frmGlossary.h"
 
 #include "platform/AppFolder.h"
+#include "platform/PageServices.h"
 #include "platform/ScriptLiteral.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/printing/ui/frmPrinter.h"
-#include "store/ProposedFiles.h"
 #include "platform/xml/XslTemplate.h"
 #include "reference/ReferenceLinks.h"
 #include "reference/ReferencePages.h"
-#include "platform/PageServices.h"
 #include "shell/ui/OpenPdf.h"
 #include "store/Database.h"
+#include "store/ProposedFiles.h"
 
 using namespace tova;
 using namespace tova::reference;

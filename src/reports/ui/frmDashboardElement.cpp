@@ -7,12 +7,12 @@
 #include "platform/capture/ui/Clipboard.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
-#include "store/ProposedFiles.h"
 #include "reference/ui/frmHelp.h"
 #include "reports/ReportPipeline.h"
 #include "reports/charts/ChartSaving.h"
 #include "reports/charts/QuestionOrder.h"
 #include "reports/charts/ScoreChart.h"
+#include "store/ProposedFiles.h"
 
 #include <QCoreApplication>
 #include <QResizeEvent>

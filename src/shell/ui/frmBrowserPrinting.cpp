@@ -3,12 +3,12 @@
 #include "shell/ui/frmBrowser.h"
 
 #include "platform/AppFolder.h"
+#include "platform/PageServices.h"
 #include "platform/capture/ui/Clipboard.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
 #include "platform/ui/BusyCursor.h"
 #include "platform/xml/XslTemplate.h"
-#include "platform/PageServices.h"
 #include "store/Database.h"
 #include "store/ProposedFiles.h"
 #include "store/Reviews.h"
@@ -22,7 +22,7 @@ namespace {
 
 struct PrintableScreen {
     const char* screen;
-    const char* file; // the report itself, without the screen's frameset
+    const char* file;  // the report itself, without the screen's frameset
     const char* title; // names the printout's file
 };
 

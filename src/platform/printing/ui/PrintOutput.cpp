@@ -6,9 +6,9 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QPageRanges>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QPageRanges>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTimer>
