@@ -46,8 +46,12 @@ QString pageText(QWebEngineView& view) {
 PrintOutcome PdfPrintOutput::run(QWebEngineView& view, QPageLayout::Orientation orientation, bool preview,
                                  const QString& pdfFile) {
     const QString path = QDir(m_folder).filePath(QStringLiteral("job%1.pdf").arg(jobs.size() + 1));
-    jobs.append({preview, orientation, path});
-    jobs.last().proposedPdfFile = pdfFile;
+    PrintJob job;
+    job.preview = preview;
+    job.orientation = orientation;
+    job.pdfPath = path;
+    job.proposedPdfFile = pdfFile;
+    jobs.append(job);
     const qsizetype index = jobs.size() - 1;
     if (duringJob)
         duringJob(view);
