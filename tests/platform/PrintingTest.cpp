@@ -12,6 +12,8 @@
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
@@ -244,6 +246,22 @@ TEST_F(PrintHTMLDocTest, PrintToFileWritesTheEnginesPagesInThePrintersRange) {
     EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
 }
 
+// The printout checks measure the report, not the header picture above it: a page whose body is
+// empty prints the header alone and counts as blank.
+TEST_F(PrintHTMLDocTest, HeaderAboveAnEmptyBodyIsNoContent) {
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html><body></body></html>");
+    file.close();
+    frmPrinter::PrintHTMLDoc(page, true, false, true);
+    ASSERT_FALSE(output->jobs.isEmpty());
+    const QList<PrintedSheet> sheets = printedSheets(output->jobs.last().pdfPath);
+    ASSERT_EQ(sheets.size(), 1);
+    EXPECT_FALSE(sheets.first().inked.isEmpty()) << "the header picture is on the sheet";
+    EXPECT_TRUE(sheets.first().content.isEmpty());
+    EXPECT_EQ(widthShare(sheets, QPageLayout::Landscape, &PrintedSheet::content), 0.0);
+}
+
 TEST_F(PrintHTMLDocTest, BusyCursorWhileThePageLoadsAndPrintsButNotWhileTheDialogIsUp) {
     for (const bool preview : {false, true}) {
         // Where the job is when the cursor is looked at: loading, in the dialog, printing.
@@ -395,6 +413,24 @@ TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledP
                             });
     frmPrinter::PrintHTMLDoc(page, false, false, false);
     EXPECT_TRUE(dialogSeen);
+
+    // The dialog's print to file proposes the job's file and writes the engine's pages there.
+    const QString proposed = env.scratch.filePath(QStringLiteral("R-17 Report.pdf"));
+    QString shownName;
+    whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
+                            [&](QPrintDialog& dialog) {
+                                auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+                                auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+                                if (printers)
+                                    printers->setCurrentIndex(printers->count() - 1);
+                                shownName = fileName ? fileName->text() : QString();
+                                dialog.accept();
+                            });
+    frmPrinter::PrintHTMLDoc(page, false, false, false, proposed);
+    EXPECT_EQ(shownName, proposed);
+    const QList<PrintedSheet> sheets = printedSheets(proposed);
+    ASSERT_EQ(sheets.size(), 1);
+    EXPECT_TRUE(sheets.first().text.contains(QLatin1String(kPageText))) << sheets.first().text.toStdString();
 
     // Ending the job from outside (the program exits) closes the open preview.
     whenModal<QPrintPreviewDialog>([](QPrintPreviewDialog&) { return true; },
