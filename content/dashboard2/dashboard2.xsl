@@ -59,13 +59,13 @@
 </table>
 <div class="overall"><span>Review score</span><span class="value"><xsl:value-of select="$score"/></span><span>of 100</span></div>
 <div class="report">
-    <p class="muted">Each chart shows the most heavily weighted questions of one group, heaviest first, coloured by rework risk. Click a chart to open its group on its own.</p>
+    <p class="muted">Each chart shows the most heavily weighted questions of one group, heaviest first, coloured by rework risk. <span class="no-print">Click a chart to open its group on its own.</span></p>
     <div class="charts">
         <xsl:for-each select="/data/survey/section">
             <!-- The chart carries the section's name as its own title. -->
             <figure class="chart">
                 <a href="#DSH{normalize-space(section_id)}" title="Open this section on its own">
-                    <img src="graph{normalize-space(section_id)}.png" alt="{section_desc}"/>
+                    <img src="graph{normalize-space(section_id)}.png" srcset="graph{normalize-space(section_id)}.png 2x" alt="{section_desc}"/>
                 </a>
             </figure>
         </xsl:for-each>

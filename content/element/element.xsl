@@ -42,30 +42,31 @@
         <div class="subtitle">One group of causes on its own</div>
     </div>
 </div>
-<table class="project-header">
-    <tr>
-        <th>Project</th><td><xsl:value-of select="$projname"/></td>
-        <th>Reference</th><td><xsl:value-of select="$refnum"/></td>
-        <th>Phase</th><td><xsl:value-of select="$phase"/></td>
-    </tr>
-    <tr>
-        <th>Sub-project</th><td><xsl:value-of select="$subprojname"/></td>
-        <th>Location</th><td><xsl:value-of select="$loc"/></td>
-        <th>Review date</th><td><xsl:value-of select="$reviewdate"/></td>
-    </tr>
-    <tr>
-        <th>Owner</th><td><xsl:value-of select="$owner"/></td>
-        <th>Project manager</th><td><xsl:value-of select="$pm"/></td>
-        <th></th><td></td>
-    </tr>
-</table>
 <xsl:variable name="section" select="/data/survey/section[section_id = $sec_id]"/>
 <div class="overall"><span><xsl:value-of select="$section/section_desc"/></span><span class="value"><xsl:value-of select="$score"/></span><span>of 100</span></div>
 <div class="report">
     <figure class="chart">
+        <img src="graph.png" srcset="graph.png 2x" alt="Questions of this group"/>
         <figcaption>Questions of this group, heaviest first</figcaption>
-        <img src="graph.png" alt="Questions of this group"/>
     </figure>
+    <!-- The chart comes first, so that the window's first view (and a copy of it) holds it whole. -->
+    <table class="project-header">
+        <tr>
+            <th>Project</th><td><xsl:value-of select="$projname"/></td>
+            <th>Reference</th><td><xsl:value-of select="$refnum"/></td>
+            <th>Phase</th><td><xsl:value-of select="$phase"/></td>
+        </tr>
+        <tr>
+            <th>Sub-project</th><td><xsl:value-of select="$subprojname"/></td>
+            <th>Location</th><td><xsl:value-of select="$loc"/></td>
+            <th>Review date</th><td><xsl:value-of select="$reviewdate"/></td>
+        </tr>
+        <tr>
+            <th>Owner</th><td><xsl:value-of select="$owner"/></td>
+            <th>Project manager</th><td><xsl:value-of select="$pm"/></td>
+            <th></th><td></td>
+        </tr>
+    </table>
     <xsl:variable name="questions" select="$section/category/question[normalize-space(phase_id) = normalize-space($phase_id)]"/>
     <table class="scorecard">
         <tr><th>Bar</th><th>No.</th><th>Label</th><th>Question</th></tr>

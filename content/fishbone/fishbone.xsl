@@ -69,7 +69,7 @@ document.addEventListener("DOMContentLoaded", fitDiagram);
     <img src="../images/logo.png" alt=""/>
     <div>
         <div class="title">Rework cause classification</div>
-        <div class="subtitle">Click a category to answer its questions for this phase review</div>
+        <div class="subtitle no-print">Click a category to answer its questions for this phase review</div>
     </div>
 </div>
 <table class="project-header">

@@ -1,41 +1,15 @@
 #include "shell/SaveCommands.h"
 
 #include "platform/Services.h"
-#include "platform/SystemServices.h"
 #include "platform/dialogs/FileDialogs.h"
 #include "platform/dialogs/MessageBox.h"
 #include "store/ProjectDocument.h"
 #include "store/ProjectFiles.h"
+#include "store/ProposedFiles.h"
 
 #include <QDir>
 
 namespace tova {
-namespace {
-
-// Long enough for any reference number, well inside the 255 bytes a file name may take.
-constexpr int kLongestProposedName = 100;
-
-// A reference number (or, without one, the project name) as one file name: characters that a
-// file name cannot hold here or on the disks projects are carried on become "-", and no name
-// starts with a dot (a hidden file) or is empty.
-QString proposedFileName(const QString& referenceNum, const QString& projectName) {
-    const QString source = referenceNum.trimmed().isEmpty() ? projectName : referenceNum;
-    QString name;
-    QString kept = source.left(kLongestProposedName);
-    if (!kept.isEmpty() && kept.back().isHighSurrogate())
-        kept.chop(1);
-    for (const QChar c : kept) {
-        const bool unfit = c.unicode() < 0x20 || c.unicode() == 0x7F || QStringLiteral("/\\:*?\"<>|").contains(c);
-        name += unfit ? QLatin1Char('-') : c;
-    }
-    while (!name.isEmpty() && (name.front() == QLatin1Char('.') || name.front().isSpace()))
-        name.remove(0, 1);
-    while (!name.isEmpty() && (name.back() == QLatin1Char('.') || name.back().isSpace()))
-        name.chop(1);
-    return (name.isEmpty() ? QStringLiteral("TOVA Project") : name) + QStringLiteral(".tova");
-}
-
-} // namespace
 
 bool saveProject() {
     if (Globals::gProjectPath.isEmpty())
@@ -56,11 +30,13 @@ bool showSaveAsDialog() {
     } else {
         // The proposed folder is made when missing, so that the dialog opens there and a save
         // into it can succeed.
-        request.initialFolder = SystemFolderHelpers::GetMyDocumentsFolder() + QStringLiteral("My TOVA Projects/");
+        request.initialFolder = Globals::ProjectsFolder();
         QDir().mkpath(request.initialFolder);
         request.fileName =
-            request.initialFolder + proposedFileName(Globals::GetReferenceNum(),
-                                                        Globals::IsProjectLoaded() ? Globals::GetProjectName() : QString());
+            request.initialFolder +
+            Globals::ProposedFileStem(Globals::GetReferenceNum(),
+                                      Globals::IsProjectLoaded() ? Globals::GetProjectName() : QString()) +
+            QStringLiteral(".tova");
     }
     const std::optional<QString> chosen = dialogs->getSaveFileName(request);
     // An empty name saves nothing, so it counts as a cancel; and a save that failed must not be

@@ -2,10 +2,12 @@
 // walked with Next from the fishbone screen to the last trend screen and back again with Back, each
 // screen's page and pictures written; and one section opened in the dashboard element window,
 // copied to the clipboard, its instructions shown and closed through its own links.
+#include "RoadSupport.h"
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/chart/ui/ChartRenderer.h"
 #include "reference/ui/frmHelp.h"
 #include "reports/ui/frmDashboardElement.h"
 #include "review/PageWaits.h"
@@ -15,7 +17,6 @@
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
-#include "RoadSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -237,7 +238,7 @@ TEST_F(ReportRoadTest, DashboardSectionOpensTheElementWindowUntilItsBackLink) {
         driver.stop();
         seen = true;
         EXPECT_EQ(element->windowTitle(), "TOVA Dashboard Element");
-        EXPECT_EQ(QImage(appPath(QStringLiteral("element/graph.png"))).size(), QSize(625, 297));
+        EXPECT_EQ(QImage(appPath(QStringLiteral("element/graph.png"))).size(), QSize(625, 297) * kSavedPixelRatio);
         EXPECT_TRUE(readText(QStringLiteral("element/main.htm")).contains(sectionDescription(QStringLiteral("2"))));
         // Copy takes the capture area of this window, not the main window's.
         const QRect area = element->ScreenShotArea();
@@ -246,6 +247,17 @@ TEST_F(ReportRoadTest, DashboardSectionOpensTheElementWindowUntilItsBackLink) {
         EXPECT_TRUE(waitWhile([&] { return environment.messages.asked().isEmpty(); }, kScreenWaitMs));
         EXPECT_EQ(environment.messages.texts(), QStringList{"Screen Copied to Clipboard."});
         EXPECT_EQ(QGuiApplication::clipboard()->image().size(), area.size());
+        // The copied picture holds the whole chart, its labels included, as the window first shows it.
+        const QRect chartInWindow = visibleBox(element->browser(), kMainFrame, QStringLiteral(".chart img"))
+                                        .value_or(QRectF())
+                                        .toAlignedRect()
+                                        .translated(inputWidget(element->browser())->mapTo(element, QPoint()));
+        EXPECT_GE(chartInWindow.width(), 625);
+        EXPECT_GE(chartInWindow.height(), 297);
+        EXPECT_TRUE(area.contains(chartInWindow))
+            << "chart " << chartInWindow.x() << "," << chartInWindow.y() << " " << chartInWindow.width() << "x"
+            << chartInWindow.height() << " outside the copied " << area.x() << "," << area.y() << " " << area.width()
+            << "x" << area.height();
         environment.messages.clear();
         // Instructions for the element screen come up over it; closing them returns to it.
         QString helpShown;

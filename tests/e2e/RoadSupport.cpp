@@ -193,9 +193,11 @@ constexpr int kLayoutReadMs = 10000;
 constexpr int kButtonHoldMs = 60;
 
 // Finds the frame (breadth first through nested frames), then the element, and gives the centre of
-// its first box in the top window's coordinates: [x, y], or null.
+// its first box in the top window's coordinates: [x, y], or null. With scroll, an element outside
+// its frame's visible part is scrolled into view first. After [x, y], whether the element is a link
+// and its box's visible part in the top window's coordinates: [left, top, width, height].
 const char* kLocateScript = R"JS(
-(function (frameName, selector) {
+(function (frameName, selector, scroll) {
   var target = null;
   if (frameName === '') {
     target = window;
@@ -222,21 +224,27 @@ const char* kLocateScript = R"JS(
     return element.getBoundingClientRect();
   };
   var rect = box();
-  if (rect.top < 0 || rect.bottom > target.innerHeight || rect.left < 0 || rect.right > target.innerWidth) {
+  if (scroll && (rect.top < 0 || rect.bottom > target.innerHeight || rect.left < 0 || rect.right > target.innerWidth)) {
     element.scrollIntoView({block: 'center', inline: 'nearest'});
     rect = box();
   }
   if (rect.width <= 0 || rect.height <= 0) return null;
   var x = rect.left + rect.width / 2;
   var y = rect.top + rect.height / 2;
+  var left = Math.max(rect.left, 0), top = Math.max(rect.top, 0);
+  var right = Math.min(rect.right, target.innerWidth), bottom = Math.min(rect.bottom, target.innerHeight);
   for (var w = target; w !== window; w = w.parent) {
     var frame = w.frameElement;
     var outer = frame.getBoundingClientRect();
     x += outer.left + frame.clientLeft;
     y += outer.top + frame.clientTop;
+    left += outer.left + frame.clientLeft;
+    right += outer.left + frame.clientLeft;
+    top += outer.top + frame.clientTop;
+    bottom += outer.top + frame.clientTop;
   }
-  return [x, y, /^(a|area)$/i.test(element.nodeName)];
-})(%1, %2)
+  return [x, y, /^(a|area)$/i.test(element.nodeName), left, top, Math.max(right - left, 0), Math.max(bottom - top, 0)];
+})(%1, %2, %3)
 )JS";
 
 QWebEngineView* viewOf(WebBrowser& browser) {
@@ -285,23 +293,33 @@ void movePointer(QWidget* input, QPoint position) {
     QApplication::sendEvent(input, &move);
 }
 
-// The centre of the element (elementCentre), and whether it is a link.
-std::optional<QPoint> locate(WebBrowser& browser, const QString& frame, const QString& selector, bool* isLink) {
+// What kLocateScript finds, scaled from the page's CSS pixels to the widget's (by the page's zoom);
+// empty when nothing is found.
+QList<qreal> located(WebBrowser& browser, const QString& frame, const QString& selector, bool scroll, bool* isLink) {
     QWebEngineView* view = viewOf(browser);
     if (!view)
-        return std::nullopt;
-    const std::optional<QVariant> found = evaluateInPage(
-        *view, QString::fromLatin1(kLocateScript).arg(tova::scriptLiteral(frame), tova::scriptLiteral(selector)));
-    if (!found)
-        return std::nullopt;
-    const QVariantList centre = found->toList();
-    if (centre.size() != 3)
-        return std::nullopt;
+        return {};
+    const std::optional<QVariant> found =
+        evaluateInPage(*view, QString::fromLatin1(kLocateScript)
+                                  .arg(tova::scriptLiteral(frame), tova::scriptLiteral(selector),
+                                       scroll ? QStringLiteral("true") : QStringLiteral("false")));
+    const QVariantList values = found ? found->toList() : QVariantList();
+    if (values.size() != 7)
+        return {};
     if (isLink)
-        *isLink = centre.at(2).toBool();
-    // The page's coordinates are CSS pixels; the widget's are scaled by the page's zoom.
-    const qreal zoom = view->zoomFactor();
-    return QPoint(qRound(centre.at(0).toDouble() * zoom), qRound(centre.at(1).toDouble() * zoom));
+        *isLink = values.at(2).toBool();
+    QList<qreal> scaled;
+    for (const QVariant& value : values)
+        scaled.append(value.toDouble() * view->zoomFactor());
+    return scaled;
+}
+
+// The centre of the element (elementCentre), and whether it is a link.
+std::optional<QPoint> locate(WebBrowser& browser, const QString& frame, const QString& selector, bool* isLink) {
+    const QList<qreal> found = located(browser, frame, selector, true, isLink);
+    if (found.isEmpty())
+        return std::nullopt;
+    return QPoint(qRound(found.at(0)), qRound(found.at(1)));
 }
 
 // Clicks the elements one after another. A single click holds the button down for a moment while
@@ -353,6 +371,13 @@ QString linkSelector(const QString& href) {
 QWidget* inputWidget(WebBrowser& browser) {
     QWebEngineView* view = viewOf(browser);
     return view ? view->focusProxy() : nullptr;
+}
+
+std::optional<QRectF> visibleBox(WebBrowser& browser, const QString& frame, const QString& selector) {
+    const QList<qreal> found = located(browser, frame, selector, false, nullptr);
+    if (found.isEmpty())
+        return std::nullopt;
+    return QRectF(found.at(3), found.at(4), found.at(5), found.at(6));
 }
 
 std::optional<QPoint> elementCentre(WebBrowser& browser, const QString& frame, const QString& selector) {

@@ -6,6 +6,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QObject>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -106,6 +107,11 @@ QWidget* inputWidget(WebBrowser& browser);
 // An element outside its frame's visible part is first scrolled into view, as a user would with the
 // wheel. Nothing when there is no such element, it has no box, or the page does not answer.
 std::optional<QPoint> elementCentre(WebBrowser& browser, const QString& frame, const QString& selector);
+
+// The part of the first element matching selector (found as elementCentre finds it) that its frame
+// shows as the page lies now (nothing is scrolled), in the input widget's coordinates. Nothing when
+// there is no such element or the page does not answer.
+std::optional<QRectF> visibleBox(WebBrowser& browser, const QString& frame, const QString& selector);
 
 // Moves the pointer onto the element and clicks it with the left button, then sends nothing more.
 // False (with a test failure naming it) when the element cannot be found on screen.

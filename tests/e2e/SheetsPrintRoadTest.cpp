@@ -1,19 +1,23 @@
 // Printouts as they come off the printer: every report screen, the dashboard element window, a
-// definition, an acronym and the question list printed from the real windows through the route
-// the print dialog and the preview take (a printer writing a PDF file), each checked for its sheet
-// orientation, its page count and how much of the printable width its content fills.
+// definition, an acronym and the question list printed from the real windows to a PDF file as the
+// print dialog's print to file leaves the printer, each checked for its sheet orientation, its page
+// count, how much of the printable width the report's own content fills, the text a reader can
+// search in it, its size and the file name proposed for it.
 #include "RoadSupport.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/chart/ui/ChartRenderer.h"
 #include "reference/ui/frmAcronyms.h"
 #include "reference/ui/frmGlossary.h"
 #include "reports/ui/frmDashboardElement.h"
 #include "shell/ui/frmBrowser.h"
+#include "store/ProjectDocument.h"
 #include "support/PdfPrintOutput.h"
 #include "support/PrintedSheets.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QPointer>
 
 #include <gtest/gtest.h>
@@ -26,33 +30,71 @@ namespace {
 constexpr int kScreenWaitMs = 60000;
 const QString kMainFrame = QStringLiteral("main");
 
+// A page of text and a few chart pictures, as the engine writes it, takes tens of kilobytes; the
+// same page as a picture took most of a megabyte.
+constexpr qint64 kMostBytesPerPage = 200 * 1024;
+
 // What a printout must look like on paper.
 struct Expected {
     const char* what;
     QPageLayout::Orientation orientation;
-    int pages; // 0: as many as the content needs, at least one
+    int pages;         // 0: as many as the content needs, at least one
+    const char* text;  // words a reader finds with the viewer's search
+    const char* title; // the screen's part of the proposed file name
+    // The least share of the printable width the content spans: a report fills it, a short
+    // definition is as wide as its words.
+    double width = 0.9;
 };
 
 // Checks the job's sheets and reports the measured figures with the test's output.
 void expectSheets(const PrintJob& job, const Expected& expected) {
     const QList<PrintedSheet> sheets = printedSheets(job.pdfPath);
     ASSERT_FALSE(sheets.isEmpty()) << expected.what;
-    const double share = inkedWidthShare(sheets, expected.orientation);
-    std::cout << "[ printout ] " << expected.what << ": " << sheets.size() << " page(s), content spans "
-              << qRound(share * 100) << " % of the printable width" << std::endl;
+    const double share = widthShare(sheets, expected.orientation, &PrintedSheet::content);
+    const qint64 bytesPerPage = QFileInfo(job.pdfPath).size() / sheets.size();
+    QStringList texts;
+    for (const PrintedSheet& sheet : sheets)
+        texts.append(sheet.text);
+    const QString text = texts.join(QLatin1Char(' '));
+    std::cout << "[ printout ] " << expected.what << ": " << sheets.size() << " page(s), " << bytesPerPage
+              << " bytes a page, content spans " << qRound(share * 100) << " % of the printable width, " << text.size()
+              << " characters of text" << std::endl;
     EXPECT_EQ(job.orientation, expected.orientation) << expected.what;
     if (expected.pages > 0)
         EXPECT_EQ(sheets.size(), expected.pages) << expected.what;
-    EXPECT_GE(share, 0.9) << expected.what;
+    EXPECT_GE(share, expected.width) << expected.what;
+    EXPECT_LE(bytesPerPage, kMostBytesPerPage) << expected.what;
+    EXPECT_TRUE(text.contains(QLatin1String(expected.text))) << expected.what << ": " << text.toStdString();
+    // Hints about clicking mean nothing on paper.
+    EXPECT_FALSE(text.contains(QLatin1String("Click a"))) << expected.what;
+    // Named after the project and the screen, beside the project's file.
+    EXPECT_EQ(job.proposedPdfFile, QFileInfo(Globals::gProjectPath).absolutePath() + QStringLiteral("/RWT-2031 ") +
+                                       QLatin1String(expected.title) + QStringLiteral(".pdf"))
+        << expected.what;
     for (qsizetype i = 0; i < sheets.size(); ++i) {
         const PrintedSheet& sheet = sheets[i];
         EXPECT_EQ(sheet.size.width() > sheet.size.height(), expected.orientation == QPageLayout::Landscape)
             << expected.what << " page " << i + 1;
-        EXPECT_FALSE(sheet.inked.isEmpty()) << expected.what << " page " << i + 1 << " is blank";
+        EXPECT_FALSE(sheet.content.isEmpty()) << expected.what << " page " << i + 1 << " is blank";
         // Content is never pushed past the printable area's right edge.
         EXPECT_LE(sheet.inked.right(), sheet.size.width() - jobMargins(expected.orientation).right() + 4)
             << expected.what << " page " << i + 1;
     }
+}
+
+// The smallest text of the job's chart pictures on paper, in points: no chart text is smaller than
+// kSmallestTextPixels chart pixels, and a chart pixel is kSavedPixelRatio picture pixels, placed
+// at the picture's resolution. 0 when the job has no chart picture.
+double smallestChartTextPoints(const PrintJob& job) {
+    double smallest = 0.0;
+    for (const PlacedPicture& picture : placedPictures(job.pdfPath)) {
+        // The header picture and the marks are no charts.
+        if (picture.pixels.width() < 300 * kSavedPixelRatio || picture.pixelsPerInch <= 0)
+            continue;
+        const double points = kSmallestTextPixels * kSavedPixelRatio * 72.0 / picture.pixelsPerInch;
+        smallest = smallest > 0 ? std::min(smallest, points) : points;
+    }
+    return smallest;
 }
 
 class PrintedSheetsRoad : public StartedProgramRoad {
@@ -101,21 +143,43 @@ TEST_F(PrintedSheetsRoad, ReportScreensFillTheLandscapeSheetOnThePagesTheyNeed) 
         const char* menuItem;
         const char* screen;
         Expected expected;
+        bool charts = false; // a dashboard, whose chart labels are read on paper
     };
     const Screen screens[] = {
-        {"mnuGotoFishbone", "fishbone", {"fishbone", QPageLayout::Landscape, 1}},
-        {"mnuGotoTileChart", "tilechart", {"tile chart", QPageLayout::Landscape, 1}},
-        {"mnuGotoDashboard", "dashboard1", {"dashboard", QPageLayout::Landscape, 1}},
-        {"mnuGotoPriorityDashboard", "dashboard2", {"priority dashboard", QPageLayout::Landscape, 1}},
-        {"mnuGotoScoreCard", "scorecard", {"scorecard", QPageLayout::Landscape, 0}},
-        {"mnuGotoTrendGraph", "projecttrendgraph", {"overall project trend", QPageLayout::Landscape, 1}},
-        {"mnuGotoTrendDetail", "projecttrenddetail", {"project trend by section", QPageLayout::Landscape, 1}},
+        {"mnuGotoFishbone",
+         "fishbone",
+         {"fishbone", QPageLayout::Landscape, 1, "Procurement and suppliers", "Fishbone"}},
+        {"mnuGotoTileChart", "tilechart", {"tile chart", QPageLayout::Landscape, 1, "Team competence", "Tile Chart"}},
+        {"mnuGotoDashboard",
+         "dashboard1",
+         {"dashboard", QPageLayout::Landscape, 1, "Riverside Water Treatment Upgrade", "Dashboard"},
+         true},
+        {"mnuGotoPriorityDashboard",
+         "dashboard2",
+         {"priority dashboard", QPageLayout::Landscape, 1, "Riverside Water Treatment Upgrade", "Priority Dashboard"},
+         true},
+        {"mnuGotoScoreCard",
+         "scorecard",
+         {"scorecard", QPageLayout::Landscape, 0, "Procurement and suppliers", "Scorecard"}},
+        {"mnuGotoTrendGraph",
+         "projecttrendgraph",
+         {"overall project trend", QPageLayout::Landscape, 1, "Review score by review date", "Project Trend"}},
+        {"mnuGotoTrendDetail",
+         "projecttrenddetail",
+         {"project trend by section", QPageLayout::Landscape, 1, "Group scores by review date",
+          "Project Trend by Section"}},
     };
     for (const Screen& screen : screens) {
         ASSERT_TRUE(goTo(*window, screen.menuItem, screen.screen)) << screen.screen;
         const PrintJob* job = onePrintJob([window] { window->menuItem(QStringLiteral("mnuFilePrint"))->trigger(); });
         ASSERT_NE(job, nullptr) << screen.screen;
         expectSheets(*job, screen.expected);
+        if (screen.charts) {
+            const double smallest = smallestChartTextPoints(*job);
+            std::cout << "[ printout ] " << screen.expected.what << ": chart text at least " << smallest
+                      << " pt on paper" << std::endl;
+            EXPECT_GE(smallest, 6.0) << screen.expected.what;
+        }
     }
     EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();
 }
@@ -124,7 +188,8 @@ TEST_F(PrintedSheetsRoad, QuestionListFillsThePortraitSheet) {
     frmBrowser* window = showSample();
     const PrintJob* job = onePrintJob([window] { window->menuItem(QStringLiteral("mnuPrintQuestions"))->trigger(); });
     ASSERT_NE(job, nullptr);
-    expectSheets(*job, {"question list", QPageLayout::Portrait, 0});
+    expectSheets(*job, {"question list", QPageLayout::Portrait, 0, "Do the contracts clearly divide responsibilities",
+                        "Questions"});
 }
 
 TEST_F(PrintedSheetsRoad, ElementWindowPrintsItsSectionOnLandscapeSheets) {
@@ -148,7 +213,7 @@ TEST_F(PrintedSheetsRoad, ElementWindowPrintsItsSectionOnLandscapeSheets) {
     ASSERT_TRUE(clickLink(*window->webMain(), kMainFrame, QStringLiteral("#DSH2")));
     waitWhile([&] { return !driven || (element && element->isVisible()); }, kScreenWaitMs);
     ASSERT_NE(job, nullptr);
-    expectSheets(*job, {"element window", QPageLayout::Landscape, 0});
+    expectSheets(*job, {"element window", QPageLayout::Landscape, 0, "Questions of this group", "Dashboard Element"});
 }
 
 TEST_F(PrintedSheetsRoad, DefinitionAndAcronymEachPrintOnOnePortraitSheet) {
@@ -159,8 +224,12 @@ TEST_F(PrintedSheetsRoad, DefinitionAndAcronymEachPrintOnOnePortraitSheet) {
         Expected expected;
     };
     const Window windows[] = {
-        {"mnuGlossary", [] { return &frmGlossary::instance(); }, {"definitions entry", QPageLayout::Portrait, 1}},
-        {"mnuAcronyms", [] { return &frmAcronyms::instance(); }, {"acronym entry", QPageLayout::Portrait, 1}},
+        {"mnuGlossary",
+         [] { return &frmGlossary::instance(); },
+         {"definitions entry", QPageLayout::Portrait, 1, "Relevant experience", "Definition", 0.0}},
+        {"mnuAcronyms",
+         [] { return &frmAcronyms::instance(); },
+         {"acronym entry", QPageLayout::Portrait, 1, "Quality assurance", "Acronym", 0.0}},
     };
     for (const Window& reference : windows) {
         QPointer<reference::TwoFrameWindow> shown = reference.window();

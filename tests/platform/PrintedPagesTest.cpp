@@ -50,8 +50,37 @@ TEST(PrintedPages, EachPageFillsThePrintableAreaAtThePrintersOrientation) {
             EXPECT_NEAR(sheet.inked.bottom(), printable.bottom(), 8.0) << orientation;
         }
         if (c.margin == 0)
-            EXPECT_GE(inkedWidthShare(sheets, orientation), 0.98);
+            EXPECT_GE(widthShare(sheets, orientation), 0.98);
     }
+}
+
+TEST(PrintedPages, OnlyWhatThePageDrawsIsPrinted) {
+    // A page that paints a white block (as a table's background is) and a dark box inside it,
+    // leaving the rest of its paper unpainted: only the dark box may be inked, with no frame
+    // around the painted part.
+    PdfPrinter target(QPageLayout::Portrait);
+    QRectF drawn;
+    const QByteArray pdf =
+        laidOutPdf(target.printer->pageLayout(), 1, [&](QPainter& painter, const QRect& printable, int) {
+            painter.fillRect(printable.adjusted(printable.width() / 8, printable.height() / 8, -printable.width() / 8,
+                                                -printable.height() / 8),
+                             Qt::white);
+            const QRect box(printable.center() - QPoint(printable.width() / 8, printable.height() / 8),
+                            printable.size() / 4);
+            painter.fillRect(box, Qt::black);
+            // In points on the sheet: the painter's pixels start at the printable area's corner.
+            const double pointsPerPixel = 72.0 / painter.device()->logicalDpiX();
+            drawn = QRectF(QPointF(box.topLeft()) * pointsPerPixel, QSizeF(box.size()) * pointsPerPixel)
+                        .translated(target.printer->pageLayout().paintRect(QPageLayout::Point).topLeft());
+        });
+    ASSERT_TRUE(paintPrintedPages(pdf, *target.printer));
+    const QList<PrintedSheet> sheets = printedSheets(target.path());
+    ASSERT_EQ(sheets.size(), 1);
+    const QRectF inked = sheets.first().inked;
+    EXPECT_NEAR(inked.left(), drawn.left(), 8.0);
+    EXPECT_NEAR(inked.top(), drawn.top(), 8.0);
+    EXPECT_NEAR(inked.right(), drawn.right(), 8.0);
+    EXPECT_NEAR(inked.bottom(), drawn.bottom(), 8.0);
 }
 
 TEST(PrintedPages, PageRangeOfThePrinterIsKept) {

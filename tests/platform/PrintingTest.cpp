@@ -8,15 +8,19 @@
 #include "platform/printing/BackgroundPrinting.h"
 #include "platform/printing/ui/frmPrinter.h"
 #include "support/PdfPrintOutput.h"
+#include "support/PrintedSheets.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QCursor>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -196,6 +200,68 @@ TEST_F(PrintHTMLDocTest, HeaderPictureGoesIntoTheLoadedPageOnly) {
     }
 }
 
+// A print to file gets the engine's own pages (text a reader can search) in the dialog's page range;
+// a range with no page of the printout fails and leaves an earlier file of the name as it was.
+TEST_F(PrintHTMLDocTest, PrintToFileWritesTheEnginesPagesInThePrintersRange) {
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html><body><h1>Page one</h1><p style=\"break-before: page\">Page two</p>"
+               "<p style=\"break-before: page\">Page three</p></body></html>");
+    file.close();
+    struct Case {
+        const char* name;
+        int from, to;
+        int pages; // 0: the print fails
+        const char* firstText;
+    };
+    const Case cases[] = {
+        {"all pages", 0, 0, 3, "Page one"},
+        {"pages 2 to 3", 2, 3, 2, "Page two"},
+        {"range past the end", 3, 9, 1, "Page three"},
+        {"no page in the range", 5, 9, 0, nullptr},
+    };
+    const QString pdf = env.scratch.filePath(QStringLiteral("printout.pdf"));
+    output->answer = PrintOutcome::Cancelled;
+    output->duringJob = [&](QWebEngineView& view) {
+        for (const Case& c : cases) {
+            QFile earlier(pdf);
+            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+            earlier.write("earlier");
+            earlier.close();
+            const std::unique_ptr<QPrinter> printer = printerForJob(QPageLayout::Portrait);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            printer->setFromTo(c.from, c.to);
+            EXPECT_EQ(printOnPrinter(view, *printer), c.pages > 0) << c.name;
+            if (c.pages == 0) {
+                EXPECT_EQ(QFileInfo(pdf).size(), 7) << c.name;
+                continue;
+            }
+            const QList<PrintedSheet> sheets = printedSheets(pdf);
+            ASSERT_EQ(sheets.size(), c.pages) << c.name;
+            EXPECT_TRUE(sheets.first().text.startsWith(QLatin1String(c.firstText))) << c.name;
+        }
+    };
+    frmPrinter::PrintHTMLDoc(page, false, false, false);
+    EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
+}
+
+// The printout checks measure the report, not the header picture above it: a page whose body is
+// empty prints the header alone and counts as blank.
+TEST_F(PrintHTMLDocTest, HeaderAboveAnEmptyBodyIsNoContent) {
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html><body></body></html>");
+    file.close();
+    frmPrinter::PrintHTMLDoc(page, true, false, true);
+    ASSERT_FALSE(output->jobs.isEmpty());
+    const QList<PrintedSheet> sheets = printedSheets(output->jobs.last().pdfPath);
+    ASSERT_EQ(sheets.size(), 1);
+    EXPECT_FALSE(sheets.first().inked.isEmpty()) << "the header picture is on the sheet";
+    EXPECT_TRUE(sheets.first().content.isEmpty());
+    EXPECT_EQ(widthShare(sheets, QPageLayout::Landscape, &PrintedSheet::content), 0.0);
+}
+
 TEST_F(PrintHTMLDocTest, BusyCursorWhileThePageLoadsAndPrintsButNotWhileTheDialogIsUp) {
     for (const bool preview : {false, true}) {
         // Where the job is when the cursor is looked at: loading, in the dialog, printing.
@@ -347,6 +413,24 @@ TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledP
                             });
     frmPrinter::PrintHTMLDoc(page, false, false, false);
     EXPECT_TRUE(dialogSeen);
+
+    // The dialog's print to file proposes the job's file and writes the engine's pages there.
+    const QString proposed = env.scratch.filePath(QStringLiteral("R-17 Report.pdf"));
+    QString shownName;
+    whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
+                            [&](QPrintDialog& dialog) {
+                                auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+                                auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+                                if (printers)
+                                    printers->setCurrentIndex(printers->count() - 1);
+                                shownName = fileName ? fileName->text() : QString();
+                                dialog.accept();
+                            });
+    frmPrinter::PrintHTMLDoc(page, false, false, false, proposed);
+    EXPECT_EQ(shownName, proposed);
+    const QList<PrintedSheet> sheets = printedSheets(proposed);
+    ASSERT_EQ(sheets.size(), 1);
+    EXPECT_TRUE(sheets.first().text.contains(QLatin1String(kPageText))) << sheets.first().text.toStdString();
 
     // Ending the job from outside (the program exits) closes the open preview.
     whenModal<QPrintPreviewDialog>([](QPrintPreviewDialog&) { return true; },

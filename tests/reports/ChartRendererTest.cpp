@@ -54,7 +54,8 @@ QByteArray contents(const QString& path) {
 
 } // namespace
 
-TEST(ChartRenderer, SavedPicturesHaveExactlyTheChartsPixelSize) {
+// Pages show a saved picture at the chart's size, so it holds the chart's pixels several times over.
+TEST(ChartRenderer, SavedPicturesHaveTheChartsPixelSizeTimesTheRatio) {
     QTemporaryDir folder;
     const struct {
         qint16 width;
@@ -67,14 +68,14 @@ TEST(ChartRenderer, SavedPicturesHaveExactlyTheChartsPixelSize) {
             const QString path = folder.filePath(QStringLiteral("chart%1.png").arg(flag));
             ASSERT_TRUE(chart.Save(path, flag));
             const QImage image(path, "png");
-            EXPECT_EQ(image.size(), QSize(size.width, size.height));
+            EXPECT_EQ(image.size(), QSize(size.width, size.height) * tova::kSavedPixelRatio);
         }
     }
 
     ChartControl trend = Reports::TrendChart(Reports::TrendKind::PerSection);
     const QString path = folder.filePath(QStringLiteral("trend.png"));
     ASSERT_TRUE(trend.Save(path, true));
-    EXPECT_EQ(QImage(path).size(), QSize(665, 277));
+    EXPECT_EQ(QImage(path).size(), QSize(665, 277) * tova::kSavedPixelRatio);
 }
 
 TEST(ChartRenderer, ScoreChartShowsEachBandColour) {

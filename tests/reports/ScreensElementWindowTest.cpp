@@ -2,6 +2,7 @@
 #include "ScreensFixture.h"
 
 #include "platform/AppFolder.h"
+#include "platform/chart/ui/ChartRenderer.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
 #include "reports/ScreenSupport.h"
@@ -48,7 +49,7 @@ TEST(ScreensElementWindow, ChartsTheOrderedQuestionsAtItsDesignSize) {
     EXPECT_EQ(window.chart().value(1, 1), 10.0);
     EXPECT_EQ(window.chart().value(2, 2), 33.3);
     const QImage picture(appPath(kGraph));
-    EXPECT_EQ(picture.size(), QSize(625, 297));
+    EXPECT_EQ(picture.size(), QSize(625, 297) * tova::kSavedPixelRatio);
     EXPECT_FALSE(window.isVisible()) << "the builder shows the window, not the chart";
 }
 

@@ -2,6 +2,7 @@
 // through the shipped style sheet, and the pictures written into the screen folders.
 #include "reports/charts/SectionCharts.h"
 #include "platform/AppFolder.h"
+#include "platform/chart/ui/ChartRenderer.h"
 #include "reports/charts/QuestionOrder.h"
 #include "reports/charts/ui/frmGraphs.h"
 #include "store/ProjectDocument.h"
@@ -63,8 +64,14 @@ QString sortedQuestions(int count) {
     return xml + QStringLiteral("</section>");
 }
 
+// A saved chart picture brought down to chart pixels.
+QImage chartPicture(const QString& relative) {
+    const QImage saved(tova::appPath(relative));
+    return saved.scaled(saved.size() / tova::kSavedPixelRatio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 QSize imageSize(const QString& relative) {
-    return QImage(tova::appPath(relative)).size();
+    return chartPicture(relative).size();
 }
 
 // True when every pixel from row `from` down is white.
@@ -186,8 +193,8 @@ TEST_F(SectionChartsTest, SectionWithoutCategoryScoresGetsThePlaceholderPicture)
         section(2, QStringLiteral("Procurement"), category(QStringLiteral("A"), QStringLiteral("60"))) +
         section(0, QStringLiteral("Planning"), category(QStringLiteral("A")) + category(QStringLiteral("B")))));
 
-    const QImage scored(tova::appPath(QStringLiteral("dashboard1/graph2.png")));
-    const QImage placeholder(tova::appPath(QStringLiteral("dashboard1/graph0.png")));
+    const QImage scored = chartPicture(QStringLiteral("dashboard1/graph2.png"));
+    const QImage placeholder = chartPicture(QStringLiteral("dashboard1/graph0.png"));
     ASSERT_FALSE(placeholder.isNull());
     EXPECT_FALSE(whiteBelow(scored, 40));
     // The header line alone: nothing drawn below it.
@@ -202,7 +209,7 @@ TEST_F(SectionChartsTest, PriorityChartsNeedTheSectionScoreAndGoToTheSecondDashb
                                                  section(4, QStringLiteral("Client"), body)));
 
     EXPECT_EQ(imageSize(QStringLiteral("dashboard2/graph3.png")), QSize(375, 107));
-    const QImage placeholder(tova::appPath(QStringLiteral("dashboard2/graph4.png")));
+    const QImage placeholder = chartPicture(QStringLiteral("dashboard2/graph4.png"));
     EXPECT_EQ(placeholder.size(), QSize(370, 100));
     EXPECT_TRUE(whiteBelow(placeholder, 40));
 }

@@ -1,6 +1,7 @@
 // The project trend charts: which reviews become points, their order, labels and values, and the
 // pictures written for the two trend screens.
 #include "platform/AppFolder.h"
+#include "platform/chart/ui/ChartRenderer.h"
 #include "reports/charts/TrendData.h"
 #include "reports/charts/ui/frmProjectTrendDetail.h"
 #include "reports/charts/ui/frmProjectTrendGraph.h"
@@ -131,7 +132,7 @@ TEST_F(TrendChartsTest, WithoutCompleteReviewsThereIsNothingButThePictureIsStill
 
     Globals::gProjectDoc = incomplete;
     frmProjectTrendGraph::GenerateProjectTrendGraph(Xml::XmlDocument());
-    EXPECT_EQ(QImage(tova::appPath(QStringLiteral("projecttrendgraph/graph.png"))).size(), QSize(641, 277));
+    EXPECT_EQ(QImage(tova::appPath(QStringLiteral("projecttrendgraph/graph.png"))).size(), QSize(641, 277) * tova::kSavedPixelRatio);
     EXPECT_TRUE(environment.messages.asked().isEmpty());
 }
 
@@ -151,7 +152,7 @@ TEST_F(TrendChartsTest, PerSectionSeriesFollowTheSectionOrderAndThePictureGoesTo
     const QString picture = tova::appPath(QStringLiteral("projecttrenddetail/graph.png"));
     QFile::remove(picture);
     frmProjectTrendDetail::GenerateProjectTrendDetail(Xml::XmlDocument());
-    EXPECT_EQ(QImage(picture).size(), QSize(665, 277));
+    EXPECT_EQ(QImage(picture).size(), QSize(665, 277) * tova::kSavedPixelRatio);
     // One folder whatever the letter case of its name.
     EXPECT_TRUE(QFile::exists(tova::appPath(QStringLiteral("ProjectTrendDetail/graph.png"))));
 }

@@ -1,10 +1,12 @@
 // Save As for a project that has never been saved: the proposed folder exists when the dialog
-// opens, the proposed name is one file name, and a save that fails says why.
+// opens, the proposed name is one file name, and a save that fails says why. A print to file is
+// proposed beside the project, named after it and the screen.
 #include "ProjectFixture.h"
 
 #include "platform/SystemServices.h"
 #include "shell/SaveCommands.h"
 #include "store/ProjectDocument.h"
+#include "store/ProposedFiles.h"
 #include "support/TestEnvironment.h"
 
 #include <QFileInfo>
@@ -53,6 +55,22 @@ TEST(SaveAs, ProposedNameIsOneVisibleFileName) {
         EXPECT_FALSE(showSaveAsDialog());
         EXPECT_EQ(environment.fileDialogs.requests().last().fileName, folder + c.proposed) << c.reference.toStdString();
     }
+}
+
+TEST(SaveAs, PrintoutIsProposedBesideTheProjectOrInTheProjectsFolder) {
+    TestEnvironment environment;
+    ProjectFixture fixture;
+    Globals::CreateProject(QStringLiteral("2024/017"), QStringLiteral("Bridge"), QString(), QString(), QString(),
+                           QString());
+    const QString projects = SystemFolderHelpers::GetMyDocumentsFolder() + QStringLiteral("My TOVA Projects/");
+    EXPECT_EQ(Globals::ProposedPrintoutFile(QStringLiteral("Fishbone")),
+              projects + QStringLiteral("2024-017 Fishbone.pdf"));
+    // Made, so that the print can go there.
+    EXPECT_TRUE(QFileInfo(projects).isDir());
+
+    Globals::gProjectPath = environment.scratch.filePath(QStringLiteral("Bridge works/bridge.tova"));
+    EXPECT_EQ(Globals::ProposedPrintoutFile(QStringLiteral("Tile Chart")),
+              environment.scratch.filePath(QStringLiteral("Bridge works/2024-017 Tile Chart.pdf")));
 }
 
 TEST(SaveAs, FailedSaveGivesTheSystemsReason) {

@@ -1,6 +1,5 @@
 // A printout as the engine hands it over to be put on a printer (pages of the sheet's size in
-// PDF, drawn by the caller), and a printer that writes what it gets to a PDF file. Header only,
-// so the print benchmark shares it without the test libraries.
+// PDF, drawn by the caller), and a printer that writes what it gets to a PDF file.
 #pragma once
 
 #include "platform/printing/ui/PrintOutput.h"

@@ -22,12 +22,12 @@ PdfPrintOutput::~PdfPrintOutput() {
         services().printOutput = m_previous;
 }
 
-PrintOutcome PdfPrintOutput::print(QWebEngineView& view, QPageLayout::Orientation orientation) {
-    return run(view, orientation, false);
+PrintOutcome PdfPrintOutput::print(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& pdfFile) {
+    return run(view, orientation, false, pdfFile);
 }
 
 PrintOutcome PdfPrintOutput::preview(QWebEngineView& view, QPageLayout::Orientation orientation) {
-    return run(view, orientation, true);
+    return run(view, orientation, true, QString());
 }
 
 namespace {
@@ -43,25 +43,34 @@ QString pageText(QWebEngineView& view) {
 
 } // namespace
 
-PrintOutcome PdfPrintOutput::run(QWebEngineView& view, QPageLayout::Orientation orientation, bool preview) {
+PrintOutcome PdfPrintOutput::run(QWebEngineView& view, QPageLayout::Orientation orientation, bool preview,
+                                 const QString& pdfFile) {
     const QString path = QDir(m_folder).filePath(QStringLiteral("job%1.pdf").arg(jobs.size() + 1));
-    jobs.append({preview, orientation, path});
+    PrintJob job;
+    job.preview = preview;
+    job.orientation = orientation;
+    job.pdfPath = path;
+    job.proposedPdfFile = pdfFile;
+    jobs.append(job);
     const qsizetype index = jobs.size() - 1;
     if (duringJob)
         duringJob(view);
     jobs[index].pageText = pageText(view);
-    const PrintOutcome outcome = answer == PrintOutcome::Done ? writePdf(view, orientation, path) : answer;
+    const PrintOutcome outcome = answer == PrintOutcome::Done ? writePdf(view, orientation, path, preview) : answer;
     jobs[index].finished = true;
     return outcome;
 }
 
-PrintOutcome PdfPrintOutput::writePdf(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& path) {
+PrintOutcome PdfPrintOutput::writePdf(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& path,
+                                      bool preview) {
     // The printer the print dialog and the preview start from, writing a PDF file as the dialog's
-    // "print to file" does: the same route through the engine and onto the printer as paper.
+    // "print to file" leaves it. A print takes the dialog's route (the engine's own PDF); a preview
+    // gets the pages as the preview window draws them, pictures as paper gets them.
     const std::unique_ptr<QPrinter> printer = printerForJob(orientation);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
-    return printOnPrinter(view, *printer) ? PrintOutcome::Done : PrintOutcome::Failed;
+    const bool printed = preview ? printPictures(view, *printer) : printOnPrinter(view, *printer);
+    return printed ? PrintOutcome::Done : PrintOutcome::Failed;
 }
 
 QSizeF pdfPageSize(const QString& pdfPath) {

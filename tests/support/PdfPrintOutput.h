@@ -1,6 +1,6 @@
 // A print output for tests: every print or preview job becomes a PDF file in a folder, without a
-// dialog, and is recorded. The file is written through the route of the print dialog and the
-// preview (a printer with PDF output), so it shows what paper would. Installed in the services
+// dialog, and is recorded. A print is written as the print dialog's print to file writes it; a
+// preview as the preview window draws it (the pictures paper gets). Installed in the services
 // for the lifetime of the object.
 #pragma once
 
@@ -18,9 +18,10 @@ struct PrintJob {
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QString pdfPath;
     bool finished = false; // the job has returned (its file, if any, is complete)
-    // The text of the page file the job printed, markup taken out. A printout reaches the printer
-    // as pictures of its pages, so the PDF file itself carries no text to search.
+    // The text of the page file the job printed, markup taken out.
     QString pageText;
+    // The file a print to file proposed.
+    QString proposedPdfFile;
 };
 
 class PdfPrintOutput final : public PrintOutput {
@@ -30,7 +31,7 @@ public:
     PdfPrintOutput(const PdfPrintOutput&) = delete;
     PdfPrintOutput& operator=(const PdfPrintOutput&) = delete;
 
-    PrintOutcome print(QWebEngineView& view, QPageLayout::Orientation orientation) override;
+    PrintOutcome print(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& pdfFile) override;
     PrintOutcome preview(QWebEngineView& view, QPageLayout::Orientation orientation) override;
 
     // Runs inside each job, before the PDF is written, with the view that holds the page.
@@ -41,8 +42,9 @@ public:
     QList<PrintJob> jobs;
 
 private:
-    PrintOutcome run(QWebEngineView& view, QPageLayout::Orientation orientation, bool preview);
-    PrintOutcome writePdf(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& path);
+    PrintOutcome run(QWebEngineView& view, QPageLayout::Orientation orientation, bool preview, const QString& pdfFile);
+    PrintOutcome writePdf(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& path,
+                          bool preview);
     QString m_folder;
     PrintOutput* m_previous;
 };

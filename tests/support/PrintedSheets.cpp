@@ -6,7 +6,10 @@
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <optional>
 
 namespace tova::test {
 
@@ -17,10 +20,11 @@ constexpr int kDpi = 20;
 // Lighter than this counts as paper: the printout's pictures carry faint compression noise.
 constexpr int kPaperGrey = 245;
 
-QRectF inkedBox(const QImage& sheet) {
+// The box of the ink from the point fromTop down.
+QRectF inkedBox(const QImage& sheet, double fromTop = 0.0) {
     const QImage grey = sheet.convertToFormat(QImage::Format_Grayscale8);
     int left = grey.width(), top = grey.height(), right = -1, bottom = -1;
-    for (int y = 0; y < grey.height(); ++y) {
+    for (int y = std::max(0, int(fromTop * kDpi / 72.0)); y < grey.height(); ++y) {
         const uchar* row = grey.constScanLine(y);
         for (int x = 0; x < grey.width(); ++x) {
             if (row[x] >= kPaperGrey)
@@ -38,38 +42,102 @@ QRectF inkedBox(const QImage& sheet) {
                   (bottom - top + 1) * pointsPerPixel);
 }
 
+// Runs a poppler tool; its output, or nothing when it failed.
+std::optional<QByteArray> runTool(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return std::nullopt;
+    return process.readAllStandardOutput();
+}
+
+struct SheetWords {
+    QString text;
+    double firstTop = -1.0; // the top of the highest word in points; -1 without words
+};
+
+// The words of each sheet, as pdftotext places them.
+std::optional<QList<SheetWords>> sheetWords(const QString& pdfPath) {
+    const std::optional<QByteArray> html =
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    if (!html)
+        return std::nullopt;
+    QList<SheetWords> sheets;
+    static const QRegularExpression tag(QStringLiteral(R"re(<page |<word [^>]*yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
+    for (const QRegularExpressionMatch& match : tag.globalMatch(QString::fromUtf8(*html))) {
+        if (match.captured(0) == QLatin1String("<page ")) {
+            sheets.append(SheetWords());
+            continue;
+        }
+        if (sheets.isEmpty())
+            continue;
+        SheetWords& sheet = sheets.last();
+        const double top = match.captured(1).toDouble();
+        sheet.firstTop = sheet.firstTop < 0 ? top : std::min(sheet.firstTop, top);
+        if (!sheet.text.isEmpty())
+            sheet.text += QLatin1Char(' ');
+        sheet.text += match.captured(2);
+    }
+    return sheets;
+}
+
 } // namespace
 
 QList<PrintedSheet> printedSheets(const QString& pdfPath) {
     QTemporaryDir folder;
-    QProcess process;
-    process.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(kDpi), QStringLiteral("-png"),
-                                               pdfPath, folder.filePath(QStringLiteral("sheet"))});
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+    const std::optional<QList<SheetWords>> words = sheetWords(pdfPath);
+    if (!words ||
+        !runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(kDpi), QStringLiteral("-png"),
+                                              pdfPath, folder.filePath(QStringLiteral("sheet"))}))
         return {};
     QList<PrintedSheet> sheets;
     // pdftoppm numbers the files with as many digits as the last page needs, so name order is page order.
     const QStringList files = QDir(folder.path()).entryList({QStringLiteral("sheet-*.png")}, QDir::Files, QDir::Name);
-    for (const QString& file : files) {
-        const QImage picture(folder.filePath(file));
+    if (files.size() != words->size())
+        return {};
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QImage picture(folder.filePath(files[i]));
         if (picture.isNull())
             return {};
         const double pointsPerPixel = 72.0 / kDpi;
-        sheets.append({QSizeF(picture.width() * pointsPerPixel, picture.height() * pointsPerPixel), inkedBox(picture)});
+        const SheetWords& sheetText = words->at(i);
+        // The header picture stands above the report on the first sheet only.
+        const QRectF content = i > 0                    ? inkedBox(picture)
+                               : sheetText.firstTop < 0 ? QRectF()
+                                                        : inkedBox(picture, sheetText.firstTop);
+        sheets.append({QSizeF(picture.width() * pointsPerPixel, picture.height() * pointsPerPixel), inkedBox(picture),
+                       content, sheetText.text});
     }
     return sheets;
+}
+
+QList<PlacedPicture> placedPictures(const QString& pdfPath) {
+    const std::optional<QByteArray> listing = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdfPath});
+    QList<PlacedPicture> pictures;
+    if (!listing)
+        return pictures;
+    // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+    for (const QByteArray& line : listing->split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        bool isPage = false;
+        const int page = fields.value(0).toInt(&isPage);
+        if (!isPage || fields.size() < 13 || fields.at(2) != "image")
+            continue;
+        pictures.append({page, QSize(fields.at(3).toInt(), fields.at(4).toInt()), fields.at(12).toDouble()});
+    }
+    return pictures;
 }
 
 QMarginsF jobMargins(QPageLayout::Orientation orientation) {
     return printerForJob(orientation)->pageLayout().margins(QPageLayout::Point);
 }
 
-double inkedWidthShare(const QList<PrintedSheet>& sheets, QPageLayout::Orientation orientation) {
+double widthShare(const QList<PrintedSheet>& sheets, QPageLayout::Orientation orientation, QRectF PrintedSheet::*box) {
     if (sheets.isEmpty())
         return 0.0;
     QRectF inked;
     for (const PrintedSheet& sheet : sheets)
-        inked = inked.united(sheet.inked);
+        inked = inked.united(sheet.*box);
     const QMarginsF margins = jobMargins(orientation);
     const double printable = sheets.first().size.width() - margins.left() - margins.right();
     return printable > 0 ? inked.width() / printable : 0.0;

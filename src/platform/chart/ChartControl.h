@@ -118,7 +118,8 @@ public:
     void clearSeriesLabels() { m_seriesLabels.clear(); }
     void appendSeriesLabel(const QString& text) { m_seriesLabels.append(text); }
 
-    // Writes the chart as a PNG picture of widthPixels() x heightPixels(), replacing the file at
+    // Writes the chart as a PNG picture of widthPixels() x heightPixels() chart pixels (each of them
+    // several picture pixels, for sharpness; pages show the picture at the chart's size), replacing the file at
     // path only once the new picture is complete. flag asks for the smallest file rather than the
     // quickest write. False when the picture could not be written; the old file is then unchanged.
     bool Save(const QString& path, bool flag) const;

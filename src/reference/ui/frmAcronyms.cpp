@@ -1,14 +1,15 @@
 #include "reference/ui/frmAcronyms.h"
 
 #include "platform/AppFolder.h"
+#include "platform/PageServices.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/printing/ui/frmPrinter.h"
 #include "platform/xml/XslTemplate.h"
 #include "reference/ReferenceLinks.h"
 #include "reference/ReferencePages.h"
-#include "platform/PageServices.h"
 #include "store/Database.h"
+#include "store/ProposedFiles.h"
 
 #include <QFileInfo>
 
@@ -92,7 +93,10 @@ bool frmAcronyms::WebBrowser1_BeforeNavigate2(const QString& url) {
         return true;
     case AcronymAction::Print:
         // The entry on display, under the header picture, printed in portrait without preview.
-        later([] { frmPrinter::PrintHTMLDoc(acronymsFile(QStringLiteral("main.htm")), true, false, false); });
+        later([] {
+            frmPrinter::PrintHTMLDoc(acronymsFile(QStringLiteral("main.htm")), true, false, false,
+                                     Globals::ProposedPrintoutFile(QStringLiteral("Acronym")));
+        });
         return true;
     case AcronymAction::PassOn:
         break;

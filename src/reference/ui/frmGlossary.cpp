@@ -1,6 +1,7 @@
 #include "reference/ui/frmGlossary.h"
 
 #include "platform/AppFolder.h"
+#include "platform/PageServices.h"
 #include "platform/ScriptLiteral.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
@@ -8,9 +9,9 @@
 #include "platform/xml/XslTemplate.h"
 #include "reference/ReferenceLinks.h"
 #include "reference/ReferencePages.h"
-#include "platform/PageServices.h"
 #include "shell/ui/OpenPdf.h"
 #include "store/Database.h"
+#include "store/ProposedFiles.h"
 
 using namespace tova;
 using namespace tova::reference;
@@ -116,7 +117,10 @@ bool frmGlossary::WebBrowser1_BeforeNavigate2(const QString& url) {
         return true;
     case GlossaryAction::Print:
         // The entry on display, under the header picture, printed in portrait without preview.
-        later([] { frmPrinter::PrintHTMLDoc(definitionsFile(QStringLiteral("main.htm")), true, false, false); });
+        later([] {
+            frmPrinter::PrintHTMLDoc(definitionsFile(QStringLiteral("main.htm")), true, false, false,
+                                     Globals::ProposedPrintoutFile(QStringLiteral("Definition")));
+        });
         return true;
     case GlossaryAction::Find:
         later([this] { cmdFind_Click(); });

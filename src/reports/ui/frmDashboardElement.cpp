@@ -13,6 +13,7 @@
 #include "reports/charts/ChartSaving.h"
 #include "reports/charts/QuestionOrder.h"
 #include "reports/charts/ScoreChart.h"
+#include "store/ProposedFiles.h"
 
 #include <QCoreApplication>
 #include <QResizeEvent>
@@ -98,7 +99,8 @@ bool frmDashboardElement::WebBrowser1_BeforeNavigate2(const QString& url) {
         return false;
     case Reports::ElementLink::Print:
         QTimer::singleShot(0, this, [] {
-            frmPrinter::PrintHTMLDoc(tova::appPath(QStringLiteral("element/main.htm")), true, false, true);
+            frmPrinter::PrintHTMLDoc(tova::appPath(QStringLiteral("element/main.htm")), true, false, true,
+                                     Globals::ProposedPrintoutFile(QStringLiteral("Dashboard Element")));
         });
         return false;
     case Reports::ElementLink::Copy:

@@ -3,39 +3,45 @@
 #include "shell/ui/frmBrowser.h"
 
 #include "platform/AppFolder.h"
+#include "platform/PageServices.h"
 #include "platform/capture/ui/Clipboard.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
 #include "platform/ui/BusyCursor.h"
 #include "platform/xml/XslTemplate.h"
-#include "platform/PageServices.h"
 #include "store/Database.h"
+#include "store/ProposedFiles.h"
 #include "store/Reviews.h"
 
 #include <QDir>
 
 #include <array>
 #include <optional>
-#include <utility>
 
 namespace {
 
-// The page each report screen prints: the report itself, without the screen's frameset.
-QString printableFile(const QString& screen) {
-    static const std::array<std::pair<const char*, const char*>, 7> files = {{
-        {"fishbone", "fishbone/fish.htm"},
-        {"tilechart", "tilechart/main.htm"},
-        {"dashboard1", "dashboard1/main.htm"},
-        {"dashboard2", "dashboard2/main.htm"},
-        {"projecttrendgraph", "projecttrendgraph/main.htm"},
-        {"projecttrenddetail", "projecttrenddetail/main.htm"},
-        {"scorecard", "scorecard/main.htm"},
+struct PrintableScreen {
+    const char* screen;
+    const char* file;  // the report itself, without the screen's frameset
+    const char* title; // names the printout's file
+};
+
+// The page a report screen prints; null for a screen that does not print.
+const PrintableScreen* printableScreen(const QString& screen) {
+    static const std::array<PrintableScreen, 7> screens = {{
+        {"fishbone", "fishbone/fish.htm", "Fishbone"},
+        {"tilechart", "tilechart/main.htm", "Tile Chart"},
+        {"dashboard1", "dashboard1/main.htm", "Dashboard"},
+        {"dashboard2", "dashboard2/main.htm", "Priority Dashboard"},
+        {"projecttrendgraph", "projecttrendgraph/main.htm", "Project Trend"},
+        {"projecttrenddetail", "projecttrenddetail/main.htm", "Project Trend by Section"},
+        {"scorecard", "scorecard/main.htm", "Scorecard"},
     }};
-    for (const auto& [name, file] : files) {
-        if (screen == QLatin1String(name))
-            return QString::fromLatin1(file);
+    for (const PrintableScreen& printable : screens) {
+        if (screen == QLatin1String(printable.screen))
+            return &printable;
     }
-    return QString();
+    return nullptr;
 }
 
 void cannotMakeQuestionList(const QString& reason) {
@@ -79,13 +85,14 @@ std::optional<QString> questionListPage(const QString& phaseId) {
 } // namespace
 
 void frmBrowser::CallPrinter(bool preview) {
-    const QString file = printableFile(m_commands->screenName());
-    if (file.isEmpty()) {
+    const PrintableScreen* printable = printableScreen(m_commands->screenName());
+    if (!printable) {
         tova::MsgBox(QStringLiteral("Current screen is not printable."), tova::MsgButtons::Ok,
                      tova::MsgIcon::Exclamation, QStringLiteral("Can't Print"));
         return;
     }
-    frmPrinter::PrintHTMLDoc(tova::appPath(file), true, preview, true);
+    frmPrinter::PrintHTMLDoc(tova::appPath(QString::fromLatin1(printable->file)), true, preview, true,
+                             Globals::ProposedPrintoutFile(QString::fromLatin1(printable->title)));
 }
 
 void frmBrowser::PrintQuestions(bool preview) {
@@ -101,7 +108,7 @@ void frmBrowser::PrintQuestions(bool preview) {
                      tova::MsgButtons::Ok, tova::MsgIcon::Critical);
         return;
     }
-    frmPrinter::PrintHTMLDoc(page, true, preview, false);
+    frmPrinter::PrintHTMLDoc(page, true, preview, false, Globals::ProposedPrintoutFile(QStringLiteral("Questions")));
 }
 
 void frmBrowser::mnuCopyScreen_Click() {

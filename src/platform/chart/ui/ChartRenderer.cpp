@@ -50,7 +50,7 @@ QFont chartFont(const ChartDesign& design, int pixelSize, bool bold = false) {
 
 // Small dashboard charts get small annotation; large ones stay readable without crowding.
 int annotationPixels(int chartHeight) {
-    return std::clamp(chartHeight / 26, 7, 10);
+    return std::clamp(chartHeight / 26, kSmallestTextPixels, 10);
 }
 
 // A header font below 8 points cannot be read on screen; smaller sizes are drawn at 8.
@@ -443,7 +443,7 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
             room.anchors.append(position.x());
         room.top = area.top() + plot.bottom();
         room.mostHeight = area.height() * labelBandShare(chart);
-        room.pictureWidth = painter.device()->width();
+        room.pictureWidth = chart.widthPixels();
         room.evenlySpaced = bars;
         room.lowest = area.left() + plot.left();
         room.highest = area.left() + plot.right();
@@ -487,16 +487,18 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
 
 } // namespace
 
-QImage RenderChart(const ChartControl& chart, ChartLayout* layout) {
+QImage RenderChart(const ChartControl& chart, ChartLayout* layout, int pixelRatio) {
     ChartLayout ignored;
     ChartLayout& drawn = layout ? *layout : ignored;
     drawn = ChartLayout();
     const int width = chart.widthPixels();
     const int height = chart.heightPixels();
-    if (width <= 0 || height <= 0)
+    if (width <= 0 || height <= 0 || pixelRatio < 1)
         return QImage();
 
-    QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
+    // Drawn in the chart's own pixels whatever the ratio: the picture just has more of them.
+    QImage picture(width * pixelRatio, height * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(pixelRatio);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
@@ -506,7 +508,7 @@ QImage RenderChart(const ChartControl& chart, ChartLayout* layout) {
     const QRect header = hasHeader ? headerRect(chart, font, width) : QRect();
 
     const ChartPlotArea& plot = chart.plotArea();
-    QRect area = QRect(plot.left, plot.top, plot.width, plot.height).intersected(picture.rect());
+    QRect area = QRect(plot.left, plot.top, plot.width, plot.height).intersected(QRect(0, 0, width, height));
     // The header keeps its own line; the plot starts below it instead of running underneath.
     if (hasHeader && area.intersects(header) && area.top() <= header.bottom())
         area.setTop(header.bottom() + 2);
@@ -520,7 +522,7 @@ QImage RenderChart(const ChartControl& chart, ChartLayout* layout) {
 }
 
 bool ChartControl::Save(const QString& path, bool flag) const {
-    const QImage picture = RenderChart(*this);
+    const QImage picture = RenderChart(*this, nullptr, kSavedPixelRatio);
     if (picture.isNull())
         return false;
     QByteArray png;

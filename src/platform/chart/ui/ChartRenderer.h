@@ -1,4 +1,4 @@
-// Draws a chart's state with Qt Charts into a picture of the chart's pixel size.
+// Draws a chart's state with Qt Charts into a picture of the chart's pixel size, or a multiple of it.
 #pragma once
 
 #include <QImage>
@@ -26,7 +26,18 @@ struct ChartLayout {
 
 // The picture of the chart: white, with its header on top; the bars or lines, their point labels
 // and value axis fill the plot area. A plot area entirely outside the picture leaves the header
-// alone. A chart without a size gives a null image. layout, when given, receives what was drawn where.
-QImage RenderChart(const ChartControl& chart, ChartLayout* layout = nullptr);
+// alone. A chart without a size gives a null image. layout, when given, receives what was drawn where,
+// in the chart's pixels. pixelRatio picture pixels make one chart pixel: the drawing is the same,
+// only finer.
+QImage RenderChart(const ChartControl& chart, ChartLayout* layout = nullptr, int pixelRatio = 1);
+
+// Picture pixels per chart pixel in a saved chart. The pages show each picture at the chart's size
+// (a "2x" picture), so screens look the same, high-density screens and paper get sharp lines and
+// letters, and the smallest label still prints at a readable size when a page is scaled to a sheet.
+constexpr int kSavedPixelRatio = 2;
+
+// No text in a chart picture is drawn smaller than this many chart pixels: annotation, legend and
+// point labels alike (labels that would need less are shortened instead).
+constexpr int kSmallestTextPixels = 7;
 
 } // namespace tova

@@ -1,9 +1,11 @@
-// How a loaded page leaves the program: on paper through the print dialog, or in the print
-// preview window. The program uses the Qt dialogs; tests install an output that needs no dialog.
+// How a loaded page leaves the program: on paper or into a PDF file through the print dialog, or
+// in the print preview window. The program uses the Qt dialogs; tests install an output that needs
+// no dialog.
 #pragma once
 
 #include <QPageLayout>
 #include <QPointer>
+#include <QString>
 
 #include <memory>
 
@@ -22,7 +24,8 @@ class PrintOutput {
 public:
     virtual ~PrintOutput() = default;
     // Prints the view's loaded page in the given orientation; the paper size stays the printer's.
-    virtual PrintOutcome print(QWebEngineView& view, QPageLayout::Orientation orientation) = 0;
+    // pdfFile is the file a print to file proposes (empty: the dialog's own proposal).
+    virtual PrintOutcome print(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& pdfFile) = 0;
     // Shows the page as it would print, until the user closes the preview.
     virtual PrintOutcome preview(QWebEngineView& view, QPageLayout::Orientation orientation) = 0;
     // Closes a dialog this output has open, so that a job under way ends (the program is exiting).
@@ -33,15 +36,28 @@ public:
 // job's orientation.
 std::unique_ptr<QPrinter> printerForJob(QPageLayout::Orientation orientation);
 
-// Prints the view's page onto the printer, the route of paper, PDF file and preview alike: the
-// engine lays the page out for the printer's sheet (waiting at most timeoutMs) and the pages are
-// put on the printer filling it. False when the engine reports a failure or the bound is reached.
+// The printer the print dialog starts from: printerForJob's, proposing pdfFile (when not empty)
+// for a print to file while the default printer stays the one chosen.
+std::unique_ptr<QPrinter> printerForDialog(QPageLayout::Orientation orientation, const QString& pdfFile);
+
+// Whether the printer writes a PDF file (the print dialog's print to file).
+bool writesPdfFile(const QPrinter& printer);
+
+// Prints the view's page onto the printer as the print dialog left it, waiting at most timeoutMs
+// for the engine. A printer that writes a PDF file gets the engine's own PDF for the printer's
+// page layout and page range, so its text stays text (one copy: the file is the document, its
+// reader prints copies); any other printer gets printPictures. False when the engine reports a
+// failure, the bound is reached or the file cannot be written.
 bool printOnPrinter(QWebEngineView& view, QPrinter& printer, int timeoutMs = kPrintWaitMs);
+
+// The route of paper and the preview: the engine lays the page out for the printer's sheet (size,
+// orientation, margins) and the pages are drawn onto the printer as pictures filling it.
+bool printPictures(QWebEngineView& view, QPrinter& printer, int timeoutMs = kPrintWaitMs);
 
 // The print dialog and the print preview window of the default printer.
 class QtPrintOutput final : public PrintOutput {
 public:
-    PrintOutcome print(QWebEngineView& view, QPageLayout::Orientation orientation) override;
+    PrintOutcome print(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& pdfFile) override;
     PrintOutcome preview(QWebEngineView& view, QPageLayout::Orientation orientation) override;
     void closeDialogs() override;
 

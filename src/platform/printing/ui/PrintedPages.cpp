@@ -38,16 +38,44 @@ QList<int> pageSequence(const QPrinter& printer, int pageCount) {
     return pages;
 }
 
+// PDF data opened as a document; the document reads from the buffer for as long as it is open.
+struct LoadedPages {
+    explicit LoadedPages(const QByteArray& pdf) : data(pdf), buffer(&data) {
+        buffer.open(QIODevice::ReadOnly);
+        document.load(&buffer);
+    }
+    // False when the data holds no readable page.
+    bool ready() const { return document.status() == QPdfDocument::Status::Ready && document.pageCount() > 0; }
+    QByteArray data;
+    QBuffer buffer;
+    QPdfDocument document;
+};
+
+// The page as a picture on white paper. The engine leaves the paper unpainted; a picture with
+// see-through parts would carry a mask, whose soft edge prints as a grey frame around the page.
+QImage pagePicture(QPdfDocument& document, int page, const QSize& size) {
+    const QImage rendered = document.render(page, size);
+    if (rendered.isNull())
+        return rendered;
+    QImage paper(rendered.size(), QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    painter.drawImage(0, 0, rendered);
+    return paper;
+}
+
 } // namespace
 
+int pdfPageCount(const QByteArray& pdf) {
+    const LoadedPages pages(pdf);
+    return pages.ready() ? pages.document.pageCount() : 0;
+}
+
 bool paintPrintedPages(const QByteArray& pdf, QPrinter& printer) {
-    QByteArray data = pdf;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QPdfDocument document;
-    document.load(&buffer);
-    if (document.status() != QPdfDocument::Status::Ready || document.pageCount() < 1)
+    LoadedPages loaded(pdf);
+    if (!loaded.ready())
         return false;
+    QPdfDocument& document = loaded.document;
 
     const QList<int> pages = pageSequence(printer, document.pageCount());
     if (pages.isEmpty())
@@ -68,7 +96,7 @@ bool paintPrintedPages(const QByteArray& pdf, QPrinter& printer) {
             first = false;
             // The engine laid the page out at the sheet's size; fit it without distortion all the same.
             const QSizeF fitted = document.pagePointSize(page).scaled(sheet.size(), Qt::KeepAspectRatio);
-            const QImage picture = document.render(page, (fitted * pictureScale).toSize());
+            const QImage picture = pagePicture(document, page, (fitted * pictureScale).toSize());
             if (picture.isNull())
                 return false;
             painter.drawImage(QRectF(sheet.topLeft(), fitted), picture);

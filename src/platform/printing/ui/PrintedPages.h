@@ -1,5 +1,5 @@
 // Puts a printout that the browser engine has laid out (its pages as PDF data) onto a printer:
-// paper, a PDF file or the preview window alike.
+// paper and the preview window.
 #pragma once
 
 #include <QByteArray>
@@ -13,5 +13,8 @@ namespace tova {
 // printable area at the printer's orientation. Honours the printer's page range, page order and
 // copies. False when the data cannot be read or the printer cannot be painted on.
 bool paintPrintedPages(const QByteArray& pdf, QPrinter& printer);
+
+// The number of pages in the PDF data; 0 when it cannot be read.
+int pdfPageCount(const QByteArray& pdf);
 
 } // namespace tova

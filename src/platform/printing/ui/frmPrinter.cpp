@@ -34,7 +34,7 @@ void reportFailure() {
 
 } // namespace
 
-void PrintHTMLDoc(const QString& filePath, bool bHeader, bool bPreview, bool bLandscape) {
+void PrintHTMLDoc(const QString& filePath, bool bHeader, bool bPreview, bool bLandscape, const QString& pdfFile) {
     Job& job = currentJob();
     // One job at a time: a second print asked for while the first waits would share its settings.
     if (job.window) {
@@ -60,7 +60,7 @@ void PrintHTMLDoc(const QString& filePath, bool bHeader, bool bPreview, bool bLa
     }
     if (ready)
         outcome = bPreview ? output.preview(window->WebBrowser1(), orientation)
-                           : output.print(window->WebBrowser1(), orientation);
+                           : output.print(window->WebBrowser1(), orientation, pdfFile);
 
     const bool ended = window->aborted();
     background.restore();

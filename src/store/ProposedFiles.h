@@ -1,0 +1,22 @@
+// The files the program proposes for a project's first save and for a print to file, named after
+// the project so that one project's files stand together and one printout never replaces another.
+#pragma once
+
+#include <QString>
+
+namespace Globals {
+
+// The project's reference number (or, without one, the project name) as a file name without its
+// extension: characters that a file name cannot hold here or on the disks projects are carried on
+// become "-", and no name starts with a dot (a hidden file) or is empty ("TOVA Project").
+QString ProposedFileStem(const QString& referenceNum, const QString& projectName);
+
+// The folder new projects are proposed in: "My TOVA Projects" in the documents folder.
+QString ProjectsFolder();
+
+// The PDF file proposed for printing a screen ("2024-017 Fishbone.pdf"), in the open project's
+// folder, or the projects folder for a project never saved (made when missing, so that a print
+// into it can succeed).
+QString ProposedPrintoutFile(const QString& screenTitle);
+
+} // namespace Globals
