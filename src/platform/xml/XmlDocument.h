@@ -93,6 +93,8 @@ public:
     bool setDocumentElement(const XmlNode& element);
     // A deep copy that shares nothing with this document.
     XmlDocument clone() const;
+    // A new document whose root is a deep copy of the element (a null document for a null node).
+    static XmlDocument copyOf(const XmlNode& element);
 
     _xmlDoc* raw() const { return m_doc.get(); }
     const std::shared_ptr<_xmlDoc>& shared() const { return m_doc; }
