@@ -8,6 +8,7 @@
 
 #include <QFile>
 
+#include <libxml/dict.h>
 #include <libxml/parser.h>
 #include <libxml/xmlsave.h>
 
@@ -367,10 +368,20 @@ XmlDocument XmlDocument::copyOf(const XmlNode& element)
     if (element.isNull())
         return XmlDocument();
     XmlDocument copy = create();
-    xmlNode* root = xmlDocCopyNode(element.raw(), copy.raw(), 1);
-    if (root)
-        xmlDocSetRootElement(copy.raw(), root);
+    copyElementInto(element.raw(), copy.raw());
     return copy;
+}
+
+void copyElementInto(_xmlNode* element, _xmlDoc* target)
+{
+    // Sharing the source's name dictionary, the copy's names are looked up instead of allocated
+    // one by one, and its nodes go faster too.
+    if (element->doc && element->doc->dict && !target->dict) {
+        target->dict = element->doc->dict;
+        xmlDictReference(target->dict);
+    }
+    if (xmlNode* root = xmlDocCopyNode(element, target, 1))
+        xmlDocSetRootElement(target, root);
 }
 
 } // namespace Xml

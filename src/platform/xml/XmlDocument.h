@@ -106,4 +106,7 @@ private:
     std::shared_ptr<_xmlDoc> m_doc;
 };
 
+// Makes a deep copy of the element the root of the target document, which has none yet.
+void copyElementInto(_xmlNode* element, _xmlDoc* target);
+
 } // namespace Xml

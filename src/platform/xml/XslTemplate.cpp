@@ -116,23 +116,27 @@ bool XslProcessor::transform(QString* error)
     if (!m_stylesheet)
         return fail(QStringLiteral("no style sheet"));
 
-    // libxslt always starts at a document: build one whose root is a copy of the input element.
-    std::unique_ptr<xmlDoc, RawDocDeleter> input;
-    if (!m_inputNode.isNull()) {
-        input.reset(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
-        xmlNode* copy = xmlDocCopyNode(m_inputNode.raw(), input.get(), 1);
-        if (!copy)
+    // libxslt always starts at a document: the input's own when the input is its root (the
+    // transformation only reads it), otherwise one whose root is a copy of the input element.
+    std::unique_ptr<xmlDoc, RawDocDeleter> ownInput;
+    xmlDoc* input = nullptr;
+    if (!m_inputNode.isNull() && m_inputNode.raw() == xmlDocGetRootElement(m_inputNode.raw()->doc)) {
+        input = m_inputNode.raw()->doc;
+    } else if (!m_inputNode.isNull()) {
+        ownInput.reset(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
+        copyElementInto(m_inputNode.raw(), ownInput.get());
+        if (!xmlDocGetRootElement(ownInput.get()))
             return fail(QStringLiteral("cannot copy the input node"));
-        xmlDocSetRootElement(input.get(), copy);
+        input = ownInput.get();
     } else if (!m_inputDocument.isNull()) {
-        input.reset(xmlCopyDoc(m_inputDocument.raw(), 1));
+        input = m_inputDocument.raw();
     } else {
         return fail(QStringLiteral("no input"));
     }
 
     ErrorCollector errors;
     std::unique_ptr<xsltTransformContext, TransformContextDeleter> context(
-        xsltNewTransformContext(m_stylesheet.get(), input.get()));
+        xsltNewTransformContext(m_stylesheet.get(), input));
     if (!context)
         return fail(QStringLiteral("cannot start the transformation"));
     auto prefs = restrictivePrefs();
@@ -151,7 +155,7 @@ bool XslProcessor::transform(QString* error)
     }
 
     std::unique_ptr<xmlDoc, RawDocDeleter> result(
-        xsltApplyStylesheetUser(m_stylesheet.get(), input.get(), nullptr, nullptr, nullptr, context.get()));
+        xsltApplyStylesheetUser(m_stylesheet.get(), input, nullptr, nullptr, nullptr, context.get()));
     if (!result || context->state == XSLT_STATE_ERROR || context->state == XSLT_STATE_STOPPED)
         return fail(errors.messages().isEmpty() ? QStringLiteral("the transformation failed") : errors.messages());
 
