@@ -47,17 +47,18 @@ QVector<Word> wordsOf(const QString& text) {
 }
 
 // The text in at most maxLines lines no wider than width; nothing when it cannot be done.
-std::optional<QStringList> wrap(const QString& text, const QFontMetricsF& metrics, double width, int maxLines) {
+template <typename Measure>
+std::optional<QStringList> wrap(const QString& text, const Measure& measure, double width, int maxLines) {
     QStringList lines;
     QString line;
     for (const Word& word : wordsOf(text)) {
         const QString joined =
             line.isEmpty() ? word.text : line + (word.blankBefore ? QStringLiteral(" ") : QString()) + word.text;
-        if (metrics.horizontalAdvance(joined) <= width) {
+        if (measure(joined) <= width) {
             line = joined;
             continue;
         }
-        if (line.isEmpty() || metrics.horizontalAdvance(word.text) > width)
+        if (line.isEmpty() || measure(word.text) > width)
             return std::nullopt;
         lines.append(line);
         line = word.text;
@@ -68,10 +69,11 @@ std::optional<QStringList> wrap(const QString& text, const QFontMetricsF& metric
     return lines;
 }
 
-double widestOf(const QStringList& lines, const QFontMetricsF& metrics) {
+template <typename Measure>
+double widestOf(const QStringList& lines, const Measure& measure) {
     double widest = 0.0;
     for (const QString& line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
+        widest = std::max(widest, measure(line));
     return widest;
 }
 
@@ -114,6 +116,16 @@ QFont PointLabels::fontOf(int pixels) const {
     font.setFamilies(m_families);
     font.setPixelSize(pixels);
     return font;
+}
+
+double PointLabels::advance(const QFontMetricsF& metrics, int pixels, const QString& text) {
+    QHash<QString, double>& widths = m_advances[pixels];
+    const auto found = widths.constFind(text);
+    if (found != widths.constEnd())
+        return *found;
+    const double width = metrics.horizontalAdvance(text);
+    widths.insert(text, width);
+    return width;
 }
 
 void PointLabels::fit(const PointLabelRoom& room) {
@@ -166,13 +178,23 @@ bool PointLabels::tryLayout(double angle, int pixels, int lines, bool shorten) {
     if (widthLimit <= 0.0 && !shorten)
         return false;
 
+    // Turned labels of a line chart need a gap that does not depend on their widths: a layout
+    // whose gaps cannot fit is refused before anything is measured. Flat ones need at least their
+    // padding.
+    if (!m_room.evenlySpaced && m_texts.size() > 1 && !shorten) {
+        const double leastGap = angle == 0.0 ? kFlatPadding : (blockHeight + 1.0) / sine;
+        if (leastGap * double(m_texts.size() - 1) > m_room.highest - m_room.lowest)
+            return false;
+    }
+
     if (shorten && angle != 0.0 && m_room.evenlySpaced)
         lines = std::max(1, std::min(lines, int((evenSpacing * sine - 1.0) / lineHeight)));
+    const auto measure = [this, &metrics, pixels](const QString& text) { return advance(metrics, pixels, text); };
     QVector<Placed> placed;
     QStringList elided;
     double widest = 0.0;
     for (int i = 0; i < m_texts.size(); ++i) {
-        std::optional<QStringList> wrapped = wrap(m_texts.at(i), metrics, std::max(widthLimit, 0.0), lines);
+        std::optional<QStringList> wrapped = wrap(m_texts.at(i), measure, std::max(widthLimit, 0.0), lines);
         if (!wrapped && !shorten)
             return false;
         if (!wrapped) {
@@ -181,7 +203,7 @@ bool PointLabels::tryLayout(double angle, int pixels, int lines, bool shorten) {
         }
         Placed label;
         label.lines = *wrapped;
-        label.width = widestOf(label.lines, metrics);
+        label.width = widestOf(label.lines, measure);
         label.anchor = anchors.value(i);
         label.x = label.anchor;
         widest = std::max(widest, label.width);

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QRectF>
 #include <QStringList>
@@ -54,6 +56,9 @@ private:
     };
 
     QFont fontOf(int pixels) const;
+    // The width of a text in the font of that size, measured once per font and text: every layout
+    // tried at one size asks again for the same labels and lines.
+    double advance(const QFontMetricsF& metrics, int pixels, const QString& text);
     // Lays the texts out at that angle, font and most lines; false when one does not fit whole, unless
     // shorten, which shortens it to one line instead.
     bool tryLayout(double angle, int pixels, int lines, bool shorten);
@@ -65,6 +70,7 @@ private:
     QVector<double> m_angles;
     int m_largestPixels;
     PointLabelRoom m_room;
+    QHash<int, QHash<QString, double>> m_advances;
 
     double m_angle = 0.0;
     QFont m_font;
