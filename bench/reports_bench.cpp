@@ -5,6 +5,7 @@
 // Also: opening a project at the size limit made of complete reviews and building its fishbone, and
 // opening a file of that size made of millions of empty elements.
 #include "LargeInputs.h"
+#include "NullBrowser.h"
 #include "platform/AppFolder.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
@@ -35,18 +36,6 @@
 #include <vector>
 
 namespace {
-
-class NullBrowser final : public tova::WebBrowser {
-public:
-    QString Name() const override { return QStringLiteral("bench"); }
-    void Navigate2(const QString&, const QString&) override {}
-    bool Busy() const override { return false; }
-    int ReadyState() const override { return 4; }
-    bool IsFrameComplete(const QString&) const override { return true; }
-    QString LocationName() const override { return QString(); }
-    QString LocationURL() const override { return QString(); }
-    bool ExecScript(const QString&, const QString&) override { return true; }
-};
 
 enum Screen { Fishbone, TileChart, Scorecard, Dashboard };
 const char* const kScreenNames[] = {"fishbone", "tilechart", "scorecard", "dashboard"};
@@ -92,7 +81,7 @@ qint16 firstSectionId() {
 void BM_ProgramScreen(benchmark::State& state) {
     if (!openScene(state))
         return;
-    NullBrowser browser;
+    bench::NullBrowser browser;
     const qint16 section = firstSectionId();
     for (auto _ : state) {
         switch (state.range(0)) {
@@ -219,7 +208,7 @@ void BM_FishboneAtLimit(benchmark::State& state) {
         state.SkipWithError("the project did not open");
         return;
     }
-    NullBrowser browser;
+    bench::NullBrowser browser;
     for (auto _ : state)
         Reports::GoToFishbone(browser);
 }
