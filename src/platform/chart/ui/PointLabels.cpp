@@ -232,17 +232,25 @@ void PointLabels::place() {
         for (const Placed& label : m_placed)
             gap = std::max(gap, m_angle == 0.0 ? label.width + kFlatPadding
                                                : (label.lines.size() * lineHeight + 1.0) / sine);
+        if (gap * double(m_placed.size() - 1) > m_room.highest - m_room.lowest)
+            leaveOutCrowded(gap);
+        QVector<int> shown;
         QVector<double> xs;
-        for (const Placed& label : m_placed)
-            xs.append(label.anchor);
-        xs = spreadApart(xs, gap, m_room.lowest, m_room.highest);
         for (int i = 0; i < m_placed.size(); ++i)
-            m_placed[i].x = xs.at(i);
+            if (m_placed.at(i).shown) {
+                shown.append(i);
+                xs.append(m_placed.at(i).anchor);
+            }
+        xs = spreadApart(xs, gap, m_room.lowest, m_room.highest);
+        for (int k = 0; k < shown.size(); ++k)
+            m_placed[shown.at(k)].x = xs.at(k);
     }
     m_band = 0.0;
     m_leftOverflow = 0.0;
     m_rightOverflow = 0.0;
     for (const Placed& label : m_placed) {
+        if (!label.shown)
+            continue;
         const double height = label.lines.size() * lineHeight;
         double left = label.width / 2;
         double right = label.width / 2;
@@ -260,6 +268,22 @@ void PointLabels::place() {
     m_band = std::ceil(m_band);
 }
 
+void PointLabels::leaveOutCrowded(double gap) {
+    QVector<int> order(m_placed.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [this](int a, int b) { return m_placed.at(a).anchor > m_placed.at(b).anchor; });
+    double lastKept = 0.0;
+    for (int k = 0; k < order.size(); ++k) {
+        Placed& label = m_placed[order.at(k)];
+        label.shown = k == 0 || lastKept - label.anchor >= gap;
+        if (label.shown)
+            lastKept = label.anchor;
+        else
+            m_elided.append(m_texts.at(order.at(k)));
+    }
+}
+
 // A turned label still reaching past the picture's left edge is shortened to what it has there.
 void PointLabels::shortenWhatOverflows() {
     if (m_angle == 0.0 || m_leftOverflow <= 0.0)
@@ -269,6 +293,8 @@ void PointLabels::shortenWhatOverflows() {
     const double cosine = std::cos(qDegreesToRadians(m_angle));
     for (int i = 0; i < m_placed.size(); ++i) {
         Placed& label = m_placed[i];
+        if (!label.shown)
+            continue;
         const double room = (label.x - label.lines.size() * metrics.height() * sine / 2) / std::max(cosine, 0.01);
         if (label.width <= room)
             continue;
@@ -293,6 +319,8 @@ void PointLabels::draw(QPainter& painter) const {
             painter.setPen(QPen(QColor(110, 110, 110), 1));
             painter.drawLine(QPointF(label.anchor, m_room.top), QPointF(label.anchor, m_room.top + 3));
         }
+        if (!label.shown)
+            continue;
         // A label moved away from its point is joined to it.
         if (std::abs(label.x - label.anchor) > 1.0) {
             painter.setPen(QPen(QColor(150, 150, 150), 0.8));

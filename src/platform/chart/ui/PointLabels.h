@@ -53,6 +53,8 @@ private:
         double width = 0.0;
         double x = 0.0; // where the label stands; the anchor when it did not move
         double anchor = 0.0;
+        // False for a label left out because its neighbours took the room (its tick stays).
+        bool shown = true;
     };
 
     QFont fontOf(int pixels) const;
@@ -63,6 +65,9 @@ private:
     // shorten, which shortens it to one line instead.
     bool tryLayout(double angle, int pixels, int lines, bool shorten);
     void place();
+    // Keeps, from the newest point leftwards, only labels at least gap apart: more labels than the
+    // axis has room for would otherwise be pushed out past the picture's edge.
+    void leaveOutCrowded(double gap);
     void shortenWhatOverflows();
 
     QStringList m_texts;
