@@ -25,6 +25,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -92,6 +93,13 @@ void BM_ProgramScreen(benchmark::State& state) {
         }
     }
     setLabel(state);
+}
+
+QString writeScratch(const QString& name, const QByteArray& bytes) {
+    QFile file(scene().scratch.filePath(name));
+    if (file.exists() || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()))
+        return file.fileName();
+    return QString();
 }
 
 // The document each screen's style sheet is applied to, prepared as the program prepares it.
@@ -167,6 +175,29 @@ void BM_LibxsltAlone(benchmark::State& state) {
     setLabel(state);
 }
 
+// The xsltproc program itself on the same style sheet, prepared input file and parameters.
+void BM_Xsltproc(benchmark::State& state) {
+    if (!openScene(state))
+        return;
+    const Reports::ReportRow* row = nullptr;
+    const QString input = writeScratch(QStringLiteral("input-%1-%2.xml").arg(state.range(0)).arg(state.range(1)),
+                                       preparedInput(int(state.range(0)), &row).toFileBytes());
+    QStringList arguments{QStringLiteral("-o"), scene().scratch.filePath(QStringLiteral("out.htm"))};
+    const std::vector<QByteArray> texts = parameterExpressions(int(state.range(0)));
+    for (size_t i = 0; i + 1 < texts.size(); i += 2)
+        arguments << QStringLiteral("--param") << QString::fromUtf8(texts.at(i)) << QString::fromUtf8(texts.at(i + 1));
+    arguments << tova::appPath(row->styleSheet) << input;
+    for (auto _ : state) {
+        QProcess process;
+        process.start(QStringLiteral("xsltproc"), arguments);
+        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+            state.SkipWithError("xsltproc failed");
+            break;
+        }
+    }
+    setLabel(state);
+}
+
 void screensAndSizes(benchmark::internal::Benchmark* b) {
     for (int size : {1, 10})
         for (int screen = Fishbone; screen <= Dashboard; ++screen)
@@ -174,15 +205,9 @@ void screensAndSizes(benchmark::internal::Benchmark* b) {
 }
 BENCHMARK(BM_ProgramScreen)->Apply(screensAndSizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LibxsltAlone)->Apply(screensAndSizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Xsltproc)->Apply(screensAndSizes)->Unit(benchmark::kMillisecond);
 
 constexpr qint64 kProjectLimit = 16LL * 1024 * 1024;
-
-QString writeScratch(const QString& name, const QByteArray& bytes) {
-    QFile file(scene().scratch.filePath(name));
-    if (file.exists() || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()))
-        return file.fileName();
-    return QString();
-}
 
 QString projectAtLimit() {
     Globals::gDataDoc = Xml::XmlDocument::create();

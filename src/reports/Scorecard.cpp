@@ -5,6 +5,7 @@
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
 #include "store/Scoring.h"
+#include "store/SurveyIndex.h"
 
 #include <QHash>
 
@@ -84,11 +85,11 @@ const ReportRow& scorecardRow() {
 
 void AddScoreCards(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlDocument& glossarySource) {
     const QHash<QString, QString> terms = glossaryTerms(glossarySource);
-    const QString questionsOfPhase = QStringLiteral("question[phase_id = %1]").arg(phaseId);
-    for (const Xml::XmlNode& category : scoredCopy.selectNodes(QStringLiteral("data/survey/section/category"))) {
+    const tova::store::SurveyIndex survey(scoredCopy);
+    for (const Xml::XmlNode& category : survey.categories()) {
         const Xml::XmlNode scorecard =
             XMLhelpers::AddElement(scoredCopy, QStringLiteral("scorecard"), QString(), category);
-        for (const Xml::XmlNode& question : category.selectNodes(questionsOfPhase))
+        for (const Xml::XmlNode& question : tova::store::questionsOfPhase(category, phaseId))
             for (const QString& item : scorecardItems(question, terms))
                 XMLhelpers::AddElement(scoredCopy, QStringLiteral("item"), item, scorecard);
     }
