@@ -6,6 +6,7 @@
 // opening a file of that size made of millions of empty elements.
 #include "LargeInputs.h"
 #include "NullBrowser.h"
+#include "Xsltproc.h"
 #include "platform/AppFolder.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
@@ -26,7 +27,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -188,14 +188,7 @@ void BM_Xsltproc(benchmark::State& state) {
     for (size_t i = 0; i + 1 < texts.size(); i += 2)
         arguments << QStringLiteral("--param") << QString::fromUtf8(texts.at(i)) << QString::fromUtf8(texts.at(i + 1));
     arguments << tova::appPath(row->styleSheet) << input;
-    for (auto _ : state) {
-        QProcess process;
-        process.start(QStringLiteral("xsltproc"), arguments);
-        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-            state.SkipWithError("xsltproc failed");
-            break;
-        }
-    }
+    bench::runXsltprocEachIteration(state, arguments);
     setLabel(state);
 }
 
@@ -206,7 +199,8 @@ void screensAndSizes(benchmark::internal::Benchmark* b) {
 }
 BENCHMARK(BM_ProgramScreen)->Apply(screensAndSizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LibxsltAlone)->Apply(screensAndSizes)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Xsltproc)->Apply(screensAndSizes)->Unit(benchmark::kMillisecond);
+// The work is in a child process: only the wall-clock time says how long it took.
+BENCHMARK(BM_Xsltproc)->Apply(screensAndSizes)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 constexpr qint64 kProjectLimit = 16LL * 1024 * 1024;
 

@@ -4,6 +4,7 @@
 // Also measures, once, how long start-up takes to show the main window (without the intro).
 #include "LargeInputs.h"
 #include "NullBrowser.h"
+#include "Xsltproc.h"
 #include "platform/AppFolder.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
@@ -22,7 +23,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -77,14 +77,7 @@ void BM_XsltprocFishbone(benchmark::State& state) {
     for (const Reports::ReportParameter& parameter : Reports::HeaderParameters())
         arguments << QStringLiteral("--stringparam") << parameter.name << std::get<QString>(parameter.value);
     arguments << tova::appPath(QStringLiteral("fishbone/fishbone.xsl")) << input;
-    for (auto _ : state) {
-        QProcess process;
-        process.start(QStringLiteral("xsltproc"), arguments);
-        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-            state.SkipWithError("xsltproc failed");
-            break;
-        }
-    }
+    bench::runXsltprocEachIteration(state, arguments);
 }
 
 BENCHMARK(BM_FishboneBuild)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
