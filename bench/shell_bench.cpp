@@ -2,11 +2,13 @@
 // page file, without the browser) on the shipped questionnaire and on one ten times its size, side
 // by side with the xsltproc program applying the same style sheet to the same marked copy.
 // Also measures, once, how long start-up takes to show the main window (without the intro).
+#include "LargeInputs.h"
+#include "NullBrowser.h"
+#include "Xsltproc.h"
 #include "platform/AppFolder.h"
 #include "platform/NumberLocale.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
-#include "platform/browser/WebBrowser.h"
 #include "platform/xml/XmlDocument.h"
 #include "reports/Fishbone.h"
 #include "reports/ReportPipeline.h"
@@ -22,8 +24,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -33,60 +33,9 @@
 
 namespace {
 
-// A browser that goes nowhere: the build is measured without the web engine.
-class NullBrowser final : public tova::WebBrowser {
-public:
-    QString Name() const override { return QStringLiteral("bench"); }
-    void Navigate2(const QString&, const QString&) override {}
-    bool Busy() const override { return false; }
-    int ReadyState() const override { return 4; }
-    bool IsFrameComplete(const QString&) const override { return true; }
-    QString LocationName() const override { return QString(); }
-    QString LocationURL() const override { return QString(); }
-    bool ExecScript(const QString&, const QString&) override { return true; }
-};
-
 QString shippedDatabaseText() {
     QFile file(tova::appPath(QStringLiteral("database/data.xml")));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// Nine more copies of every category, with ids moved out of the way of the originals.
-QString tenTimesDatabase(const QString& shipped) {
-    Xml::XmlDocument doc = Xml::XmlDocument::create();
-    doc.loadXML(shipped);
-    QString text = doc.xml();
-    static const QRegularExpression categoryPattern(QStringLiteral("<category>.*?</category>"),
-                                                    QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression categoryId(QStringLiteral("<category_id>(\\d+)</category_id>"));
-    static const QRegularExpression questionId(QStringLiteral("<question_id>(\\d+)</question_id>"));
-    QString result;
-    qsizetype last = 0;
-    auto it = categoryPattern.globalMatch(text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch match = it.next();
-        result += text.mid(last, match.capturedEnd() - last);
-        last = match.capturedEnd();
-        for (int k = 1; k < 10; ++k) {
-            QString copy = match.captured();
-            auto shift = [&copy](const QRegularExpression& pattern, const QString& tag, int by) {
-                QString shifted;
-                qsizetype from = 0;
-                auto ids = pattern.globalMatch(copy);
-                while (ids.hasNext()) {
-                    const QRegularExpressionMatch id = ids.next();
-                    shifted += copy.mid(from, id.capturedStart() - from);
-                    shifted += QStringLiteral("<%1>%2</%1>").arg(tag).arg(id.captured(1).toInt() + by);
-                    from = id.capturedEnd();
-                }
-                copy = shifted + copy.mid(from);
-            };
-            shift(categoryId, QStringLiteral("category_id"), k * 100);
-            shift(questionId, QStringLiteral("question_id"), k * 3000);
-            result += copy;
-        }
-    }
-    return result + text.mid(last);
 }
 
 struct Scene {
@@ -107,7 +56,7 @@ void useDatabase(const QString& text) {
 
 void BM_FishboneBuild(benchmark::State& state) {
     useDatabase(state.range(0) == 10 ? scene().tenTimes : scene().shipped);
-    NullBrowser browser;
+    bench::NullBrowser browser;
     for (auto _ : state)
         Reports::GoToFishbone(browser);
     state.counters["questions"] =
@@ -129,14 +78,7 @@ void BM_XsltprocFishbone(benchmark::State& state) {
     for (const Reports::ReportParameter& parameter : Reports::HeaderParameters())
         arguments << QStringLiteral("--stringparam") << parameter.name << std::get<QString>(parameter.value);
     arguments << tova::appPath(QStringLiteral("fishbone/fishbone.xsl")) << input;
-    for (auto _ : state) {
-        QProcess process;
-        process.start(QStringLiteral("xsltproc"), arguments);
-        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-            state.SkipWithError("xsltproc failed");
-            break;
-        }
-    }
+    bench::runXsltprocEachIteration(state, arguments);
 }
 
 BENCHMARK(BM_FishboneBuild)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
@@ -164,7 +106,7 @@ int main(int argc, char** argv) {
     measureStartUp();
 
     scene().shipped = shippedDatabaseText();
-    scene().tenTimes = tenTimesDatabase(scene().shipped);
+    scene().tenTimes = bench::tenTimesDatabase(scene().shipped);
     Globals::OpenProject(tova::appPath(QStringLiteral("sample.tova")));
 
     benchmark::Initialize(&argc, argv);

@@ -24,14 +24,19 @@ bool writeFileWhole(const QString& path, const QByteArray& bytes, QString* error
     if (markedReadOnly(QFileInfo(path)))
         return fail(error, QStringLiteral("The file is read only."));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, every write reaches the system at once and a failure comes back with the
+    // system's reason. A write that takes only part of the bytes (a nearly full disk) reports no
+    // reason of its own: the next write, which takes none, does.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(error, file.errorString());
-    // A small file sits in the write buffer until the commit, whose own flush does not report a
-    // failure: flush here and look at the result, or a full disk would leave an empty file behind.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(error, reason);
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return fail(error, reason);
+        }
+        done += written;
     }
     if (!file.commit())
         return fail(error, file.errorString());

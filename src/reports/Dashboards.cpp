@@ -2,6 +2,7 @@
 
 #include "reports/ReportPipeline.h"
 #include "reports/ScreenSupport.h"
+#include "store/Database.h"
 
 namespace Reports {
 
@@ -32,9 +33,8 @@ void GoToDashboard(const ReportRow& row, const ChartDrawer& drawCharts, tova::We
     if (drawCharts)
         drawCharts(scored);
     // The page itself gets the questionnaire without the review: what it shows of the review comes
-    // from the chart images and the score.
-    const Xml::XmlDocument plain = CopyDatabase();
-    TransformAndShow(row, plain, {{QStringLiteral("score"), SurveyScoreParameter(scored)}}, browser);
+    // from the chart images and the score. The transformation only reads it.
+    TransformAndShow(row, Globals::gDataDoc, {{QStringLiteral("score"), SurveyScoreParameter(scored)}}, browser);
 }
 
 } // namespace Reports

@@ -17,10 +17,8 @@
 namespace Reports {
 
 Xml::XmlDocument CopyDatabase() {
-    Xml::XmlDocument copy = Xml::XmlDocument::create();
-    if (!Globals::gDataDoc.isNull() && !Globals::gDataDoc.documentElement().isNull())
-        copy.loadXML(Globals::gDataDoc.xml());
-    return copy;
+    const Xml::XmlNode root = Globals::gDataDoc.documentElement();
+    return root.isNull() ? Xml::XmlDocument::create() : Xml::XmlDocument::copyOf(root);
 }
 
 QList<ReportParameter> HeaderParameters() {

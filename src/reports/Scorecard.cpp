@@ -5,6 +5,7 @@
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
 #include "store/Scoring.h"
+#include "store/SurveyIndex.h"
 
 #include <QHash>
 
@@ -70,6 +71,22 @@ QStringList scorecardItems(const Xml::XmlNode& question, const QHash<QString, QS
     return {term, answer, remaining, weight};
 }
 
+void addScoreCardsTo(Xml::XmlDocument& scoredCopy, const QList<Xml::XmlNode>& categories, qint16 phaseId,
+                     const Xml::XmlDocument& glossarySource) {
+    const QHash<QString, QString> terms = glossaryTerms(glossarySource);
+    for (const Xml::XmlNode& category : categories) {
+        const Xml::XmlNode scorecard =
+            XMLhelpers::AddElement(scoredCopy, QStringLiteral("scorecard"), QString(), category);
+        for (const Xml::XmlNode& question : tova::store::questionsOfPhase(category, phaseId))
+            for (const QString& item : scorecardItems(question, terms))
+                XMLhelpers::AddElement(scoredCopy, QStringLiteral("item"), item, scorecard);
+    }
+}
+
+Xml::XmlNode sectionOf(const Xml::XmlDocument& scoredCopy, qint16 sectionId) {
+    return scoredCopy.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId));
+}
+
 } // namespace
 
 const ReportRow& scorecardRow() {
@@ -83,29 +100,21 @@ const ReportRow& scorecardRow() {
 }
 
 void AddScoreCards(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlDocument& glossarySource) {
-    const QHash<QString, QString> terms = glossaryTerms(glossarySource);
-    const QString questionsOfPhase = QStringLiteral("question[phase_id = %1]").arg(phaseId);
-    for (const Xml::XmlNode& category : scoredCopy.selectNodes(QStringLiteral("data/survey/section/category"))) {
-        const Xml::XmlNode scorecard =
-            XMLhelpers::AddElement(scoredCopy, QStringLiteral("scorecard"), QString(), category);
-        for (const Xml::XmlNode& question : category.selectNodes(questionsOfPhase))
-            for (const QString& item : scorecardItems(question, terms))
-                XMLhelpers::AddElement(scoredCopy, QStringLiteral("item"), item, scorecard);
-    }
+    addScoreCardsTo(scoredCopy, tova::store::SurveyIndex(scoredCopy).categories(), phaseId, glossarySource);
 }
 
 void GoToScoreCard(qint16 sectionId, tova::WebBrowser& browser) {
     if (ShowReviewChoiceWhenNone(browser))
         return;
     Xml::XmlDocument scored = ScoredCopy();
-    AddScoreCards(scored, CurrentPhaseId(), Globals::gDataDoc);
+    // The page shows one section: only its categories need their scorecards.
+    const Xml::XmlNode section = sectionOf(scored, sectionId);
+    addScoreCardsTo(scored, section.selectNodes(QStringLiteral("category")), CurrentPhaseId(), Globals::gDataDoc);
     CreateScoreCard(scored, sectionId, browser);
 }
 
 void CreateScoreCard(const Xml::XmlDocument& scoredCopy, qint16 sectionId, tova::WebBrowser& browser) {
-    const Xml::XmlNode section =
-        scoredCopy.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId));
-    TransformAndShow(scorecardRow(), section, {{QStringLiteral("score"), SurveyScoreParameter(scoredCopy)}}, browser);
+    TransformAndShow(scorecardRow(), sectionOf(scoredCopy, sectionId), {{QStringLiteral("score"), SurveyScoreParameter(scoredCopy)}}, browser);
 }
 
 } // namespace Reports

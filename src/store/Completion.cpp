@@ -77,4 +77,9 @@ qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews)
     return qint16(qMin(count, 32767));
 }
 
+bool IsReviewComplete(qint16 phaseId, const Xml::XmlNode& review)
+{
+    return !gDataDoc.documentElement().isNull() && judgeCompletion(gDataDoc, phaseId, review, nullptr);
+}
+
 } // namespace Globals

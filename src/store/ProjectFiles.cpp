@@ -28,13 +28,23 @@ void refreshTitle()
         window->UpdateTitleBar();
 }
 
-bool failOpening()
+QString tooLargeText()
+{
+    return QStringLiteral("It is larger than the %1 MB that a project file may hold.")
+        .arg(kMaxProjectFileBytes / (1024 * 1024));
+}
+
+// A reason is given where the user can do something about it; a broken file is just broken.
+bool failOpening(const QString& reason = QString())
 {
     gProjectDoc = Xml::XmlDocument();
     gCurrentReview = Xml::XmlNode();
     // The dropped project must not stay named in the title.
     refreshTitle();
-    tova::MsgBox(QStringLiteral("Error Loading Project"), tova::MsgButtons::Ok, tova::MsgIcon::Critical);
+    QString text = QStringLiteral("Error Loading Project");
+    if (!reason.isEmpty())
+        text += QStringLiteral("\n\n") + reason;
+    tova::MsgBox(text, tova::MsgButtons::Ok, tova::MsgIcon::Critical);
     return false;
 }
 
@@ -43,8 +53,7 @@ bool failOpening()
 QString refusalToWrite(const QByteArray& bytes)
 {
     if (bytes.size() > kMaxProjectFileBytes)
-        return QStringLiteral("Could not save project.  It is larger than the %1 MB that a project file may hold.")
-            .arg(kMaxProjectFileBytes / (1024 * 1024));
+        return QStringLiteral("Could not save project.  ") + tooLargeText();
     QString reason;
     if (!Xml::XmlDocument::create().loadBytes(bytes, &reason, kMaxProjectFileBytes))
         return QStringLiteral("Could not save project.  It could not be read back: %1").arg(reason.trimmed());
@@ -64,8 +73,11 @@ bool OpenProject(const QString& filePath)
     gCurrentReview = Xml::XmlNode();
 
     // Only a regular file: a folder, a pipe or a device is never a project (a pipe would block).
-    if (!QFileInfo(filePath).isFile())
+    const QFileInfo file(filePath);
+    if (!file.isFile())
         return failOpening();
+    if (file.size() > kMaxProjectFileBytes)
+        return failOpening(tooLargeText());
     Xml::XmlDocument document = Xml::XmlDocument::create();
     if (!document.load(filePath, nullptr, kMaxProjectFileBytes))
         return failOpening();

@@ -71,9 +71,7 @@ Xml::XmlDocument GetCurrentReviewDoc()
 {
     if (gCurrentReview.isNull())
         return Xml::XmlDocument();
-    Xml::XmlDocument copy = Xml::XmlDocument::create();
-    copy.loadXML(gCurrentReview.xml());
-    return copy;
+    return Xml::XmlDocument::copyOf(gCurrentReview);
 }
 
 QString GetCurrentPhase() { return gCurrentReview.selectSingleNode(QStringLiteral("phase")).text(); }

@@ -13,6 +13,9 @@ bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml:
 // Category, section and survey scoring, in that order.
 void ComputeScores(Xml::XmlDocument& scoredCopy, const Xml::XmlDocument& reviewCopy, qint16 phaseId);
 qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews);
+// Whether the review answers every question of the phase in the questionnaire database, judged
+// without marking anything; false when there is no questionnaire.
+bool IsReviewComplete(qint16 phaseId, const Xml::XmlNode& review);
 
 // A number as the program writes it: at most 15 significant digits, "." as separator, no
 // trailing zeros.

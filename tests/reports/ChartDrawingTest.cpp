@@ -8,6 +8,7 @@
 #include "store/ProjectDocument.h"
 #include "support/TestEnvironment.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -229,4 +230,37 @@ TEST(ChartDrawing, ShippedQuestionnaireNamesShowWholeOnTheDashboardsAndTheElemen
         }
     }
     Globals::gDataDoc = Xml::XmlDocument();
+}
+
+// However many reviews there are and however they are spread in time, the plot takes the picture's
+// width (less the legend column beside it) and the legend shows every name whole: a thousand dates
+// that cannot all be written leave some out rather than squeeze the plot.
+TEST(ChartDrawing, TrendPlotSpansThePictureAndLegendNamesShowWhole) {
+    QList<QPair<QDate, double>> yearly;
+    for (int i = 0; i < 8; ++i)
+        yearly.append({QDate(2024 - i, 6, 1), 30.0 + i * 5});
+    QList<QPair<QDate, double>> yearsWithTwoADayApart = yearly;
+    yearsWithTwoADayApart.prepend({QDate(2024, 6, 2), 80.0});
+    const QList<QPair<QDate, double>> twoADayApart = {{QDate(2024, 6, 2), 60.0}, {QDate(2024, 6, 1), 40.0}};
+    for (Reports::TrendKind kind : {Reports::TrendKind::Overall, Reports::TrendKind::PerSection})
+        for (const auto& set : {yearsWithTwoADayApart, twoADayApart, reviews(1000)}) {
+            SCOPED_TRACE(QStringLiteral("kind %1, %2 reviews").arg(int(kind)).arg(set.size()).toStdString());
+            const Reports::TrendData data = trendOf(set, kind);
+            ChartLayout layout;
+            const QImage image = drawTrend(data, kind, layout);
+            const double width = image.width();
+            const bool legendBeside = kind == Reports::TrendKind::PerSection;
+            EXPECT_LT(layout.plot.left(), width / 10);
+            EXPECT_GT(layout.plot.right(), (legendBeside ? layout.legend.left() : width) - width / 10);
+
+            QFont legendFont;
+            legendFont.setFamilies({Reports::TrendChart(kind).design().fontFamily, QStringLiteral("DejaVu Sans")});
+            legendFont.setPixelSize(10);
+            double widestName = 0.0;
+            for (const QString& name : data.seriesNames)
+                widestName = std::max(widestName, QFontMetricsF(legendFont).horizontalAdvance(name));
+            // A marker and its gap come before each name.
+            EXPECT_GE(layout.legend.width(), widestName + 12);
+            EXPECT_LE(layout.legend.right(), width);
+        }
 }

@@ -13,8 +13,14 @@ TEST_F(Database, LoadsOrGivesOneMessageAndAnEmptyDocument)
 {
     const QString app = env.scratch.filePath("app");
     tova::services().appFolder = app;
-    const QByteArray cases[] = {readBytes(testDataPath("store/data.xml")), QByteArray(), QByteArray("<data><survey>"),
-                                "<!DOCTYPE data [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><data>&x;</data>"};
+    const QString flood = "<data>" + elementWithAttributes("survey", 40000, QString()) + "</data>";
+    const QByteArray cases[] = {readBytes(testDataPath("store/data.xml")),
+                                QByteArray(),
+                                QByteArray("<data><survey>"),
+                                "<!DOCTYPE data [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><data>&x;</data>",
+                                encodedXml(flood, FileEncoding::Utf8),
+                                encodedXml(flood, FileEncoding::Utf16LittleEndianWithMark),
+                                encodedXml(flood, FileEncoding::Utf16BigEndianDeclared)};
     for (const QByteArray& bytes : cases) {
         QDir(app).removeRecursively();
         QDir().mkpath(app + "/DataBase");

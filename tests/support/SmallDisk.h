@@ -43,9 +43,9 @@ public:
     const QString& whyNot() const { return m_whyNot; }
     QString filePath(const QString& name) const { return m_path + QLatin1Char('/') + name; }
 
-    // Takes every byte still free with a file of its own; true once a write has failed for want of
-    // space.
-    bool fill() const {
+    // Takes every byte still free with a file of its own, then gives back leaveFree bytes; true
+    // once a write has failed for want of space.
+    bool fill(qint64 leaveFree = 0) const {
         QFile filler(filePath(QStringLiteral("filler")));
         if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return false;
@@ -57,7 +57,8 @@ public:
         // Whatever is left is smaller than a block; take it byte by byte.
         while (filler.write("x", 1) == 1) {
         }
-        return filler.error() != QFileDevice::NoError;
+        const bool full = filler.error() != QFileDevice::NoError;
+        return full && filler.resize(filler.size() - leaveFree);
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "platform/xml/XmlDocument.h"
 
+#include "platform/xml/XmlEncoding.h"
 #include "platform/xml/XmlErrors.h"
 #include "platform/xml/XmlHandles.h"
 #include "platform/xml/XmlShape.h"
@@ -7,6 +8,7 @@
 
 #include <QFile>
 
+#include <libxml/dict.h>
 #include <libxml/parser.h>
 #include <libxml/xmlsave.h>
 
@@ -72,20 +74,30 @@ constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_N
 
 bool declaresDocumentType(const QByteArray& bytes) { return bytes.contains("<!DOCTYPE") || bytes.contains("<!ENTITY"); }
 
+// Parses text the program holds, or bytes from outside once decoded: the guards look at the
+// characters the parser will see, whatever the encoding of the file.
 xmlDoc* parseSafely(const QByteArray& bytes, const char* url, const char* encoding, QString* error)
 {
-    if (declaresDocumentType(bytes)) {
+    DecodedXml decoded{bytes, false};
+    if (!encoding && !decodeXml(bytes, &decoded, error))
+        return nullptr;
+    if (decoded.transcoded)
+        encoding = "UTF-8";
+    const QByteArray& text = decoded.utf8;
+    if (declaresDocumentType(text)) {
         if (error)
             *error = QStringLiteral("document type declarations are not accepted");
         return nullptr;
     }
-    if (largestAttributeCount(bytes) > kMaxAttributesPerElement) {
+    if (largestAttributeCount(text) > kMaxAttributesPerElement) {
         if (error)
             *error = QStringLiteral("an element has more than %1 attributes").arg(kMaxAttributesPerElement);
         return nullptr;
     }
     ErrorCollector errors;
-    xmlDoc* doc = xmlReadMemory(bytes.constData(), int(bytes.size()), url, encoding, kParseOptions);
+    // Decoded text keeps its declaration, whose encoding no longer holds.
+    const int options = kParseOptions | (decoded.transcoded ? XML_PARSE_IGNORE_ENC : 0);
+    xmlDoc* doc = xmlReadMemory(text.constData(), int(text.size()), url, encoding, options);
     if (doc && (doc->intSubset || doc->extSubset)) {
         xmlFreeDoc(doc);
         doc = nullptr;
@@ -350,5 +362,26 @@ bool XmlDocument::setDocumentElement(const XmlNode& element)
 }
 
 XmlDocument XmlDocument::clone() const { return m_doc ? XmlDocument(own(xmlCopyDoc(m_doc.get(), 1))) : XmlDocument(); }
+
+XmlDocument XmlDocument::copyOf(const XmlNode& element)
+{
+    if (element.isNull())
+        return XmlDocument();
+    XmlDocument copy = create();
+    copyElementInto(element.raw(), copy.raw());
+    return copy;
+}
+
+void copyElementInto(_xmlNode* element, _xmlDoc* target)
+{
+    // Sharing the source's name dictionary, the copy's names are looked up instead of allocated
+    // one by one, and its nodes go faster too.
+    if (element->doc && element->doc->dict && !target->dict) {
+        target->dict = element->doc->dict;
+        xmlDictReference(target->dict);
+    }
+    if (xmlNode* root = xmlDocCopyNode(element, target, 1))
+        xmlDocSetRootElement(target, root);
+}
 
 } // namespace Xml

@@ -93,6 +93,8 @@ public:
     bool setDocumentElement(const XmlNode& element);
     // A deep copy that shares nothing with this document.
     XmlDocument clone() const;
+    // A new document whose root is a deep copy of the element (a null document for a null node).
+    static XmlDocument copyOf(const XmlNode& element);
 
     _xmlDoc* raw() const { return m_doc.get(); }
     const std::shared_ptr<_xmlDoc>& shared() const { return m_doc; }
@@ -103,5 +105,8 @@ private:
     explicit XmlDocument(std::shared_ptr<_xmlDoc> doc) : m_doc(std::move(doc)) {}
     std::shared_ptr<_xmlDoc> m_doc;
 };
+
+// Makes a deep copy of the element the root of the target document, which has none yet.
+void copyElementInto(_xmlNode* element, _xmlDoc* target);
 
 } // namespace Xml

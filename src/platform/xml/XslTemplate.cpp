@@ -11,6 +11,8 @@
 #include <libxslt/xsltInternals.h>
 #include <libxslt/xsltutils.h>
 
+#include <optional>
+
 
 namespace Xml {
 namespace {
@@ -39,6 +41,46 @@ std::unique_ptr<xsltSecurityPrefs, SecurityPrefsDeleter> restrictivePrefs()
     xsltSetSecurityPrefs(prefs.get(), XSLT_SECPREF_READ_NETWORK, xsltSecurityForbid);
     return prefs;
 }
+
+// Makes an element the root of its own document for the length of one transformation, and puts
+// it back where it was afterwards: libxslt starts at a document's root, and copying a large
+// element costs more than the transformation itself. The order numbers libxslt leaves in the
+// element's subtree are cleared again, so that the document reads as it did before.
+class BorrowedRoot {
+public:
+    explicit BorrowedRoot(xmlNode* element)
+        : m_element(element), m_parent(element->parent), m_next(element->next)
+    {
+        m_formerRoot = xmlDocSetRootElement(element->doc, element);
+    }
+    ~BorrowedRoot()
+    {
+        clearOrder(m_element);
+        xmlDocSetRootElement(m_element->doc, m_formerRoot);
+        if (m_next)
+            xmlAddPrevSibling(m_next, m_element);
+        else
+            xmlAddChild(m_parent, m_element);
+    }
+    BorrowedRoot(const BorrowedRoot&) = delete;
+    BorrowedRoot& operator=(const BorrowedRoot&) = delete;
+
+private:
+    static void clearOrder(xmlNode* node)
+    {
+        for (xmlNode* child = node; child; child = child->next) {
+            if (child->type != XML_ELEMENT_NODE)
+                continue;
+            child->content = nullptr;
+            clearOrder(child->children);
+        }
+    }
+
+    xmlNode* m_element;
+    xmlNode* m_parent;
+    xmlNode* m_next;
+    xmlNode* m_formerRoot = nullptr;
+};
 
 } // namespace
 
@@ -116,23 +158,33 @@ bool XslProcessor::transform(QString* error)
     if (!m_stylesheet)
         return fail(QStringLiteral("no style sheet"));
 
-    // libxslt always starts at a document: build one whose root is a copy of the input element.
-    std::unique_ptr<xmlDoc, RawDocDeleter> input;
-    if (!m_inputNode.isNull()) {
-        input.reset(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
-        xmlNode* copy = xmlDocCopyNode(m_inputNode.raw(), input.get(), 1);
-        if (!copy)
+    // libxslt always starts at a document's root, and only reads the document: the input's own
+    // document, with the input element made its root for the time of the transformation when it
+    // is not the root already.
+    // An element outside any tree is copied into a document of its own.
+    std::optional<BorrowedRoot> borrowed;
+    std::unique_ptr<xmlDoc, RawDocDeleter> ownInput;
+    xmlDoc* input = nullptr;
+    if (!m_inputNode.isNull() && m_inputNode.raw()->parent) {
+        xmlNode* element = m_inputNode.raw();
+        if (element != xmlDocGetRootElement(element->doc))
+            borrowed.emplace(element);
+        input = element->doc;
+    } else if (!m_inputNode.isNull()) {
+        ownInput.reset(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
+        copyElementInto(m_inputNode.raw(), ownInput.get());
+        if (!xmlDocGetRootElement(ownInput.get()))
             return fail(QStringLiteral("cannot copy the input node"));
-        xmlDocSetRootElement(input.get(), copy);
+        input = ownInput.get();
     } else if (!m_inputDocument.isNull()) {
-        input.reset(xmlCopyDoc(m_inputDocument.raw(), 1));
+        input = m_inputDocument.raw();
     } else {
         return fail(QStringLiteral("no input"));
     }
 
     ErrorCollector errors;
     std::unique_ptr<xsltTransformContext, TransformContextDeleter> context(
-        xsltNewTransformContext(m_stylesheet.get(), input.get()));
+        xsltNewTransformContext(m_stylesheet.get(), input));
     if (!context)
         return fail(QStringLiteral("cannot start the transformation"));
     auto prefs = restrictivePrefs();
@@ -151,7 +203,7 @@ bool XslProcessor::transform(QString* error)
     }
 
     std::unique_ptr<xmlDoc, RawDocDeleter> result(
-        xsltApplyStylesheetUser(m_stylesheet.get(), input.get(), nullptr, nullptr, nullptr, context.get()));
+        xsltApplyStylesheetUser(m_stylesheet.get(), input, nullptr, nullptr, nullptr, context.get()));
     if (!result || context->state == XSLT_STATE_ERROR || context->state == XSLT_STATE_STOPPED)
         return fail(errors.messages().isEmpty() ? QStringLiteral("the transformation failed") : errors.messages());
 

@@ -121,22 +121,17 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
     TrendData data;
     if (project.isNull() || project.documentElement().isNull())
         return data;
-    // The project is read from a copy so that judging and scoring never touch the open document.
-    Xml::XmlDocument projectCopy = Xml::XmlDocument::create();
-    if (!projectCopy.loadXML(project.xml()))
-        return data;
-
+    // Judging reads the project and the questionnaire only; scores are written into a copy of the
+    // questionnaire, made only for a complete review.
     QList<int> undated;
-    for (const Xml::XmlNode& review : projectCopy.selectNodes(QStringLiteral("project/review"))) {
+    for (const Xml::XmlNode& review : project.selectNodes(QStringLiteral("project/review"))) {
         const std::optional<qint16> phase = phaseOf(review);
-        if (!phase)
+        if (!phase || !Globals::IsReviewComplete(*phase, review))
             continue;
-        Xml::XmlDocument reviewCopy = Xml::XmlDocument::create();
-        reviewCopy.loadXML(review.xml());
         Xml::XmlDocument scoredCopy = CopyDatabase();
-        if (scoredCopy.documentElement().isNull() || !Globals::MarkCategoryStatus(scoredCopy, *phase, reviewCopy))
+        if (scoredCopy.documentElement().isNull())
             continue;
-        Globals::ComputeScores(scoredCopy, reviewCopy, *phase);
+        Globals::ComputeScores(scoredCopy, Xml::XmlDocument::copyOf(review), *phase);
 
         TrendPoint point;
         const QString dateText = childText(review, QStringLiteral("date"));

@@ -160,9 +160,10 @@ void frmSurvey::LoadBottom() {
 void frmSurvey::LoadCheckBoxes() {
     if (Globals::gDataDoc.isNull() || Globals::gCurrentReview.isNull())
         return;
-    Xml::XmlDocument scoredCopy = Xml::XmlDocument::create();
-    if (!scoredCopy.loadXML(Globals::gDataDoc.xml()))
+    const Xml::XmlNode data = Globals::gDataDoc.documentElement();
+    if (data.isNull())
         return;
+    Xml::XmlDocument scoredCopy = Xml::XmlDocument::copyOf(data);
     const Xml::XmlDocument reviewCopy = Globals::GetCurrentReviewDoc();
     bool phaseOk = false;
     const qint16 phaseId = Globals::GetCurrentPhase().toShort(&phaseOk);

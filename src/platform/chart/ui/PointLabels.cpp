@@ -47,17 +47,18 @@ QVector<Word> wordsOf(const QString& text) {
 }
 
 // The text in at most maxLines lines no wider than width; nothing when it cannot be done.
-std::optional<QStringList> wrap(const QString& text, const QFontMetricsF& metrics, double width, int maxLines) {
+template <typename Measure>
+std::optional<QStringList> wrap(const QString& text, const Measure& measure, double width, int maxLines) {
     QStringList lines;
     QString line;
     for (const Word& word : wordsOf(text)) {
         const QString joined =
             line.isEmpty() ? word.text : line + (word.blankBefore ? QStringLiteral(" ") : QString()) + word.text;
-        if (metrics.horizontalAdvance(joined) <= width) {
+        if (measure(joined) <= width) {
             line = joined;
             continue;
         }
-        if (line.isEmpty() || metrics.horizontalAdvance(word.text) > width)
+        if (line.isEmpty() || measure(word.text) > width)
             return std::nullopt;
         lines.append(line);
         line = word.text;
@@ -68,10 +69,11 @@ std::optional<QStringList> wrap(const QString& text, const QFontMetricsF& metric
     return lines;
 }
 
-double widestOf(const QStringList& lines, const QFontMetricsF& metrics) {
+template <typename Measure>
+double widestOf(const QStringList& lines, const Measure& measure) {
     double widest = 0.0;
     for (const QString& line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
+        widest = std::max(widest, measure(line));
     return widest;
 }
 
@@ -114,6 +116,16 @@ QFont PointLabels::fontOf(int pixels) const {
     font.setFamilies(m_families);
     font.setPixelSize(pixels);
     return font;
+}
+
+double PointLabels::advance(const QFontMetricsF& metrics, int pixels, const QString& text) {
+    QHash<QString, double>& widths = m_advances[pixels];
+    const auto found = widths.constFind(text);
+    if (found != widths.constEnd())
+        return *found;
+    const double width = metrics.horizontalAdvance(text);
+    widths.insert(text, width);
+    return width;
 }
 
 void PointLabels::fit(const PointLabelRoom& room) {
@@ -166,13 +178,23 @@ bool PointLabels::tryLayout(double angle, int pixels, int lines, bool shorten) {
     if (widthLimit <= 0.0 && !shorten)
         return false;
 
+    // Turned labels of a line chart need a gap that does not depend on their widths: a layout
+    // whose gaps cannot fit is refused before anything is measured. Flat ones need at least their
+    // padding.
+    if (!m_room.evenlySpaced && m_texts.size() > 1 && !shorten) {
+        const double leastGap = angle == 0.0 ? kFlatPadding : (blockHeight + 1.0) / sine;
+        if (leastGap * double(m_texts.size() - 1) > m_room.highest - m_room.lowest)
+            return false;
+    }
+
     if (shorten && angle != 0.0 && m_room.evenlySpaced)
         lines = std::max(1, std::min(lines, int((evenSpacing * sine - 1.0) / lineHeight)));
+    const auto measure = [this, &metrics, pixels](const QString& text) { return advance(metrics, pixels, text); };
     QVector<Placed> placed;
     QStringList elided;
     double widest = 0.0;
     for (int i = 0; i < m_texts.size(); ++i) {
-        std::optional<QStringList> wrapped = wrap(m_texts.at(i), metrics, std::max(widthLimit, 0.0), lines);
+        std::optional<QStringList> wrapped = wrap(m_texts.at(i), measure, std::max(widthLimit, 0.0), lines);
         if (!wrapped && !shorten)
             return false;
         if (!wrapped) {
@@ -181,7 +203,7 @@ bool PointLabels::tryLayout(double angle, int pixels, int lines, bool shorten) {
         }
         Placed label;
         label.lines = *wrapped;
-        label.width = widestOf(label.lines, metrics);
+        label.width = widestOf(label.lines, measure);
         label.anchor = anchors.value(i);
         label.x = label.anchor;
         widest = std::max(widest, label.width);
@@ -210,17 +232,25 @@ void PointLabels::place() {
         for (const Placed& label : m_placed)
             gap = std::max(gap, m_angle == 0.0 ? label.width + kFlatPadding
                                                : (label.lines.size() * lineHeight + 1.0) / sine);
+        if (gap * double(m_placed.size() - 1) > m_room.highest - m_room.lowest)
+            leaveOutCrowded(gap);
+        QVector<int> shown;
         QVector<double> xs;
-        for (const Placed& label : m_placed)
-            xs.append(label.anchor);
-        xs = spreadApart(xs, gap, m_room.lowest, m_room.highest);
         for (int i = 0; i < m_placed.size(); ++i)
-            m_placed[i].x = xs.at(i);
+            if (m_placed.at(i).shown) {
+                shown.append(i);
+                xs.append(m_placed.at(i).anchor);
+            }
+        xs = spreadApart(xs, gap, m_room.lowest, m_room.highest);
+        for (int k = 0; k < shown.size(); ++k)
+            m_placed[shown.at(k)].x = xs.at(k);
     }
     m_band = 0.0;
     m_leftOverflow = 0.0;
     m_rightOverflow = 0.0;
     for (const Placed& label : m_placed) {
+        if (!label.shown)
+            continue;
         const double height = label.lines.size() * lineHeight;
         double left = label.width / 2;
         double right = label.width / 2;
@@ -238,6 +268,22 @@ void PointLabels::place() {
     m_band = std::ceil(m_band);
 }
 
+void PointLabels::leaveOutCrowded(double gap) {
+    QVector<int> order(m_placed.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [this](int a, int b) { return m_placed.at(a).anchor > m_placed.at(b).anchor; });
+    double lastKept = 0.0;
+    for (int k = 0; k < order.size(); ++k) {
+        Placed& label = m_placed[order.at(k)];
+        label.shown = k == 0 || lastKept - label.anchor >= gap;
+        if (label.shown)
+            lastKept = label.anchor;
+        else
+            m_elided.append(m_texts.at(order.at(k)));
+    }
+}
+
 // A turned label still reaching past the picture's left edge is shortened to what it has there.
 void PointLabels::shortenWhatOverflows() {
     if (m_angle == 0.0 || m_leftOverflow <= 0.0)
@@ -247,6 +293,8 @@ void PointLabels::shortenWhatOverflows() {
     const double cosine = std::cos(qDegreesToRadians(m_angle));
     for (int i = 0; i < m_placed.size(); ++i) {
         Placed& label = m_placed[i];
+        if (!label.shown)
+            continue;
         const double room = (label.x - label.lines.size() * metrics.height() * sine / 2) / std::max(cosine, 0.01);
         if (label.width <= room)
             continue;
@@ -271,6 +319,8 @@ void PointLabels::draw(QPainter& painter) const {
             painter.setPen(QPen(QColor(110, 110, 110), 1));
             painter.drawLine(QPointF(label.anchor, m_room.top), QPointF(label.anchor, m_room.top + 3));
         }
+        if (!label.shown)
+            continue;
         // A label moved away from its point is joined to it.
         if (std::abs(label.x - label.anchor) > 1.0) {
             painter.setPen(QPen(QColor(150, 150, 150), 0.8));

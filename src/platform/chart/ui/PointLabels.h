@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QRectF>
 #include <QStringList>
@@ -51,13 +53,21 @@ private:
         double width = 0.0;
         double x = 0.0; // where the label stands; the anchor when it did not move
         double anchor = 0.0;
+        // False for a label left out because its neighbours took the room (its tick stays).
+        bool shown = true;
     };
 
     QFont fontOf(int pixels) const;
+    // The width of a text in the font of that size, measured once per font and text: every layout
+    // tried at one size asks again for the same labels and lines.
+    double advance(const QFontMetricsF& metrics, int pixels, const QString& text);
     // Lays the texts out at that angle, font and most lines; false when one does not fit whole, unless
     // shorten, which shortens it to one line instead.
     bool tryLayout(double angle, int pixels, int lines, bool shorten);
     void place();
+    // Keeps, from the newest point leftwards, only labels at least gap apart: more labels than the
+    // axis has room for would otherwise be pushed out past the picture's edge.
+    void leaveOutCrowded(double gap);
     void shortenWhatOverflows();
 
     QStringList m_texts;
@@ -65,6 +75,7 @@ private:
     QVector<double> m_angles;
     int m_largestPixels;
     PointLabelRoom m_room;
+    QHash<int, QHash<QString, double>> m_advances;
 
     double m_angle = 0.0;
     QFont m_font;
