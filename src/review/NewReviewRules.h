@@ -9,9 +9,9 @@
 
 namespace tova::review {
 
-// The phase id of a submitted phase page: "=" counts as "&", the text after the first "?" loses
-// every upper-case "V" and is split at "&"; the part at position 1 is the id. Nothing when that
-// part is missing or is not a whole number of 16 bits.
+// The phase id of a submitted phase page: the query's piece at position 1 without its upper-case
+// "V"s. Nothing when the address has no query, or that piece is missing or is not a whole number of
+// 16 bits.
 std::optional<qint16> parsePhaseSubmission(const QString& url);
 
 // The date as a review stores it: "MMM dd, yyyy" with English month abbreviations ("May 06, 2003"),

@@ -1,5 +1,6 @@
 #include "review/ProjectDetailsForm.h"
 
+#include "platform/FormQuery.h"
 #include "platform/LinkFragment.h"
 #include "review/SurveyLinks.h"
 
@@ -44,11 +45,7 @@ QString FormatGetString(const QString& value) {
 }
 
 ProjectFields parseProjectSubmission(const QString& url) {
-    QString text = url;
-    text.replace(QLatin1Char('='), QLatin1Char('&'));
-    const int question = text.indexOf(QLatin1Char('?'));
-    text = question < 0 ? QString() : text.mid(question + 1);
-    const QStringList parts = text.split(QLatin1Char('&'));
+    const QStringList parts = formQueryPieces(url).value_or(QStringList());
     ProjectFields fields;
     for (int i = 0; i < 6; ++i) {
         const int position = 2 * i + 1;

@@ -22,6 +22,9 @@ TEST(NewReviewRules, PhaseIsThePartAfterTheFirstFieldName) {
         {"file:///app/WebBrowser1.html?phase=-2", std::nullopt},
         {"file:///app/WebBrowser1.html?phase=40000", std::nullopt},
         {"file:///app/WebBrowser1.html", std::nullopt},
+        // A page left at "#CLS" by a cancelled close submits with that fragment after the query.
+        {"file:///app/WebBrowser1.html?phase=1#CLS", 1},
+        {"file:///app/WebBrowser1.html#CLS?phase=1", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parsePhaseSubmission(QString::fromUtf8(c.url)), c.expected) << c.url;

@@ -42,6 +42,10 @@ TEST(ProjectDetailsForm, ValuesStandAtTheOddPositionsOfTheQuery) {
     EXPECT_EQ(parseProjectSubmission(QStringLiteral("Proj.htm")), ProjectFields{});
     // Only the first "?" starts the query; a later one belongs to a value.
     EXPECT_EQ(parseProjectSubmission(QStringLiteral("a?refnum=x?y"))[0], QStringLiteral("x?y"));
+    // A fragment left on the page's address is no part of the last value.
+    EXPECT_EQ(parseProjectSubmission(QStringLiteral("Proj.htm?refnum=1&projname=2&subprojname=3&loc=4&owner=5&pm=P#CLS"))
+                  .back(),
+              QStringLiteral("P"));
 }
 
 TEST(ProjectDetailsForm, FillScriptsKeepHostileTextsInsideTheLiteral) {

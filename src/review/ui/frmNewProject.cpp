@@ -1,6 +1,7 @@
 #include "review/ui/frmNewProject.h"
 
 #include "platform/AppFolder.h"
+#include "platform/FormQuery.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
@@ -78,7 +79,7 @@ bool frmNewProject::WebBrowser1_BeforeNavigate2(const QString& url) {
         QTimer::singleShot(0, this, [this] { reject(); });
         return false;
     }
-    if (url.contains(QLatin1Char('?'))) {
+    if (formQuery(url)) {
         if (!m_submitted) {
             m_submitted = parseProjectSubmission(url);
             // The dialog closes; the submission is handled once it has.

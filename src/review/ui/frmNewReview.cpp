@@ -1,6 +1,7 @@
 #include "review/ui/frmNewReview.h"
 
 #include "platform/AppFolder.h"
+#include "platform/FormQuery.h"
 #include "platform/MainWindowCallbacks.h"
 #include "platform/Services.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
@@ -104,13 +105,21 @@ bool frmNewReview::WebBrowser1_BeforeNavigate2(const QString& url) {
         });
         return false;
     }
-    if (url.contains(QLatin1Char('?'))) {
+    if (formQuery(url)) {
+        if (m_pendingPhase || !isVisible())
+            return true;
         const std::optional<qint16> phase = parsePhaseSubmission(url);
-        // A submission without a usable phase changes nothing; the dialog stays for a proper choice.
-        if (phase && !m_pendingPhase && isVisible()) {
-            m_pendingPhase = phase;
-            QTimer::singleShot(0, this, [this] { accept(); });
+        if (!phase) {
+            // The dialog stays for a proper choice, and the user learns why nothing was created.
+            QTimer::singleShot(0, this, [this] {
+                MsgBox(QStringLiteral("The chosen phase could not be read, so no review was created. "
+                                      "Choose a phase and click \"Create review\" again."),
+                       MsgButtons::Ok, MsgIcon::Exclamation, windowTitle());
+            });
+            return true;
         }
+        m_pendingPhase = phase;
+        QTimer::singleShot(0, this, [this] { accept(); });
         return true;
     }
     return false;
