@@ -34,6 +34,7 @@ void frmNewProject::navigateToFormPage() {
 
 void frmNewProject::NewProject() {
     m_submitted.reset();
+    m_filledWith.reset();
     // The dialog comes up at once; the page finishes loading while it is shown.
     navigateToFormPage();
     showAndHandle();
@@ -41,6 +42,7 @@ void frmNewProject::NewProject() {
 
 void frmNewProject::ViewDetails() {
     m_submitted.reset();
+    m_filledWith.reset();
     navigateToFormPage();
     // A form not filled with the stored texts would replace all six with blanks on OK: when the
     // page did not come up in time, or a field could not be filled, the form is not offered.
@@ -55,6 +57,7 @@ void frmNewProject::ViewDetails() {
                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Change Project Details"));
         return;
     }
+    m_filledWith = stored;
     showAndHandle();
 }
 
@@ -62,8 +65,9 @@ void frmNewProject::showAndHandle() {
     exec();
     if (!m_submitted)
         return;
-    const ProjectFields v = *m_submitted;
+    const ProjectFields v = m_filledWith ? keepUneditedTexts(*m_submitted, *m_filledWith) : *m_submitted;
     m_submitted.reset();
+    m_filledWith.reset();
     // Whether a submission creates a project or changes one is decided now, not by how the dialog
     // was opened.
     if (!Globals::IsProjectLoaded()) {
