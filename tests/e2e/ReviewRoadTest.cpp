@@ -371,3 +371,79 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
     EXPECT_EQ(env.messages.texts().mid(1), QStringList({QStringLiteral("Stop creating new project?"),
                                                         QStringLiteral("Save Project before closing?")}));
 }
+
+TEST_F(ReviewRoad, APhaseChosenAfterNoToStoppingCreatesTheReview) {
+    // "No" to the stop question leaves the page at its cancel link's address; the phase chosen and
+    // sent after that still creates the review. Once right after a new project's details, once
+    // through "Create New Review..." of the sample project's required review choice.
+    frmNewProject& details = frmNewProject::instance();
+    frmNewReview& newReview = frmNewReview::instance();
+    frmRoadmap& roadmap = frmRoadmap::instance();
+    frmLoadReview& chooser = frmLoadReview::instance();
+    frmNewLoad& start = frmNewLoad::instance();
+    const QString stop = QStringLiteral("Stop creating new project?");
+    bool askedToStop = false;
+    const auto choosePhaseAfterNo = [&](bool roadMapFollows) {
+        whenModal(
+            &newReview, [&] { return pageReady(newReview.browser()); },
+            [&, roadMapFollows] {
+                env.messages.queue(MsgAnswer::No);
+                clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
+                askedToStop = waitWhile([&] { return !env.messages.texts().contains(stop); }, kDriveTimeoutMs);
+                if (roadMapFollows) {
+                    whenModal(
+                        &roadmap, [&] { return pageReady(roadmap.browser()); },
+                        [&] { clickLink(roadmap.browser(), QString(), QStringLiteral("#CLS")); });
+                }
+                clickElement(newReview.browser(), QString(), QStringLiteral("label[for=phase]"));
+                QTest::keyClick(inputWidget(newReview.browser()), Qt::Key_Down);
+                clickElement(newReview.browser(), QString(), kSubmit);
+            });
+    };
+    // Each road gives the number of reviews the project had before the new one.
+    const struct {
+        const char* name;
+        std::function<int()> road;
+    } roads[] = {
+        {"after the new project's details",
+         [&] {
+             whenModal(
+                 &details, [&] { return pageReady(details.browser()); },
+                 [&] {
+                     choosePhaseAfterNo(true);
+                     typeInto(details.browser(), QString(), QStringLiteral("#projname"), QStringLiteral("Tunnel"));
+                     clickElement(details.browser(), QString(), kSubmit);
+                 });
+             details.NewProject();
+             return 0;
+         }},
+        {"through Create New Review...",
+         [&] {
+             whenModal(&start, [] { return true; }, [&] { doubleClickItem(start.newList(), start.newList().item(1)); });
+             start.DoModal(0);
+             const int before = Globals::GetReviews().size();
+             whenModal(
+                 &chooser, [] { return true; },
+                 [&] {
+                     choosePhaseAfterNo(false);
+                     clickRow(chooser.reviewList(), 0);
+                     pressButton(chooser.okButton());
+                 });
+             chooser.AskLoadReview(true);
+             return before;
+         }},
+    };
+    for (const auto& road : roads) {
+        SCOPED_TRACE(road.name);
+        env.messages.clear();
+        askedToStop = false;
+        const int before = road.road();
+        EXPECT_TRUE(askedToStop);
+        ASSERT_TRUE(Globals::IsProjectLoaded());
+        EXPECT_EQ(Globals::GetReviews().size(), before + 1);
+        EXPECT_EQ(Globals::GetCurrentPhase(), QStringLiteral("2"));
+        EXPECT_EQ(env.messages.texts(), QStringList{stop});
+        env.messages.queue(MsgAnswer::No); // Save Project before closing?
+        Globals::CloseProject();
+    }
+}
