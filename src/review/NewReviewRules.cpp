@@ -39,8 +39,19 @@ std::optional<qint16> parsePhaseSubmission(const QString& url) {
     return ok ? std::optional<qint16>(id) : std::nullopt;
 }
 
+namespace {
+
+QLocale reviewDateLocale() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+
+} // namespace
+
 QString formatReviewDate(const QDate& date) {
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(date, QStringLiteral("MMM dd, yyyy"));
+    return reviewDateLocale().toString(date, QStringLiteral("MMM dd, yyyy"));
+}
+
+std::optional<QDate> parseTypedReviewDate(const QString& typed) {
+    const QDate date = reviewDateLocale().toDate(typed.trimmed(), QStringLiteral("MMM d, yyyy"));
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
 } // namespace tova::review

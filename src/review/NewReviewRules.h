@@ -18,6 +18,10 @@ std::optional<qint16> parsePhaseSubmission(const QString& url);
 // the same under every locale.
 QString formatReviewDate(const QDate& date);
 
+// A date typed in the date box in the form the box shows ("Aug 20, 2024"; the day may have one
+// digit, the month any letter case); nothing when the text is no such date.
+std::optional<QDate> parseTypedReviewDate(const QString& typed);
+
 // Closing the dialog: allowed at once after a submission or when it was opened through AddReview;
 // otherwise the stop question decides (ConfirmQuit).
 bool newReviewMayClose(bool submitted, bool openedThroughAddReview);

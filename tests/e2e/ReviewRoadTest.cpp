@@ -13,6 +13,7 @@
 #include "review/ui/frmLoadReview.h"
 #include "review/ui/frmNewLoad.h"
 #include "review/ui/frmNewProject.h"
+#include "review/ui/ReviewDateBox.h"
 #include "review/ui/frmNewReview.h"
 #include "review/ui/frmRoadmap.h"
 #include "review/ui/frmSurvey.h"
@@ -29,6 +30,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
@@ -446,4 +448,41 @@ TEST_F(ReviewRoad, APhaseChosenAfterNoToStoppingCreatesTheReview) {
         env.messages.queue(MsgAnswer::No); // Save Project before closing?
         Globals::CloseProject();
     }
+}
+
+TEST_F(ReviewRoad, ADateTypedInTheDateBoxIsExactlyThatDateOrNone) {
+    // Typed over the whole box with real keys: a date in the box's own form is taken as it reads,
+    // anything else leaves the box at its date.
+    showSample();
+    frmNewReview& newReview = frmNewReview::instance();
+    FixedClock clock(QDateTime(QDate(2003, 5, 6), QTime(9, 30)));
+    newReview.setClock(&clock);
+    const struct {
+        const char* typed;
+        const char* stored;
+    } cases[] = {
+        {"Aug 20, 2024", "Aug 20, 2024"},
+        {"aug 2, 2024", "Aug 02, 2024"},
+        {"08/20/2024", "May 06, 2003"},
+        {"Feb 30, 2024", "May 06, 2003"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        QString shownAfterTyping;
+        whenModal(
+            &newReview, [&] { return pageReady(newReview.browser()); },
+            [&] {
+                QLineEdit& field = newReview.dateControl().textField();
+                QTest::mouseClick(&field, Qt::LeftButton, Qt::NoModifier, field.rect().center());
+                QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(&field, QString::fromUtf8(c.typed));
+                QTest::keyClick(&field, Qt::Key_Tab);
+                shownAfterTyping = field.text();
+                clickElement(newReview.browser(), QString(), kSubmit);
+            });
+        newReview.AddReview();
+        EXPECT_EQ(shownAfterTyping, QString::fromUtf8(c.stored));
+        EXPECT_EQ(Globals::GetCurrentReviewDate(), QString::fromUtf8(c.stored));
+    }
+    newReview.setClock(nullptr);
 }

@@ -10,12 +10,12 @@
 #include "review/NewReviewRules.h"
 #include "review/ProjectDetailsForm.h"
 #include "review/ReviewClock.h"
+#include "review/ui/ReviewDateBox.h"
 #include "review/ui/frmRoadmap.h"
 #include "platform/PageServices.h"
 #include "store/Database.h"
 #include "store/Reviews.h"
 
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTimer>
@@ -30,9 +30,7 @@ frmNewReview::frmNewReview(QWidget* parent) : QDialog(parent), m_clock(&systemCl
     auto* layout = new QVBoxLayout(this);
     auto* dateRow = new QHBoxLayout;
     auto* dateLabel = new QLabel(QStringLiteral("Review &date:"), this);
-    tdbRevDate = new QDateEdit(this);
-    tdbRevDate->setDisplayFormat(QStringLiteral("MMM dd, yyyy"));
-    tdbRevDate->setCalendarPopup(true);
+    tdbRevDate = new ReviewDateBox(this);
     dateLabel->setBuddy(tdbRevDate);
     dateRow->addWidget(dateLabel);
     dateRow->addWidget(tdbRevDate);
@@ -75,7 +73,7 @@ void frmNewReview::Form_Load() {
     m_submitted = false;
     m_openedThroughAddReview = false;
     m_pendingPhase.reset();
-    tdbRevDate->setDateTime(m_clock->now());
+    tdbRevDate->setDate(m_clock->now().date());
 
     Xml::XslTemplate stylesheet;
     if (!stylesheet.load(appPath(QStringLiteral("NewReview/Review.xsl")))) {
