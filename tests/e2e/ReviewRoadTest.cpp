@@ -229,7 +229,7 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
 
     // --- Delete the second review; the project has no file yet, so the save asks for one.
-    const QString projectFile = env.scratch.filePath(QStringLiteral("road.tova"));
+    const QString projectFile = env.scratch.filePath(QStringLiteral("R&D-1 + QA road of the tunnel.tova"));
     env.fileDialogs.queue(projectFile);
     env.messages.queue(MsgAnswer::Yes);
     frmDeleteReview& deleter = frmDeleteReview::instance();
@@ -291,10 +291,13 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
             QTreeWidget& list = start.recentList();
             QTreeWidgetItem* row = nullptr;
             for (int i = 0; i < list.topLevelItemCount(); ++i) {
-                if (list.topLevelItem(i)->text(0) == QStringLiteral("road.tova"))
+                if (list.topLevelItem(i)->text(0) == QStringLiteral("R&D-1 + QA road of the tunnel.tova"))
                     row = list.topLevelItem(i);
             }
             ASSERT_NE(row, nullptr);
+            // The name column shows the whole name beside its icon.
+            EXPECT_GE(list.columnWidth(0),
+                      list.fontMetrics().horizontalAdvance(row->text(0)) + list.iconSize().width());
             doubleClickItem(list, row);
         });
     start.DoModal(1);
