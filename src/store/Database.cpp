@@ -15,4 +15,17 @@ void LoadDatabase()
         tova::MsgBox(QStringLiteral("Error loading XML"));
 }
 
+bool PhaseHasQuestions(const QString& phaseText)
+{
+    bool ok = false;
+    const qint16 phase = phaseText.trimmed().toShort(&ok);
+    if (!ok || gDataDoc.isNull())
+        return false;
+    // The number goes into the path, never the stored text.
+    return !gDataDoc
+                .selectSingleNode(
+                    QStringLiteral("data/survey/section/category/question[phase_id = %1]").arg(int(phase)))
+                .isNull();
+}
+
 } // namespace Globals

@@ -12,4 +12,9 @@ extern Xml::XmlDocument gDataDoc;
 // document.
 void LoadDatabase();
 
+// Whether the questionnaire asks any question in the phase a review names (its text, as stored).
+// A phase it does not have, or one that is no whole number, has none: such a review has nothing
+// to answer or score.
+bool PhaseHasQuestions(const QString& phaseText);
+
 } // namespace Globals

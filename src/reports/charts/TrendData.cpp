@@ -2,6 +2,7 @@
 
 #include "reports/ReportPipeline.h"
 #include "shell/ShellGlobals.h"
+#include "store/Database.h"
 #include "store/Scoring.h"
 
 #include <QLocale>
@@ -123,7 +124,8 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
     QList<int> undated;
     for (const Xml::XmlNode& review : projectCopy.selectNodes(QStringLiteral("project/review"))) {
         const std::optional<qint16> phase = phaseOf(review);
-        if (!phase)
+        // A review without questions has no score; it would plot as a perfect one.
+        if (!phase || !Globals::PhaseHasQuestions(QString::number(*phase)))
             continue;
         Xml::XmlDocument reviewCopy = Xml::XmlDocument::create();
         reviewCopy.loadXML(review.xml());
