@@ -9,7 +9,7 @@
 #include "reference/ReferenceLinks.h"
 #include "reference/ReferencePages.h"
 #include "platform/PageServices.h"
-#include "shell/ui/OpenPdf.h"
+#include "platform/ui/OpenPdf.h"
 #include "store/Database.h"
 
 using namespace tova;

@@ -1,7 +1,7 @@
 #include "reports/charts/TrendData.h"
 
 #include "reports/ReportPipeline.h"
-#include "shell/ShellGlobals.h"
+#include "reports/SectionOrder.h"
 #include "store/Database.h"
 #include "store/Scoring.h"
 
