@@ -305,6 +305,27 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     EXPECT_EQ(Globals::gProjectPath, projectFile);
     EXPECT_EQ(Globals::GetProjectName(), QStringLiteral("Zürich"));
     EXPECT_EQ(storedAnswer(first.first()), QStringLiteral("1"));
+
+    // --- The file round trip: every answer given by clicking is ticked again on its question page.
+    ASSERT_TRUE(waitWhile([&] {
+        return !mainWindow->webMain()->ExecScript(QStringLiteral("if (!document.querySelector('a[href=\"#CAT2\"]')) throw 0;"),
+                                                  QStringLiteral("main"));
+    }));
+    const auto ticked = [&](const QString& question, int option) {
+        const QString check = QStringLiteral("if (!document.querySelector('input[name=\"R%1\"][value=\"V%2\"]').checked) "
+                                             "throw 0;")
+                                  .arg(question)
+                                  .arg(option);
+        return waitWhile([&] { return !survey.browser().ExecScript(check, QStringLiteral("main")); }, 10000);
+    };
+    // Category 1's page first, then category 2's through the questionnaire's own tree.
+    EXPECT_TRUE(driveQuestionnaire(QStringLiteral("1"), [&](frmSurvey&) {
+        for (int i = 0; i < first.size(); ++i)
+            EXPECT_TRUE(ticked(first.at(i), i % 4 + 1)) << first.at(i).toStdString();
+        EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("side"), QStringLiteral("#cat2")));
+        EXPECT_TRUE(ticked(questionsOf(QStringLiteral("2"), QStringLiteral("1")).first(), 5));
+        clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
+    }));
 }
 
 TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCannotBeDismissed) {
