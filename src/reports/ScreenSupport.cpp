@@ -15,7 +15,7 @@ namespace Reports {
 bool ShowReviewChoiceWhenNone(tova::WebBrowser& browser) {
     if (Globals::IsProjectLoaded() && !Globals::gCurrentReview.isNull()) {
         const QString phase = Globals::GetCurrentPhase();
-        if (Globals::PhaseHasQuestions(phase))
+        if (!Globals::PhaseWithoutQuestions(phase))
             return false;
         // Without questions every category would read N/A and the score a perfect 100: the review
         // is not shown, and the user learns which one it is.

@@ -125,7 +125,7 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
     for (const Xml::XmlNode& review : projectCopy.selectNodes(QStringLiteral("project/review"))) {
         const std::optional<qint16> phase = phaseOf(review);
         // A review without questions has no score; it would plot as a perfect one.
-        if (!phase || !Globals::PhaseHasQuestions(QString::number(*phase)))
+        if (!phase || Globals::PhaseWithoutQuestions(QString::number(*phase)))
             continue;
         Xml::XmlDocument reviewCopy = Xml::XmlDocument::create();
         reviewCopy.loadXML(review.xml());
