@@ -319,6 +319,7 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
         return waitWhile([&] { return !survey.browser().ExecScript(check, QStringLiteral("main")); }, 10000);
     };
     // Category 1's page first, then category 2's through the questionnaire's own tree.
+    env.messages.clear();
     EXPECT_TRUE(driveQuestionnaire(QStringLiteral("1"), [&](frmSurvey&) {
         for (int i = 0; i < first.size(); ++i)
             EXPECT_TRUE(ticked(first.at(i), i % 4 + 1)) << first.at(i).toStdString();
@@ -326,6 +327,7 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
         EXPECT_TRUE(ticked(questionsOf(QStringLiteral("2"), QStringLiteral("1")).first(), 5));
         clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
     }));
+    EXPECT_EQ(env.messages.texts(), QStringList());
 }
 
 TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCannotBeDismissed) {
