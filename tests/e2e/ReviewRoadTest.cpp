@@ -400,24 +400,28 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
                                                         QStringLiteral("Save Project before closing?")}));
 }
 
-TEST_F(ReviewRoad, APhaseChosenAfterNoToStoppingCreatesTheReview) {
-    // "No" to the stop question leaves the page at its cancel link's address; the phase chosen and
-    // sent after that still creates the review. Once right after a new project's details, once
-    // through "Create New Review..." of the sample project's required review choice.
+TEST_F(ReviewRoad, APhaseChosenAfterDecliningToStopCreatesTheReview) {
+    // Declining to stop (No, or Yes whose save was cancelled) leaves the page at its cancel link's
+    // address; the phase chosen and sent after that still creates the review. Right after a new
+    // project's details, and through "Create New Review..." of the sample's required review choice.
     frmNewProject& details = frmNewProject::instance();
     frmNewReview& newReview = frmNewReview::instance();
     frmRoadmap& roadmap = frmRoadmap::instance();
     frmLoadReview& chooser = frmLoadReview::instance();
     frmNewLoad& start = frmNewLoad::instance();
     const QString stop = QStringLiteral("Stop creating new project?");
+    const QString save = QStringLiteral("Save Project before closing?");
     bool askedToStop = false;
-    const auto choosePhaseAfterNo = [&](bool roadMapFollows) {
+    // The answers that decline to stop, queued when the page's cancel link is clicked.
+    QList<MsgAnswer> declining;
+    const auto choosePhaseAfterDeclining = [&](bool roadMapFollows) {
         whenModal(
             &newReview, [&] { return pageReady(newReview.browser()); },
             [&, roadMapFollows] {
-                env.messages.queue(MsgAnswer::No);
+                for (const MsgAnswer answer : declining)
+                    env.messages.queue(answer);
                 clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
-                askedToStop = waitWhile([&] { return !env.messages.texts().contains(stop); }, kDriveTimeoutMs);
+                askedToStop = waitWhile([&] { return env.messages.texts().size() < declining.size(); }, kDriveTimeoutMs);
                 if (roadMapFollows) {
                     whenModal(
                         &roadmap, [&] { return pageReady(roadmap.browser()); },
@@ -428,49 +432,53 @@ TEST_F(ReviewRoad, APhaseChosenAfterNoToStoppingCreatesTheReview) {
                 clickElement(newReview.browser(), QString(), kSubmit);
             });
     };
-    // Each road gives the number of reviews the project had before the new one.
+    // Gives the number of reviews the project had before the new one.
+    const auto afterNewProjectDetails = [&] {
+        whenModal(
+            &details, [&] { return pageReady(details.browser()); },
+            [&] {
+                choosePhaseAfterDeclining(true);
+                typeInto(details.browser(), QString(), QStringLiteral("#projname"), QStringLiteral("Tunnel"));
+                clickElement(details.browser(), QString(), kSubmit);
+            });
+        details.NewProject();
+        return 0;
+    };
+    const auto throughCreateNewReview = [&] {
+        whenModal(&start, [] { return true; }, [&] { doubleClickItem(start.newList(), start.newList().item(1)); });
+        start.DoModal(0);
+        const int before = Globals::GetReviews().size();
+        whenModal(
+            &chooser, [] { return true; },
+            [&] {
+                choosePhaseAfterDeclining(false);
+                clickRow(chooser.reviewList(), 0);
+                pressButton(chooser.okButton());
+            });
+        chooser.AskLoadReview(true);
+        return before;
+    };
     const struct {
         const char* name;
         std::function<int()> road;
+        QList<MsgAnswer> declining;
+        QStringList asked;
     } roads[] = {
-        {"after the new project's details",
-         [&] {
-             whenModal(
-                 &details, [&] { return pageReady(details.browser()); },
-                 [&] {
-                     choosePhaseAfterNo(true);
-                     typeInto(details.browser(), QString(), QStringLiteral("#projname"), QStringLiteral("Tunnel"));
-                     clickElement(details.browser(), QString(), kSubmit);
-                 });
-             details.NewProject();
-             return 0;
-         }},
-        {"through Create New Review...",
-         [&] {
-             whenModal(&start, [] { return true; }, [&] { doubleClickItem(start.newList(), start.newList().item(1)); });
-             start.DoModal(0);
-             const int before = Globals::GetReviews().size();
-             whenModal(
-                 &chooser, [] { return true; },
-                 [&] {
-                     choosePhaseAfterNo(false);
-                     clickRow(chooser.reviewList(), 0);
-                     pressButton(chooser.okButton());
-                 });
-             chooser.AskLoadReview(true);
-             return before;
-         }},
+        {"No, after the new project's details", afterNewProjectDetails, {MsgAnswer::No}, {stop}},
+        {"No, through Create New Review...", throughCreateNewReview, {MsgAnswer::No}, {stop}},
+        {"Yes with Save As cancelled", afterNewProjectDetails, {MsgAnswer::Yes, MsgAnswer::Yes}, {stop, save}},
     };
     for (const auto& road : roads) {
         SCOPED_TRACE(road.name);
         env.messages.clear();
         askedToStop = false;
+        declining = road.declining;
         const int before = road.road();
         EXPECT_TRUE(askedToStop);
         ASSERT_TRUE(Globals::IsProjectLoaded());
         EXPECT_EQ(Globals::GetReviews().size(), before + 1);
         EXPECT_EQ(Globals::GetCurrentPhase(), QStringLiteral("2"));
-        EXPECT_EQ(env.messages.texts(), QStringList{stop});
+        EXPECT_EQ(env.messages.texts(), road.asked);
         env.messages.queue(MsgAnswer::No); // Save Project before closing?
         Globals::CloseProject();
     }
