@@ -121,14 +121,18 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     EXPECT_TRUE(instructionsClosed);
     EXPECT_FALSE(Globals::GetCurrentReviewDate().isEmpty());
 
-    // --- Changing the details shows the stored texts unchanged; submitting without edits keeps them.
+    // --- Changing the details shows the stored texts unchanged; submitting without edits keeps them
+    // byte for byte, also texts a one-line field cannot hold as they are (a file edited by hand).
+    const QStringList stored{QString(QChar(0xFEFF)) + QStringLiteral("R-7"), typed.at(1), typed.at(2),
+                             QStringLiteral("two\nlines"), typed.at(4), typed.at(5)};
+    Globals::SetProjectDetails(stored.at(0), stored.at(1), stored.at(2), stored.at(3), stored.at(4), stored.at(5));
     whenModal(
         &details, [&] { return pageReady(details.browser()); },
         [&] { clickElement(details.browser(), QString(), kSubmit); });
     details.ViewDetails();
     EXPECT_EQ((QStringList{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
                            Globals::GetLocation(), Globals::GetOwner(), Globals::GetProjectManager()}),
-              typed);
+              stored);
 
     // --- The questionnaire on category 1: every question answered by clicking, then category 2.
     const QStringList first = questionsOf(QStringLiteral("1"), QStringLiteral("1"));
