@@ -22,6 +22,21 @@ constexpr int kProgramWaitMs = 5 * 60 * 1000;
 // The desktop's answer about file types comes back at once; a stuck helper must not block opening
 // a document.
 constexpr int kDesktopQueryMs = 5000;
+// An opener that fails does so at once; one still running after this has started the application
+// in its own process and is left to it.
+constexpr int kOpenerVerdictSeconds = 5;
+
+// Runs the opener in the background and answers with its exit status, or 0 once it has run for the
+// verdict time (it then goes on alone: the application it started must outlive this watch).
+QString openerWatchScript()
+{
+    return QStringLiteral("xdg-open \"$1\" </dev/null >/dev/null 2>&1 & opener=$!\n"
+                          "ticks=0\n"
+                          "while kill -0 $opener 2>/dev/null && [ $ticks -lt %1 ]; do sleep 0.1; ticks=$((ticks+1)); done\n"
+                          "kill -0 $opener 2>/dev/null && exit 0\n"
+                          "wait $opener\n")
+        .arg(kOpenerVerdictSeconds * 10);
+}
 
 QString valueKey(const QString& valueName) { return valueName.isEmpty() ? defaultValueName() : valueName; }
 
@@ -148,7 +163,20 @@ bool OpenWithDefaultApplication(const QString& filePath)
     // no application of its own; the caller tells the user instead.
     if (tova::system::defaultApplicationFor(type.name()).isEmpty())
         return false;
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {filePath});
+    // The opener itself may fail (a content type without a program although the name's extension
+    // has one): its exit status counts, so that failure is reported like a missing program.
+    QProcess watch;
+    watch.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), tova::system::openerWatchScript(),
+                                            QStringLiteral("tova-open"), filePath});
+    if (!watch.waitForStarted(tova::system::kStartWaitMs))
+        return false;
+    const int boundMs = (tova::system::kOpenerVerdictSeconds + 5) * 1000;
+    if (!tova::waitWhile([&] { return watch.state() != QProcess::NotRunning; }, boundMs)) {
+        watch.kill();
+        watch.waitForFinished(1000);
+        return false;
+    }
+    return watch.exitStatus() == QProcess::NormalExit && watch.exitCode() == 0;
 }
 
 } // namespace ShellHelpers

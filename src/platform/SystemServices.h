@@ -12,8 +12,9 @@ qint16 GetIEMajorVersion();
 namespace ShellHelpers {
 // Starts a program; with wait, returns when it has ended (processing events meanwhile).
 void ExecCmd(const QString& programPath, const QString& commandLine, bool wait);
-// Hands a file to the desktop's default application for its type, without waiting. False when the
-// desktop names no application for that type or the opener cannot be started.
+// Hands a file to the desktop's default application for its type, waiting (events go on) only
+// until the opener has either failed or been running for a few seconds. False when the desktop
+// names no application for that type, or the opener cannot be started or exits with an error.
 bool OpenWithDefaultApplication(const QString& filePath);
 } // namespace ShellHelpers
 

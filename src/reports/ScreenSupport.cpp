@@ -2,8 +2,10 @@
 
 #include "platform/AppFolder.h"
 #include "platform/browser/WebBrowser.h"
+#include "platform/dialogs/MessageBox.h"
 #include "reports/ReportPipeline.h"
 #include "platform/PageServices.h"
+#include "store/Database.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 #include "store/Scoring.h"
@@ -11,8 +13,22 @@
 namespace Reports {
 
 bool ShowReviewChoiceWhenNone(tova::WebBrowser& browser) {
-    if (Globals::IsProjectLoaded() && !Globals::gCurrentReview.isNull())
-        return false;
+    if (Globals::IsProjectLoaded() && !Globals::gCurrentReview.isNull()) {
+        const QString phase = Globals::GetCurrentPhase();
+        if (!Globals::PhaseWithoutQuestions(phase))
+            return false;
+        // Without questions every category would read N/A and the score a perfect 100: the review
+        // is not shown, and the user learns which one it is.
+        tova::MsgBox(QStringLiteral("The review of %1 (review %2) is for phase \"%3\", which this questionnaire "
+                                    "does not have, so it cannot be shown. Choose another review of the project "
+                                    "or create a new one.")
+                         .arg(Globals::GetCurrentReviewDate())
+                         .arg(Globals::GetCurrentReviewID())
+                         .arg(phase),
+                     tova::MsgButtons::Ok, tova::MsgIcon::Exclamation, QStringLiteral("Review cannot be shown"));
+        browser.Navigate2(Globals::PathToURL(tova::appPath(QStringLiteral("misc/noreview.htm"))));
+        return true;
+    }
     const QString page =
         Globals::IsProjectLoaded() ? QStringLiteral("misc/noreview.htm") : QStringLiteral("misc/noproject.htm");
     browser.Navigate2(Globals::PathToURL(tova::appPath(page)));

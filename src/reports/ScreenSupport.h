@@ -11,7 +11,9 @@ class WebBrowser;
 namespace Reports {
 
 // Without a current review no screen can be built: shows the page from which a review is chosen
-// (without a project, the no-project page) and returns true. False when a review is current.
+// (without a project, the no-project page) and returns true. So does a current review of a phase
+// without questions, after a message naming the review and its phase. False when a review that
+// can be shown is current.
 bool ShowReviewChoiceWhenNone(tova::WebBrowser& browser);
 
 // The current review's phase as a whole number; 0 when its text is no 16-bit whole number.

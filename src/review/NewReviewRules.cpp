@@ -1,5 +1,6 @@
 #include "review/NewReviewRules.h"
 
+#include "platform/FormQuery.h"
 #include "review/ReviewClock.h"
 
 #include <QLocale>
@@ -22,17 +23,11 @@ Clock& systemClock() {
 }
 
 std::optional<qint16> parsePhaseSubmission(const QString& url) {
-    QString text = url;
-    text.replace(QLatin1Char('='), QLatin1Char('&'));
-    const int question = text.indexOf(QLatin1Char('?'));
-    if (question < 0)
+    const std::optional<QStringList> pieces = formQueryPieces(url);
+    if (!pieces || pieces->size() < 2)
         return std::nullopt;
-    text = text.mid(question + 1);
-    text.remove(QLatin1Char('V'));
-    const QStringList parts = text.split(QLatin1Char('&'));
-    if (parts.size() < 2)
-        return std::nullopt;
-    const QString& part = parts.at(1);
+    QString part = pieces->at(1);
+    part.remove(QLatin1Char('V'));
     if (part.isEmpty())
         return std::nullopt;
     for (const QChar c : part) {
@@ -44,8 +39,19 @@ std::optional<qint16> parsePhaseSubmission(const QString& url) {
     return ok ? std::optional<qint16>(id) : std::nullopt;
 }
 
+namespace {
+
+QLocale reviewDateLocale() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+
+} // namespace
+
 QString formatReviewDate(const QDate& date) {
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(date, QStringLiteral("MMM dd, yyyy"));
+    return reviewDateLocale().toString(date, QStringLiteral("MMM dd, yyyy"));
+}
+
+std::optional<QDate> parseTypedReviewDate(const QString& typed) {
+    const QDate date = reviewDateLocale().toDate(typed.trimmed(), QStringLiteral("MMM d, yyyy"));
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
 } // namespace tova::review

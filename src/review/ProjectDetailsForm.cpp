@@ -1,6 +1,8 @@
 #include "review/ProjectDetailsForm.h"
 
+#include "platform/FormQuery.h"
 #include "platform/LinkFragment.h"
+#include "platform/xml/XmlText.h"
 #include "review/SurveyLinks.h"
 
 namespace tova::review {
@@ -40,15 +42,12 @@ QString FormatGetString(const QString& value) {
             out += c;
         }
     }
-    return QString::fromUtf8(out);
+    // A leading U+FEFF is a letter of the text, not a byte order mark to drop.
+    return Xml::textFromUtf8(out.constData(), int(out.size()));
 }
 
 ProjectFields parseProjectSubmission(const QString& url) {
-    QString text = url;
-    text.replace(QLatin1Char('='), QLatin1Char('&'));
-    const int question = text.indexOf(QLatin1Char('?'));
-    text = question < 0 ? QString() : text.mid(question + 1);
-    const QStringList parts = text.split(QLatin1Char('&'));
+    const QStringList parts = formQueryPieces(url).value_or(QStringList());
     ProjectFields fields;
     for (int i = 0; i < 6; ++i) {
         const int position = 2 * i + 1;
@@ -56,6 +55,22 @@ ProjectFields parseProjectSubmission(const QString& url) {
             fields[static_cast<size_t>(i)] = FormatGetString(parts.at(position));
     }
     return fields;
+}
+
+QString shownFieldText(const QString& stored) {
+    QString shown = stored;
+    shown.remove(QLatin1Char('\n'));
+    shown.remove(QLatin1Char('\r'));
+    return shown;
+}
+
+ProjectFields keepUneditedTexts(const ProjectFields& submitted, const ProjectFields& stored) {
+    ProjectFields kept = submitted;
+    for (size_t i = 0; i < kept.size(); ++i) {
+        if (submitted[i] == shownFieldText(stored[i]))
+            kept[i] = stored[i];
+    }
+    return kept;
 }
 
 QString fieldFillScript(const QString& field, const QString& text) {

@@ -26,6 +26,13 @@ QString FormatGetString(const QString& value);
 // first "?" is split, the values stand at positions 1, 3, ..., 11. Missing values are "".
 ProjectFields parseProjectSubmission(const QString& url);
 
+// What a one-line form field shows for a stored text: the browser drops its line breaks.
+QString shownFieldText(const QString& stored);
+
+// The submitted texts, except that a field submitted exactly as the form showed its stored text
+// keeps the stored text byte for byte: a text the user did not edit does not change.
+ProjectFields keepUneditedTexts(const ProjectFields& submitted, const ProjectFields& stored);
+
 // "document.proj.<field>.value = '<text>';" with the text escaped as a script string literal.
 QString fieldFillScript(const QString& field, const QString& text);
 

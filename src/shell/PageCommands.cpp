@@ -7,7 +7,7 @@
 #include "shell/PageCommand.h"
 #include "shell/PageCommandTarget.h"
 #include "platform/PageServices.h"
-#include "shell/ShellGlobals.h"
+#include "reports/SectionOrder.h"
 #include "shell/WindowRegistry.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"

@@ -2,6 +2,7 @@
 // as response elements, and stored answers are ticked again in a freshly shown page.
 #include "store/Reviews.h"
 
+#include "platform/FormQuery.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/dialogs/MessageBox.h"
@@ -45,14 +46,11 @@ void reportTickError(TickError error, const QString& description, int progress)
 
 void SaveAnswers(const QString& url)
 {
-    QString text = url;
-    text.replace(QLatin1Char('='), QLatin1Char('&'));
-    text.remove(QLatin1Char('R'));
-    text.remove(QLatin1Char('V'));
-    const int question = text.indexOf(QLatin1Char('?'));
-    if (question >= 0)
-        text = text.mid(question + 1);
-    const QStringList fields = text.split(QLatin1Char('&'));
+    QStringList fields = tova::formQueryPieces(url).value_or(QStringList());
+    for (QString& field : fields) {
+        field.remove(QLatin1Char('R'));
+        field.remove(QLatin1Char('V'));
+    }
 
     if (!gCurrentReview.isNull()) {
         for (int i = 0; i + 1 < fields.size(); i += 2) {

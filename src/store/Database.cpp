@@ -15,4 +15,19 @@ void LoadDatabase()
         tova::MsgBox(QStringLiteral("Error loading XML"));
 }
 
+bool PhaseWithoutQuestions(const QString& phaseText)
+{
+    if (gDataDoc.isNull() || gDataDoc.selectSingleNode(QStringLiteral("data/survey")).isNull())
+        return false;
+    bool ok = false;
+    const qint16 phase = phaseText.trimmed().toShort(&ok);
+    if (!ok)
+        return true;
+    // The number goes into the path, never the stored text.
+    return gDataDoc
+                .selectSingleNode(
+                    QStringLiteral("data/survey/section/category/question[phase_id = %1]").arg(int(phase)))
+                .isNull();
+}
+
 } // namespace Globals

@@ -12,4 +12,9 @@ extern Xml::XmlDocument gDataDoc;
 // document.
 void LoadDatabase();
 
+// True when the loaded questionnaire asks no question in the phase a review names (its text, as
+// stored): a phase it does not have, or one that is no whole number. Such a review has nothing to
+// answer or score. False when no questionnaire is loaded (that failure is reported on its own).
+bool PhaseWithoutQuestions(const QString& phaseText);
+
 } // namespace Globals

@@ -41,11 +41,22 @@ TEST_F(FeedbackRoad, TheDocumentGoesToTheDesktopsApplication) {
     EXPECT_EQ(env.messages.texts(), QStringList());
 }
 
-TEST_F(FeedbackRoad, WithoutAnApplicationAMessageSaysSo) {
-    FakeDesktop desktop(env.scratch.filePath(QStringLiteral("desktop")), QString());
-    mainWindow->menuItem(QStringLiteral("mnuFeedback"))->trigger();
-    ASSERT_EQ(env.messages.texts().size(), 1);
-    EXPECT_TRUE(env.messages.texts().first().contains(QStringLiteral("\"feedback.doc\"")));
-    EXPECT_TRUE(env.messages.texts().first().contains(appPath(QStringLiteral("misc/feedback.doc"))));
-    EXPECT_EQ(otherWindowsShown(mainWindow), 0);
+TEST_F(FeedbackRoad, WithoutAWorkingApplicationAMessageSaysSo) {
+    // No program for the document's kind, or an opener that names one and then fails (exits 4).
+    const struct {
+        const char* name;
+        QString application;
+        int openerExit;
+    } desktops[] = {{"no application", QString(), 0}, {"opener fails", QStringLiteral("writer.desktop"), 4}};
+    for (const auto& d : desktops) {
+        SCOPED_TRACE(d.name);
+        env.messages.clear();
+        FakeDesktop desktop(env.scratch.filePath(QLatin1String(d.name)), d.application, d.openerExit);
+        mainWindow->menuItem(QStringLiteral("mnuFeedback"))->trigger();
+        ASSERT_EQ(env.messages.texts().size(), 1);
+        EXPECT_TRUE(env.messages.texts().first().contains(QStringLiteral("No program on this computer")));
+        EXPECT_TRUE(env.messages.texts().first().contains(QStringLiteral("\"feedback.doc\"")));
+        EXPECT_TRUE(env.messages.texts().first().contains(appPath(QStringLiteral("misc/feedback.doc"))));
+        EXPECT_EQ(otherWindowsShown(mainWindow), 0);
+    }
 }

@@ -11,7 +11,7 @@
 #include "reference/ui/frmHelp.h"
 #include "reports/ui/frmDashboardElement.h"
 #include "review/PageWaits.h"
-#include "shell/ShellGlobals.h"
+#include "reports/SectionOrder.h"
 #include "shell/ui/frmBrowser.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"

@@ -13,6 +13,7 @@
 #include "review/ui/frmLoadReview.h"
 #include "review/ui/frmNewLoad.h"
 #include "review/ui/frmNewProject.h"
+#include "review/ui/ReviewDateBox.h"
 #include "review/ui/frmNewReview.h"
 #include "review/ui/frmRoadmap.h"
 #include "review/ui/frmSurvey.h"
@@ -29,6 +30,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
@@ -136,14 +138,18 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     EXPECT_TRUE(instructionsClosed);
     EXPECT_FALSE(Globals::GetCurrentReviewDate().isEmpty());
 
-    // --- Changing the details shows the stored texts unchanged; submitting without edits keeps them.
+    // --- Changing the details shows the stored texts unchanged; submitting without edits keeps them
+    // byte for byte, also texts a one-line field cannot hold as they are (a file edited by hand).
+    const QStringList stored{QString(QChar(0xFEFF)) + QStringLiteral("R-7"), typed.at(1), typed.at(2),
+                             QStringLiteral("two\nlines"), typed.at(4), typed.at(5)};
+    Globals::SetProjectDetails(stored.at(0), stored.at(1), stored.at(2), stored.at(3), stored.at(4), stored.at(5));
     whenModal(
         &details, [&] { return pageReady(details.browser()); },
         [&] { clickElement(details.browser(), QString(), kSubmit); });
     details.ViewDetails();
     EXPECT_EQ((QStringList{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
                            Globals::GetLocation(), Globals::GetOwner(), Globals::GetProjectManager()}),
-              typed);
+              stored);
 
     // --- The questionnaire on category 1: every question answered by clicking, then category 2.
     const QStringList first = questionsOf(QStringLiteral("1"), QStringLiteral("1"));
@@ -244,7 +250,7 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
 
     // --- Delete the second review; the project has no file yet, so the save asks for one.
-    const QString projectFile = env.scratch.filePath(QStringLiteral("road.tova"));
+    const QString projectFile = env.scratch.filePath(QStringLiteral("R&D-1 + QA road of the tunnel.tova"));
     env.fileDialogs.queue(projectFile);
     env.messages.queue(MsgAnswer::Yes);
     frmDeleteReview& deleter = frmDeleteReview::instance();
@@ -306,10 +312,13 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
             QTreeWidget& list = start.recentList();
             QTreeWidgetItem* row = nullptr;
             for (int i = 0; i < list.topLevelItemCount(); ++i) {
-                if (list.topLevelItem(i)->text(0) == QStringLiteral("road.tova"))
+                if (list.topLevelItem(i)->text(0) == QStringLiteral("R&D-1 + QA road of the tunnel.tova"))
                     row = list.topLevelItem(i);
             }
             ASSERT_NE(row, nullptr);
+            // The name column shows the whole name beside its icon.
+            EXPECT_GE(list.columnWidth(0),
+                      list.fontMetrics().horizontalAdvance(row->text(0)) + list.iconSize().width());
             doubleClickItem(list, row);
         });
     start.DoModal(1);
@@ -317,6 +326,29 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     EXPECT_EQ(Globals::gProjectPath, projectFile);
     EXPECT_EQ(Globals::GetProjectName(), QStringLiteral("Zürich"));
     EXPECT_EQ(storedAnswer(first.first()), QStringLiteral("1"));
+
+    // --- The file round trip: every answer given by clicking is ticked again on its question page.
+    ASSERT_TRUE(waitWhile([&] {
+        return !mainWindow->webMain()->ExecScript(QStringLiteral("if (!document.querySelector('a[href=\"#CAT2\"]')) throw 0;"),
+                                                  QStringLiteral("main"));
+    }));
+    const auto ticked = [&](const QString& question, int option) {
+        const QString check = QStringLiteral("if (!document.querySelector('input[name=\"R%1\"][value=\"V%2\"]').checked) "
+                                             "throw 0;")
+                                  .arg(question)
+                                  .arg(option);
+        return waitWhile([&] { return !survey.browser().ExecScript(check, QStringLiteral("main")); }, 10000);
+    };
+    // Category 1's page first, then category 2's through the questionnaire's own tree.
+    env.messages.clear();
+    EXPECT_TRUE(driveQuestionnaire(QStringLiteral("1"), [&](frmSurvey&) {
+        for (int i = 0; i < first.size(); ++i)
+            EXPECT_TRUE(ticked(first.at(i), i % 4 + 1)) << first.at(i).toStdString();
+        EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("side"), QStringLiteral("#cat2")));
+        EXPECT_TRUE(ticked(questionsOf(QStringLiteral("2"), QStringLiteral("1")).first(), 5));
+        clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
+    }));
+    EXPECT_EQ(env.messages.texts(), QStringList());
 }
 
 TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCannotBeDismissed) {
@@ -387,4 +419,125 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
     EXPECT_EQ(env.messages.asked().first().title, QStringLiteral("Review selection required..."));
     EXPECT_EQ(env.messages.texts().mid(1), QStringList({QStringLiteral("Stop creating new project?"),
                                                         QStringLiteral("Save Project before closing?")}));
+}
+
+TEST_F(ReviewRoad, APhaseChosenAfterDecliningToStopCreatesTheReview) {
+    // Declining to stop (No, or Yes whose save was cancelled) leaves the page at its cancel link's
+    // address; the phase chosen and sent after that still creates the review. Right after a new
+    // project's details, and through "Create New Review..." of the sample's required review choice.
+    frmNewProject& details = frmNewProject::instance();
+    frmNewReview& newReview = frmNewReview::instance();
+    frmRoadmap& roadmap = frmRoadmap::instance();
+    frmLoadReview& chooser = frmLoadReview::instance();
+    frmNewLoad& start = frmNewLoad::instance();
+    const QString stop = QStringLiteral("Stop creating new project?");
+    const QString save = QStringLiteral("Save Project before closing?");
+    bool askedToStop = false;
+    // The answers that decline to stop, queued when the page's cancel link is clicked.
+    QList<MsgAnswer> declining;
+    const auto choosePhaseAfterDeclining = [&](bool roadMapFollows) {
+        whenModal(
+            &newReview, [&] { return pageReady(newReview.browser()); },
+            [&, roadMapFollows] {
+                for (const MsgAnswer answer : declining)
+                    env.messages.queue(answer);
+                clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
+                askedToStop = waitWhile([&] { return env.messages.texts().size() < declining.size(); }, kDriveTimeoutMs);
+                if (roadMapFollows) {
+                    whenModal(
+                        &roadmap, [&] { return pageReady(roadmap.browser()); },
+                        [&] { clickLink(roadmap.browser(), QString(), QStringLiteral("#CLS")); });
+                }
+                clickElement(newReview.browser(), QString(), QStringLiteral("label[for=phase]"));
+                QTest::keyClick(inputWidget(newReview.browser()), Qt::Key_Down);
+                clickElement(newReview.browser(), QString(), kSubmit);
+            });
+    };
+    // Gives the number of reviews the project had before the new one.
+    const auto afterNewProjectDetails = [&] {
+        whenModal(
+            &details, [&] { return pageReady(details.browser()); },
+            [&] {
+                choosePhaseAfterDeclining(true);
+                typeInto(details.browser(), QString(), QStringLiteral("#projname"), QStringLiteral("Tunnel"));
+                clickElement(details.browser(), QString(), kSubmit);
+            });
+        details.NewProject();
+        return 0;
+    };
+    const auto throughCreateNewReview = [&] {
+        whenModal(&start, [] { return true; }, [&] { doubleClickItem(start.newList(), start.newList().item(1)); });
+        start.DoModal(0);
+        const int before = Globals::GetReviews().size();
+        whenModal(
+            &chooser, [] { return true; },
+            [&] {
+                choosePhaseAfterDeclining(false);
+                clickRow(chooser.reviewList(), 0);
+                pressButton(chooser.okButton());
+            });
+        chooser.AskLoadReview(true);
+        return before;
+    };
+    const struct {
+        const char* name;
+        std::function<int()> road;
+        QList<MsgAnswer> declining;
+        QStringList asked;
+    } roads[] = {
+        {"No, after the new project's details", afterNewProjectDetails, {MsgAnswer::No}, {stop}},
+        {"No, through Create New Review...", throughCreateNewReview, {MsgAnswer::No}, {stop}},
+        {"Yes with Save As cancelled", afterNewProjectDetails, {MsgAnswer::Yes, MsgAnswer::Yes}, {stop, save}},
+    };
+    for (const auto& road : roads) {
+        SCOPED_TRACE(road.name);
+        env.messages.clear();
+        askedToStop = false;
+        declining = road.declining;
+        const int before = road.road();
+        EXPECT_TRUE(askedToStop);
+        ASSERT_TRUE(Globals::IsProjectLoaded());
+        EXPECT_EQ(Globals::GetReviews().size(), before + 1);
+        EXPECT_EQ(Globals::GetCurrentPhase(), QStringLiteral("2"));
+        EXPECT_EQ(env.messages.texts(), road.asked);
+        env.messages.queue(MsgAnswer::No); // Save Project before closing?
+        Globals::CloseProject();
+    }
+}
+
+TEST_F(ReviewRoad, ADateTypedInTheDateBoxIsExactlyThatDateOrNone) {
+    // Typed over the whole box with real keys: a date in the box's own form is taken as it reads,
+    // anything else leaves the box at its date.
+    showSample();
+    frmNewReview& newReview = frmNewReview::instance();
+    FixedClock clock(QDateTime(QDate(2003, 5, 6), QTime(9, 30)));
+    newReview.setClock(&clock);
+    const struct {
+        const char* typed;
+        const char* stored;
+    } cases[] = {
+        {"Aug 20, 2024", "Aug 20, 2024"},
+        {"aug 2, 2024", "Aug 02, 2024"},
+        {"08/20/2024", "May 06, 2003"},
+        {"Feb 30, 2024", "May 06, 2003"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        QString shownAfterTyping;
+        whenModal(
+            &newReview, [&] { return pageReady(newReview.browser()); },
+            [&] {
+                QLineEdit& field = newReview.dateControl().textField();
+                QTest::mouseClick(&field, Qt::LeftButton, Qt::NoModifier, field.rect().center());
+                QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(&field, QString::fromUtf8(c.typed));
+                QTest::keyClick(&field, Qt::Key_Tab);
+                shownAfterTyping = field.text();
+                clickElement(newReview.browser(), QString(), kSubmit);
+            });
+        newReview.AddReview();
+        EXPECT_EQ(shownAfterTyping, QString::fromUtf8(c.stored));
+        EXPECT_EQ(Globals::GetCurrentReviewDate(), QString::fromUtf8(c.stored));
+    }
+    newReview.setClock(nullptr);
 }

@@ -163,17 +163,36 @@ TEST(ScreensTrend, ChartGetsThePlainCopyAndThePageLandsInTheFolderOfEitherSpelli
     EXPECT_TRUE(QFile::exists(appPath(QStringLiteral("projecttrenddetail/main.htm"))));
 }
 
-TEST(ScreensSequence, WithoutACurrentReviewNoScreenIsBuilt) {
-    ScreensScene scene;
-    Globals::gCurrentReview = Xml::XmlNode();
-    int charts = 0;
-    const auto drawer = [&](const Xml::XmlDocument&) { ++charts; };
-    goToTileChart(scene);
-    Reports::GoToDashboard(Reports::dashboardRow(), drawer, scene.browser);
-    Reports::GoToProjectTrend(Reports::projectTrendGraphRow(), drawer, scene.browser);
-    EXPECT_EQ(charts, 0);
-    EXPECT_TRUE(scene.environment.messages.asked().isEmpty());
-    ASSERT_EQ(scene.browser.navigations.size(), 3);
-    for (const auto& navigation : scene.browser.navigations)
-        EXPECT_TRUE(navigation.first.endsWith(QStringLiteral("/misc/noreview.htm")));
+TEST(ScreensSequence, WithoutAReviewThatCanBeShownNoScreenIsBuilt) {
+    // No current review: the choice page says it all. A current review of a phase the
+    // questionnaire lacks would score a perfect 100 over N/A categories: a message names it.
+    const struct {
+        const char* name;
+        const char* phase; // nullptr: no current review
+        QStringList messages;
+    } cases[] = {
+        {"no current review", nullptr, {}},
+        {"phase without questions", "9",
+         QStringList(3, QStringLiteral("The review of May 06, 2003 (review 1) is for phase \"9\", which this "
+                                       "questionnaire does not have, so it cannot be shown. Choose another review of "
+                                       "the project or create a new one."))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScreensScene scene;
+        if (c.phase)
+            Globals::gCurrentReview.selectSingleNode(QStringLiteral("phase")).setText(QLatin1String(c.phase));
+        else
+            Globals::gCurrentReview = Xml::XmlNode();
+        int charts = 0;
+        const auto drawer = [&](const Xml::XmlDocument&) { ++charts; };
+        goToTileChart(scene);
+        Reports::GoToDashboard(Reports::dashboardRow(), drawer, scene.browser);
+        Reports::GoToProjectTrend(Reports::projectTrendGraphRow(), drawer, scene.browser);
+        EXPECT_EQ(charts, 0);
+        EXPECT_EQ(scene.environment.messages.texts(), c.messages);
+        ASSERT_EQ(scene.browser.navigations.size(), 3);
+        for (const auto& navigation : scene.browser.navigations)
+            EXPECT_TRUE(navigation.first.endsWith(QStringLiteral("/misc/noreview.htm")));
+    }
 }

@@ -230,3 +230,12 @@ TEST(TrendValues, ReviewDatesReadInTheUsersNumericFormsThenInEnglish) {
         EXPECT_EQ(read ? read->toString(Qt::ISODate).toStdString() : std::string(), c.read);
     }
 }
+
+TEST_F(TrendChartsTest, AReviewOfAPhaseWithoutQuestionsIsNoPoint) {
+    // With nothing to answer it would count as complete with a perfect score.
+    const QString xml = QStringLiteral("<project ver=\"2.0\"><projectname>P</projectname><currentreview>1</currentreview>") +
+                        reviewXml(1, {1, QStringLiteral("Jan 10, 2003")}) +
+                        QStringLiteral("<review id=\"2\"><phase>99</phase><date>May 06, 2003</date></review></project>");
+    const Reports::TrendData data = Reports::GatherTrend(documentOf(xml), TrendKind::Overall);
+    EXPECT_EQ(labelsOf(data), QStringList({"2003Jan10 (1)"}));
+}

@@ -3,7 +3,7 @@
 #include "shell/BrowserVersionCheck.h"
 #include "shell/ShellGlobals.h"
 #include "shell/ui/frmAbout.h"
-#include "shell/ui/frmInstallReader.h"
+#include "platform/ui/frmInstallReader.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>

@@ -16,14 +16,16 @@ namespace tova::test {
 
 // Puts stand-ins for the desktop's tools first on the search path for the life of the object: the
 // default application query answers `application` ("" for none), and the opener records its
-// argument in opened.txt.
+// argument in opened.txt and exits with openerExit.
 class FakeDesktop {
 public:
-    FakeDesktop(const QString& folder, const QString& application) : m_folder(folder), m_oldPath(qgetenv("PATH")) {
+    FakeDesktop(const QString& folder, const QString& application, int openerExit = 0)
+        : m_folder(folder), m_oldPath(qgetenv("PATH")) {
         QDir().mkpath(folder);
         writeScript(QStringLiteral("xdg-mime"), QStringLiteral("#!/bin/sh\necho '%1'\n").arg(application));
-        writeScript(QStringLiteral("xdg-open"),
-                    QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n").arg(openedFile()));
+        writeScript(QStringLiteral("xdg-open"), QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n")
+                                                    .arg(openedFile())
+                                                    .arg(openerExit));
         qputenv("PATH", folder.toLocal8Bit() + ':' + m_oldPath);
     }
     ~FakeDesktop() { qputenv("PATH", m_oldPath); }

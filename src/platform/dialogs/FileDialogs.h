@@ -24,7 +24,9 @@ public:
     virtual std::optional<QString> getSaveFileName(const FileDialogRequest& request) = 0;
 };
 
-// "(*.tova) TOVA Project Files|*.tova" -> "(*.tova) TOVA Project Files (*.tova)" for a Qt dialog.
+// "(*.tova) TOVA Project Files|*.tova" -> "(*.tova) TOVA Project Files (*.tova)" for a Qt dialog:
+// the patterns in the trailing parentheses filter; a dialog that hides those details shows the
+// description as it is.
 QString toQtFilter(const QString& filter);
 
 } // namespace tova

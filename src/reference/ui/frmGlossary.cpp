@@ -6,10 +6,10 @@
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/printing/ui/frmPrinter.h"
+#include "platform/ui/OpenPdf.h"
 #include "platform/xml/XslTemplate.h"
 #include "reference/ReferenceLinks.h"
 #include "reference/ReferencePages.h"
-#include "shell/ui/OpenPdf.h"
 #include "store/Database.h"
 #include "store/ProposedFiles.h"
 

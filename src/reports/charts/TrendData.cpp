@@ -1,7 +1,8 @@
 #include "reports/charts/TrendData.h"
 
 #include "reports/ReportPipeline.h"
-#include "shell/ShellGlobals.h"
+#include "reports/SectionOrder.h"
+#include "store/Database.h"
 #include "store/Scoring.h"
 
 #include <QLocale>
@@ -126,7 +127,8 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
     QList<int> undated;
     for (const Xml::XmlNode& review : project.selectNodes(QStringLiteral("project/review"))) {
         const std::optional<qint16> phase = phaseOf(review);
-        if (!phase || !Globals::IsReviewComplete(*phase, review))
+        // A review without questions has no score; it would plot as a perfect one.
+        if (!phase || Globals::PhaseWithoutQuestions(QString::number(*phase)) || !Globals::IsReviewComplete(*phase, review))
             continue;
         Xml::XmlDocument scoredCopy = CopyDatabase();
         if (scoredCopy.documentElement().isNull())

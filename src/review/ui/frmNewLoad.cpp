@@ -121,6 +121,9 @@ void frmNewLoad::fillLists() {
         item->setData(0, kKeyRole, row.path);
         item->setIcon(0, fileIcon);
     }
+    // The project names are what the user looks for: their column fits them, the folders take
+    // what is left.
+    lvwRecent->resizeColumnToContents(0);
     lvwRecent->setCurrentItem(browse);
     browse->setSelected(true);
 }

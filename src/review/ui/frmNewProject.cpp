@@ -1,6 +1,7 @@
 #include "review/ui/frmNewProject.h"
 
 #include "platform/AppFolder.h"
+#include "platform/FormQuery.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
@@ -34,6 +35,7 @@ void frmNewProject::navigateToFormPage() {
 
 void frmNewProject::NewProject() {
     m_submitted.reset();
+    m_filledWith.reset();
     // The dialog comes up at once; the page finishes loading while it is shown.
     navigateToFormPage();
     showAndHandle();
@@ -41,6 +43,7 @@ void frmNewProject::NewProject() {
 
 void frmNewProject::ViewDetails() {
     m_submitted.reset();
+    m_filledWith.reset();
     navigateToFormPage();
     // A form not filled with the stored texts would replace all six with blanks on OK: when the
     // page did not come up in time, or a field could not be filled, the form is not offered.
@@ -55,6 +58,7 @@ void frmNewProject::ViewDetails() {
                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Change Project Details"));
         return;
     }
+    m_filledWith = stored;
     showAndHandle();
 }
 
@@ -62,8 +66,9 @@ void frmNewProject::showAndHandle() {
     exec();
     if (!m_submitted)
         return;
-    const ProjectFields v = *m_submitted;
+    const ProjectFields v = m_filledWith ? keepUneditedTexts(*m_submitted, *m_filledWith) : *m_submitted;
     m_submitted.reset();
+    m_filledWith.reset();
     // Whether a submission creates a project or changes one is decided now, not by how the dialog
     // was opened.
     if (!Globals::IsProjectLoaded()) {
@@ -79,7 +84,7 @@ bool frmNewProject::WebBrowser1_BeforeNavigate2(const QString& url) {
         QTimer::singleShot(0, this, [this] { reject(); });
         return false;
     }
-    if (url.contains(QLatin1Char('?'))) {
+    if (formQuery(url)) {
         if (!m_submitted) {
             m_submitted = parseProjectSubmission(url);
             // The dialog closes; the submission is handled once it has.

@@ -40,4 +40,6 @@ private:
 
     tova::WebEngineBrowser* WebBrowser1 = nullptr;
     std::optional<tova::review::ProjectFields> m_submitted;
+    // The stored texts the form was filled with, when it shows an open project's details.
+    std::optional<tova::review::ProjectFields> m_filledWith;
 };

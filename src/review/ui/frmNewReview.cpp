@@ -1,6 +1,7 @@
 #include "review/ui/frmNewReview.h"
 
 #include "platform/AppFolder.h"
+#include "platform/FormQuery.h"
 #include "platform/MainWindowCallbacks.h"
 #include "platform/Services.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
@@ -10,12 +11,12 @@
 #include "review/NewReviewRules.h"
 #include "review/ProjectDetailsForm.h"
 #include "review/ReviewClock.h"
+#include "review/ui/ReviewDateBox.h"
 #include "review/ui/frmRoadmap.h"
 #include "platform/PageServices.h"
 #include "store/Database.h"
 #include "store/Reviews.h"
 
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTimer>
@@ -30,9 +31,7 @@ frmNewReview::frmNewReview(QWidget* parent) : QDialog(parent), m_clock(&systemCl
     auto* layout = new QVBoxLayout(this);
     auto* dateRow = new QHBoxLayout;
     auto* dateLabel = new QLabel(QStringLiteral("Review &date:"), this);
-    tdbRevDate = new QDateEdit(this);
-    tdbRevDate->setDisplayFormat(QStringLiteral("MMM dd, yyyy"));
-    tdbRevDate->setCalendarPopup(true);
+    tdbRevDate = new ReviewDateBox(this);
     dateLabel->setBuddy(tdbRevDate);
     dateRow->addWidget(dateLabel);
     dateRow->addWidget(tdbRevDate);
@@ -75,7 +74,7 @@ void frmNewReview::Form_Load() {
     m_submitted = false;
     m_openedThroughAddReview = false;
     m_pendingPhase.reset();
-    tdbRevDate->setDateTime(m_clock->now());
+    tdbRevDate->setDate(m_clock->now().date());
 
     Xml::XslTemplate stylesheet;
     if (!stylesheet.load(appPath(QStringLiteral("NewReview/Review.xsl")))) {
@@ -105,13 +104,21 @@ bool frmNewReview::WebBrowser1_BeforeNavigate2(const QString& url) {
         });
         return false;
     }
-    if (url.contains(QLatin1Char('?'))) {
+    if (formQuery(url)) {
+        if (m_pendingPhase || !isVisible())
+            return true;
         const std::optional<qint16> phase = parsePhaseSubmission(url);
-        // A submission without a usable phase changes nothing; the dialog stays for a proper choice.
-        if (phase && !m_pendingPhase && isVisible()) {
-            m_pendingPhase = phase;
-            QTimer::singleShot(0, this, [this] { accept(); });
+        if (!phase) {
+            // The dialog stays for a proper choice, and the user learns why nothing was created.
+            QTimer::singleShot(0, this, [this] {
+                MsgBox(QStringLiteral("The chosen phase could not be read, so no review was created. "
+                                      "Choose a phase and click \"Create review\" again."),
+                       MsgButtons::Ok, MsgIcon::Exclamation, windowTitle());
+            });
+            return true;
         }
+        m_pendingPhase = phase;
+        QTimer::singleShot(0, this, [this] { accept(); });
         return true;
     }
     return false;

@@ -7,13 +7,12 @@
 
 #include <optional>
 
-class QDateEdit;
-
 namespace tova {
 class WebEngineBrowser;
 namespace review {
 class Clock;
-}
+class ReviewDateBox;
+} // namespace review
 } // namespace tova
 
 class frmNewReview final : public QDialog, public tova::SingleInstance<frmNewReview> {
@@ -32,7 +31,7 @@ public:
     void setClock(const tova::review::Clock* clock);
 
     tova::WebEngineBrowser& browser() { return *WebBrowser1; }
-    QDateEdit& dateControl() { return *tdbRevDate; }
+    tova::review::ReviewDateBox& dateControl() { return *tdbRevDate; }
 
 protected:
     // Every way of closing (close box, Escape, a "CLS" link) comes here.
@@ -49,7 +48,7 @@ private:
     // Adds the review of a submitted phase and shows it; false when the project refused it.
     bool createSubmittedReview(qint16 phaseId);
 
-    QDateEdit* tdbRevDate = nullptr;
+    tova::review::ReviewDateBox* tdbRevDate = nullptr;
     tova::WebEngineBrowser* WebBrowser1 = nullptr;
     const tova::review::Clock* m_clock = nullptr;
     bool m_submitted = false;

@@ -8,6 +8,7 @@
 #include "platform/dialogs/ui/QtFileDialogs.h"
 #include "platform/dialogs/ui/QtMessageBox.h"
 #include "shell/BrowserVersionCheck.h"
+#include "reports/SectionOrder.h"
 #include "shell/ShellGlobals.h"
 #include "shell/ui/frmBrowser.h"
 #include "shell/ui/frmSplash.h"

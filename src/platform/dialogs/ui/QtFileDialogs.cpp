@@ -11,8 +11,12 @@ std::optional<QString> run(const FileDialogRequest& request, QFileDialog::Accept
     QFileDialog dialog(QApplication::activeWindow(), request.title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    if (!request.filter.isEmpty())
+    if (!request.filter.isEmpty()) {
+        // The dialog filters by the patterns at the end of each entry and shows only the text
+        // before them, which is the description exactly as the request gives it.
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setNameFilter(toQtFilter(request.filter));
+    }
     if (!request.defaultExtension.isEmpty())
         dialog.setDefaultSuffix(request.defaultExtension);
     if (!request.initialFolder.isEmpty())

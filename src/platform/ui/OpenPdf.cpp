@@ -1,7 +1,7 @@
-#include "shell/ui/OpenPdf.h"
+#include "platform/ui/OpenPdf.h"
 
 #include "platform/PageServices.h"
-#include "shell/ui/frmInstallReader.h"
+#include "platform/ui/frmInstallReader.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "shell/ui/frmInstallReader.h"
+#include "platform/ui/frmInstallReader.h"
 
 #include "platform/AppFolder.h"
 #include "platform/dialogs/MessageBox.h"

@@ -1,0 +1,40 @@
+// The new review dialog's date box: the date as the review stores it ("Aug 20, 2024"), typed over
+// freely or picked from a drop-down calendar. Typed text counts only as a whole: a date in the
+// form the box shows becomes exactly that date; anything else puts the box back to its date.
+#pragma once
+
+#include <QDate>
+#include <QWidget>
+
+class QCalendarWidget;
+class QLineEdit;
+class QToolButton;
+
+namespace tova::review {
+
+class ReviewDateBox final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ReviewDateBox)
+
+public:
+    explicit ReviewDateBox(QWidget* parent = nullptr);
+
+    // The box's date, after taking any text typed since the last one.
+    QDate date();
+    void setDate(const QDate& date);
+
+    QLineEdit& textField() { return *m_text; }
+    QToolButton& calendarButton() { return *m_drop; }
+
+private:
+    // The typed text becomes the date when it is one; otherwise the box shows its date again.
+    void takeTypedText();
+    void showCalendar();
+
+    QLineEdit* m_text = nullptr;
+    QToolButton* m_drop = nullptr;
+    QCalendarWidget* m_calendar = nullptr;
+    QDate m_date;
+};
+
+} // namespace tova::review
