@@ -2,6 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/ui/EscapeCloses.h"
 #include "reference/ReferenceLinks.h"
 #include "platform/ui/BrowserLayout.h"
 #include "platform/PageServices.h"
@@ -24,6 +25,7 @@ frmHelp::frmHelp() : QDialog(nullptr) {
     setModal(true);
     WebBrowser1 = new WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
+    tova::closeOnEscapeInside(*WebBrowser1, *this);
     resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
 }
 

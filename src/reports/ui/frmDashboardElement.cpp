@@ -7,6 +7,7 @@
 #include "platform/capture/ui/Clipboard.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
+#include "platform/ui/EscapeCloses.h"
 #include "reference/ui/frmHelp.h"
 #include "reports/ReportPipeline.h"
 #include "reports/charts/ChartSaving.h"
@@ -38,6 +39,7 @@ frmDashboardElement::frmDashboardElement() : ReworkGraph(kChartWidthPx, kChartHe
     setModal(true);
     WebBrowser1 = new tova::WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
+    tova::closeOnEscapeInside(*WebBrowser1, *this);
     resize(kClientWidthPx, kClientHeightPx);
     // Form_Load: the browser and the capture area start at the client area's corner.
     m_layout.browser = QRect(0, 0, kClientWidthPx, kClientHeightPx);

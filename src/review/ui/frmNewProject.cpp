@@ -4,6 +4,7 @@
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/ui/EscapeCloses.h"
 #include "review/PageWaits.h"
 #include "review/ui/frmNewReview.h"
 #include "platform/PageServices.h"
@@ -23,6 +24,7 @@ frmNewProject::frmNewProject(QWidget* parent) : QDialog(parent) {
     WebBrowser1 = new WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
     layout->addWidget(WebBrowser1);
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
+    tova::closeOnEscapeInside(*WebBrowser1, *this);
     resize(640, 520);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/ui/EscapeCloses.h"
 #include "platform/xml/XslTemplate.h"
 #include "review/NewReviewRules.h"
 #include "review/ProjectDetailsForm.h"
@@ -40,6 +41,7 @@ frmNewReview::frmNewReview(QWidget* parent) : QDialog(parent), m_clock(&systemCl
     WebBrowser1 = new WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
     layout->addWidget(WebBrowser1, 1);
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
+    tova::closeOnEscapeInside(*WebBrowser1, *this);
     resize(600, 520);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/ui/BrowserLayout.h"
 #include "platform/PageServices.h"
+#include "platform/ui/EscapeCloses.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 
@@ -20,6 +21,7 @@ frmRoadmap::frmRoadmap(QWidget* parent) : QDialog(parent) {
     setModal(true);
     WebBrowser1 = new WebEngineBrowser(QStringLiteral("WebBrowser1"), this);
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
+    tova::closeOnEscapeInside(*WebBrowser1, *this);
     resize(820, 620);
 }
 

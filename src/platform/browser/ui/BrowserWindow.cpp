@@ -1,6 +1,7 @@
 #include "platform/browser/ui/BrowserWindow.h"
 
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/ui/EscapeCloses.h"
 
 #include <QApplication>
 #include <QUrl>
@@ -18,6 +19,7 @@ BrowserWindow::BrowserWindow(QWidget* parent)
     layout->addWidget(m_browser);
     resize(800, 600);
     connect(m_browser, &QWebEngineView::titleChanged, this, &QWidget::setWindowTitle);
+    closeOnEscapeInside(*m_browser, *this);
     // A page's window.close() closes the window it was opened in.
     connect(m_browser->page(), &QWebEnginePage::windowCloseRequested, this, &QWidget::close);
 }
