@@ -229,9 +229,9 @@ void MainWindowRoad::SetUp()
     mainWindow->show();
 }
 
-void MainWindowRoad::showSample()
+void MainWindowRoad::showSample(const QString& path)
 {
-    Globals::OpenProjectAndShow(appPath(QStringLiteral("sample.tova")));
+    Globals::OpenProjectAndShow(path.isEmpty() ? appPath(QStringLiteral("sample.tova")) : path);
     ASSERT_TRUE(Globals::IsProjectLoaded());
     ASSERT_TRUE(waitWhile([this] { return mainWindow->webMain()->LocationName() != QLatin1String("fishbone"); }));
     ASSERT_TRUE(waitWhile([this] { return !mainWindow->webMain()->IsFrameComplete(QStringLiteral("main")); }));

@@ -78,8 +78,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Opens the sample project of the application folder and waits for its fishbone screen.
-    void showSample();
+    // Opens the sample project of the application folder (or the project file at path) and waits
+    // for its fishbone screen.
+    void showSample(const QString& path = QString());
     // Clicks the category on the fishbone screen and runs drive once the questionnaire it opens has
     // loaded its frames; true when drive ran and the questionnaire has closed again.
     bool driveQuestionnaire(const QString& categoryId, const std::function<void(frmSurvey&)>& drive);
