@@ -57,9 +57,11 @@ namespace tova::test {
 
 namespace {
 
-// Runs action on the dialog that find gives once it gives one. When none comes in time, or the
-// dialog stays open after the action, the dialog is ended, so the test fails instead of hanging.
-void whenFound(const std::function<QDialog*()>& find, const std::function<void(QDialog&)>& action)
+// Runs action on the dialog that find gives once it gives one. When none comes in time (the
+// dialog that pending gives is then ended), or the dialog stays open after the action (it is then
+// ended), the test fails instead of hanging.
+void whenFound(const std::function<QDialog*()>& find, const std::function<void(QDialog&)>& action,
+               const std::function<QDialog*()>& pending)
 {
     auto* timer = new QTimer;
     auto* clock = new QElapsedTimer;
@@ -71,9 +73,8 @@ void whenFound(const std::function<QDialog*()>& find, const std::function<void(Q
             if (clock->elapsed() <= kDriveTimeoutMs)
                 return;
             ADD_FAILURE() << "window never came up ready";
-            // The dialog that did come up, but not ready, is ended.
-            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                modal->done(QDialog::Rejected);
+            if (QDialog* late = pending ? pending() : nullptr)
+                late->done(QDialog::Rejected);
         } else {
             timer->stop();
             action(*dialog);
@@ -102,7 +103,8 @@ void whenModal(QDialog* window, std::function<bool()> ready, std::function<void(
             const bool up = dialog && QApplication::activeModalWidget() == dialog && dialog->isVisible();
             return up && ready() ? dialog.data() : nullptr;
         },
-        [action](QDialog&) { action(); });
+        [action](QDialog&) { action(); },
+        [dialog]() -> QDialog* { return dialog && dialog->isVisible() ? dialog.data() : nullptr; });
 }
 
 void whenMessageBox(const QString& text, std::function<void(QMessageBox&)> action)
@@ -112,7 +114,7 @@ void whenMessageBox(const QString& text, std::function<void(QMessageBox&)> actio
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             return box && box->isVisible() && box->text() == text ? box : nullptr;
         },
-        [action](QDialog& box) { action(static_cast<QMessageBox&>(box)); });
+        [action](QDialog& box) { action(static_cast<QMessageBox&>(box)); }, nullptr);
 }
 
 RealMessageBoxes::RealMessageBoxes() : m_box(std::make_unique<QtMessageBox>()), m_previous(services().messageBox)
