@@ -70,6 +70,9 @@ void deleteReviewOfRow(const QString& rowKey, const DeleteReviewSteps& steps) {
     if (answer == MsgAnswer::Yes && Globals::IsProjectLoaded()) {
         for (Xml::XmlNode review : Globals::GetReviews()) {
             if (review.attribute(QStringLiteral("id")) == idText) {
+                // A deleted review is never shown, edited or saved as the current one.
+                if (review == Globals::gCurrentReview)
+                    Globals::ClearCurrentReview();
                 Xml::XmlNode parent = review.parentNode();
                 parent.removeChild(review);
                 Globals::gProjectSaved = false;

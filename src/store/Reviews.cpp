@@ -67,6 +67,17 @@ void SetCurrentReview(qint16 reviewId)
     }
 }
 
+void ClearCurrentReview()
+{
+    gCurrentReview = Xml::XmlNode();
+    Xml::XmlNode current =
+        gProjectDoc.isNull() ? Xml::XmlNode() : gProjectDoc.selectSingleNode(QStringLiteral("project/currentreview"));
+    if (!current.isNull() && current.text() != QLatin1String("0")) {
+        current.setText(QStringLiteral("0"));
+        gProjectSaved = false;
+    }
+}
+
 Xml::XmlDocument GetCurrentReviewDoc()
 {
     if (gCurrentReview.isNull())

@@ -17,6 +17,9 @@ namespace Globals {
 bool CreateReview(const QString& reviewDate, qint16 phaseId);
 QList<Xml::XmlNode> GetReviews();
 void SetCurrentReview(qint16 reviewId);
+// Leaves the project without a current review (its review was deleted). The file then names review
+// 0, which no review has, so it opens on the page from which a review is chosen.
+void ClearCurrentReview();
 // A new document whose root is a copy of the current review.
 Xml::XmlDocument GetCurrentReviewDoc();
 QString GetCurrentPhase();

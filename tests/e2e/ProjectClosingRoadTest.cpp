@@ -1,17 +1,23 @@
 // Closing a changed project through the main window's menus: when the save the user asked for did
-// not happen, the project stays open with its change and nothing else is started. And the project
-// details form: when it cannot be shown filled, it is not shown at all.
+// not happen, or the question was not answered, the project stays open with its change and nothing
+// else is started. And the project details form: when it cannot be shown filled, it is not shown at
+// all.
 #include "../shell/RecordingTargets.h"
 
 #include "RoadSupport.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "review/ui/frmNewLoad.h"
 #include "review/ui/frmNewProject.h"
 #include "shell/ui/frmBrowser.h"
 #include "store/ProjectDocument.h"
 
 #include <QAction>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -20,6 +26,8 @@ using namespace tova;
 using namespace tova::test;
 
 namespace {
+
+const char kNeedsWindowSystem[] = "close requests need a window system (run under an X server)";
 
 const QString kCouldNotSave = QStringLiteral("Could not save project.  Check if file is read only or disk is full.");
 
@@ -103,6 +111,58 @@ TEST_F(ProjectClosingRoad, CancelledSaveAsKeepsANeverSavedProject) {
     EXPECT_EQ(env.fileDialogs.requests().size(), 1);
     EXPECT_TRUE(dialogs.calls.isEmpty());
     expectChangedProjectStillOpen(QString());
+}
+
+// A question without Cancel is answered by its buttons alone: Escape and its close box leave it up
+// with the project still open and changed, and the answer given afterwards is the one carried out.
+TEST_F(ProjectClosingRoad, SaveQuestionWithoutCancelStaysThroughEscapeAndItsCloseBox) {
+    openChangedSample();
+    const QString path = Globals::gProjectPath;
+    RealMessageBoxes boxes;
+    bool stayed = false;
+    frmNewLoad& start = frmNewLoad::instance();
+    whenMessageBox(QStringLiteral("Close Current Project and Load a Project?"), [&](QMessageBox& close) {
+        whenMessageBox(QStringLiteral("Save Project before closing?"), [&](QMessageBox& save) {
+            QTest::keyClick(&save, Qt::Key_Escape);
+            if (closeRequestsReachWindows())
+                requestClose(save);
+            stayed = save.isVisible() && Globals::IsProjectLoaded() &&
+                     Globals::GetOwner() == QLatin1String("Changed owner") && !Globals::gProjectSaved;
+            // The start dialog that follows the close is left with its Cancel button.
+            whenModal(&start, [] { return true; }, [&] {
+                for (QPushButton* button : start.findChildren<QPushButton*>())
+                    if (button->text() == QLatin1String("Cancel") && button->isVisible())
+                        return pressButton(*button);
+            });
+            pressButton(*save.button(QMessageBox::Yes));
+        });
+        pressButton(*close.button(QMessageBox::Yes));
+    });
+    mainWindow->menuItem(QStringLiteral("mnuLoadProject"))->trigger();
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(readFile(path).contains(QStringLiteral("Changed owner")));
+}
+
+// While the exit question is up, a close request to the main window (its close box) is refused: the
+// program keeps running with the question open, and Cancel keeps the work.
+TEST_F(ProjectClosingRoad, ExitQuestionOutlastsACloseRequestToTheMainWindow) {
+    if (!closeRequestsReachWindows())
+        GTEST_SKIP() << kNeedsWindowSystem;
+    openChangedSample();
+    const QString path = Globals::gProjectPath;
+    RealMessageBoxes boxes;
+    QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
+    bool stayed = false;
+    whenMessageBox(QStringLiteral("Do you wish to save your Project before exiting?"), [&](QMessageBox& box) {
+        requestClose(*mainWindow);
+        stayed = box.isVisible() && mainWindow->windowHandle()->isVisible();
+        pressButton(*box.button(QMessageBox::Cancel));
+    });
+    mainWindow->menuItem(QStringLiteral("mnuExit"))->trigger();
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(mainWindow->isVisible() && mainWindow->windowHandle()->isVisible());
+    EXPECT_EQ(lastWindowClosed.count(), 0);
+    expectChangedProjectStillOpen(path);
 }
 
 // A details form that cannot be filled with the stored texts would, on OK, replace them all with

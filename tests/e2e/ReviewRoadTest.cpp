@@ -39,6 +39,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QMessageBox>
+#include <QUrl>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +63,26 @@ private:
 };
 
 using ReviewRoad = MainWindowRoad;
+
+// The sample's current review and the row that lists it in the delete dialog.
+constexpr qint16 kSampleCurrentReview = 3;
+constexpr int kSampleCurrentDeleteRow = 2;
+
+// The window is on the screen: the widget is shown and so is its window.
+bool onScreen(QWidget& window) {
+    return window.isVisible() && window.windowHandle() && window.windowHandle()->isVisible();
+}
+
+// The current review a project file names.
+QString fileCurrentReview(const QString& path) {
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("<currentreview>([^<]*)</currentreview>")).match(readFile(path));
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+bool fileHasReview(const QString& path, const QString& id) {
+    return readFile(path).contains(QStringLiteral("<review id=\"%1\"").arg(id));
+}
 
 } // namespace
 
@@ -540,4 +563,120 @@ TEST_F(ReviewRoad, ADateTypedInTheDateBoxIsExactlyThatDateOrNone) {
         EXPECT_EQ(Globals::GetCurrentReviewDate(), QString::fromUtf8(c.stored));
     }
     newReview.setClock(nullptr);
+}
+
+// The required chooser outlasts Escape, its message, and a close request to it while that message is
+// up: it stays on the screen and usable, and afterwards the menu opens it again.
+TEST_F(ReviewRoad, RequiredChooserOutlastsACloseRequestWhileItsMessageIsUp) {
+    if (!closeRequestsReachWindows())
+        GTEST_SKIP() << "close requests need a window system (run under an X server)";
+    showSample();
+    RealMessageBoxes boxes;
+    frmDeleteReview& deleter = frmDeleteReview::instance();
+    frmLoadReview& chooser = frmLoadReview::instance();
+    bool stayedThroughTheRequest = false;
+    bool usableAfterwards = false;
+    whenModal(
+        &deleter, [] { return true; },
+        [&] {
+            whenMessageBox(QStringLiteral("Are you sure you want to delete this review?"), [&](QMessageBox& sure) {
+                whenModal(
+                    &chooser, [] { return true; },
+                    [&] {
+                        whenMessageBox(QStringLiteral("A review must be selected in order to continue."),
+                                       [&](QMessageBox& required) {
+                                           requestClose(chooser);
+                                           stayedThroughTheRequest = onScreen(chooser);
+                                           pressButton(*required.button(QMessageBox::Ok));
+                                       });
+                        QTest::keyClick(&chooser, Qt::Key_Escape);
+                        usableAfterwards = onScreen(chooser) && QApplication::activeModalWidget() == &chooser;
+                        clickRow(chooser.reviewList(), 1);
+                        pressButton(chooser.okButton());
+                    });
+                pressButton(*sure.button(QMessageBox::No));
+            });
+            clickRow(deleter.reviewList(), kSampleCurrentDeleteRow);
+            pressButton(deleter.deleteButton());
+        });
+    deleter.ShowModal();
+    EXPECT_TRUE(stayedThroughTheRequest);
+    EXPECT_TRUE(usableAfterwards);
+    EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
+
+    bool opened = false;
+    whenModal(
+        &chooser, [] { return true; },
+        [&] {
+            opened = onScreen(chooser);
+            pressButton(chooser.cancelButton());
+        });
+    mainWindow->menuItem(QStringLiteral("mnuFileLoadReview"))->trigger();
+    EXPECT_TRUE(opened);
+}
+
+// Once the current review is deleted it is never shown or saved as current, however the required
+// choice that follows is left: by choosing another review, or by beginning a new one and then
+// stopping the project.
+TEST_F(ReviewRoad, DeletedCurrentReviewIsGoneWhicheverWayTheChoiceIsLeft) {
+    struct Case {
+        const char* name;
+        bool beginNewReview; // else the first review is chosen
+    };
+    for (const Case& c : {Case{"another review chosen", false}, Case{"new review begun, project stopped", true}}) {
+        SCOPED_TRACE(c.name);
+        // Each case deletes from a fresh copy of the shipped sample.
+        const QString path = env.scratch.filePath(QString::fromLatin1(c.name) + QStringLiteral(".tova"));
+        ASSERT_TRUE(QFile::copy(builtAppFolder() + QStringLiteral("/sample.tova"), path));
+        showSample(path);
+        env.messages.clear();
+        env.messages.queue(MsgAnswer::Yes); // Are you sure you want to delete this review?
+        env.messages.queue(MsgAnswer::Ok);  // A review must be selected in order to continue.
+        env.messages.queue(MsgAnswer::Yes); // Stop creating new project?
+        env.messages.queue(MsgAnswer::Yes); // Save Project before closing?
+        frmDeleteReview& deleter = frmDeleteReview::instance();
+        frmLoadReview& chooser = frmLoadReview::instance();
+        frmNewReview& newReview = frmNewReview::instance();
+        QString pageWhileChoosing;
+        bool currentWhileChoosing = true;
+        whenModal(
+            &deleter, [] { return true; },
+            [&] {
+                whenModal(
+                    &chooser, [] { return true; },
+                    [&] {
+                        pageWhileChoosing = QUrl(mainWindow->webMain()->LocationURL()).fileName();
+                        currentWhileChoosing = !Globals::gCurrentReview.isNull();
+                        QTest::keyClick(&chooser, Qt::Key_Escape);
+                        if (c.beginNewReview) {
+                            whenModal(
+                                &newReview, [&] { return pageReady(newReview.browser()); },
+                                [&] {
+                                    clickElement(newReview.browser(), QString(), QStringLiteral("label[for=phase]"));
+                                    QTest::keyClick(inputWidget(newReview.browser()), Qt::Key_Escape);
+                                });
+                        }
+                        clickRow(chooser.reviewList(), c.beginNewReview ? 0 : 1);
+                        pressButton(chooser.okButton());
+                    });
+                clickRow(deleter.reviewList(), kSampleCurrentDeleteRow);
+                pressButton(deleter.deleteButton());
+            });
+        deleter.ShowModal();
+
+        EXPECT_EQ(pageWhileChoosing, QStringLiteral("noreview.htm")) << qPrintable(pageWhileChoosing);
+        EXPECT_FALSE(currentWhileChoosing);
+        const QString id = QString::number(kSampleCurrentReview);
+        EXPECT_FALSE(fileHasReview(path, id));
+        const QString saved = fileCurrentReview(path);
+        EXPECT_TRUE(saved == QLatin1String("0") || fileHasReview(path, saved)) << qPrintable(saved);
+        if (c.beginNewReview) {
+            EXPECT_FALSE(Globals::IsProjectLoaded());
+        } else {
+            EXPECT_EQ(saved, QStringLiteral("1"));
+            EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
+        }
+        EXPECT_EQ(env.messages.texts().mid(0, 2).join(QLatin1Char('|')).toStdString(),
+                  "Are you sure you want to delete this review?|A review must be selected in order to continue.");
+    }
 }

@@ -9,6 +9,8 @@
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/browser/ui/PageScripts.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/dialogs/ui/QtMessageBox.h"
+#include "platform/Services.h"
 #include "reference/ui/frmAcronyms.h"
 #include "reference/ui/frmGlossary.h"
 #include "reference/ui/frmHelp.h"
@@ -28,7 +30,9 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QGuiApplication>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
@@ -44,28 +48,37 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+
+#include <xcb/xcb.h>
 
 namespace tova::test {
 
-void whenModal(QDialog* window, std::function<bool()> ready, std::function<void()> action)
+namespace {
+
+// Runs action on the dialog that find gives once it gives one. When none comes in time (the
+// dialog that pending gives is then ended), or the dialog stays open after the action (it is then
+// ended), the test fails instead of hanging.
+void whenFound(const std::function<QDialog*()>& find, const std::function<void(QDialog&)>& action,
+               const std::function<QDialog*()>& pending)
 {
-    const QPointer<QDialog> dialog(window);
     auto* timer = new QTimer;
     auto* clock = new QElapsedTimer;
     clock->start();
     timer->setInterval(25);
     QObject::connect(timer, &QTimer::timeout, [=] {
-        const bool up = dialog && QApplication::activeModalWidget() == dialog && dialog->isVisible();
-        if (!up || !ready()) {
+        const QPointer<QDialog> dialog = find();
+        if (!dialog) {
             if (clock->elapsed() <= kDriveTimeoutMs)
                 return;
             ADD_FAILURE() << "window never came up ready";
-            if (dialog && dialog->isVisible())
-                dialog->done(QDialog::Rejected);
+            if (QDialog* late = pending ? pending() : nullptr)
+                late->done(QDialog::Rejected);
         } else {
             timer->stop();
-            action();
+            action(*dialog);
             // A window the action failed to close is closed later, so a failure cannot hang the run.
             QTimer::singleShot(kDriveTimeoutMs, [dialog] {
                 if (dialog && dialog->isVisible()) {
@@ -79,6 +92,112 @@ void whenModal(QDialog* window, std::function<bool()> ready, std::function<void(
         delete clock;
     });
     timer->start();
+}
+
+} // namespace
+
+void whenModal(QDialog* window, std::function<bool()> ready, std::function<void()> action)
+{
+    const QPointer<QDialog> dialog(window);
+    whenFound(
+        [dialog, ready]() -> QDialog* {
+            const bool up = dialog && QApplication::activeModalWidget() == dialog && dialog->isVisible();
+            return up && ready() ? dialog.data() : nullptr;
+        },
+        [action](QDialog&) { action(); },
+        [dialog]() -> QDialog* { return dialog && dialog->isVisible() ? dialog.data() : nullptr; });
+}
+
+void whenMessageBox(const QString& text, std::function<void(QMessageBox&)> action)
+{
+    whenFound(
+        [text]() -> QDialog* {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            return box && box->isVisible() && box->text() == text ? box : nullptr;
+        },
+        [action](QDialog& box) { action(static_cast<QMessageBox&>(box)); }, nullptr);
+}
+
+RealMessageBoxes::RealMessageBoxes() : m_box(std::make_unique<QtMessageBox>()), m_previous(services().messageBox)
+{
+    services().messageBox = m_box.get();
+}
+
+RealMessageBoxes::~RealMessageBoxes()
+{
+    services().messageBox = m_previous;
+}
+
+namespace {
+
+// The connection to the X server; null on any other platform.
+xcb_connection_t* xConnection()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+} // namespace
+
+bool closeRequestsReachWindows()
+{
+    return xConnection() != nullptr;
+}
+
+namespace {
+
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
+{
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(connection,
+                              xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// Tells when a close request from the window system has reached a window.
+class CloseRequestWatch final : public QObject {
+public:
+    explicit CloseRequestWatch(QWindow* window) : m_window(window) { qApp->installEventFilter(this); }
+    bool arrived = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Close && event->spontaneous())
+            arrived = true;
+        return false;
+    }
+
+private:
+    QWindow* m_window;
+};
+
+} // namespace
+
+bool requestClose(QWidget& window)
+{
+    xcb_connection_t* connection = xConnection();
+    QWindow* handle = window.windowHandle();
+    if (!connection || !handle) {
+        ADD_FAILURE() << "no window system to send a close request through";
+        return false;
+    }
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(handle->winId());
+    message.type = internAtom(connection, "WM_PROTOCOLS");
+    message.data.data32[0] = internAtom(connection, "WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    CloseRequestWatch watch(handle);
+    xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+    const bool arrived = waitWhile([&] { return !watch.arrived; }, kDriveTimeoutMs);
+    EXPECT_TRUE(arrived) << "the close request never reached the window";
+    // Whatever the window does with the request happens before the test looks.
+    QCoreApplication::processEvents();
+    return arrived;
 }
 
 bool pageReady(WebBrowser& browser) { return !browser.Busy() && browser.ReadyState() == 4; }
@@ -113,9 +232,9 @@ void MainWindowRoad::SetUp()
     mainWindow->show();
 }
 
-void MainWindowRoad::showSample()
+void MainWindowRoad::showSample(const QString& path)
 {
-    Globals::OpenProjectAndShow(appPath(QStringLiteral("sample.tova")));
+    Globals::OpenProjectAndShow(path.isEmpty() ? appPath(QStringLiteral("sample.tova")) : path);
     ASSERT_TRUE(Globals::IsProjectLoaded());
     ASSERT_TRUE(waitWhile([this] { return mainWindow->webMain()->LocationName() != QLatin1String("fishbone"); }));
     ASSERT_TRUE(waitWhile([this] { return !mainWindow->webMain()->IsFrameComplete(QStringLiteral("main")); }));

@@ -17,12 +17,14 @@
 #include <optional>
 
 class QDialog;
+class QMessageBox;
 class QWidget;
 class frmBrowser;
 class frmSurvey;
 
 namespace tova {
 class BrowserWindow;
+class MessageBoxService;
 class WebBrowser;
 }
 
@@ -35,6 +37,31 @@ constexpr int kDriveTimeoutMs = 30000;
 // in time, or the dialog stays open after the action, the dialog is closed, so the test fails
 // instead of hanging. Register it before the step that opens the dialog.
 void whenModal(QDialog* dialog, std::function<bool()> ready, std::function<void()> action);
+
+// Runs action once a message box with exactly this text is the modal window on top; fails (and
+// ends the box) when none comes in time. Register it before the step that asks.
+void whenMessageBox(const QString& text, std::function<void(QMessageBox&)> action);
+
+// While it lives, messages are asked in real message boxes (the program's own service) instead of
+// the scripted ones.
+class RealMessageBoxes {
+public:
+    RealMessageBoxes();
+    ~RealMessageBoxes();
+    RealMessageBoxes(const RealMessageBoxes&) = delete;
+    RealMessageBoxes& operator=(const RealMessageBoxes&) = delete;
+
+private:
+    std::unique_ptr<MessageBoxService> m_box;
+    MessageBoxService* m_previous;
+};
+
+// Whether a window system runs that can send a window a close request (an X server; offscreen
+// has none).
+bool closeRequestsReachWindows();
+// Sends the window the close request that a window manager sends when its close box is clicked
+// (WM_DELETE_WINDOW through the X server) and waits, bounded, until the window has taken it.
+bool requestClose(QWidget& window);
 
 // The top page has loaded.
 bool pageReady(WebBrowser& browser);
@@ -52,8 +79,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Opens the sample project of the application folder and waits for its fishbone screen.
-    void showSample();
+    // Opens the sample project of the application folder (or the project file at path) and waits
+    // for its fishbone screen.
+    void showSample(const QString& path = QString());
     // Clicks the category on the fishbone screen and runs drive once the questionnaire it opens has
     // loaded its frames; true when drive ran and the questionnaire has closed again.
     bool driveQuestionnaire(const QString& categoryId, const std::function<void(frmSurvey&)>& drive);

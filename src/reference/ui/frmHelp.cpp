@@ -2,6 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/ui/EscapeCloses.h"
 #include "reference/ReferenceLinks.h"
 #include "platform/ui/BrowserLayout.h"
 #include "platform/ui/WindowPlacer.h"
@@ -27,6 +28,7 @@ frmHelp::frmHelp() : QDialog(nullptr) {
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
     placeWindow(*this, QSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips)), SizeOf::Client,
                 WindowPlacement::Mode::Beside);
+    tova::closeOnEscapeInside(*WebBrowser1, *this);
 }
 
 void frmHelp::showHelp(const QString& locationName) {

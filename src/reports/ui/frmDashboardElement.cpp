@@ -7,6 +7,7 @@
 #include "platform/capture/ui/Clipboard.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
+#include "platform/ui/EscapeCloses.h"
 #include "platform/ui/WindowPlacer.h"
 #include "reference/ui/frmHelp.h"
 #include "reports/ReportPipeline.h"
@@ -42,6 +43,7 @@ frmDashboardElement::frmDashboardElement() : ReworkGraph(kChartWidthPx, kChartHe
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
     tova::placeWindow(*this, QSize(kClientWidthPx, kClientHeightPx), tova::SizeOf::Client);
     tova::setButtonsEdge(*this, Qt::TopEdge);
+    tova::closeOnEscapeInside(*WebBrowser1, *this);
     // Form_Load: the browser and the capture area start at the client area's corner.
     m_layout.browser = QRect(0, 0, kClientWidthPx, kClientHeightPx);
     m_layout.screenShotArea = m_layout.browser;

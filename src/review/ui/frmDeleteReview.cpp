@@ -5,6 +5,7 @@
 #include "review/ReviewList.h"
 #include "review/ui/ReviewListWidgets.h"
 #include "review/ui/frmLoadReview.h"
+#include "store/ProjectDocument.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -40,7 +41,15 @@ void frmDeleteReview::lvwReviews_DblClick() {
         return;
     DeleteReviewSteps steps;
     steps.hide = [this] { hide(); };
-    steps.askLoadReviewRequired = [] { frmLoadReview::instance().AskLoadReview(true); };
+    steps.askLoadReviewRequired = [] {
+        // With the current review deleted, its screen goes at once: the main window shows the page
+        // from which a review is chosen, and the choice is asked for from there.
+        MainWindowCallbacks* mainWindow = services().mainWindow;
+        if (mainWindow && Globals::gCurrentReview.isNull())
+            mainWindow->HandleURL(QStringLiteral("#CLS"));
+        else
+            frmLoadReview::instance().AskLoadReview(true);
+    };
     steps.save = [] {
         if (MainWindowCallbacks* mainWindow = services().mainWindow)
             mainWindow->mnuFileSave_Click();

@@ -5,6 +5,7 @@
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/ui/EscapeCloses.h"
 #include "platform/ui/WindowPlacer.h"
 #include "review/PageWaits.h"
 #include "review/ui/frmNewReview.h"
@@ -26,6 +27,7 @@ frmNewProject::frmNewProject(QWidget* parent) : QDialog(parent) {
     layout->addWidget(WebBrowser1);
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
     placeWindow(*this, QSize(640, 520), SizeOf::Client);
+    tova::closeOnEscapeInside(*WebBrowser1, *this);
 }
 
 void frmNewProject::navigateToFormPage() {

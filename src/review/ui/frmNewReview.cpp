@@ -6,6 +6,7 @@
 #include "platform/Services.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/ui/EscapeCloses.h"
 #include "platform/ui/WindowPlacer.h"
 #include "platform/xml/XslTemplate.h"
 #include "review/NewReviewRules.h"
@@ -41,6 +42,7 @@ frmNewReview::frmNewReview(QWidget* parent) : QDialog(parent), m_clock(&systemCl
     layout->addWidget(WebBrowser1, 1);
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
     placeWindow(*this, QSize(600, 520), SizeOf::Client);
+    tova::closeOnEscapeInside(*WebBrowser1, *this);
 }
 
 void frmNewReview::setClock(const Clock* clock) {

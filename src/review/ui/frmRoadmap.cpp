@@ -5,6 +5,7 @@
 #include "platform/ui/BrowserLayout.h"
 #include "platform/ui/WindowPlacer.h"
 #include "platform/PageServices.h"
+#include "platform/ui/EscapeCloses.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 
@@ -20,6 +21,7 @@ frmRoadmap::frmRoadmap(QWidget* parent) : QDialog(parent) {
     WebBrowser1->setBeforeNavigate([this](const QString& url) { return WebBrowser1_BeforeNavigate2(url); });
     placeWindow(*this, QSize(820, 620), SizeOf::Client);
     setButtonsEdge(*this, Qt::BottomEdge);
+    tova::closeOnEscapeInside(*WebBrowser1, *this);
 }
 
 bool frmRoadmap::roadMapDue() {

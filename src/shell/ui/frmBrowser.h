@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/MainWindowCallbacks.h"
+#include "platform/ui/ModalCloseGuard.h"
 #include "shell/PageCommandTarget.h"
 #include "shell/PageCommands.h"
 
@@ -96,4 +97,6 @@ private:
     std::unique_ptr<tova::PageCommands> m_commands;
     QRect m_screenShotArea;
     QHash<QString, QAction*> m_items;
+    // The program's windows take no close request that would pass over an unanswered question.
+    tova::ModalCloseGuard m_closeGuard;
 };

@@ -1,6 +1,7 @@
 #include "platform/browser/ui/BrowserWindow.h"
 
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/ui/EscapeCloses.h"
 #include "platform/ui/WindowPlacer.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ BrowserWindow::BrowserWindow(QWidget* parent)
     layout->addWidget(m_browser);
     placeWindow(*this, QSize(800, 600), SizeOf::Client, WindowPlacement::Mode::Beside);
     connect(m_browser, &QWebEngineView::titleChanged, this, &QWidget::setWindowTitle);
+    closeOnEscapeInside(*m_browser, *this);
     // A page's window.close() closes the window it was opened in.
     connect(m_browser->page(), &QWebEnginePage::windowCloseRequested, this, &QWidget::close);
 }

@@ -1,13 +1,45 @@
 #include "platform/dialogs/ui/QtMessageBox.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace tova {
+namespace {
+
+// A box without Cancel is answered by its buttons alone. QMessageBox would take Escape and the
+// close box as No, and a No given by a user who only meant to back out throws work away.
+class QuestionBox final : public QMessageBox {
+public:
+    QuestionBox(QWidget* parent, bool answeredByButtonsAlone)
+        : QMessageBox(parent), m_answeredByButtonsAlone(answeredByButtonsAlone) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (m_answeredByButtonsAlone && event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (m_answeredByButtonsAlone) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool m_answeredByButtonsAlone;
+};
+
+} // namespace
 
 MsgAnswer QtMessageBox::ask(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
 {
-    QMessageBox box(QApplication::activeWindow());
+    QuestionBox box(QApplication::activeWindow(), buttons == MsgButtons::YesNo);
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
@@ -23,7 +55,6 @@ MsgAnswer QtMessageBox::ask(const QString& text, MsgButtons buttons, MsgIcon ico
         break;
     case MsgButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setEscapeButton(QMessageBox::No);
         break;
     case MsgButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
