@@ -53,9 +53,6 @@ const char* kLinkHook = R"JS(
     if (!open()) document.addEventListener('DOMContentLoaded', open);
   }
   window.__tovaFrameToken = Date.now().toString(36) + Math.random().toString(36).slice(2);
-  // Each time the window is hidden (closed) counts: a click made before is never handed over after.
-  var hidings = 0;
-  document.addEventListener('visibilitychange', function () { if (document.hidden) hidings++; });
   // Plain link clicks are held back and asked about through the program, which then follows the
   // link itself: the engine does not ask before moving within a document, and while it asks about
   // a navigation no page can load. Links with a target, modifier keys, downloads and script links
@@ -82,10 +79,7 @@ const char* kLinkHook = R"JS(
       // a frame is complete).
       var href = link.href;
       var token = window.__tovaFrameToken;
-      var hidingsAtClick = hidings;
-      setTimeout(function () {
-        if (hidings === hidingsAtClick && !document.hidden) hook(href, token);
-      }, 0);
+      setTimeout(function () { hook(href, token); }, 0);
     };
     link.addEventListener('click', decide, false);
     setTimeout(function () { link.removeEventListener('click', decide, false); }, 0);
