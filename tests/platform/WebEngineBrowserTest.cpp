@@ -250,6 +250,37 @@ TEST_F(WebEngineBrowserTest, ALinkClickedWhileTheHandlerWaitsIsHandedOverAfterIt
     EXPECT_EQ(order, (QStringList{"enter NXT", "leave NXT", "enter cat12", "leave cat12"}));
 }
 
+TEST_F(WebEngineBrowserTest, AClickFromAClosedWindowNeverActsWhenItIsShownAgain)
+{
+    // The window closes while a handler runs with a second click waiting, or before the page's
+    // click is handed over; either click is gone once the window is shown again.
+    for (const bool closedByHandler : {true, false}) {
+        SCOPED_TRACE(closedByHandler ? "closed while a click waits" : "closed before the hand-over");
+        show(QStringLiteral("frames.htm"), {QStringLiteral("side")});
+        onNavigate = [&](const QString& url) {
+            if (closedByHandler && url.endsWith(QLatin1String("#NXT"))) {
+                browser->ExecScript(QStringLiteral("document.getElementById('cat').click()"), QStringLiteral("side"));
+                tova::waitWhile([] { return true; }, 300);
+                browser->hide();
+            }
+            return true;
+        };
+        const QString first = closedByHandler ? QStringLiteral("next") : QStringLiteral("cat");
+        ASSERT_TRUE(browser->ExecScript(QStringLiteral("document.getElementById('%1').click()").arg(first),
+                                        QStringLiteral("side")));
+        if (!closedByHandler)
+            browser->hide();
+        settle(500);
+        browser->show();
+        settle();
+        EXPECT_EQ(countSeen(QStringLiteral("#cat12")), 0);
+        // The window shown again takes its own clicks.
+        ASSERT_TRUE(
+            browser->ExecScript(QStringLiteral("document.getElementById('cat').click()"), QStringLiteral("side")));
+        EXPECT_TRUE(waitSeen(QStringLiteral("#cat12")));
+    }
+}
+
 TEST_F(WebEngineBrowserTest, AWindowOpenedWhileAModalWindowIsUpBelongsToIt)
 {
     show(QStringLiteral("notitle.htm"));

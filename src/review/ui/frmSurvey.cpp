@@ -183,6 +183,7 @@ void frmSurvey::LoadCheckBoxes() {
 }
 
 void frmSurvey::ShowModal() {
+    ++m_showing;
     m_closing = false;
     m_changingCategory = false;
     m_nextCategory.reset();
@@ -210,7 +211,10 @@ bool frmSurvey::WebBrowser2_BeforeNavigate2(const QString& url) {
         return true;
     case SurveyLink::Category: {
         const qint16 id = *categoryLinkId(url);
-        QTimer::singleShot(0, this, [this, id] { changeCategory(id); });
+        QTimer::singleShot(0, this, [this, id, showing = m_showing] {
+            if (showing == m_showing)
+                changeCategory(id);
+        });
         return true;
     }
     case SurveyLink::Other:

@@ -56,4 +56,6 @@ private:
     bool m_changingCategory = false;
     // The category to show next, clicked while another was being shown.
     std::optional<qint16> m_nextCategory;
+    // Counts the window's showings: a category link taken in one showing never acts in a later one.
+    quint64 m_showing = 0;
 };

@@ -177,8 +177,16 @@ bool WebEngineBrowser::onNavigationRequest(const QUrl& url, QWebEnginePage::Navi
     return !cancel;
 }
 
+void WebEngineBrowser::hideEvent(QHideEvent* event)
+{
+    m_clicks.clear();
+    QWebEngineView::hideEvent(event);
+}
+
 void WebEngineBrowser::onLinkClicked(const QString& href, const QString& token)
 {
+    if (!isVisible())
+        return;
     m_clicks.append({href, token});
     // A handler waits for pages and so processes events: a click arriving meanwhile is taken in
     // turn by the loop below instead of running inside the handler of the one before.
@@ -199,7 +207,9 @@ void WebEngineBrowser::followClicks()
         // A click made while the page of an earlier one was still coming acts on that page: the
         // commands read which screen is showing.
         waitWhile([this] { return m_loading; }, kScriptWaitMs);
-        followClick(click.href, click.token);
+        // The window may have been closed meanwhile; the hide dropped the clicks after this one.
+        if (alive && isVisible())
+            followClick(click.href, click.token);
     }
     if (alive)
         m_followingClicks = false;

@@ -36,6 +36,11 @@ public:
     QString LocationURL() const override;
     bool ExecScript(const QString& script, const QString& frameName = QString()) override;
 
+protected:
+    // A closed window's clicks are dropped: nobody can click a page that is not on the screen, so a
+    // click still waiting (or handed over late by the page) belongs to a showing that is over.
+    void hideEvent(QHideEvent* event) override;
+
 private:
     bool onNavigationRequest(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);
     void onLinkClicked(const QString& href, const QString& token);
