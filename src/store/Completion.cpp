@@ -56,8 +56,7 @@ bool judgeCompletion(const Xml::XmlDocument& data, qint16 phaseId, const Xml::Xm
 
 } // namespace
 
-bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlNode& review)
-{
+bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlNode& review) {
     return judgeCompletion(scoredCopy, phaseId, review, &scoredCopy);
 }
 

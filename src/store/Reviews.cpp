@@ -76,9 +76,13 @@ Xml::XmlDocument GetCurrentReviewDoc()
 
 // Read as the review's first child of that name rather than through a path: a path visits every
 // child of the review, and these are read on every screen and title refresh.
-QString GetCurrentPhase() { return gCurrentReview.firstChildElement(QStringLiteral("phase")).text(); }
+QString GetCurrentPhase() {
+    return gCurrentReview.firstChildElement(QStringLiteral("phase")).text();
+}
 
-QString GetCurrentReviewDate() { return gCurrentReview.firstChildElement(QStringLiteral("date")).text(); }
+QString GetCurrentReviewDate() {
+    return gCurrentReview.firstChildElement(QStringLiteral("date")).text();
+}
 
 qint16 GetCurrentReviewID()
 {

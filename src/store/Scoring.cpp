@@ -83,8 +83,7 @@ const std::vector<QuestionFacts>& factsOf(const FactsByCategory& facts, const Xm
     return it == facts.end() ? none : it->second;
 }
 
-void scoreCategories(ReviewScores& scores, const tova::store::SurveyIndex& survey, const FactsByCategory& facts)
-{
+void scoreCategories(ReviewScores& scores, const tova::store::SurveyIndex& survey, const FactsByCategory& facts) {
     for (const Xml::XmlNode& category : survey.categories()) {
         bool ok = false;
         const qint16 categoryId = tova::store::toInt16(childText(category, "category_id"), &ok);
@@ -113,8 +112,7 @@ void scoreCategories(ReviewScores& scores, const tova::store::SurveyIndex& surve
 using FirstScores = std::unordered_map<const void*, QString>;
 
 void scoreSections(ReviewScores& scores, FirstScores& firstScores, const tova::store::SurveyIndex& survey,
-                   const FactsByCategory& facts)
-{
+                   const FactsByCategory& facts) {
     for (const Xml::XmlNode& section : survey.sections()) {
         bool ok = false;
         const qint16 sectionId = tova::store::toInt16(childText(section, "section_id"), &ok);
@@ -149,8 +147,7 @@ bool hasQuestionOfPhase(const Xml::XmlNode& section, const FactsByCategory& fact
 
 // The section's first score element once the section scores are added: one the questionnaire
 // already holds comes before those scoring adds.
-bool firstSectionScore(const Xml::XmlNode& section, const FirstScores& firstScores, QString* text)
-{
+bool firstSectionScore(const Xml::XmlNode& section, const FirstScores& firstScores, QString* text) {
     const QList<Xml::XmlNode> held = childrenNamed(section, "score");
     if (!held.isEmpty()) {
         *text = held.first().text();
@@ -164,8 +161,7 @@ bool firstSectionScore(const Xml::XmlNode& section, const FirstScores& firstScor
 }
 
 void scoreSurvey(ReviewScores& scores, const FirstScores& firstScores, const Xml::XmlDocument& data,
-                 const tova::store::SurveyIndex& survey, const FactsByCategory& facts)
-{
+                 const tova::store::SurveyIndex& survey, const FactsByCategory& facts) {
     Sums sums;
     for (const Xml::XmlNode& section : survey.sections()) {
         QString scoreText;
@@ -191,8 +187,7 @@ void scoreSurvey(ReviewScores& scores, const FirstScores& firstScores, const Xml
 
 } // namespace
 
-ReviewScores ScoreReview(const Xml::XmlDocument& data, const Xml::XmlNode& review, qint16 phaseId)
-{
+ReviewScores ScoreReview(const Xml::XmlDocument& data, const Xml::XmlNode& review, qint16 phaseId) {
     ReviewScores scores;
     if (data.isNull())
         return scores;
@@ -206,8 +201,7 @@ ReviewScores ScoreReview(const Xml::XmlDocument& data, const Xml::XmlNode& revie
     return scores;
 }
 
-Xml::XmlDocument CopyWithMarks(const Xml::XmlNode& element, const std::vector<ScoreMark>& marks)
-{
+Xml::XmlDocument CopyWithMarks(const Xml::XmlNode& element, const std::vector<ScoreMark>& marks) {
     Xml::XmlDocument copy = Xml::XmlDocument::copyOf(element);
     if (copy.isNull())
         return copy;
@@ -232,14 +226,12 @@ Xml::XmlDocument CopyWithMarks(const Xml::XmlNode& element, const std::vector<Sc
     return copy;
 }
 
-void ComputeScores(Xml::XmlDocument& scoredCopy, const Xml::XmlNode& review, qint16 phaseId)
-{
+void ComputeScores(Xml::XmlDocument& scoredCopy, const Xml::XmlNode& review, qint16 phaseId) {
     for (const ScoreMark& mark : ScoreReview(scoredCopy, review, phaseId).marks)
         XMLhelpers::AddElement(scoredCopy, mark.name, mark.text, mark.target);
 }
 
-void ComputeScores(Xml::XmlDocument& scoredCopy, const Xml::XmlDocument& reviewCopy, qint16 phaseId)
-{
+void ComputeScores(Xml::XmlDocument& scoredCopy, const Xml::XmlDocument& reviewCopy, qint16 phaseId) {
     ComputeScores(scoredCopy, reviewCopy.isNull() ? Xml::XmlNode() : reviewCopy.documentElement(), phaseId);
 }
 

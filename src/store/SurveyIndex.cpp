@@ -21,15 +21,13 @@ template <typename Fn> void forEachIdValue(const Xml::XmlNode& element, const ch
     }
 }
 
-bool isElementNamed(const xmlNode* node, const char* name)
-{
+bool isElementNamed(const xmlNode* node, const char* name) {
     return node->type == XML_ELEMENT_NODE && xmlStrEqual(node->name, reinterpret_cast<const xmlChar*>(name));
 }
 
 // Whether one of the question's phase_id children reads as the phase's number. The questions are
 // walked in place: this runs for every question of the questionnaire on every screen.
-bool isOfPhase(xmlNode* question, qint16 phaseId)
-{
+bool isOfPhase(xmlNode* question, qint16 phaseId) {
     for (xmlNode* child = question->children; child; child = child->next) {
         if (!isElementNamed(child, "phase_id"))
             continue;
@@ -89,8 +87,7 @@ QList<Xml::XmlNode> questionsOfPhase(const Xml::XmlNode& category, qint16 phaseI
     return result;
 }
 
-bool hasQuestionOfPhase(const Xml::XmlNode& category, qint16 phaseId)
-{
+bool hasQuestionOfPhase(const Xml::XmlNode& category, qint16 phaseId) {
     if (category.isNull())
         return false;
     for (xmlNode* child = category.raw()->children; child; child = child->next) {

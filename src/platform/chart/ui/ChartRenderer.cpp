@@ -497,8 +497,8 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
         margins = wanted;
     }
 
-    const QVector<double> shifts = bars || chart.numPoints() != 1 ? QVector<double>(chart.seriesCount(), 0.0)
-                                                                   : spreadSinglePointMarks(*qchart);
+    const QVector<double> shifts =
+        bars || chart.numPoints() != 1 ? QVector<double>(chart.seriesCount(), 0.0) : spreadSinglePointMarks(*qchart);
     scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(area.size())));
     scene.render(&painter, QRectF(area), scene.sceneRect());
     labels.draw(painter);
@@ -513,9 +513,9 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
         for (int s = 1; s <= chart.seriesCount() && s <= qchart->series().size(); ++s) {
             QVector<QPointF> marks;
             for (int p = 1; p <= chart.numPoints(); ++p)
-                marks.append(qchart->mapToPosition(QPointF(drawable(chart.xValue(p)) + shifts.value(s - 1),
-                                                           drawable(chart.value(s, p))),
-                                                   qchart->series().at(s - 1)) +
+                marks.append(qchart->mapToPosition(
+                                 QPointF(drawable(chart.xValue(p)) + shifts.value(s - 1), drawable(chart.value(s, p))),
+                                 qchart->series().at(s - 1)) +
                              QPointF(area.topLeft()));
             layout.marks.append(marks);
         }
