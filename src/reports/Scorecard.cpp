@@ -80,8 +80,8 @@ void addScoreCardsTo(Xml::XmlDocument& scoredCopy, const QList<Xml::XmlNode>& ca
     }
 }
 
-Xml::XmlNode sectionOf(const Xml::XmlDocument& scoredCopy, qint16 sectionId) {
-    return scoredCopy.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId));
+Xml::XmlNode sectionOf(const Xml::XmlDocument& data, qint16 sectionId) {
+    return data.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId));
 }
 
 } // namespace
@@ -111,10 +111,6 @@ void GoToScoreCard(qint16 sectionId, tova::WebBrowser& browser) {
     const Xml::XmlNode input = section.isNull() ? Xml::XmlNode() : section.documentElement();
     addScoreCardsTo(section, input.selectNodes(QStringLiteral("category")), phaseId, Globals::gDataDoc);
     TransformAndShow(scorecardRow(), input, {{QStringLiteral("score"), SurveyScoreParameter(scores)}}, browser);
-}
-
-void CreateScoreCard(const Xml::XmlDocument& scoredCopy, qint16 sectionId, tova::WebBrowser& browser) {
-    TransformAndShow(scorecardRow(), sectionOf(scoredCopy, sectionId), {{QStringLiteral("score"), SurveyScoreParameter(scoredCopy)}}, browser);
 }
 
 } // namespace Reports
