@@ -238,15 +238,8 @@ void BM_FishboneAtLimit(benchmark::State& state) {
 }
 BENCHMARK(BM_FishboneAtLimit)->Unit(benchmark::kMillisecond);
 
-// About 14 MB that the reader accepts: 3.5 million unknown empty elements in the project (argument
-// 0) or in its current review (argument 2), or 1.4 million empty reviews (argument 1).
 QString emptyElementsFile(int kind) {
-    QByteArray bytes = "<project><currentreview>1</currentreview>";
-    if (kind == 2)
-        bytes += "<review id=\"1\"><phase>1</phase><date>May 06, 2003</date>";
-    bytes += kind == 1 ? QByteArray("<review/>").repeated(1400000) : QByteArray("<x/>").repeated(3500000);
-    bytes += kind == 2 ? "</review></project>" : "</project>";
-    return writeScratch(QStringLiteral("empty%1.tova").arg(kind), bytes);
+    return writeScratch(QStringLiteral("empty%1.tova").arg(kind), bench::emptyElementsProject(kind));
 }
 
 // Opening as the program does: the file, then the fishbone screen and the menus' state.

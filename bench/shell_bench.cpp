@@ -1,7 +1,8 @@
 // Speed of the fishbone build (database copy, completion marks, style sheet, transformation and
 // page file, without the browser) on the shipped questionnaire and on one ten times its size, side
 // by side with the xsltproc program applying the same style sheet to the same marked copy.
-// Also measures, once, how long start-up takes to show the main window (without the intro).
+// Also measures, once, how long start-up takes to show the main window (without the intro), and
+// how long opening a file of millions of empty elements takes in that window.
 #include "LargeInputs.h"
 #include "NullBrowser.h"
 #include "Xsltproc.h"
@@ -16,6 +17,7 @@
 #include "shell/Startup.h"
 #include "shell/ui/frmBrowser.h"
 #include "store/Database.h"
+#include "store/ProjectDocument.h"
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
 #include "store/Scoring.h"
@@ -93,6 +95,34 @@ void measureStartUp() {
     std::printf("start-up to the main window shown: %lld ms\n", static_cast<long long>(timer.elapsed()));
 }
 
+// Opening a file of millions of empty elements as Sample Project or Load Project does, in the
+// main window of the start-up above: the file, the fishbone screen in the real browser, the title
+// and the menus; then the events that follow until the window is idle. Printed next to one parse.
+void measureOpenOfEmptyElements() {
+    for (int kind : {0, 2}) {
+        const QString path = scene().scratch.filePath(QStringLiteral("empty%1.tova").arg(kind));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bench::emptyElementsProject(kind)) < 0)
+            return;
+        file.close();
+        QElapsedTimer timer;
+        timer.start();
+        Xml::XmlDocument parsed = Xml::XmlDocument::create();
+        parsed.load(path, nullptr, 16LL * 1024 * 1024);
+        const qint64 parse = timer.restart();
+        parsed = Xml::XmlDocument();
+        timer.restart();
+        Globals::OpenProjectAndShow(path);
+        const qint64 open = timer.elapsed();
+        for (int i = 0; i < 50; ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        std::printf("empty elements %d: parse %lld ms, open and show %lld ms, with the events that follow %lld ms\n",
+                    kind, static_cast<long long>(parse), static_cast<long long>(open),
+                    static_cast<long long>(timer.elapsed()));
+        Globals::ResetProjectState();
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -104,6 +134,7 @@ int main(int argc, char** argv) {
     tova::SettingsStore settings(scene().scratch.filePath(QStringLiteral("settings.ini")));
     tova::services().settings = &settings;
     measureStartUp();
+    measureOpenOfEmptyElements();
 
     scene().shipped = shippedDatabaseText();
     scene().tenTimes = bench::tenTimesDatabase(scene().shipped);

@@ -2,6 +2,7 @@
 
 #include "reports/ReportPipeline.h"
 #include "reports/ScreenSupport.h"
+#include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 #include "store/Scoring.h"
 
@@ -25,7 +26,7 @@ void GoToFishbone(tova::WebBrowser& browser) {
 
     Xml::XmlDocument scored = CopyDatabase();
     const QString phaseText = Globals::GetCurrentPhase();
-    const Xml::XmlDocument review = Globals::GetCurrentReviewDoc();
+    const Xml::XmlNode review = Globals::gCurrentReview;
     // Only the completion marks are merged; whether the review is complete does not matter here.
     if (!scored.documentElement().isNull())
         Globals::MarkCategoryStatus(scored, phaseText.trimmed().toShort(), review);

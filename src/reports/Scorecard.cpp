@@ -27,10 +27,7 @@ const QString kNotApplicable = QStringLiteral("N/A");
 // The text of the first child element of that name; empty when there is none. Child names built
 // from stored answers are compared, never put into an XPath expression.
 QString childText(const Xml::XmlNode& parent, const QString& name) {
-    for (const Xml::XmlNode& child : parent.childElements())
-        if (child.name() == name)
-            return child.text();
-    return QString();
+    return parent.firstChildElement(name).text();
 }
 
 // A number of the questionnaire as a percentage text ("66.7%"); empty when the text is no number.
@@ -83,8 +80,8 @@ void addScoreCardsTo(Xml::XmlDocument& scoredCopy, const QList<Xml::XmlNode>& ca
     }
 }
 
-Xml::XmlNode sectionOf(const Xml::XmlDocument& scoredCopy, qint16 sectionId) {
-    return scoredCopy.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId));
+Xml::XmlNode sectionOf(const Xml::XmlDocument& data, qint16 sectionId) {
+    return data.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId));
 }
 
 } // namespace
@@ -106,15 +103,14 @@ void AddScoreCards(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlD
 void GoToScoreCard(qint16 sectionId, tova::WebBrowser& browser) {
     if (ShowReviewChoiceWhenNone(browser))
         return;
-    Xml::XmlDocument scored = ScoredCopy();
-    // The page shows one section: only its categories need their scorecards.
-    const Xml::XmlNode section = sectionOf(scored, sectionId);
-    addScoreCardsTo(scored, section.selectNodes(QStringLiteral("category")), CurrentPhaseId(), Globals::gDataDoc);
-    CreateScoreCard(scored, sectionId, browser);
-}
-
-void CreateScoreCard(const Xml::XmlDocument& scoredCopy, qint16 sectionId, tova::WebBrowser& browser) {
-    TransformAndShow(scorecardRow(), sectionOf(scoredCopy, sectionId), {{QStringLiteral("score"), SurveyScoreParameter(scoredCopy)}}, browser);
+    // The page shows one section and the survey score: the scores are worked out on the database
+    // itself, and only that section is copied, with its answers, scores and scorecards.
+    const qint16 phaseId = CurrentPhaseId();
+    const Globals::ReviewScores scores = Globals::ScoreReview(Globals::gDataDoc, Globals::gCurrentReview, phaseId);
+    Xml::XmlDocument section = Globals::CopyWithMarks(sectionOf(Globals::gDataDoc, sectionId), scores.marks);
+    const Xml::XmlNode input = section.isNull() ? Xml::XmlNode() : section.documentElement();
+    addScoreCardsTo(section, input.selectNodes(QStringLiteral("category")), phaseId, Globals::gDataDoc);
+    TransformAndShow(scorecardRow(), input, {{QStringLiteral("score"), SurveyScoreParameter(scores)}}, browser);
 }
 
 } // namespace Reports

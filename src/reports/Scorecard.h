@@ -31,7 +31,4 @@ void AddScoreCards(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlD
 // Scores the current review, adds the scorecards and builds the scorecard of one section.
 void GoToScoreCard(qint16 sectionId, tova::WebBrowser& browser);
 
-// Builds the scorecard page of one section from a copy prepared by AddScoreCards.
-void CreateScoreCard(const Xml::XmlDocument& scoredCopy, qint16 sectionId, tova::WebBrowser& browser);
-
 } // namespace Reports

@@ -43,10 +43,16 @@ qint16 CurrentPhaseId() {
 
 Xml::XmlDocument ScoredCopy() {
     Xml::XmlDocument scored = CopyDatabase();
-    const Xml::XmlDocument review = Globals::GetCurrentReviewDoc();
+    const Xml::XmlNode review = Globals::gCurrentReview;
     if (!scored.documentElement().isNull())
         Globals::ComputeScores(scored, review, CurrentPhaseId());
     return scored;
+}
+
+double SurveyScoreParameter(const Globals::ReviewScores& scores) {
+    // A score the questionnaire already holds is the first one a scored copy would show.
+    const Xml::XmlNode held = Globals::gDataDoc.selectSingleNode(QStringLiteral("data/survey/score"));
+    return ScoreParameter(held.isNull() ? scores.surveyScore : held.text(), false);
 }
 
 double SurveyScoreParameter(const Xml::XmlDocument& scoredCopy) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/xml/XmlDocument.h"
+#include "store/Scoring.h"
 
 namespace tova {
 class WebBrowser;
@@ -24,5 +25,7 @@ Xml::XmlDocument ScoredCopy();
 
 // The "score" parameter of the sequence screens: the survey score taken to a whole number.
 double SurveyScoreParameter(const Xml::XmlDocument& scoredCopy);
+// The same from the current review's scores worked out on the questionnaire database itself.
+double SurveyScoreParameter(const Globals::ReviewScores& scores);
 
 } // namespace Reports

@@ -30,14 +30,14 @@ void GoToTileChart(tova::WebBrowser& browser, const std::function<bool()>& askSa
 
     Xml::XmlDocument scored = CopyDatabase();
     const bool complete = !scored.documentElement().isNull() &&
-                          Globals::MarkCategoryStatus(scored, CurrentPhaseId(), Globals::GetCurrentReviewDoc());
+                          Globals::MarkCategoryStatus(scored, CurrentPhaseId(), Globals::gCurrentReview);
     if (!complete) {
         tova::MsgBox(QStringLiteral("Can't proceed to next screen until all questions for review have been answered."),
                      tova::MsgButtons::Ok, tova::MsgIcon::Exclamation, QStringLiteral("Can't continue..."));
         return;
     }
     // The scores join the status marks in the same copy: the page shows both.
-    Globals::ComputeScores(scored, Globals::GetCurrentReviewDoc(), CurrentPhaseId());
+    Globals::ComputeScores(scored, Globals::gCurrentReview, CurrentPhaseId());
     CreateTileChart(scored, browser);
 }
 

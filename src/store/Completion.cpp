@@ -56,10 +56,13 @@ bool judgeCompletion(const Xml::XmlDocument& data, qint16 phaseId, const Xml::Xm
 
 } // namespace
 
+bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlNode& review) {
+    return judgeCompletion(scoredCopy, phaseId, review, &scoredCopy);
+}
+
 bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlDocument& reviewCopy)
 {
-    return judgeCompletion(scoredCopy, phaseId, reviewCopy.isNull() ? Xml::XmlNode() : reviewCopy.documentElement(),
-                           &scoredCopy);
+    return MarkCategoryStatus(scoredCopy, phaseId, reviewCopy.isNull() ? Xml::XmlNode() : reviewCopy.documentElement());
 }
 
 qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews)

@@ -2,6 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/dialogs/MessageBox.h"
+#include "store/SurveyIndex.h"
 
 namespace Globals {
 
@@ -23,11 +24,12 @@ bool PhaseWithoutQuestions(const QString& phaseText)
     const qint16 phase = phaseText.trimmed().toShort(&ok);
     if (!ok)
         return true;
-    // The number goes into the path, never the stored text.
-    return gDataDoc
-                .selectSingleNode(
-                    QStringLiteral("data/survey/section/category/question[phase_id = %1]").arg(int(phase)))
-                .isNull();
+    // Walked in place and left at the first question found: a path would visit every question.
+    for (const Xml::XmlNode& section : gDataDoc.selectNodes(QStringLiteral("data/survey/section")))
+        for (const Xml::XmlNode& category : tova::store::childrenNamed(section, "category"))
+            if (tova::store::hasQuestionOfPhase(category, phase))
+                return false;
+    return true;
 }
 
 } // namespace Globals

@@ -42,8 +42,13 @@ QString headerField(const char* field)
 {
     if (gProjectDoc.isNull())
         return QString();
-    // A field missing from a file edited by hand reads as empty text.
-    return gProjectDoc.selectSingleNode(QStringLiteral("//project/") + QLatin1String(field)).text();
+    // A field missing from a file edited by hand reads as empty text. The fields are the project
+    // element's own children: a search of the whole document would visit every review on every
+    // screen and title refresh.
+    const Xml::XmlNode root = gProjectDoc.documentElement();
+    if (root.isNull() || root.name() != QLatin1String("project"))
+        return QString();
+    return root.firstChildElement(QLatin1String(field)).text();
 }
 
 } // namespace

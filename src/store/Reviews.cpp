@@ -85,9 +85,15 @@ Xml::XmlDocument GetCurrentReviewDoc()
     return Xml::XmlDocument::copyOf(gCurrentReview);
 }
 
-QString GetCurrentPhase() { return gCurrentReview.selectSingleNode(QStringLiteral("phase")).text(); }
+// Read as the review's first child of that name rather than through a path: a path visits every
+// child of the review, and these are read on every screen and title refresh.
+QString GetCurrentPhase() {
+    return gCurrentReview.firstChildElement(QStringLiteral("phase")).text();
+}
 
-QString GetCurrentReviewDate() { return gCurrentReview.selectSingleNode(QStringLiteral("date")).text(); }
+QString GetCurrentReviewDate() {
+    return gCurrentReview.firstChildElement(QStringLiteral("date")).text();
+}
 
 qint16 GetCurrentReviewID()
 {

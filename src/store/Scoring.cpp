@@ -6,6 +6,8 @@
 #include "store/SurveyIndex.h"
 #include "store/TextValues.h"
 
+#include <libxml/tree.h>
+
 #include <unordered_map>
 #include <vector>
 
@@ -81,8 +83,7 @@ const std::vector<QuestionFacts>& factsOf(const FactsByCategory& facts, const Xm
     return it == facts.end() ? none : it->second;
 }
 
-void scoreCategories(Xml::XmlDocument& copy, const tova::store::SurveyIndex& survey, const FactsByCategory& facts)
-{
+void scoreCategories(ReviewScores& scores, const tova::store::SurveyIndex& survey, const FactsByCategory& facts) {
     for (const Xml::XmlNode& category : survey.categories()) {
         bool ok = false;
         const qint16 categoryId = tova::store::toInt16(childText(category, "category_id"), &ok);
@@ -96,19 +97,22 @@ void scoreCategories(Xml::XmlDocument& copy, const tova::store::SurveyIndex& sur
         for (const QuestionFacts& fact : questions) {
             if (!fact.answered)
                 continue;
-            XMLhelpers::AddElement(copy, QStringLiteral("response"), fact.answer, fact.question);
+            scores.marks.push_back({fact.question, QStringLiteral("response"), fact.answer});
             if (fact.scored) {
                 sums.weighted += fact.a * fact.w;
                 sums.weights += fact.w;
             }
         }
         if (sums.weights != 0.0)
-            XMLhelpers::AddElement(copy, QStringLiteral("score"), FormatNumber(sums.weighted / sums.weights), target);
+            scores.marks.push_back({target, QStringLiteral("score"), FormatNumber(sums.weighted / sums.weights)});
     }
 }
 
-void scoreSections(Xml::XmlDocument& copy, const tova::store::SurveyIndex& survey, const FactsByCategory& facts)
-{
+// Section scores by section, for the survey stage: the first one given to each section.
+using FirstScores = std::unordered_map<const void*, QString>;
+
+void scoreSections(ReviewScores& scores, FirstScores& firstScores, const tova::store::SurveyIndex& survey,
+                   const FactsByCategory& facts) {
     for (const Xml::XmlNode& section : survey.sections()) {
         bool ok = false;
         const qint16 sectionId = tova::store::toInt16(childText(section, "section_id"), &ok);
@@ -124,9 +128,11 @@ void scoreSections(Xml::XmlDocument& copy, const tova::store::SurveyIndex& surve
                 }
             }
         }
-        if (sums.weights != 0.0)
-            XMLhelpers::AddElement(copy, QStringLiteral("score"), FormatNumber((sums.weighted / sums.weights) * 100.0),
-                                   target);
+        if (sums.weights != 0.0) {
+            const QString score = FormatNumber((sums.weighted / sums.weights) * 100.0);
+            scores.marks.push_back({target, QStringLiteral("score"), score});
+            firstScores.emplace(target.raw(), score);
+        }
     }
 }
 
@@ -139,16 +145,31 @@ bool hasQuestionOfPhase(const Xml::XmlNode& section, const FactsByCategory& fact
     return false;
 }
 
-void scoreSurvey(Xml::XmlDocument& copy, const tova::store::SurveyIndex& survey, const FactsByCategory& facts)
-{
+// The section's first score element once the section scores are added: one the questionnaire
+// already holds comes before those scoring adds.
+bool firstSectionScore(const Xml::XmlNode& section, const FirstScores& firstScores, QString* text) {
+    const QList<Xml::XmlNode> held = childrenNamed(section, "score");
+    if (!held.isEmpty()) {
+        *text = held.first().text();
+        return true;
+    }
+    const auto it = firstScores.find(section.raw());
+    if (it == firstScores.end())
+        return false;
+    *text = it->second;
+    return true;
+}
+
+void scoreSurvey(ReviewScores& scores, const FirstScores& firstScores, const Xml::XmlDocument& data,
+                 const tova::store::SurveyIndex& survey, const FactsByCategory& facts) {
     Sums sums;
     for (const Xml::XmlNode& section : survey.sections()) {
-        const QList<Xml::XmlNode> scores = childrenNamed(section, "score");
-        if (scores.isEmpty() || !hasQuestionOfPhase(section, facts))
+        QString scoreText;
+        if (!firstSectionScore(section, firstScores, &scoreText) || !hasQuestionOfPhase(section, facts))
             continue;
         bool scoreOk = false;
         bool weightOk = false;
-        const double s = ParseNumber(scores.first().text(), &scoreOk);
+        const double s = ParseNumber(scoreText, &scoreOk);
         const double g = ParseNumber(childText(section, "section_weight"), &weightOk);
         // A section weight that is not a number drops the section out, as an unscored one does.
         if (!scoreOk || !weightOk)
@@ -156,25 +177,62 @@ void scoreSurvey(Xml::XmlDocument& copy, const tova::store::SurveyIndex& survey,
         sums.weighted += g * s;
         sums.weights += g;
     }
-    const Xml::XmlNode surveyElement = copy.selectSingleNode(QStringLiteral("data/survey"));
+    const Xml::XmlNode surveyElement = data.selectSingleNode(QStringLiteral("data/survey"));
     if (surveyElement.isNull())
         return;
-    const QString score = sums.weights != 0.0 ? FormatNumber(100.0 - sums.weighted / sums.weights) : QStringLiteral("100");
-    XMLhelpers::AddElement(copy, QStringLiteral("score"), score, surveyElement);
+    scores.surveyScore =
+        sums.weights != 0.0 ? FormatNumber(100.0 - sums.weighted / sums.weights) : QStringLiteral("100");
+    scores.marks.push_back({surveyElement, QStringLiteral("score"), scores.surveyScore});
 }
 
 } // namespace
 
-void ComputeScores(Xml::XmlDocument& scoredCopy, const Xml::XmlDocument& reviewCopy, qint16 phaseId)
-{
-    if (scoredCopy.isNull())
-        return;
-    const tova::store::SurveyIndex survey(scoredCopy);
-    const tova::store::ResponseIndex answers(reviewCopy.isNull() ? Xml::XmlNode() : reviewCopy.documentElement());
+ReviewScores ScoreReview(const Xml::XmlDocument& data, const Xml::XmlNode& review, qint16 phaseId) {
+    ReviewScores scores;
+    if (data.isNull())
+        return scores;
+    const tova::store::SurveyIndex survey(data);
+    const tova::store::ResponseIndex answers(review);
     const FactsByCategory facts = gatherFacts(survey, answers, phaseId);
-    scoreCategories(scoredCopy, survey, facts);
-    scoreSections(scoredCopy, survey, facts);
-    scoreSurvey(scoredCopy, survey, facts);
+    FirstScores firstScores;
+    scoreCategories(scores, survey, facts);
+    scoreSections(scores, firstScores, survey, facts);
+    scoreSurvey(scores, firstScores, data, survey, facts);
+    return scores;
+}
+
+Xml::XmlDocument CopyWithMarks(const Xml::XmlNode& element, const std::vector<ScoreMark>& marks) {
+    Xml::XmlDocument copy = Xml::XmlDocument::copyOf(element);
+    if (copy.isNull())
+        return copy;
+    // The copy has the element's shape: walking both side by side pairs each node with its copy.
+    std::unordered_map<const void*, xmlNode*> copyOfNode;
+    std::vector<std::pair<xmlNode*, xmlNode*>> pending{{element.raw(), copy.documentElement().raw()}};
+    while (!pending.empty()) {
+        const auto [from, to] = pending.back();
+        pending.pop_back();
+        copyOfNode.emplace(from, to);
+        xmlNode* copied = to->children;
+        for (xmlNode* child = from->children; child && copied; child = child->next, copied = copied->next) {
+            if (child->type == XML_ELEMENT_NODE)
+                pending.emplace_back(child, copied);
+        }
+    }
+    for (const ScoreMark& mark : marks) {
+        const auto it = copyOfNode.find(mark.target.raw());
+        if (it != copyOfNode.end())
+            XMLhelpers::AddElement(copy, mark.name, mark.text, Xml::XmlNode(copy.shared(), it->second));
+    }
+    return copy;
+}
+
+void ComputeScores(Xml::XmlDocument& scoredCopy, const Xml::XmlNode& review, qint16 phaseId) {
+    for (const ScoreMark& mark : ScoreReview(scoredCopy, review, phaseId).marks)
+        XMLhelpers::AddElement(scoredCopy, mark.name, mark.text, mark.target);
+}
+
+void ComputeScores(Xml::XmlDocument& scoredCopy, const Xml::XmlDocument& reviewCopy, qint16 phaseId) {
+    ComputeScores(scoredCopy, reviewCopy.isNull() ? Xml::XmlNode() : reviewCopy.documentElement(), phaseId);
 }
 
 } // namespace Globals

@@ -6,12 +6,35 @@
 #include <QList>
 #include <QString>
 
+#include <vector>
+
 namespace Globals {
 
 // Gives every category a status; true when no category of the phase has an unanswered question.
+// The review is a review element (read in place) or a copy of one.
+bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlNode& review);
 bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlDocument& reviewCopy);
 // Category, section and survey scoring, in that order.
+void ComputeScores(Xml::XmlDocument& scoredCopy, const Xml::XmlNode& review, qint16 phaseId);
 void ComputeScores(Xml::XmlDocument& scoredCopy, const Xml::XmlDocument& reviewCopy, qint16 phaseId);
+
+// One element that scoring adds: name and text, appended to target.
+struct ScoreMark {
+    Xml::XmlNode target;
+    QString name;
+    QString text;
+};
+// What ComputeScores would add to a copy of data, in the order it adds it, worked out without
+// changing data: the targets are data's own nodes. surveyScore is the text given to
+// data/survey's new score element (empty when data has no survey element).
+struct ReviewScores {
+    std::vector<ScoreMark> marks;
+    QString surveyScore;
+};
+ReviewScores ScoreReview(const Xml::XmlDocument& data, const Xml::XmlNode& review, qint16 phaseId);
+// A copy of one element of the questionnaire with the marks that fall on it or inside it added,
+// as they would stand in a scored copy of the whole questionnaire.
+Xml::XmlDocument CopyWithMarks(const Xml::XmlNode& element, const std::vector<ScoreMark>& marks);
 qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews);
 // Whether the review answers every question of the phase in the questionnaire database, judged
 // without marking anything; false when there is no questionnaire.

@@ -21,6 +21,25 @@ template <typename Fn> void forEachIdValue(const Xml::XmlNode& element, const ch
     }
 }
 
+bool isElementNamed(const xmlNode* node, const char* name) {
+    return node->type == XML_ELEMENT_NODE && xmlStrEqual(node->name, reinterpret_cast<const xmlChar*>(name));
+}
+
+// Whether one of the question's phase_id children reads as the phase's number. The questions are
+// walked in place: this runs for every question of the questionnaire on every screen.
+bool isOfPhase(xmlNode* question, qint16 phaseId) {
+    for (xmlNode* child = question->children; child; child = child->next) {
+        if (!isElementNamed(child, "phase_id"))
+            continue;
+        xmlChar* content = xmlNodeGetContent(child);
+        const double value = xpathNumber(QString::fromUtf8(reinterpret_cast<const char*>(content)));
+        xmlFree(content);
+        if (value == phaseId)
+            return true;
+    }
+    return false;
+}
+
 bool isWholeInt16(double value) { return value >= -32768 && value <= 32767 && value == std::floor(value); }
 
 } // namespace
@@ -58,13 +77,24 @@ QString childText(const Xml::XmlNode& parent, const char* name)
 QList<Xml::XmlNode> questionsOfPhase(const Xml::XmlNode& category, qint16 phaseId)
 {
     QList<Xml::XmlNode> result;
-    for (const Xml::XmlNode& question : childrenNamed(category, "question")) {
-        bool matches = false;
-        forEachIdValue(question, "phase_id", [&](double value) { matches = matches || value == phaseId; });
-        if (matches)
-            result.append(question);
+    if (category.isNull())
+        return result;
+    const std::shared_ptr<_xmlDoc> owner = category.ownerDocument().shared();
+    for (xmlNode* child = category.raw()->children; child; child = child->next) {
+        if (isElementNamed(child, "question") && isOfPhase(child, phaseId))
+            result.append(Xml::XmlNode(owner, child));
     }
     return result;
+}
+
+bool hasQuestionOfPhase(const Xml::XmlNode& category, qint16 phaseId) {
+    if (category.isNull())
+        return false;
+    for (xmlNode* child = category.raw()->children; child; child = child->next) {
+        if (isElementNamed(child, "question") && isOfPhase(child, phaseId))
+            return true;
+    }
+    return false;
 }
 
 ResponseIndex::ResponseIndex(const Xml::XmlNode& review)

@@ -21,6 +21,8 @@ QString childText(const Xml::XmlNode& parent, const char* name);
 
 // The questions below a category ("question[phase_id = P]"): those with a phase_id equal to P.
 QList<Xml::XmlNode> questionsOfPhase(const Xml::XmlNode& category, qint16 phaseId);
+// Whether the category has such a question.
+bool hasQuestionOfPhase(const Xml::XmlNode& category, qint16 phaseId);
 
 // The responses of a review by the number of their question id.
 class ResponseIndex {

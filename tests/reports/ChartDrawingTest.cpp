@@ -134,7 +134,7 @@ TEST(ChartDrawing, MarksAtZeroAndHundredAreDrawnWholeInsideThePlot) {
             // The last series is drawn on top.
             const QRgb colour = rgbOf(Reports::TrendChart(kind).design().seriesColours.last());
             ASSERT_EQ(layout.points.size(), reviews.size());
-            for (const QPointF& point : layout.points) {
+            for (const QPointF& point : layout.marks.last()) {
                 SCOPED_TRACE(point.y());
                 // The mark's whole circle lies inside the plot, and the picture shows it above and
                 // below its centre alike.
@@ -234,7 +234,8 @@ TEST(ChartDrawing, ShippedQuestionnaireNamesShowWholeOnTheDashboardsAndTheElemen
 
 // However many reviews there are and however they are spread in time, the plot takes the picture's
 // width (less the legend column beside it) and the legend shows every name whole: a thousand dates
-// that cannot all be written leave some out rather than squeeze the plot.
+// that cannot all be written leave some out rather than squeeze the plot. With a single review
+// there are no lines: sections of the same value still show each its own mark.
 TEST(ChartDrawing, TrendPlotSpansThePictureAndLegendNamesShowWhole) {
     QList<QPair<QDate, double>> yearly;
     for (int i = 0; i < 8; ++i)
@@ -242,8 +243,9 @@ TEST(ChartDrawing, TrendPlotSpansThePictureAndLegendNamesShowWhole) {
     QList<QPair<QDate, double>> yearsWithTwoADayApart = yearly;
     yearsWithTwoADayApart.prepend({QDate(2024, 6, 2), 80.0});
     const QList<QPair<QDate, double>> twoADayApart = {{QDate(2024, 6, 2), 60.0}, {QDate(2024, 6, 1), 40.0}};
+    const QList<QPair<QDate, double>> oneReview = {{QDate(2024, 6, 1), 50.0}};
     for (Reports::TrendKind kind : {Reports::TrendKind::Overall, Reports::TrendKind::PerSection})
-        for (const auto& set : {yearsWithTwoADayApart, twoADayApart, reviews(1000)}) {
+        for (const auto& set : {yearsWithTwoADayApart, twoADayApart, reviews(1000), oneReview}) {
             SCOPED_TRACE(QStringLiteral("kind %1, %2 reviews").arg(int(kind)).arg(set.size()).toStdString());
             const Reports::TrendData data = trendOf(set, kind);
             ChartLayout layout;
@@ -262,5 +264,15 @@ TEST(ChartDrawing, TrendPlotSpansThePictureAndLegendNamesShowWhole) {
             // A marker and its gap come before each name.
             EXPECT_GE(layout.legend.width(), widestName + 12);
             EXPECT_LE(layout.legend.right(), width);
+
+            if (set.size() == 1) {
+                const QList<tova::ChartRgb> colours = Reports::TrendChart(kind).design().seriesColours;
+                ASSERT_EQ(layout.marks.size(), data.seriesNames.size());
+                for (int s = 0; s < layout.marks.size(); ++s) {
+                    SCOPED_TRACE(s);
+                    EXPECT_TRUE(layout.plot.contains(layout.marks.at(s).first()));
+                    EXPECT_GT(colourAround(image, layout.marks.at(s).first(), 1, rgbOf(colours.at(s))), 3);
+                }
+            }
         }
 }

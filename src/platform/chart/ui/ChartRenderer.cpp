@@ -379,6 +379,44 @@ QVector<QPointF> pointPositions(QChart& qchart, const ChartControl& chart, QAbst
     return positions;
 }
 
+// Across a mark as drawn, with a hair of white beside it: marks whose centres are closer than this
+// touch or overlap.
+constexpr double kMarkAcross = 2 * kMarkerSize + 2;
+
+// With a single point there are no lines, only one mark per series, and series of nearly the same
+// value would hide each other's mark. A mark that would overlap one already placed moves sideways
+// by a mark's width, right and left by turns, until it stands clear; a mark that overlaps none,
+// and the first series' mark, stay where they are. Gives each series' shift along the date axis.
+QVector<double> spreadSinglePointMarks(QChart& qchart) {
+    QVector<double> shifts;
+    QVector<QPointF> placed;
+    for (QAbstractSeries* series : qchart.series()) {
+        auto* line = qobject_cast<QLineSeries*>(series);
+        shifts.append(0.0);
+        if (!line || line->count() != 1)
+            continue;
+        const QPointF value = line->at(0);
+        const QPointF centre = qchart.mapToPosition(value, line);
+        // Each placed mark blocks at most two of the places a mark's width apart: one of these is free.
+        QPointF at = centre;
+        for (int step = 0; step <= 2 * int(placed.size()); ++step) {
+            at = centre + QPointF((step + 1) / 2 * kMarkAcross * (step % 2 ? 1 : -1), 0);
+            const bool overlaps = std::any_of(placed.begin(), placed.end(), [&at](const QPointF& other) {
+                return std::hypot(other.x() - at.x(), other.y() - at.y()) < kMarkAcross;
+            });
+            if (!overlaps)
+                break;
+        }
+        placed.append(at);
+        if (at != centre) {
+            const double x = qchart.mapToValue(at, line).x();
+            shifts.last() = x - value.x();
+            line->replace(0, QPointF(x, value.y()));
+        }
+    }
+    return shifts;
+}
+
 // Draws the axes, points and legend into area of the painter's picture.
 void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, ChartLayout& layout) {
     const int pixels = annotationPixels(chart.heightPixels());
@@ -459,6 +497,8 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
         margins = wanted;
     }
 
+    const QVector<double> shifts =
+        bars || chart.numPoints() != 1 ? QVector<double>(chart.seriesCount(), 0.0) : spreadSinglePointMarks(*qchart);
     scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(area.size())));
     scene.render(&painter, QRectF(area), scene.sceneRect());
     labels.draw(painter);
@@ -469,6 +509,17 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
     layout.plot = plot;
     layout.points = pointPositions(*qchart, chart, first, area);
     layout.bars = bars ? static_cast<QBarCategoryAxis*>(pointAxis)->count() : 0;
+    if (!bars) {
+        for (int s = 1; s <= chart.seriesCount() && s <= qchart->series().size(); ++s) {
+            QVector<QPointF> marks;
+            for (int p = 1; p <= chart.numPoints(); ++p)
+                marks.append(qchart->mapToPosition(
+                                 QPointF(drawable(chart.xValue(p)) + shifts.value(s - 1), drawable(chart.value(s, p))),
+                                 qchart->series().at(s - 1)) +
+                             QPointF(area.topLeft()));
+            layout.marks.append(marks);
+        }
+    }
     layout.elidedLabels = labels.elided();
     if (qchart->legend()->isVisible())
         layout.legend = qchart->legend()->geometry().translated(area.topLeft());

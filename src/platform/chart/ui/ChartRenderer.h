@@ -17,6 +17,8 @@ struct ChartLayout {
     QRectF plot;
     // By point: the centre of series 1's mark (lines) or the top of the point's bar (bars).
     QVector<QPointF> points;
+    // Lines only: by series, then by point, the centre of each mark.
+    QVector<QVector<QPointF>> marks;
     int bars = 0;
     // Point labels that had to be shortened to fit, in full.
     QStringList elidedLabels;
