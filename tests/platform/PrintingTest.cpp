@@ -211,15 +211,20 @@ TEST_F(PrintHTMLDocTest, PrintToFileWritesTheEnginesPagesInThePrintersRange) {
     struct Case {
         const char* name;
         int from, to;
-        int pages; // 0: the print fails
-        const char* firstText;
+        int copies;
+        bool collate;
+        const char* sheets; // the sheets' page numbers in order; "": the print fails
     };
     const Case cases[] = {
-        {"all pages", 0, 0, 3, "Page one"},
-        {"pages 2 to 3", 2, 3, 2, "Page two"},
-        {"range past the end", 3, 9, 1, "Page three"},
-        {"no page in the range", 5, 9, 0, nullptr},
+        {"all pages", 0, 0, 1, true, "123"},
+        {"pages 2 to 3", 2, 3, 1, true, "23"},
+        {"range past the end", 3, 9, 1, true, "3"},
+        {"no page in the range", 5, 9, 1, true, ""},
+        {"two copies collated", 2, 3, 2, true, "2323"},
+        {"two copies uncollated", 2, 3, 2, false, "2233"},
     };
+    const QStringList pageTexts = {QString(), QStringLiteral("Page one"), QStringLiteral("Page two"),
+                                   QStringLiteral("Page three")};
     const QString pdf = env.scratch.filePath(QStringLiteral("printout.pdf"));
     output->answer = PrintOutcome::Cancelled;
     output->duringJob = [&](QWebEngineView& view) {
@@ -232,14 +237,18 @@ TEST_F(PrintHTMLDocTest, PrintToFileWritesTheEnginesPagesInThePrintersRange) {
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(pdf);
             printer->setFromTo(c.from, c.to);
-            EXPECT_EQ(printOnPrinter(view, *printer), c.pages > 0) << c.name;
-            if (c.pages == 0) {
+            printer->setCopyCount(c.copies);
+            printer->setCollateCopies(c.collate);
+            const QString expected = QString::fromLatin1(c.sheets);
+            EXPECT_EQ(printOnPrinter(view, *printer), !expected.isEmpty()) << c.name;
+            if (expected.isEmpty()) {
                 EXPECT_EQ(QFileInfo(pdf).size(), 7) << c.name;
                 continue;
             }
             const QList<PrintedSheet> sheets = printedSheets(pdf);
-            ASSERT_EQ(sheets.size(), c.pages) << c.name;
-            EXPECT_TRUE(sheets.first().text.startsWith(QLatin1String(c.firstText))) << c.name;
+            ASSERT_EQ(sheets.size(), expected.size()) << c.name;
+            for (qsizetype i = 0; i < sheets.size(); ++i)
+                EXPECT_TRUE(sheets[i].text.startsWith(pageTexts[expected[i].digitValue()])) << c.name << " sheet " << i;
         }
     };
     frmPrinter::PrintHTMLDoc(page, false, false, false);

@@ -1,6 +1,7 @@
 #include "platform/printing/ui/PrintOutput.h"
 
 #include "platform/Services.h"
+#include "platform/printing/PdfCopies.h"
 #include "platform/printing/ui/PrintedPages.h"
 #include "platform/ui/BusyCursor.h"
 
@@ -68,9 +69,14 @@ bool writePdfFile(QWebEngineView& view, QPrinter& printer, int timeoutMs) {
         if (ranges.isEmpty())
             return false;
     }
-    const QByteArray pdf = enginePdf(view, layout, ranges, timeoutMs);
+    QByteArray pdf = enginePdf(view, layout, ranges, timeoutMs);
     if (pdf.isEmpty())
         return false;
+    if (printer.copyCount() > 1) {
+        pdf = printing::pdfWithCopies(pdf, pdfPageCount(pdf), printer.copyCount(), printer.collateCopies(), timeoutMs);
+        if (pdf.isEmpty())
+            return false;
+    }
     // Written whole or not at all: a failed print leaves an earlier file of the name as it was.
     QSaveFile file(printer.outputFileName());
     return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit();
