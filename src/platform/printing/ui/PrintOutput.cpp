@@ -1,17 +1,16 @@
 #include "platform/printing/ui/PrintOutput.h"
 
 #include "platform/Services.h"
+#include "platform/Wait.h"
 #include "platform/printing/ui/PrintedPages.h"
 #include "platform/ui/BusyCursor.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QPageRanges>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -30,20 +29,15 @@ QByteArray enginePdf(QWebEngineView& view, const QPageLayout& layout, const QPag
         QByteArray pdf;
     };
     auto outcome = std::make_shared<Outcome>();
-    QEventLoop loop;
-    QPointer<QEventLoop> waiting(&loop);
     view.page()->printToPdf(
-        [outcome, waiting](const QByteArray& pdf) {
+        [outcome](const QByteArray& pdf) {
             outcome->finished = true;
             outcome->pdf = pdf;
-            if (waiting)
-                waiting->quit();
         },
         layout, ranges);
-    if (!outcome->finished) {
-        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    // Not a plain nested event loop: run from a posted event, it would not deliver the engine's
+    // events already queued behind that one (see WebEngineBrowser::evaluate).
+    waitWhile([&outcome] { return !outcome->finished; }, timeoutMs);
     return outcome->finished ? outcome->pdf : QByteArray();
 }
 
