@@ -5,6 +5,7 @@
 #include "platform/browser/ui/BrowserWindow.h"
 #include "platform/browser/ui/PageScripts.h"
 
+#include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
 #include <QWebEngineScript>
@@ -230,16 +231,20 @@ std::optional<QVariant> WebEngineBrowser::evaluate(const QString& script, int ti
         QVariant value;
     };
     auto outcome = std::make_shared<Outcome>();
-    m_page->runJavaScript(script, QWebEngineScript::MainWorld, [outcome](const QVariant& value) {
+    QEventLoop loop;
+    QPointer<QEventLoop> waiting(&loop);
+    m_page->runJavaScript(script, QWebEngineScript::MainWorld, [outcome, waiting](const QVariant& value) {
         outcome->done = true;
         outcome->value = value;
+        if (waiting)
+            waiting->quit();
     });
-    // The answer reaches this thread as a posted event of the engine. Callers often run from a
-    // posted event themselves (a click taken in a turn of its own), and a plain event loop nested
-    // there does not deliver events that were already queued behind the caller's when its delivery
-    // began: when the engine's event was among them, the answer waited for the whole bound.
-    // waitWhile delivers the queued events on every turn.
-    waitWhile([&outcome] { return !outcome->done; }, timeoutMs);
+    if (!outcome->done) {
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        deliverEventsQueuedBehindCaller();
+        if (!outcome->done)
+            loop.exec();
+    }
     if (!outcome->done)
         return std::nullopt;
     return outcome->value;

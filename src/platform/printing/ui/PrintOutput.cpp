@@ -6,11 +6,13 @@
 #include "platform/ui/BusyCursor.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QPageRanges>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -29,15 +31,22 @@ QByteArray enginePdf(QWebEngineView& view, const QPageLayout& layout, const QPag
         QByteArray pdf;
     };
     auto outcome = std::make_shared<Outcome>();
+    QEventLoop loop;
+    QPointer<QEventLoop> waiting(&loop);
     view.page()->printToPdf(
-        [outcome](const QByteArray& pdf) {
+        [outcome, waiting](const QByteArray& pdf) {
             outcome->finished = true;
             outcome->pdf = pdf;
+            if (waiting)
+                waiting->quit();
         },
         layout, ranges);
-    // Not a plain nested event loop: run from a posted event, it would not deliver the engine's
-    // events already queued behind that one (see WebEngineBrowser::evaluate).
-    waitWhile([&outcome] { return !outcome->finished; }, timeoutMs);
+    if (!outcome->finished) {
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        deliverEventsQueuedBehindCaller();
+        if (!outcome->finished)
+            loop.exec();
+    }
     return outcome->finished ? outcome->pdf : QByteArray();
 }
 
