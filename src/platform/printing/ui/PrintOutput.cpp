@@ -1,9 +1,9 @@
 #include "platform/printing/ui/PrintOutput.h"
 
 #include "platform/Services.h"
-#include "platform/Wait.h"
 #include "platform/printing/ui/PrintedPages.h"
 #include "platform/ui/BusyCursor.h"
+#include "platform/Wait.h"
 
 #include <QApplication>
 #include <QEventLoop>
