@@ -24,4 +24,6 @@ bool waitWhile(const std::function<bool()>& condition, int timeoutMs)
 
 void doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
+void deliverEventsQueuedBehindCaller() { QCoreApplication::sendPostedEvents(); }
+
 } // namespace tova

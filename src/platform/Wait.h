@@ -16,4 +16,10 @@ bool waitWhile(const std::function<bool()>& condition, int timeoutMs = kPageWait
 // Processes pending events once.
 void doEvents();
 
+// Delivers the events posted before this call. Call it before waiting in a nested QEventLoop for
+// an answer the engine posts: run from a posted event, that loop does not deliver the events that
+// were already queued behind the caller's when its delivery began, and when the engine's own
+// event is among them the answer cannot arrive until the loop gives up.
+void deliverEventsQueuedBehindCaller();
+
 } // namespace tova

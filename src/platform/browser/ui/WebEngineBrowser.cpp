@@ -241,7 +241,9 @@ std::optional<QVariant> WebEngineBrowser::evaluate(const QString& script, int ti
     });
     if (!outcome->done) {
         QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        loop.exec();
+        deliverEventsQueuedBehindCaller();
+        if (!outcome->done)
+            loop.exec();
     }
     if (!outcome->done)
         return std::nullopt;

@@ -4,6 +4,7 @@
 #include "platform/printing/PdfCopies.h"
 #include "platform/printing/ui/PrintedPages.h"
 #include "platform/ui/BusyCursor.h"
+#include "platform/Wait.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -43,7 +44,9 @@ QByteArray enginePdf(QWebEngineView& view, const QPageLayout& layout, const QPag
         layout, ranges);
     if (!outcome->finished) {
         QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        loop.exec();
+        deliverEventsQueuedBehindCaller();
+        if (!outcome->finished)
+            loop.exec();
     }
     return outcome->finished ? outcome->pdf : QByteArray();
 }
