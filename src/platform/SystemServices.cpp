@@ -150,10 +150,7 @@ void ExecCmd(const QString& programPath, const QString& commandLine, bool wait)
         return;
     tova::doEvents();
     // The user interface stays alive while the program runs.
-    if (!tova::waitWhile([&] { return process.state() != QProcess::NotRunning; }, tova::system::kProgramWaitMs)) {
-        process.kill();
-        process.waitForFinished(2000);
-    }
+    tova::waitForProcessEnd(process, tova::system::kProgramWaitMs);
 }
 
 bool OpenWithDefaultApplication(const QString& filePath)
@@ -171,12 +168,7 @@ bool OpenWithDefaultApplication(const QString& filePath)
     if (!watch.waitForStarted(tova::system::kStartWaitMs))
         return false;
     const int boundMs = (tova::system::kOpenerVerdictSeconds + 5) * 1000;
-    if (!tova::waitWhile([&] { return watch.state() != QProcess::NotRunning; }, boundMs)) {
-        watch.kill();
-        watch.waitForFinished(1000);
-        return false;
-    }
-    return watch.exitStatus() == QProcess::NormalExit && watch.exitCode() == 0;
+    return tova::waitForProcessEnd(watch, boundMs) && watch.exitStatus() == QProcess::NormalExit && watch.exitCode() == 0;
 }
 
 } // namespace ShellHelpers

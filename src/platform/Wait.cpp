@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QProcess>
 #include <QThread>
 
 namespace tova {
@@ -20,6 +21,15 @@ bool waitWhile(const std::function<bool()>& condition, int timeoutMs)
         QThread::msleep(2);
     }
     return true;
+}
+
+bool waitForProcessEnd(QProcess& process, int timeoutMs)
+{
+    if (waitWhile([&] { return process.state() != QProcess::NotRunning; }, timeoutMs))
+        return true;
+    process.kill();
+    process.waitForFinished(2000);
+    return false;
 }
 
 void doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

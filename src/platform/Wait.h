@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QProcess;
+
 namespace tova {
 
 // Generous bound for waits on pages and frames.
@@ -12,6 +14,10 @@ constexpr int kPageWaitMs = 20000;
 // Processes events while condition() holds, at most timeoutMs. Returns true when the condition
 // cleared, false when the bound was reached.
 bool waitWhile(const std::function<bool()>& condition, int timeoutMs = kPageWaitMs);
+
+// Processes events until a started process has ended, at most timeoutMs; a process still running
+// then is killed. Returns true when it ended by itself.
+bool waitForProcessEnd(QProcess& process, int timeoutMs);
 
 // Processes pending events once.
 void doEvents();

@@ -16,12 +16,7 @@ bool runTool(const QString& program, const QStringList& arguments, int timeoutMs
     if (!tool.waitForStarted(timeoutMs))
         return false;
     // The user interface stays alive while the pages are joined.
-    if (!waitWhile([&] { return tool.state() != QProcess::NotRunning; }, timeoutMs)) {
-        tool.kill();
-        tool.waitForFinished(1000);
-        return false;
-    }
-    return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    return waitForProcessEnd(tool, timeoutMs) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
 }
 
 } // namespace
