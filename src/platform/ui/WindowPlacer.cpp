@@ -74,7 +74,9 @@ public:
             placement.origin = from->frameGeometry();
             placement.originButtons = buttonsOf(*from);
         }
+        placement.sameKind = openOfSameKind();
         m_frameUsed = frame;
+        m_wanted = placement.outerGeometry();
         m_window.setGeometry(placement.clientGeometry());
     }
 
@@ -87,22 +89,14 @@ protected:
             if (!event->spontaneous()) {
                 m_shownFrom = originNow();
                 m_framed = false;
+                m_placeChecked = false;
                 place();
             }
             break;
         case QEvent::Move:
         case QEvent::Resize:
-            // The frame is known once the window system has put the window in it; a placement made
-            // with another frame is made again, once.
-            if (!m_framed && m_window.isVisible() &&
-                !(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
-                const QMargins frame = frameOf(&m_window);
-                if (!frame.isNull()) {
-                    m_framed = true;
-                    if (frame != m_frameUsed)
-                        place();
-                }
-            }
+            if (m_window.isVisible() && !(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+                checkFramedPlace();
             break;
         default:
             break;
@@ -111,6 +105,45 @@ protected:
     }
 
 private:
+    // The frame is known once the window system has put the window in it: a placement made with
+    // another frame is made again, once; then where the frame stands is checked, once.
+    void checkFramedPlace() {
+        if (!m_framed) {
+            const QMargins frame = frameOf(&m_window);
+            if (frame.isNull())
+                return;
+            m_framed = true;
+            if (frame != m_frameUsed) {
+                place();
+                return;
+            }
+        }
+        if (m_placeChecked)
+            return;
+        m_placeChecked = true;
+        if (m_window.frameGeometry().topLeft() != m_wanted.topLeft())
+            putFrameAtWantedPlace();
+    }
+
+    // A window system that takes the asked place for the frame's rather than the client area's
+    // puts the window a title bar lower than asked, part of it off the screen: it is asked again,
+    // by the difference, once.
+    void putFrameAtWantedPlace() {
+        const QPoint miss = m_window.frameGeometry().topLeft() - m_wanted.topLeft();
+        m_window.setGeometry(m_wanted.marginsRemoved(m_frameUsed).translated(-miss));
+    }
+
+    // The outer geometries of the other shown windows of this one's kind.
+    QList<QRect> openOfSameKind() const {
+        QList<QRect> open;
+        const char* const kind = m_window.metaObject()->className();
+        for (const QWidget* other : QApplication::topLevelWidgets())
+            if (other != &m_window && other->isVisible() && !other->isMinimized() &&
+                qstrcmp(other->metaObject()->className(), kind) == 0)
+                open << other->frameGeometry();
+        return open;
+    }
+
     // The window this one comes from: the one named for it, its parent's, else the window that
     // was active when it was shown.
     QWidget* originNow() const {
@@ -127,7 +160,9 @@ private:
     QWidget& m_window;
     QPointer<QWidget> m_shownFrom;
     QMargins m_frameUsed;
+    QRect m_wanted; // the outer geometry it was placed at
     bool m_framed = false;
+    bool m_placeChecked = false;
 };
 
 WindowPlacer& placerOf(QWidget& window) {
