@@ -82,6 +82,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_handle.data()) {
+            // A window manager that frames a window without moving its client area sends it no
+            // move: the window's first showing on the screen is where its frame is known.
+            if (event->type() == QEvent::Expose)
+                checkFramedPlaceOfShownWindow();
+            return false;
+        }
         if (watched != &m_window)
             return false;
         switch (event->type()) {
@@ -91,12 +98,12 @@ protected:
                 m_framed = false;
                 m_placeChecked = false;
                 place();
+                watchHandle();
             }
             break;
         case QEvent::Move:
         case QEvent::Resize:
-            if (m_window.isVisible() && !(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-                checkFramedPlace();
+            checkFramedPlaceOfShownWindow();
             break;
         default:
             break;
@@ -105,6 +112,20 @@ protected:
     }
 
 private:
+    // Watches the window system's own window for the showing on the screen.
+    void watchHandle() {
+        QWindow* handle = m_window.windowHandle();
+        if (handle && handle != m_handle.data()) {
+            handle->installEventFilter(this);
+            m_handle = handle;
+        }
+    }
+
+    void checkFramedPlaceOfShownWindow() {
+        if (m_window.isVisible() && !(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            checkFramedPlace();
+    }
+
     // The frame is known once the window system has put the window in it: a placement made with
     // another frame is made again, once; then where the frame stands is checked, once.
     void checkFramedPlace() {
@@ -159,6 +180,7 @@ private:
 
     QWidget& m_window;
     QPointer<QWidget> m_shownFrom;
+    QPointer<QWindow> m_handle;
     QMargins m_frameUsed;
     QRect m_wanted; // the outer geometry it was placed at
     bool m_framed = false;

@@ -138,7 +138,8 @@ void frmNewLoad::fitRecentColumns() {
 }
 
 bool frmNewLoad::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lvwRecent->viewport() && event->type() == QEvent::Resize)
+    // Watched from the constructor on, before the second list exists.
+    if (event->type() == QEvent::Resize && lvwRecent && watched == lvwRecent->viewport())
         fitRecentColumns();
     // A press on empty space leaves the list without a selected row, so "Open" then does nothing.
     if (event->type() == QEvent::MouseButtonPress) {
