@@ -76,7 +76,6 @@ public:
         }
         placement.sameKind = openOfSameKind();
         m_frameUsed = frame;
-        m_wanted = placement.outerGeometry();
         m_window.setGeometry(placement.clientGeometry());
     }
 
@@ -86,7 +85,7 @@ protected:
             // A window manager that frames a window without moving its client area sends it no
             // move: the window's first showing on the screen is where its frame is known.
             if (event->type() == QEvent::Expose)
-                checkFramedPlaceOfShownWindow();
+                placeAgainOnceFramed();
             return false;
         }
         if (watched != &m_window)
@@ -96,14 +95,13 @@ protected:
             if (!event->spontaneous()) {
                 m_shownFrom = originNow();
                 m_framed = false;
-                m_placeChecked = false;
                 place();
                 watchHandle();
             }
             break;
         case QEvent::Move:
         case QEvent::Resize:
-            checkFramedPlaceOfShownWindow();
+            placeAgainOnceFramed();
             break;
         default:
             break;
@@ -121,37 +119,18 @@ private:
         }
     }
 
-    void checkFramedPlaceOfShownWindow() {
-        if (m_window.isVisible() && !(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-            checkFramedPlace();
-    }
-
     // The frame is known once the window system has put the window in it: a placement made with
-    // another frame is made again, once; then where the frame stands is checked, once.
-    void checkFramedPlace() {
-        if (!m_framed) {
-            const QMargins frame = frameOf(&m_window);
-            if (frame.isNull())
-                return;
-            m_framed = true;
-            if (frame != m_frameUsed) {
-                place();
-                return;
-            }
-        }
-        if (m_placeChecked)
+    // another frame is made again, once.
+    void placeAgainOnceFramed() {
+        if (m_framed || !m_window.isVisible() ||
+            (m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
             return;
-        m_placeChecked = true;
-        if (m_window.frameGeometry().topLeft() != m_wanted.topLeft())
-            putFrameAtWantedPlace();
-    }
-
-    // A window system that takes the asked place for the frame's rather than the client area's
-    // puts the window a title bar lower than asked, part of it off the screen: it is asked again,
-    // by the difference, once.
-    void putFrameAtWantedPlace() {
-        const QPoint miss = m_window.frameGeometry().topLeft() - m_wanted.topLeft();
-        m_window.setGeometry(m_wanted.marginsRemoved(m_frameUsed).translated(-miss));
+        const QMargins frame = frameOf(&m_window);
+        if (frame.isNull())
+            return;
+        m_framed = true;
+        if (frame != m_frameUsed)
+            place();
     }
 
     // The outer geometries of the other shown windows of this one's kind.
@@ -182,9 +161,7 @@ private:
     QPointer<QWidget> m_shownFrom;
     QPointer<QWindow> m_handle;
     QMargins m_frameUsed;
-    QRect m_wanted; // the outer geometry it was placed at
     bool m_framed = false;
-    bool m_placeChecked = false;
 };
 
 WindowPlacer& placerOf(QWidget& window) {
