@@ -3,7 +3,9 @@
 // so that it can be checked against any screen.
 #pragma once
 
+#include <QList>
 #include <QMargins>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 
@@ -22,12 +24,22 @@ struct WindowPlacement {
     QRect origin;        // outer geometry of the window it came from; empty when none
     QRect originButtons; // the part of origin with its buttons, in screen coordinates; may be empty
     Mode mode = Mode::Centred;
+    // Outer geometries of the open windows of the same kind: a new one never stands on one of them
+    // but opens offset from it, down and right by a title bar where the screen has room.
+    QList<QRect> sameKind;
 
     // The client area's geometry in screen coordinates: the design size where it fits, else as
     // much as the usable area gives, placed so that the frame lies wholly inside the usable area.
     QRect clientGeometry() const;
     // The same with its frame.
     QRect outerGeometry() const;
+
+private:
+    static constexpr int kMinimumCascadeStep = 24;
+
+    // The best of the wanted top-left corners for a window of this outer size, each kept inside the
+    // usable area and, where it would stand on a window of the same kind, moved on by steps.
+    QRect offsetFromSameKind(const QList<QPoint>& wanted, const QSize& outer, bool beside) const;
 };
 
 } // namespace tova

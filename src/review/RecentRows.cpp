@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace tova::review {
 
 QList<RecentRow> recentRows(const QStringList& paths) {
@@ -18,6 +20,10 @@ QList<RecentRow> recentRows(const QStringList& paths) {
             rows.append({path, path.mid(separator + 1), path.left(separator)});
     }
     return rows;
+}
+
+int projectColumnWidth(int viewWidth, int namesWidth, int foldersWidth) {
+    return std::min(namesWidth, std::max(viewWidth / 2, viewWidth - foldersWidth));
 }
 
 } // namespace tova::review

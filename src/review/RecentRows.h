@@ -17,4 +17,9 @@ struct RecentRow {
 // empty entry (nothing to open) gets none.
 QList<RecentRow> recentRows(const QStringList& paths);
 
+// The width of the "Project" column in a list view this wide, the folders' column taking the rest:
+// the names' own width while the folders still fit beside them, else no less than half the view and
+// never more, so both columns stay in view whatever the length of a name.
+int projectColumnWidth(int viewWidth, int namesWidth, int foldersWidth);
+
 } // namespace tova::review

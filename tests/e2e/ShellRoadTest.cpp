@@ -6,6 +6,7 @@
 #include "platform/Services.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
+#include "platform/browser/ui/BrowserWindow.h"
 #include "shell/Startup.h"
 #include "shell/WindowLayout.h"
 #include "shell/ui/frmBrowser.h"
@@ -19,8 +20,12 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 using namespace tova;
 using namespace tova::test;
@@ -180,4 +185,24 @@ TEST_F(ShellRoadTest, TheFishboneFitsTheWindowAtItsStartingSize) {
     EXPECT_TRUE(waitWhile([&] { return !window->webMain()->ExecScript(fullScale, QStringLiteral("main")); }, 15000));
     EXPECT_TRUE(window->webMain()->ExecScript(fits, QStringLiteral("main")));
     window->resize(start);
+}
+
+TEST_F(ShellRoadTest, PagesFromTheHelpMenuOpenApartAndOnTheScreen) {
+    frmBrowser* window = startProgram();
+    QList<QPointer<BrowserWindow>> opened;
+    for (const char* item : {"mnuQuestionWeightings", "mnuCopyright", "mnuTutorial"}) {
+        const QWidgetList before = QApplication::topLevelWidgets();
+        window->menuItem(QString::fromLatin1(item))->trigger();
+        QPointer<BrowserWindow> page = awaitNewBrowserWindow(before, kDriveTimeoutMs);
+        ASSERT_TRUE(page) << item;
+        EXPECT_TRUE(whollyOnScreen(*page)) << item;
+        // Each one leaves the title bars of those before it in view.
+        for (const QPointer<BrowserWindow>& earlier : opened) {
+            const QPoint apart = page->frameGeometry().topLeft() - earlier->frameGeometry().topLeft();
+            EXPECT_GE(std::max(std::abs(apart.x()), std::abs(apart.y())), 20) << item;
+        }
+        opened << page;
+    }
+    for (const QPointer<BrowserWindow>& page : opened)
+        delete page.data();
 }

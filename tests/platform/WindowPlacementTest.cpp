@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 using namespace tova;
@@ -40,6 +41,10 @@ WindowPlacement companion(const QRect& available, const QSize& size, bool sizeIs
     placement.originButtons = originButtons;
     placement.mode = Mode::Beside;
     return placement;
+}
+
+qint64 area(const QRect& rect) {
+    return rect.isEmpty() ? 0 : qint64(rect.width()) * rect.height();
 }
 
 std::string text(const QRect& rect) {
@@ -109,4 +114,47 @@ TEST(WindowPlacement, OuterSizesIncludeTheFrameAndClientSizesDoNot) {
     placement.sizeIsOuter = false;
     EXPECT_EQ(placement.outerGeometry().size(), QSize(602, 532));
     EXPECT_EQ(placement.clientGeometry().size(), QSize(594, 500));
+}
+
+TEST(WindowPlacement, EachNewWindowOfAKindOpensOffsetFromTheOnesBefore) {
+    const QRect wide(0, 0, 1600, 1000);
+    // The main window at its start size, centred, its links along the top.
+    const QRect mainWindow(226, 84, 1148, 832);
+    struct CascadeCase {
+        const char* name;
+        WindowPlacement placement;
+        int windows; // as many as the screen has room for apart
+    };
+    const CascadeCase cases[] = {
+        {"pages from the Help menu beside the main window",
+         companion(wide, QSize(800, 600), false, mainWindow, QRect(226, 84, 1148, 277)), 5},
+        {"instructions from a dashboard", companion(wide, QSize(643, 643), true, mainWindow, QRect(226, 84, 1148, 277)),
+         5},
+        {"windows centred on the screen", dialog(wide, QSize(800, 600), QRect()), 5},
+        // As high as the screen and nearly as wide: only sideways, as far as it goes.
+        {"window filling the screen's height", dialog(QRect(0, 0, 1024, 576), QSize(960, 680), QRect()), 3},
+    };
+    for (const CascadeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        WindowPlacement placement = c.placement;
+        const QRect alone = placement.outerGeometry();
+        for (int i = 0; i < c.windows; ++i) {
+            const QRect outer = placement.outerGeometry();
+            EXPECT_TRUE(placement.available.contains(outer)) << i;
+            EXPECT_EQ(outer.size(), alone.size());
+            // The origin's buttons as free as the first one leaves them.
+            EXPECT_LE(area(outer.intersected(placement.originButtons)), area(alone.intersected(placement.originButtons)))
+                << i;
+            for (const QRect& before : placement.sameKind)
+                EXPECT_TRUE(std::abs(outer.x() - before.x()) >= kFrame.top() ||
+                            std::abs(outer.y() - before.y()) >= kFrame.top())
+                    << i << ": " << text(outer) << " on " << text(before);
+            placement.sameKind << outer;
+        }
+    }
+    // The second one a title bar down and to the right of the first.
+    WindowPlacement centred = dialog(wide, QSize(800, 600), QRect());
+    const QRect first = centred.outerGeometry();
+    centred.sameKind << first;
+    EXPECT_EQ(centred.outerGeometry(), first.translated(kFrame.top(), kFrame.top()));
 }

@@ -74,12 +74,20 @@ public:
             placement.origin = from->frameGeometry();
             placement.originButtons = buttonsOf(*from);
         }
+        placement.sameKind = openOfSameKind();
         m_frameUsed = frame;
         m_window.setGeometry(placement.clientGeometry());
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_handle.data()) {
+            // A window manager that frames a window without moving its client area sends it no
+            // move: the window's first showing on the screen is where its frame is known.
+            if (event->type() == QEvent::Expose)
+                placeAgainOnceFramed();
+            return false;
+        }
         if (watched != &m_window)
             return false;
         switch (event->type()) {
@@ -88,21 +96,12 @@ protected:
                 m_shownFrom = originNow();
                 m_framed = false;
                 place();
+                watchHandle();
             }
             break;
         case QEvent::Move:
         case QEvent::Resize:
-            // The frame is known once the window system has put the window in it; a placement made
-            // with another frame is made again, once.
-            if (!m_framed && m_window.isVisible() &&
-                !(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
-                const QMargins frame = frameOf(&m_window);
-                if (!frame.isNull()) {
-                    m_framed = true;
-                    if (frame != m_frameUsed)
-                        place();
-                }
-            }
+            placeAgainOnceFramed();
             break;
         default:
             break;
@@ -111,6 +110,40 @@ protected:
     }
 
 private:
+    // Watches the window system's own window for the showing on the screen.
+    void watchHandle() {
+        QWindow* handle = m_window.windowHandle();
+        if (handle && handle != m_handle.data()) {
+            handle->installEventFilter(this);
+            m_handle = handle;
+        }
+    }
+
+    // The frame is known once the window system has put the window in it: a placement made with
+    // another frame is made again, once.
+    void placeAgainOnceFramed() {
+        if (m_framed || !m_window.isVisible() ||
+            (m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            return;
+        const QMargins frame = frameOf(&m_window);
+        if (frame.isNull())
+            return;
+        m_framed = true;
+        if (frame != m_frameUsed)
+            place();
+    }
+
+    // The outer geometries of the other shown windows of this one's kind.
+    QList<QRect> openOfSameKind() const {
+        QList<QRect> open;
+        const char* const kind = m_window.metaObject()->className();
+        for (const QWidget* other : QApplication::topLevelWidgets())
+            if (other != &m_window && other->isVisible() && !other->isMinimized() &&
+                qstrcmp(other->metaObject()->className(), kind) == 0)
+                open << other->frameGeometry();
+        return open;
+    }
+
     // The window this one comes from: the one named for it, its parent's, else the window that
     // was active when it was shown.
     QWidget* originNow() const {
@@ -126,6 +159,7 @@ private:
 
     QWidget& m_window;
     QPointer<QWidget> m_shownFrom;
+    QPointer<QWindow> m_handle;
     QMargins m_frameUsed;
     bool m_framed = false;
 };

@@ -1,8 +1,9 @@
 // Every window the program opens is placed here, by the one rule of platform/WindowPlacement.h:
 // at its design size where the screen's usable area allows, wholly inside that area, near the
-// window it came from. Each time the window is shown it is placed anew, so a dialog opens where it
-// opened the first time; once the window system has put its frame around it, a window placed with
-// a guessed frame is placed again with the real one.
+// window it came from and apart from the open windows of its own class. Each time the window is
+// shown it is placed anew, so a dialog opens where it opened the first time; once the window
+// system has put its frame around it, a window placed with a guessed frame is placed again with
+// the real one.
 #pragma once
 
 #include "platform/WindowPlacement.h"

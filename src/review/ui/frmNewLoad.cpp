@@ -18,6 +18,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace tova;
 using namespace tova::review;
 
@@ -121,14 +123,24 @@ void frmNewLoad::fillLists() {
         item->setData(0, kKeyRole, row.path);
         item->setIcon(0, fileIcon);
     }
-    // The project names are what the user looks for: their column fits them, the folders take
-    // what is left.
-    lvwRecent->resizeColumnToContents(0);
+    fitRecentColumns();
     lvwRecent->setCurrentItem(browse);
     browse->setSelected(true);
 }
 
+void frmNewLoad::fitRecentColumns() {
+    // The project names are what the user looks for: their column fits them as far as the folders
+    // keep room beside them; the folders take what is left.
+    const QAbstractItemView& view = *lvwRecent; // where the column's size hint is public
+    const int names = std::max(lvwRecent->header()->sectionSizeHint(0), view.sizeHintForColumn(0));
+    const int folders = std::max(lvwRecent->header()->sectionSizeHint(1), view.sizeHintForColumn(1));
+    lvwRecent->setColumnWidth(0, projectColumnWidth(lvwRecent->viewport()->width(), names, folders));
+}
+
 bool frmNewLoad::eventFilter(QObject* watched, QEvent* event) {
+    // Watched from the constructor on, before the second list exists.
+    if (event->type() == QEvent::Resize && lvwRecent && watched == lvwRecent->viewport())
+        fitRecentColumns();
     // A press on empty space leaves the list without a selected row, so "Open" then does nothing.
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);

@@ -37,6 +37,8 @@ private:
     explicit frmNewLoad(QWidget* parent = nullptr);
 
     void fillLists();
+    // Gives the names' column its width in the existing projects' list, leaving the folders in view.
+    void fitRecentColumns();
     void lvwNew_DblClick();
     void lvwRecent_DblClick();
     void lvwRecent_ColumnClick(int column);

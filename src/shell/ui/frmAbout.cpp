@@ -37,7 +37,27 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmAbout::keyPressEvent(QKeyEvent* /*event*/) {
-    // Every key closes the window, Escape and Enter as much as a letter.
-    close();
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    // A key pressed to type or to act closes the window, Escape and Enter as much as a letter. A
+    // modifier alone does not: it is the start of a combination such as Alt+F4, which would
+    // otherwise reach the window underneath.
+    switch (event->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+        event->ignore();
+        return;
+    default:
+        close();
+    }
 }

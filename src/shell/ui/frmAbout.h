@@ -1,4 +1,5 @@
-// The about window: the product's about picture, closed by a click on it or any key.
+// The about window: the product's about picture, closed by a click on it or a key other than a
+// modifier alone.
 #pragma once
 
 #include <QDialog>
