@@ -11,6 +11,7 @@
 #include "support/PrintedSheets.h"
 #include "support/TestEnvironment.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
@@ -25,7 +26,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -440,6 +444,46 @@ TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledP
     const QList<PrintedSheet> sheets = printedSheets(proposed);
     ASSERT_EQ(sheets.size(), 1);
     EXPECT_TRUE(sheets.first().text.contains(QLatin1String(kPageText))) << sheets.first().text.toStdString();
+
+    // The preview's print button takes the same road: the dialog proposes the job's file, and the
+    // file keeps the page's text.
+    const QString fromPreview = env.scratch.filePath(QStringLiteral("R-17 Preview.pdf"));
+    shownName.clear();
+    whenModal<QPrintPreviewDialog>(
+        [](QPrintPreviewDialog& dialog) {
+            auto* pages = dialog.findChild<QPrintPreviewWidget*>();
+            return pages && pages->pageCount() > 0;
+        },
+        [&](QPrintPreviewDialog& dialog) {
+            whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
+                                    [&](QPrintDialog& print) {
+                                        auto* printers = print.findChild<QComboBox*>(QStringLiteral("printers"));
+                                        auto* fileName = print.findChild<QLineEdit*>(QStringLiteral("filename"));
+                                        if (printers)
+                                            printers->setCurrentIndex(printers->count() - 1);
+                                        shownName = fileName ? fileName->text() : QString();
+                                        print.accept();
+                                    });
+            QToolButton* printButton = nullptr;
+            for (QToolBar* toolbar : dialog.findChildren<QToolBar*>()) {
+                for (QAction* action : toolbar->actions()) {
+                    if (action->text() == QLatin1String("Print"))
+                        printButton = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
+                }
+            }
+            if (!printButton) {
+                ADD_FAILURE() << "the preview has no print button";
+                dialog.reject();
+                return;
+            }
+            QTest::mouseClick(printButton, Qt::LeftButton);
+        });
+    frmPrinter::PrintHTMLDoc(page, true, true, false, fromPreview);
+    EXPECT_EQ(shownName, fromPreview);
+    const QList<PrintedSheet> previewSheets = printedSheets(fromPreview);
+    ASSERT_EQ(previewSheets.size(), 1);
+    EXPECT_TRUE(previewSheets.first().text.contains(QLatin1String(kPageText)))
+        << previewSheets.first().text.toStdString();
 
     // Ending the job from outside (the program exits) closes the open preview.
     whenModal<QPrintPreviewDialog>([](QPrintPreviewDialog&) { return true; },
