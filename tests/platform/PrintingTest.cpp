@@ -394,6 +394,17 @@ void whenModal(const std::function<bool(Dialog&)>& ready, const std::function<vo
     timer->start();
 }
 
+// Chooses the dialog's print to file and prints; the file name the dialog proposed.
+QString printToFile(QPrintDialog& dialog) {
+    auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+    auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (printers)
+        printers->setCurrentIndex(printers->count() - 1);
+    const QString shown = fileName ? fileName->text() : QString();
+    dialog.accept();
+    return shown;
+}
+
 TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledPrintIsQuiet) {
     // The program's own dialogs this time, each closed by the test once it is up.
     const QtDialogsScope dialogs;
@@ -431,14 +442,7 @@ TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledP
     const QString proposed = env.scratch.filePath(QStringLiteral("R-17 Report.pdf"));
     QString shownName;
     whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
-                            [&](QPrintDialog& dialog) {
-                                auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
-                                auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
-                                if (printers)
-                                    printers->setCurrentIndex(printers->count() - 1);
-                                shownName = fileName ? fileName->text() : QString();
-                                dialog.accept();
-                            });
+                            [&](QPrintDialog& dialog) { shownName = printToFile(dialog); });
     frmPrinter::PrintHTMLDoc(page, false, false, false, proposed);
     EXPECT_EQ(shownName, proposed);
     const QList<PrintedSheet> sheets = printedSheets(proposed);
@@ -456,14 +460,7 @@ TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledP
         },
         [&](QPrintPreviewDialog& dialog) {
             whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
-                                    [&](QPrintDialog& print) {
-                                        auto* printers = print.findChild<QComboBox*>(QStringLiteral("printers"));
-                                        auto* fileName = print.findChild<QLineEdit*>(QStringLiteral("filename"));
-                                        if (printers)
-                                            printers->setCurrentIndex(printers->count() - 1);
-                                        shownName = fileName ? fileName->text() : QString();
-                                        print.accept();
-                                    });
+                                    [&](QPrintDialog& print) { shownName = printToFile(print); });
             QToolButton* printButton = nullptr;
             for (QToolBar* toolbar : dialog.findChildren<QToolBar*>()) {
                 for (QAction* action : toolbar->actions()) {

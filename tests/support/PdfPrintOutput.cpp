@@ -27,7 +27,7 @@ PrintOutcome PdfPrintOutput::print(QWebEngineView& view, QPageLayout::Orientatio
 }
 
 PrintOutcome PdfPrintOutput::preview(QWebEngineView& view, QPageLayout::Orientation orientation,
-                                      const QString& pdfFile) {
+                                     const QString& pdfFile) {
     return run(view, orientation, true, pdfFile);
 }
 

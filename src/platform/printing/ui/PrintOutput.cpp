@@ -1,5 +1,6 @@
 #include "platform/printing/ui/PrintOutput.h"
 
+#include "platform/AwaitAnswer.h"
 #include "platform/Services.h"
 #include "platform/browser/ui/ScriptValue.h"
 #include "platform/printing/GrayPage.h"
@@ -9,14 +10,12 @@
 #include "platform/Wait.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QPageRanges>
 #include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -30,28 +29,12 @@ namespace {
 // The engine's PDF of the view's page for the layout and page ranges (all pages when empty), waiting
 // at most timeoutMs; empty when the engine failed or the bound was reached.
 QByteArray enginePdf(QWebEngineView& view, const QPageLayout& layout, const QPageRanges& ranges, int timeoutMs) {
-    struct Outcome {
-        bool finished = false;
-        QByteArray pdf;
-    };
-    auto outcome = std::make_shared<Outcome>();
-    QEventLoop loop;
-    QPointer<QEventLoop> waiting(&loop);
-    view.page()->printToPdf(
-        [outcome, waiting](const QByteArray& pdf) {
-            outcome->finished = true;
-            outcome->pdf = pdf;
-            if (waiting)
-                waiting->quit();
+    const std::optional<QVariant> pdf = awaitAnswer(
+        [&view, &layout, &ranges](const Answer& answer) {
+            view.page()->printToPdf([answer](const QByteArray& pdf) { answer(pdf); }, layout, ranges);
         },
-        layout, ranges);
-    if (!outcome->finished) {
-        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        deliverEventsQueuedBehindCaller();
-        if (!outcome->finished)
-            loop.exec();
-    }
-    return outcome->finished ? outcome->pdf : QByteArray();
+        timeoutMs);
+    return pdf ? pdf->toByteArray() : QByteArray();
 }
 
 // The printer's page ranges cut to the pages the printout has; the engine refuses a range past
