@@ -58,7 +58,7 @@
 <div class="report">
     <figure class="chart">
         <figcaption>Group scores by review date</figcaption>
-        <img src="graph.png" srcset="graph.png 2x" alt="Group scores by review date"/>
+        <img src="graph.png" srcset="graph.png 4x" alt="Group scores by review date"/>
     </figure>
     <p class="muted">One line per group of causes, one point per complete review, placed at its review date with the oldest on the left. A higher point means less rework risk; a group whose line falls needs attention in the next phase.</p>
 </div>

@@ -65,7 +65,7 @@
             <!-- The chart carries the section's name as its own title. -->
             <figure class="chart">
                 <a href="#DSH{normalize-space(section_id)}" title="Open this section on its own">
-                    <img src="graph{normalize-space(section_id)}.png" srcset="graph{normalize-space(section_id)}.png 2x" alt="{section_desc}"/>
+                    <img src="graph{normalize-space(section_id)}.png" srcset="graph{normalize-space(section_id)}.png 4x" alt="{section_desc}"/>
                 </a>
             </figure>
         </xsl:for-each>

@@ -46,7 +46,7 @@
 <div class="overall"><span><xsl:value-of select="$section/section_desc"/></span><span class="value"><xsl:value-of select="$score"/></span><span>of 100</span></div>
 <div class="report">
     <figure class="chart">
-        <img src="graph.png" srcset="graph.png 2x" alt="Questions of this group"/>
+        <img src="graph.png" srcset="graph.png 4x" alt="Questions of this group"/>
         <figcaption>Questions of this group, heaviest first</figcaption>
     </figure>
     <!-- The chart comes first, so that the window's first view (and a copy of it) holds it whole. -->

@@ -58,7 +58,7 @@
 <div class="report">
     <figure class="chart">
         <figcaption>Review score by review date</figcaption>
-        <img src="graph.png" srcset="graph.png 2x" alt="Review score by review date"/>
+        <img src="graph.png" srcset="graph.png 4x" alt="Review score by review date"/>
     </figure>
     <p class="muted">One point per complete review, placed at its review date with the oldest on the left and labelled with its date and phase. A rising line means the project is becoming better protected against rework.</p>
 </div>

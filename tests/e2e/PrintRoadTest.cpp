@@ -78,6 +78,9 @@ TEST_F(PrintRoadTest, FishboneScreenPrintsItsReportInLandscapeUnderTheHeader) {
     ASSERT_EQ(output->jobs.size(), 2);
     EXPECT_FALSE(output->jobs[0].preview);
     EXPECT_TRUE(output->jobs[1].preview);
+    // A print to file from the preview proposes what File > Print proposes.
+    EXPECT_FALSE(output->jobs[0].proposedPdfFile.isEmpty());
+    EXPECT_EQ(output->jobs[1].proposedPdfFile, output->jobs[0].proposedPdfFile);
     for (const PrintJob& job : output->jobs) {
         EXPECT_EQ(job.orientation, QPageLayout::Landscape);
         const QSizeF size = pdfPageSize(job.pdfPath);

@@ -2,7 +2,8 @@
 // definition, an acronym and the question list printed from the real windows to a PDF file as the
 // print dialog's print to file leaves the printer, each checked for its sheet orientation, its page
 // count, how much of the printable width the report's own content fills, the text a reader can
-// search in it, its size and the file name proposed for it.
+// search in it, its size and the file name proposed for it; dashboard charts read on paper, and
+// grayscale chosen in the dialog.
 #include "RoadSupport.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
@@ -11,6 +12,7 @@
 #include "reference/ui/frmGlossary.h"
 #include "reports/ui/frmDashboardElement.h"
 #include "shell/ui/frmBrowser.h"
+#include "store/Database.h"
 #include "store/ProjectDocument.h"
 #include "support/PdfPrintOutput.h"
 #include "support/PrintedSheets.h"
@@ -82,19 +84,27 @@ void expectSheets(const PrintJob& job, const Expected& expected) {
     }
 }
 
-// The smallest text of the job's chart pictures on paper, in points: no chart text is smaller than
+// The dashboard's charts on paper: every section's chart placed once (a chart cut at a sheet's end
+// is placed on both sheets), no chart text smaller than 9 pt (none is smaller than
 // kSmallestTextPixels chart pixels, and a chart pixel is kSavedPixelRatio picture pixels, placed
-// at the picture's resolution. 0 when the job has no chart picture.
-double smallestChartTextPoints(const PrintJob& job) {
-    double smallest = 0.0;
+// at the picture's resolution), at least 200 picture pixels to the inch, and at most 3 sheets.
+void expectReadableCharts(const PrintJob& job, const char* what) {
+    QList<PlacedPicture> charts;
     for (const PlacedPicture& picture : placedPictures(job.pdfPath)) {
         // The header picture and the marks are no charts.
-        if (picture.pixels.width() < 300 * kSavedPixelRatio || picture.pixelsPerInch <= 0)
-            continue;
-        const double points = kSmallestTextPixels * kSavedPixelRatio * 72.0 / picture.pixelsPerInch;
-        smallest = smallest > 0 ? std::min(smallest, points) : points;
+        if (picture.pixels.width() >= 300 * kSavedPixelRatio)
+            charts.append(picture);
     }
-    return smallest;
+    EXPECT_EQ(charts.size(), Globals::gDataDoc.selectNodes(QStringLiteral("data/survey/section")).size()) << what;
+    double leastPpi = 0.0;
+    for (const PlacedPicture& chart : charts)
+        leastPpi = leastPpi > 0 ? std::min(leastPpi, chart.pixelsPerInch) : chart.pixelsPerInch;
+    const double smallest = leastPpi > 0 ? kSmallestTextPixels * kSavedPixelRatio * 72.0 / leastPpi : 0.0;
+    std::cout << "[ printout ] " << what << ": chart text at least " << smallest << " pt on paper, " << leastPpi
+              << " picture pixels to the inch" << std::endl;
+    EXPECT_GE(smallest, 9.0) << what;
+    EXPECT_GE(leastPpi, 200.0) << what;
+    EXPECT_LE(printedSheets(job.pdfPath).size(), 3) << what;
 }
 
 class PrintedSheetsRoad : public StartedProgramRoad {
@@ -152,11 +162,11 @@ TEST_F(PrintedSheetsRoad, ReportScreensFillTheLandscapeSheetOnThePagesTheyNeed) 
         {"mnuGotoTileChart", "tilechart", {"tile chart", QPageLayout::Landscape, 1, "Team competence", "Tile Chart"}},
         {"mnuGotoDashboard",
          "dashboard1",
-         {"dashboard", QPageLayout::Landscape, 1, "Riverside Water Treatment Upgrade", "Dashboard"},
+         {"dashboard", QPageLayout::Landscape, 0, "Riverside Water Treatment Upgrade", "Dashboard"},
          true},
         {"mnuGotoPriorityDashboard",
          "dashboard2",
-         {"priority dashboard", QPageLayout::Landscape, 1, "Riverside Water Treatment Upgrade", "Priority Dashboard"},
+         {"priority dashboard", QPageLayout::Landscape, 0, "Riverside Water Treatment Upgrade", "Priority Dashboard"},
          true},
         {"mnuGotoScoreCard",
          "scorecard",
@@ -174,11 +184,42 @@ TEST_F(PrintedSheetsRoad, ReportScreensFillTheLandscapeSheetOnThePagesTheyNeed) 
         const PrintJob* job = onePrintJob([window] { window->menuItem(QStringLiteral("mnuFilePrint"))->trigger(); });
         ASSERT_NE(job, nullptr) << screen.screen;
         expectSheets(*job, screen.expected);
-        if (screen.charts) {
-            const double smallest = smallestChartTextPoints(*job);
-            std::cout << "[ printout ] " << screen.expected.what << ": chart text at least " << smallest
-                      << " pt on paper" << std::endl;
-            EXPECT_GE(smallest, 6.0) << screen.expected.what;
+        if (screen.charts)
+            expectReadableCharts(*job, screen.expected.what);
+    }
+    EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();
+}
+
+TEST_F(PrintedSheetsRoad, GrayscaleChosenInTheDialogLeavesNoColourAndKeepsTheText) {
+    frmBrowser* window = showSample();
+    struct Screen {
+        const char* menuItem;
+        const char* screen;
+        const char* text;
+    };
+    // Coloured tiles, coloured chart pictures, and the coloured lines and marks of a drawing.
+    const Screen screens[] = {
+        {"mnuGotoTileChart", "tilechart", "Team competence"},
+        {"mnuGotoDashboard", "dashboard1", "Riverside Water Treatment Upgrade"},
+        {"mnuGotoFishbone", "fishbone", "Procurement and suppliers"},
+    };
+    for (const Screen& screen : screens) {
+        ASSERT_TRUE(goTo(*window, screen.menuItem, screen.screen)) << screen.screen;
+        for (const bool grayscale : {false, true}) {
+            output->grayscale = grayscale;
+            const PrintJob* job =
+                onePrintJob([window] { window->menuItem(QStringLiteral("mnuFilePrint"))->trigger(); });
+            ASSERT_NE(job, nullptr) << screen.screen;
+            const QList<PrintedSheet> sheets = printedSheets(job->pdfPath);
+            ASSERT_FALSE(sheets.isEmpty()) << screen.screen;
+            bool coloured = false;
+            QString text;
+            for (const PrintedSheet& sheet : sheets) {
+                coloured = coloured || sheet.coloured;
+                text += sheet.text + QLatin1Char(' ');
+            }
+            EXPECT_EQ(coloured, !grayscale) << screen.screen << (grayscale ? " in grayscale" : " in colour");
+            EXPECT_TRUE(text.contains(QLatin1String(screen.text))) << screen.screen << ": " << text.toStdString();
         }
     }
     EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();

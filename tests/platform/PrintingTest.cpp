@@ -11,6 +11,7 @@
 #include "support/PrintedSheets.h"
 #include "support/TestEnvironment.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
@@ -25,7 +26,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -390,6 +394,17 @@ void whenModal(const std::function<bool(Dialog&)>& ready, const std::function<vo
     timer->start();
 }
 
+// Chooses the dialog's print to file and prints; the file name the dialog proposed.
+QString printToFile(QPrintDialog& dialog) {
+    auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+    auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (printers)
+        printers->setCurrentIndex(printers->count() - 1);
+    const QString shown = fileName ? fileName->text() : QString();
+    dialog.accept();
+    return shown;
+}
+
 TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledPrintIsQuiet) {
     // The program's own dialogs this time, each closed by the test once it is up.
     const QtDialogsScope dialogs;
@@ -427,19 +442,45 @@ TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledP
     const QString proposed = env.scratch.filePath(QStringLiteral("R-17 Report.pdf"));
     QString shownName;
     whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
-                            [&](QPrintDialog& dialog) {
-                                auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
-                                auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
-                                if (printers)
-                                    printers->setCurrentIndex(printers->count() - 1);
-                                shownName = fileName ? fileName->text() : QString();
-                                dialog.accept();
-                            });
+                            [&](QPrintDialog& dialog) { shownName = printToFile(dialog); });
     frmPrinter::PrintHTMLDoc(page, false, false, false, proposed);
     EXPECT_EQ(shownName, proposed);
     const QList<PrintedSheet> sheets = printedSheets(proposed);
     ASSERT_EQ(sheets.size(), 1);
     EXPECT_TRUE(sheets.first().text.contains(QLatin1String(kPageText))) << sheets.first().text.toStdString();
+
+    // The preview's print button takes the same road: the dialog proposes the job's file, and the
+    // file keeps the page's text.
+    const QString fromPreview = env.scratch.filePath(QStringLiteral("R-17 Preview.pdf"));
+    shownName.clear();
+    whenModal<QPrintPreviewDialog>(
+        [](QPrintPreviewDialog& dialog) {
+            auto* pages = dialog.findChild<QPrintPreviewWidget*>();
+            return pages && pages->pageCount() > 0;
+        },
+        [&](QPrintPreviewDialog& dialog) {
+            whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
+                                    [&](QPrintDialog& print) { shownName = printToFile(print); });
+            QToolButton* printButton = nullptr;
+            for (QToolBar* toolbar : dialog.findChildren<QToolBar*>()) {
+                for (QAction* action : toolbar->actions()) {
+                    if (action->text() == QLatin1String("Print"))
+                        printButton = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
+                }
+            }
+            if (!printButton) {
+                ADD_FAILURE() << "the preview has no print button";
+                dialog.reject();
+                return;
+            }
+            QTest::mouseClick(printButton, Qt::LeftButton);
+        });
+    frmPrinter::PrintHTMLDoc(page, true, true, false, fromPreview);
+    EXPECT_EQ(shownName, fromPreview);
+    const QList<PrintedSheet> previewSheets = printedSheets(fromPreview);
+    ASSERT_EQ(previewSheets.size(), 1);
+    EXPECT_TRUE(previewSheets.first().text.contains(QLatin1String(kPageText)))
+        << previewSheets.first().text.toStdString();
 
     // Ending the job from outside (the program exits) closes the open preview.
     whenModal<QPrintPreviewDialog>([](QPrintPreviewDialog&) { return true; },

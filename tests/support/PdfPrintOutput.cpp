@@ -26,8 +26,9 @@ PrintOutcome PdfPrintOutput::print(QWebEngineView& view, QPageLayout::Orientatio
     return run(view, orientation, false, pdfFile);
 }
 
-PrintOutcome PdfPrintOutput::preview(QWebEngineView& view, QPageLayout::Orientation orientation) {
-    return run(view, orientation, true, QString());
+PrintOutcome PdfPrintOutput::preview(QWebEngineView& view, QPageLayout::Orientation orientation,
+                                     const QString& pdfFile) {
+    return run(view, orientation, true, pdfFile);
 }
 
 namespace {
@@ -69,6 +70,8 @@ PrintOutcome PdfPrintOutput::writePdf(QWebEngineView& view, QPageLayout::Orienta
     const std::unique_ptr<QPrinter> printer = printerForJob(orientation);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
+    if (grayscale)
+        printer->setColorMode(QPrinter::GrayScale);
     const bool printed = preview ? printPictures(view, *printer) : printOnPrinter(view, *printer);
     return printed ? PrintOutcome::Done : PrintOutcome::Failed;
 }

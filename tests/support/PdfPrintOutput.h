@@ -32,10 +32,12 @@ public:
     PdfPrintOutput& operator=(const PdfPrintOutput&) = delete;
 
     PrintOutcome print(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& pdfFile) override;
-    PrintOutcome preview(QWebEngineView& view, QPageLayout::Orientation orientation) override;
+    PrintOutcome preview(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& pdfFile) override;
 
     // Runs inside each job, before the PDF is written, with the view that holds the page.
     std::function<void(QWebEngineView&)> duringJob;
+    // Grayscale chosen in the print dialog.
+    bool grayscale = false;
     // What a job answers instead of writing a PDF (Done writes it).
     PrintOutcome answer = PrintOutcome::Done;
 

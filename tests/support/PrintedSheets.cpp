@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <optional>
 
 namespace tova::test {
@@ -40,6 +41,20 @@ QRectF inkedBox(const QImage& sheet, double fromTop = 0.0) {
     const double pointsPerPixel = 72.0 / kDpi;
     return QRectF(left * pointsPerPixel, top * pointsPerPixel, (right - left + 1) * pointsPerPixel,
                   (bottom - top + 1) * pointsPerPixel);
+}
+
+// Whether a pixel of the sheet is off grey by more than rounding.
+bool drawnInColour(const QImage& sheet) {
+    const QImage rgb = sheet.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            const int r = qRed(row[x]), g = qGreen(row[x]), b = qBlue(row[x]);
+            if (std::max({r, g, b}) - std::min({r, g, b}) > 6)
+                return true;
+        }
+    }
+    return false;
 }
 
 // Runs a poppler tool; its output, or nothing when it failed.
@@ -106,7 +121,7 @@ QList<PrintedSheet> printedSheets(const QString& pdfPath) {
                                : sheetText.firstTop < 0 ? QRectF()
                                                         : inkedBox(picture, sheetText.firstTop);
         sheets.append({QSizeF(picture.width() * pointsPerPixel, picture.height() * pointsPerPixel), inkedBox(picture),
-                       content, sheetText.text});
+                       content, sheetText.text, drawnInColour(picture)});
     }
     return sheets;
 }

@@ -20,6 +20,7 @@ struct PrintedSheet {
     // without the header picture that stands above it (empty without text); on later sheets, inked.
     QRectF content;
     QString text; // the sheet's words in reading order, a blank between two
+    bool coloured = false; // something on it is drawn in a colour other than a grey
 };
 
 // The sheets of the PDF file; empty when the file cannot be read or pdftoppm or pdftotext is missing.

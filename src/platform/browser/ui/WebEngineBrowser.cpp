@@ -4,8 +4,8 @@
 #include "platform/browser/ui/BrowserPage.h"
 #include "platform/browser/ui/BrowserWindow.h"
 #include "platform/browser/ui/PageScripts.h"
+#include "platform/browser/ui/ScriptValue.h"
 
-#include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
 #include <QWebEngineScript>
@@ -226,28 +226,7 @@ void WebEngineBrowser::followClick(const QString& href, const QString& token)
 
 std::optional<QVariant> WebEngineBrowser::evaluate(const QString& script, int timeoutMs) const
 {
-    struct Outcome {
-        bool done = false;
-        QVariant value;
-    };
-    auto outcome = std::make_shared<Outcome>();
-    QEventLoop loop;
-    QPointer<QEventLoop> waiting(&loop);
-    m_page->runJavaScript(script, QWebEngineScript::MainWorld, [outcome, waiting](const QVariant& value) {
-        outcome->done = true;
-        outcome->value = value;
-        if (waiting)
-            waiting->quit();
-    });
-    if (!outcome->done) {
-        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        deliverEventsQueuedBehindCaller();
-        if (!outcome->done)
-            loop.exec();
-    }
-    if (!outcome->done)
-        return std::nullopt;
-    return outcome->value;
+    return evaluateScript(*m_page, script, timeoutMs);
 }
 
 } // namespace tova

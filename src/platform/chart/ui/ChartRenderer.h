@@ -34,9 +34,10 @@ struct ChartLayout {
 QImage RenderChart(const ChartControl& chart, ChartLayout* layout = nullptr, int pixelRatio = 1);
 
 // Picture pixels per chart pixel in a saved chart. The pages show each picture at the chart's size
-// (a "2x" picture), so screens look the same, high-density screens and paper get sharp lines and
-// letters, and the smallest label still prints at a readable size when a page is scaled to a sheet.
-constexpr int kSavedPixelRatio = 2;
+// (a "4x" picture), so screens look the same, high-density screens get sharp lines and letters, and
+// paper, where a chart is drawn up to 1.75 times larger so that its smallest label reads 9 pt, still
+// gets more than 200 picture pixels to the inch.
+constexpr int kSavedPixelRatio = 4;
 
 // No text in a chart picture is drawn smaller than this many chart pixels: annotation, legend and
 // point labels alike (labels that would need less are shortened instead).

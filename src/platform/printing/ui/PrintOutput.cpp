@@ -1,19 +1,21 @@
 #include "platform/printing/ui/PrintOutput.h"
 
+#include "platform/AwaitAnswer.h"
 #include "platform/Services.h"
+#include "platform/browser/ui/ScriptValue.h"
+#include "platform/printing/GrayPage.h"
 #include "platform/printing/PdfCopies.h"
 #include "platform/printing/ui/PrintedPages.h"
 #include "platform/ui/BusyCursor.h"
 #include "platform/Wait.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QPageRanges>
+#include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -27,28 +29,12 @@ namespace {
 // The engine's PDF of the view's page for the layout and page ranges (all pages when empty), waiting
 // at most timeoutMs; empty when the engine failed or the bound was reached.
 QByteArray enginePdf(QWebEngineView& view, const QPageLayout& layout, const QPageRanges& ranges, int timeoutMs) {
-    struct Outcome {
-        bool finished = false;
-        QByteArray pdf;
-    };
-    auto outcome = std::make_shared<Outcome>();
-    QEventLoop loop;
-    QPointer<QEventLoop> waiting(&loop);
-    view.page()->printToPdf(
-        [outcome, waiting](const QByteArray& pdf) {
-            outcome->finished = true;
-            outcome->pdf = pdf;
-            if (waiting)
-                waiting->quit();
+    const std::optional<QVariant> pdf = awaitAnswer(
+        [&view, &layout, &ranges](const Answer& answer) {
+            view.page()->printToPdf([answer](const QByteArray& pdf) { answer(pdf); }, layout, ranges);
         },
-        layout, ranges);
-    if (!outcome->finished) {
-        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        deliverEventsQueuedBehindCaller();
-        if (!outcome->finished)
-            loop.exec();
-    }
-    return outcome->finished ? outcome->pdf : QByteArray();
+        timeoutMs);
+    return pdf ? pdf->toByteArray() : QByteArray();
 }
 
 // The printer's page ranges cut to the pages the printout has; the engine refuses a range past
@@ -64,7 +50,25 @@ QPageRanges rangesWithin(const QPageRanges& asked, int pageCount) {
     return kept;
 }
 
+// Turns the view's page grey, waiting at most timeoutMs for its pictures; false when it could not.
+bool turnPageGray(QWebEngineView& view, int timeoutMs) {
+    QWebEnginePage& page = *view.page();
+    if (!evaluateScript(page, printing::grayPageScript(), timeoutMs).value_or(false).toBool())
+        return false;
+    return waitWhile(
+        [&page] {
+            const std::optional<QVariant> pending =
+                evaluateScript(page, printing::grayPicturesPendingScript(), kPageWaitMs);
+            return !pending || pending->toInt() != 0;
+        },
+        timeoutMs);
+}
+
 bool writePdfFile(QWebEngineView& view, QPrinter& printer, int timeoutMs) {
+    // The engine writes the page's own colours; a grayscale print greys the page first, so that
+    // its text stays text.
+    if (printer.colorMode() == QPrinter::GrayScale && !turnPageGray(view, timeoutMs))
+        return false;
     const QPageLayout layout = printer.pageLayout();
     QPageRanges ranges;
     if (!printer.pageRanges().isEmpty()) {
@@ -132,13 +136,19 @@ PrintOutcome QtPrintOutput::print(QWebEngineView& view, QPageLayout::Orientation
     return printOnPrinter(view, *printer) ? PrintOutcome::Done : PrintOutcome::Failed;
 }
 
-PrintOutcome QtPrintOutput::preview(QWebEngineView& view, QPageLayout::Orientation orientation) {
-    const std::unique_ptr<QPrinter> printer = printerForJob(orientation);
+PrintOutcome QtPrintOutput::preview(QWebEngineView& view, QPageLayout::Orientation orientation,
+                                    const QString& pdfFile) {
+    // The preview's print button opens the print dialog on this printer: it proposes what File >
+    // Print proposes.
+    const std::unique_ptr<QPrinter> printer = printerForDialog(orientation, pdfFile);
     QPrintPreviewDialog dialog(printer.get(), QApplication::activeWindow());
     bool failed = false;
-    // Asked for the preview pages and again when the user prints from the preview.
+    // Asked for the preview pages, which are drawn into pictures of the pages, and again when the
+    // user prints from the preview, which then takes the print dialog's route.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&view, &failed](QPrinter* target) {
-        if (!printPictures(view, *target))
+        const QPaintEngine* engine = target->paintEngine();
+        const bool previewing = engine && engine->type() == QPaintEngine::Picture;
+        if (!(previewing ? printPictures(view, *target) : printOnPrinter(view, *target)))
             failed = true;
     });
     m_open = &dialog;

@@ -26,8 +26,10 @@ public:
     // Prints the view's loaded page in the given orientation; the paper size stays the printer's.
     // pdfFile is the file a print to file proposes (empty: the dialog's own proposal).
     virtual PrintOutcome print(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& pdfFile) = 0;
-    // Shows the page as it would print, until the user closes the preview.
-    virtual PrintOutcome preview(QWebEngineView& view, QPageLayout::Orientation orientation) = 0;
+    // Shows the page as it would print, until the user closes the preview. A print started from
+    // the preview is a print as above, proposing pdfFile in the same way.
+    virtual PrintOutcome preview(QWebEngineView& view, QPageLayout::Orientation orientation,
+                                 const QString& pdfFile) = 0;
     // Closes a dialog this output has open, so that a job under way ends (the program is exiting).
     virtual void closeDialogs() {}
 };
@@ -46,7 +48,8 @@ bool writesPdfFile(const QPrinter& printer);
 // Prints the view's page onto the printer as the print dialog left it, waiting at most timeoutMs
 // for the engine. A printer that writes a PDF file gets the engine's own PDF for the printer's
 // page layout and page range, so its text stays text (one copy: the file is the document, its
-// reader prints copies); any other printer gets printPictures. False when the engine reports a
+// reader prints copies); any other printer gets printPictures. Either keeps to the printer's colour
+// mode. False when the engine reports a
 // failure, the bound is reached or the file cannot be written.
 bool printOnPrinter(QWebEngineView& view, QPrinter& printer, int timeoutMs = kPrintWaitMs);
 
@@ -58,7 +61,7 @@ bool printPictures(QWebEngineView& view, QPrinter& printer, int timeoutMs = kPri
 class QtPrintOutput final : public PrintOutput {
 public:
     PrintOutcome print(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& pdfFile) override;
-    PrintOutcome preview(QWebEngineView& view, QPageLayout::Orientation orientation) override;
+    PrintOutcome preview(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& pdfFile) override;
     void closeDialogs() override;
 
 private:

@@ -96,9 +96,12 @@ bool paintPrintedPages(const QByteArray& pdf, QPrinter& printer) {
             first = false;
             // The engine laid the page out at the sheet's size; fit it without distortion all the same.
             const QSizeF fitted = document.pagePointSize(page).scaled(sheet.size(), Qt::KeepAspectRatio);
-            const QImage picture = pagePicture(document, page, (fitted * pictureScale).toSize());
+            QImage picture = pagePicture(document, page, (fitted * pictureScale).toSize());
             if (picture.isNull())
                 return false;
+            // Whatever the printer does with the mode, grayscale pages leave here grey.
+            if (printer.colorMode() == QPrinter::GrayScale)
+                picture = picture.convertToFormat(QImage::Format_Grayscale8);
             painter.drawImage(QRectF(sheet.topLeft(), fitted), picture);
         }
     }

@@ -59,7 +59,7 @@ void PrintHTMLDoc(const QString& filePath, bool bHeader, bool bPreview, bool bLa
         ready = window->load(Globals::PathToURL(filePath)) && (!bHeader || window->insertHeader());
     }
     if (ready)
-        outcome = bPreview ? output.preview(window->WebBrowser1(), orientation)
+        outcome = bPreview ? output.preview(window->WebBrowser1(), orientation, pdfFile)
                            : output.print(window->WebBrowser1(), orientation, pdfFile);
 
     const bool ended = window->aborted();
