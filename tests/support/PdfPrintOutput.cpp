@@ -69,8 +69,9 @@ PrintOutcome PdfPrintOutput::writePdf(QWebEngineView& view, QPageLayout::Orienta
     const std::unique_ptr<QPrinter> printer = printerForJob(orientation);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
-    const bool printed = preview ? printPictures(view, *printer) : printOnPrinter(view, *printer);
-    return printed ? PrintOutcome::Done : PrintOutcome::Failed;
+    if (!preview)
+        return printOnPrinter(view, *printer);
+    return printPictures(view, *printer) ? PrintOutcome::Done : PrintOutcome::Failed;
 }
 
 QSizeF pdfPageSize(const QString& pdfPath) {
