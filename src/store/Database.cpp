@@ -32,8 +32,7 @@ bool PhaseWithoutQuestions(const QString& phaseText)
     return true;
 }
 
-QString SectionDescription(qint16 sectionId)
-{
+QString SectionDescription(qint16 sectionId) {
     if (gDataDoc.isNull())
         return QString();
     const Xml::XmlNode description =

@@ -15,8 +15,8 @@ QString ProposedFileStem(const QString& referenceNum, const QString& projectName
 QString ProjectsFolder();
 
 // The PDF file proposed for printing a screen ("2024-017 Fishbone.pdf"; the title's characters that
-// a file name cannot hold become "-", as in the stem), in the open project's folder, or the projects folder for a project never saved (made when missing, so that a print
-// into it can succeed).
+// a file name cannot hold become "-", as in the stem), in the open project's folder, or the projects folder for a
+// project never saved (made when missing, so that a print into it can succeed).
 QString ProposedPrintoutFile(const QString& screenTitle);
 
 } // namespace Globals

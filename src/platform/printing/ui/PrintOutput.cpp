@@ -1,12 +1,12 @@
 #include "platform/printing/ui/PrintOutput.h"
 
 #include "platform/Services.h"
+#include "platform/Wait.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/PdfCopies.h"
 #include "platform/printing/ui/PrintRanges.h"
 #include "platform/printing/ui/PrintedPages.h"
 #include "platform/ui/BusyCursor.h"
-#include "platform/Wait.h"
 
 #include <QApplication>
 #include <QEventLoop>
