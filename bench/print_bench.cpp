@@ -64,8 +64,8 @@ void printRoute(benchmark::State& state, Route route) {
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(folder.filePath(QStringLiteral("out.pdf")));
     for (auto _ : state) {
-        const bool printed =
-            route == Route::PdfFile ? tova::printOnPrinter(*view, *printer) : tova::printPictures(*view, *printer);
+        const bool printed = route == Route::PdfFile ? tova::printOnPrinter(*view, *printer) == tova::PrintOutcome::Done
+                                                     : tova::printPictures(*view, *printer);
         if (!printed) {
             state.SkipWithError("the print failed");
             break;

@@ -27,7 +27,7 @@
         <h2>Suggestion</h2>
         <div class="note"><xsl:value-of select="/gloss_item/suggestion"/></div>
     </xsl:if>
-    <p class="small muted">More background: <a href="../Library/ReworkPrimer.pdf">Where rework begins (PDF)</a></p>
+    <p class="small muted no-print">More background: <a href="../Library/ReworkPrimer.pdf">Where rework begins (PDF)</a></p>
 </div>
 </body>
 </html>

@@ -69,7 +69,11 @@
     </table>
     <xsl:variable name="questions" select="$section/category/question[normalize-space(phase_id) = normalize-space($phase_id)]"/>
     <table class="scorecard">
-        <tr><th>Bar</th><th>No.</th><th>Label</th><th>Question</th></tr>
+        <!-- A head of its own, so that every printed page of the table repeats it. -->
+        <thead>
+            <tr><th>Bar</th><th>No.</th><th>Label</th><th>Question</th></tr>
+        </thead>
+        <tbody>
         <!-- The chart's questions in the chart's order: the priority ordering's choice and keys
              (dashboard2/sortbyqweight.xsl), heaviest weight first, then the higher rework risk. -->
         <xsl:for-each select="$questions[normalize-space(response[1]) != '5']
@@ -93,6 +97,7 @@
                 <td><xsl:value-of select="question_text"/></td>
             </tr>
         </xsl:for-each>
+        </tbody>
     </table>
     <p class="muted">Bar: the question's place in the chart, from the left. N/A: answered not applicable, so not
     in the chart.</p>

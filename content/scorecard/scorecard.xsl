@@ -67,7 +67,11 @@
     <p class="muted">The score column shows how much of each answer is free of rework risk; the weight column shows
     how much the question counts within its category.</p>
     <table class="scorecard">
-        <tr><th>No.</th><th>Question</th><th>Term</th><th>Answer</th><th>Score</th><th>Weight</th></tr>
+        <!-- A head of its own, so that every printed page of the table repeats it. -->
+        <thead>
+            <tr><th>No.</th><th>Question</th><th>Term</th><th>Answer</th><th>Score</th><th>Weight</th></tr>
+        </thead>
+        <tbody>
         <xsl:for-each select="/section/category">
             <tr class="category">
                 <td colspan="4"><xsl:value-of select="small_cat_desc"/></td>
@@ -87,6 +91,7 @@
                 </tr>
             </xsl:for-each>
         </xsl:for-each>
+        </tbody>
     </table>
 </div>
 </body>

@@ -101,8 +101,11 @@
     </h1>
     <p class="muted">Tick one answer per question. "Not applicable" counts as answered but is not scored.</p>
     <xsl:for-each select="survey/section[category/question[normalize-space(phase_id) = normalize-space($phase_id)]]">
-        <h2><xsl:value-of select="section_desc"/></h2>
+        <xsl:variable name="section" select="section_desc"/>
         <xsl:for-each select="category[question[normalize-space(phase_id) = normalize-space($phase_id)]]">
+            <!-- A category stays whole on its sheet, and the section's heading goes with its first one. -->
+            <div class="kept-together">
+            <xsl:if test="position() = 1"><h2><xsl:value-of select="$section"/></h2></xsl:if>
             <h3><xsl:value-of select="small_cat_desc"/></h3>
             <table class="grid">
                 <xsl:for-each select="question[normalize-space(phase_id) = normalize-space($phase_id)]">
@@ -121,6 +124,7 @@
                     </tr>
                 </xsl:for-each>
             </table>
+            </div>
         </xsl:for-each>
     </xsl:for-each>
 </div>

@@ -105,10 +105,14 @@ void PageCommands::chooseReviewOnNoReviewPage() {
         showNotAvailable(QStringLiteral("TOVA - Load Review"));
 }
 
-void PageCommands::goToScoreCardAt(int index) {
+qint16 PageCommands::scoreCardSection() const {
     // The index only ever holds 0 to 4; the bound keeps the section lookup safe all the same.
+    return Globals::gSectionOrder[static_cast<size_t>(qBound(0, int(ScoreCardIndex), 4))];
+}
+
+void PageCommands::goToScoreCardAt(int index) {
     ScoreCardIndex = static_cast<qint16>(qBound(0, index, 4));
-    m_target.GoToScoreCard(Globals::gSectionOrder[static_cast<size_t>(ScoreCardIndex)]);
+    m_target.GoToScoreCard(scoreCardSection());
 }
 
 void PageCommands::Next() {

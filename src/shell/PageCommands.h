@@ -23,6 +23,8 @@ public:
 
     // Position in the section order of the scorecard on display (0 to 4).
     qint16 ScoreCardIndex = 0;
+    // The section id of the scorecard at ScoreCardIndex.
+    qint16 scoreCardSection() const;
 
 private:
     void Next();

@@ -32,4 +32,12 @@ bool PhaseWithoutQuestions(const QString& phaseText)
     return true;
 }
 
+QString SectionDescription(qint16 sectionId) {
+    if (gDataDoc.isNull())
+        return QString();
+    const Xml::XmlNode description =
+        gDataDoc.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]/section_desc").arg(sectionId));
+    return description.isNull() ? QString() : description.text().trimmed();
+}
+
 } // namespace Globals

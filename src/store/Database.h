@@ -17,4 +17,7 @@ void LoadDatabase();
 // answer or score. False when no questionnaire is loaded (that failure is reported on its own).
 bool PhaseWithoutQuestions(const QString& phaseText);
 
+// The description of the questionnaire's section with this id, trimmed; empty when there is none.
+QString SectionDescription(qint16 sectionId);
+
 } // namespace Globals

@@ -12,12 +12,12 @@ namespace {
 // Long enough for any reference number, well inside the 255 bytes a file name may take.
 constexpr int kLongestProposedName = 100;
 
-} // namespace
-
-QString ProposedFileStem(const QString& referenceNum, const QString& projectName) {
-    const QString source = referenceNum.trimmed().isEmpty() ? projectName : referenceNum;
+// The text as part of a file name: at most kLongestProposedName characters, those that a file
+// name cannot hold here or on the disks projects are carried on as "-", no dot or blank at either
+// end (a leading dot would hide the file).
+QString fileNamePart(const QString& text) {
     QString name;
-    QString kept = source.left(kLongestProposedName);
+    QString kept = text.left(kLongestProposedName);
     if (!kept.isEmpty() && kept.back().isHighSurrogate())
         kept.chop(1);
     for (const QChar c : kept) {
@@ -28,6 +28,13 @@ QString ProposedFileStem(const QString& referenceNum, const QString& projectName
         name.remove(0, 1);
     while (!name.isEmpty() && (name.back() == QLatin1Char('.') || name.back().isSpace()))
         name.chop(1);
+    return name;
+}
+
+} // namespace
+
+QString ProposedFileStem(const QString& referenceNum, const QString& projectName) {
+    const QString name = fileNamePart(referenceNum.trimmed().isEmpty() ? projectName : referenceNum);
     return name.isEmpty() ? QStringLiteral("TOVA Project") : name;
 }
 
@@ -41,7 +48,7 @@ QString ProposedPrintoutFile(const QString& screenTitle) {
         gProjectPath.isEmpty() ? ProjectsFolder() : QFileInfo(gProjectPath).absolutePath() + QLatin1Char('/');
     QDir().mkpath(folder);
     return folder + ProposedFileStem(loaded ? GetReferenceNum() : QString(), loaded ? GetProjectName() : QString()) +
-           QLatin1Char(' ') + screenTitle + QStringLiteral(".pdf");
+           QLatin1Char(' ') + fileNamePart(screenTitle) + QStringLiteral(".pdf");
 }
 
 } // namespace Globals

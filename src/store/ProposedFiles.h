@@ -14,9 +14,10 @@ QString ProposedFileStem(const QString& referenceNum, const QString& projectName
 // The folder new projects are proposed in: "My TOVA Projects" in the documents folder.
 QString ProjectsFolder();
 
-// The PDF file proposed for printing a screen ("2024-017 Fishbone.pdf"), in the open project's
-// folder, or the projects folder for a project never saved (made when missing, so that a print
-// into it can succeed).
+// The PDF file proposed for printing a screen ("2024-017 Fishbone.pdf"; characters of the title
+// that a file name cannot hold become "-", as in the stem), in the open project's folder, or the
+// projects folder for a project never saved (made when missing, so that a print into it can
+// succeed).
 QString ProposedPrintoutFile(const QString& screenTitle);
 
 } // namespace Globals

@@ -20,9 +20,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QMarginsF>
 #include <QPointer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace tova;
 using namespace tova::test;
@@ -46,7 +49,16 @@ struct Expected {
     // The least share of the printable width the content spans: a report fills it, a short
     // definition is as wide as its words.
     double width = 0.9;
+    // The head of a table that runs over pages, which every sheet repeats.
+    const char* tableHead = "";
 };
+
+// Printers cut the sheet's outer few millimetres: nothing is drawn within 10 mm of an edge (less
+// one pixel of the sheets' coarse rendering).
+constexpr double kLeastMarginPoints = 10.0 / 25.4 * 72.0 - 3.7;
+
+// Texts that mean something on screen only.
+const char* const kScreenOnlyTexts[] = {"Click a", "More background"};
 
 // Checks the job's sheets and reports the measured figures with the test's output.
 void expectSheets(const PrintJob& job, const Expected& expected) {
@@ -67,8 +79,8 @@ void expectSheets(const PrintJob& job, const Expected& expected) {
     EXPECT_GE(share, expected.width) << expected.what;
     EXPECT_LE(bytesPerPage, kMostBytesPerPage) << expected.what;
     EXPECT_TRUE(text.contains(QLatin1String(expected.text))) << expected.what << ": " << text.toStdString();
-    // Hints about clicking mean nothing on paper.
-    EXPECT_FALSE(text.contains(QLatin1String("Click a"))) << expected.what;
+    for (const char* screenOnly : kScreenOnlyTexts)
+        EXPECT_FALSE(text.contains(QLatin1String(screenOnly))) << expected.what << ": " << screenOnly;
     // Named after the project and the screen, beside the project's file.
     EXPECT_EQ(job.proposedPdfFile, QFileInfo(Globals::gProjectPath).absolutePath() + QStringLiteral("/RWT-2031 ") +
                                        QLatin1String(expected.title) + QStringLiteral(".pdf"))
@@ -81,6 +93,16 @@ void expectSheets(const PrintJob& job, const Expected& expected) {
         // Content is never pushed past the printable area's right edge.
         EXPECT_LE(sheet.inked.right(), sheet.size.width() - jobMargins(expected.orientation).right() + 4)
             << expected.what << " page " << i + 1;
+        const QMarginsF clear(sheet.inked.left(), sheet.inked.top(), sheet.size.width() - sheet.inked.right(),
+                              sheet.size.height() - sheet.inked.bottom());
+        EXPECT_GE(std::min({clear.left(), clear.top(), clear.right(), clear.bottom()}), kLeastMarginPoints)
+            << expected.what << " page " << i + 1 << ": " << clear.left() << " " << clear.top() << " " << clear.right()
+            << " " << clear.bottom() << " pt clear of the edges";
+        // The head's words, each a word of the sheet (the reading order runs through the table's columns).
+        const QStringList words = sheet.text.split(QLatin1Char(' '));
+        for (const QString& head : QString::fromLatin1(expected.tableHead).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            EXPECT_TRUE(words.contains(head))
+                << expected.what << " page " << i + 1 << " lacks the table's " << head.toStdString();
     }
 }
 
@@ -170,7 +192,8 @@ TEST_F(PrintedSheetsRoad, ReportScreensFillTheLandscapeSheetOnThePagesTheyNeed) 
          true},
         {"mnuGotoScoreCard",
          "scorecard",
-         {"scorecard", QPageLayout::Landscape, 0, "Procurement and suppliers", "Scorecard"}},
+         {"scorecard", QPageLayout::Landscape, 0, "Procurement and suppliers", "Scorecard Procurement and suppliers",
+          0.9, "No. Question Term Answer Score Weight"}},
         {"mnuGotoTrendGraph",
          "projecttrendgraph",
          {"overall project trend", QPageLayout::Landscape, 1, "Review score by review date", "Project Trend"}},
@@ -254,7 +277,8 @@ TEST_F(PrintedSheetsRoad, ElementWindowPrintsItsSectionOnLandscapeSheets) {
     ASSERT_TRUE(clickLink(*window->webMain(), kMainFrame, QStringLiteral("#DSH2")));
     waitWhile([&] { return !driven || (element && element->isVisible()); }, kScreenWaitMs);
     ASSERT_NE(job, nullptr);
-    expectSheets(*job, {"element window", QPageLayout::Landscape, 0, "Questions of this group", "Dashboard Element"});
+    expectSheets(*job, {"element window", QPageLayout::Landscape, 0, "Questions of this group", "Dashboard Element",
+                        0.9, "Bar No. Label Question"});
 }
 
 TEST_F(PrintedSheetsRoad, DefinitionAndAcronymEachPrintOnOnePortraitSheet) {

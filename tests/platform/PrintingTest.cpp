@@ -26,6 +26,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -205,7 +207,8 @@ TEST_F(PrintHTMLDocTest, HeaderPictureGoesIntoTheLoadedPageOnly) {
 }
 
 // A print to file gets the engine's own pages (text a reader can search) in the dialog's page range;
-// a range with no page of the printout fails and leaves an earlier file of the name as it was.
+// a range with no page of the printout prints nothing, says why and leaves an earlier file of the
+// name as it was.
 TEST_F(PrintHTMLDocTest, PrintToFileWritesTheEnginesPagesInThePrintersRange) {
     QFile file(page);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -244,7 +247,8 @@ TEST_F(PrintHTMLDocTest, PrintToFileWritesTheEnginesPagesInThePrintersRange) {
             printer->setCopyCount(c.copies);
             printer->setCollateCopies(c.collate);
             const QString expected = QString::fromLatin1(c.sheets);
-            EXPECT_EQ(printOnPrinter(view, *printer), !expected.isEmpty()) << c.name;
+            EXPECT_EQ(printOnPrinter(view, *printer), expected.isEmpty() ? PrintOutcome::Told : PrintOutcome::Done)
+                << c.name;
             if (expected.isEmpty()) {
                 EXPECT_EQ(QFileInfo(pdf).size(), 7) << c.name;
                 continue;
@@ -256,7 +260,8 @@ TEST_F(PrintHTMLDocTest, PrintToFileWritesTheEnginesPagesInThePrintersRange) {
         }
     };
     frmPrinter::PrintHTMLDoc(page, false, false, false);
-    EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
+    EXPECT_EQ(env.messages.texts(), QStringList{"Nothing was printed: the page range 5 to 9 holds no page of this "
+                                                "printout, which has 3 pages."});
 }
 
 // The printout checks measure the report, not the header picture above it: a page whose body is
@@ -481,6 +486,26 @@ TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledP
     ASSERT_EQ(previewSheets.size(), 1);
     EXPECT_TRUE(previewSheets.first().text.contains(QLatin1String(kPageText)))
         << previewSheets.first().text.toStdString();
+
+    // Pages the one-page printout does not have, asked for in the dialog: the user learns why nothing came.
+    whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
+                            [&](QPrintDialog& dialog) {
+                                auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+                                auto* range = dialog.findChild<QRadioButton*>(QStringLiteral("printRange"));
+                                auto* from = dialog.findChild<QSpinBox*>(QStringLiteral("from"));
+                                auto* to = dialog.findChild<QSpinBox*>(QStringLiteral("to"));
+                                if (printers && range && from && to) {
+                                    printers->setCurrentIndex(printers->count() - 1);
+                                    range->setChecked(true);
+                                    to->setValue(9);
+                                    from->setValue(5);
+                                }
+                                dialog.accept();
+                            });
+    frmPrinter::PrintHTMLDoc(page, false, false, false, proposed);
+    EXPECT_EQ(env.messages.texts(), QStringList{"Nothing was printed: the page range 5 to 9 holds no page of this "
+                                                "printout, which has 1 page."});
+    env.messages.clear();
 
     // Ending the job from outside (the program exits) closes the open preview.
     whenModal<QPrintPreviewDialog>([](QPrintPreviewDialog&) { return true; },

@@ -72,8 +72,9 @@ PrintOutcome PdfPrintOutput::writePdf(QWebEngineView& view, QPageLayout::Orienta
     printer->setOutputFileName(path);
     if (grayscale)
         printer->setColorMode(QPrinter::GrayScale);
-    const bool printed = preview ? printPictures(view, *printer) : printOnPrinter(view, *printer);
-    return printed ? PrintOutcome::Done : PrintOutcome::Failed;
+    if (!preview)
+        return printOnPrinter(view, *printer);
+    return printPictures(view, *printer) ? PrintOutcome::Done : PrintOutcome::Failed;
 }
 
 QSizeF pdfPageSize(const QString& pdfPath) {

@@ -2,12 +2,14 @@
 
 #include "platform/AwaitAnswer.h"
 #include "platform/Services.h"
+#include "platform/Wait.h"
 #include "platform/browser/ui/ScriptValue.h"
+#include "platform/dialogs/MessageBox.h"
 #include "platform/printing/GrayPage.h"
 #include "platform/printing/PdfCopies.h"
+#include "platform/printing/ui/PrintRanges.h"
 #include "platform/printing/ui/PrintedPages.h"
 #include "platform/ui/BusyCursor.h"
-#include "platform/Wait.h"
 
 #include <QApplication>
 #include <QPageRanges>
@@ -19,7 +21,6 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-#include <algorithm>
 #include <memory>
 
 namespace tova {
@@ -37,17 +38,19 @@ QByteArray enginePdf(QWebEngineView& view, const QPageLayout& layout, const QPag
     return pdf ? pdf->toByteArray() : QByteArray();
 }
 
-// The printer's page ranges cut to the pages the printout has; the engine refuses a range past
-// its last page, where the dialog lets the user type any.
-QPageRanges rangesWithin(const QPageRanges& asked, int pageCount) {
-    QPageRanges kept;
-    for (const QPageRanges::Range& range : asked.toRangeList()) {
-        const int from = std::max(range.from, 1);
-        const int to = std::min(range.to, pageCount);
-        if (from <= to)
-            kept.addRange(from, to);
+// The engine's PDF of the asked pages (all of the printout when no range is asked), with the copies
+// the printer asks for; empty when it cannot be made.
+QByteArray pdfForFile(QWebEngineView& view, const QPrinter& printer, const QByteArray& whole, int pageCount,
+                      int timeoutMs) {
+    QByteArray pdf = whole;
+    if (!printer.pageRanges().isEmpty()) {
+        pdf = enginePdf(view, printing::withPrintMargins(printer.pageLayout()),
+                        printing::rangesWithin(printer.pageRanges(), pageCount), timeoutMs);
+        pageCount = pdfPageCount(pdf);
     }
-    return kept;
+    if (pdf.isEmpty() || printer.copyCount() <= 1)
+        return pdf;
+    return printing::pdfWithCopies(pdf, pageCount, printer.copyCount(), printer.collateCopies(), timeoutMs);
 }
 
 // Turns the view's page grey, waiting at most timeoutMs for its pictures; false when it could not.
@@ -64,29 +67,18 @@ bool turnPageGray(QWebEngineView& view, int timeoutMs) {
         timeoutMs);
 }
 
-bool writePdfFile(QWebEngineView& view, QPrinter& printer, int timeoutMs) {
-    // The engine writes the page's own colours; a grayscale print greys the page first, so that
-    // its text stays text.
-    if (printer.colorMode() == QPrinter::GrayScale && !turnPageGray(view, timeoutMs))
-        return false;
-    const QPageLayout layout = printer.pageLayout();
-    QPageRanges ranges;
-    if (!printer.pageRanges().isEmpty()) {
-        ranges = rangesWithin(printer.pageRanges(), pdfPageCount(enginePdf(view, layout, {}, timeoutMs)));
-        if (ranges.isEmpty())
-            return false;
-    }
-    QByteArray pdf = enginePdf(view, layout, ranges, timeoutMs);
+bool writePdfFile(QWebEngineView& view, QPrinter& printer, const QByteArray& whole, int pageCount, int timeoutMs) {
+    const QByteArray pdf = pdfForFile(view, printer, whole, pageCount, timeoutMs);
     if (pdf.isEmpty())
         return false;
-    if (printer.copyCount() > 1) {
-        pdf = printing::pdfWithCopies(pdf, pdfPageCount(pdf), printer.copyCount(), printer.collateCopies(), timeoutMs);
-        if (pdf.isEmpty())
-            return false;
-    }
     // Written whole or not at all: a failed print leaves an earlier file of the name as it was.
     QSaveFile file(printer.outputFileName());
     return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit();
+}
+
+// The whole printout laid out by the engine for the printer's sheet, clear of its edges.
+QByteArray laidOutPages(QWebEngineView& view, const QPrinter& printer, int timeoutMs) {
+    return enginePdf(view, printing::withPrintMargins(printer.pageLayout()), {}, timeoutMs);
 }
 
 } // namespace
@@ -95,21 +87,44 @@ bool writesPdfFile(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
 }
 
-bool printOnPrinter(QWebEngineView& view, QPrinter& printer, int timeoutMs) {
-    // A long question list takes a while on either route.
-    const BusyCursor busy;
-    return writesPdfFile(printer) ? writePdfFile(view, printer, timeoutMs) : printPictures(view, printer, timeoutMs);
+PrintOutcome printOnPrinter(QWebEngineView& view, QPrinter& printer, int timeoutMs) {
+    int pageCount = 0;
+    {
+        // A long question list takes a while on either route.
+        const BusyCursor busy;
+        // The engine writes the page's own colours; a grayscale file greys the page first, so that
+        // its text stays text. Paper greys its pictures as it draws them.
+        if (writesPdfFile(printer) && printer.colorMode() == QPrinter::GrayScale && !turnPageGray(view, timeoutMs))
+            return PrintOutcome::Failed;
+        const QByteArray whole = laidOutPages(view, printer, timeoutMs);
+        pageCount = pdfPageCount(whole);
+        if (pageCount == 0)
+            return PrintOutcome::Failed;
+        const bool anyPageAsked =
+            printer.pageRanges().isEmpty() || !printing::rangesWithin(printer.pageRanges(), pageCount).isEmpty();
+        if (anyPageAsked) {
+            const bool printed = writesPdfFile(printer) ? writePdfFile(view, printer, whole, pageCount, timeoutMs)
+                                                        : paintPrintedPages(whole, printer);
+            return printed ? PrintOutcome::Done : PrintOutcome::Failed;
+        }
+    }
+    // Told with the pointer back, as the user has to answer it.
+    MsgBox(printing::noPageInRangeText(printer.pageRanges(), pageCount), MsgButtons::Ok, MsgIcon::Exclamation,
+           QStringLiteral("Print"));
+    return PrintOutcome::Told;
 }
 
 bool printPictures(QWebEngineView& view, QPrinter& printer, int timeoutMs) {
     const BusyCursor busy;
-    const QByteArray pdf = enginePdf(view, printer.pageLayout(), {}, timeoutMs);
+    const QByteArray pdf = laidOutPages(view, printer, timeoutMs);
     return !pdf.isEmpty() && paintPrintedPages(pdf, printer);
 }
 
 std::unique_ptr<QPrinter> printerForJob(QPageLayout::Orientation orientation) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setPageOrientation(orientation);
+    // The dialog shows the margins the printout keeps.
+    printer->setPageLayout(printing::withPrintMargins(printer->pageLayout()));
     return printer;
 }
 
@@ -133,7 +148,7 @@ PrintOutcome QtPrintOutput::print(QWebEngineView& view, QPageLayout::Orientation
     m_open = nullptr;
     if (!accepted)
         return PrintOutcome::Cancelled;
-    return printOnPrinter(view, *printer) ? PrintOutcome::Done : PrintOutcome::Failed;
+    return printOnPrinter(view, *printer);
 }
 
 PrintOutcome QtPrintOutput::preview(QWebEngineView& view, QPageLayout::Orientation orientation,
@@ -148,7 +163,7 @@ PrintOutcome QtPrintOutput::preview(QWebEngineView& view, QPageLayout::Orientati
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&view, &failed](QPrinter* target) {
         const QPaintEngine* engine = target->paintEngine();
         const bool previewing = engine && engine->type() == QPaintEngine::Picture;
-        if (!(previewing ? printPictures(view, *target) : printOnPrinter(view, *target)))
+        if (previewing ? !printPictures(view, *target) : printOnPrinter(view, *target) == PrintOutcome::Failed)
             failed = true;
     });
     m_open = &dialog;

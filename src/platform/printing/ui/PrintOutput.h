@@ -18,7 +18,8 @@ namespace tova {
 // Bound for the engine to lay out and hand over a printout.
 constexpr int kPrintWaitMs = 120000;
 
-enum class PrintOutcome { Done, Cancelled, Failed };
+// Told: nothing was printed, and the user has been told why.
+enum class PrintOutcome { Done, Cancelled, Failed, Told };
 
 class PrintOutput {
 public:
@@ -46,12 +47,13 @@ std::unique_ptr<QPrinter> printerForDialog(QPageLayout::Orientation orientation,
 bool writesPdfFile(const QPrinter& printer);
 
 // Prints the view's page onto the printer as the print dialog left it, waiting at most timeoutMs
-// for the engine. A printer that writes a PDF file gets the engine's own PDF for the printer's
-// page layout and page range, so its text stays text (one copy: the file is the document, its
-// reader prints copies); any other printer gets printPictures. Either keeps to the printer's colour
-// mode. False when the engine reports a
-// failure, the bound is reached or the file cannot be written.
-bool printOnPrinter(QWebEngineView& view, QPrinter& printer, int timeoutMs = kPrintWaitMs);
+// for the engine, the text kept clear of the sheet's edges (withPrintMargins). A printer that writes
+// a PDF file gets the engine's own PDF for the printer's page layout and page range, so its text
+// stays text (one copy: the file is the document, its reader prints copies); any other printer gets
+// the pages as pictures (printPictures). Failed when the engine reports a failure, the bound is
+// reached or the file cannot be written; Told when the page range holds no page of the printout.
+// Either route keeps to the printer's colour mode.
+PrintOutcome printOnPrinter(QWebEngineView& view, QPrinter& printer, int timeoutMs = kPrintWaitMs);
 
 // The route of paper and the preview: the engine lays the page out for the printer's sheet (size,
 // orientation, margins) and the pages are drawn onto the printer as pictures filling it.

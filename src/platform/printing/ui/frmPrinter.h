@@ -9,7 +9,8 @@ namespace frmPrinter {
 // Prints (or, with bPreview, previews) the file; bHeader puts the header picture above the page.
 // pdfFile is the file a print to file proposes (empty: the print dialog's own proposal).
 // The background-printing setting is switched for the job and put back afterwards. Failures are
-// reported to the user ("Error: Unable to perform action."), never to the caller.
+// reported to the user ("Error: Unable to perform action.", or why nothing was printed when that is
+// known), never to the caller.
 void PrintHTMLDoc(const QString& filePath, bool bHeader, bool bPreview, bool bLandscape,
                   const QString& pdfFile = QString());
 
