@@ -55,6 +55,7 @@ struct FileEncoding {
 
 inline const FileEncoding kFileEncodings[] = {
     {"UTF-8", "UTF-8", QByteArray(), nullptr},
+    {"UTF-8-with-mark", "UTF-8", QByteArray("\xEF\xBB\xBF"), "UTF-8"},
     {"UTF-16LE-with-mark", "UTF-16LE", QByteArray("\xFF\xFE"), "UTF-16"},
     {"UTF-16BE-declared", "UTF-16BE", QByteArray(), "UTF-16"},
     {"UTF-32LE-declared", "UTF-32LE", QByteArray(), "UTF-32"},
