@@ -39,9 +39,9 @@ bool readable(const QString& file) {
     const QString text = utf8.decode(bytes);
     if (utf8.hasError() || text.contains(QChar(0)))
         return false;
-    // Text with no setting in it is some other file, not settings to rewrite.
+    // Text with no setting in it is some other file, not settings to rewrite. (A write that failed
+    // before is no fault of the file.)
     const QSettings settings(file, QSettings::IniFormat);
-    // (A write that failed before is no fault of the file.)
     return settings.status() != QSettings::FormatError && (!settings.allKeys().isEmpty() || text.trimmed().isEmpty());
 }
 
