@@ -1,11 +1,17 @@
 // The per-user settings store: text values by application, section and key, kept in an INI file
-// in the user's configuration folder.
+// in the user's configuration folder. A file the store cannot read (not a regular file, too large,
+// not UTF-8 text, not in INI form) reads as no settings at all, and is never written over: the
+// first change moves it aside under another name and starts a new file.
 #pragma once
 
 #include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
+
+#include <memory>
+
+class QSettings;
 
 namespace tova {
 
@@ -31,6 +37,11 @@ public:
     const QString& fileName() const { return m_file; }
 
 private:
+    // The file's settings; null when the file cannot be read, or, for a change, when the
+    // unreadable file could not be moved aside.
+    std::unique_ptr<QSettings> open() const;
+    std::unique_ptr<QSettings> openForChange();
+
     QString m_file;
 };
 

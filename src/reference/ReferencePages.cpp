@@ -4,8 +4,7 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/xml/XslTemplate.h"
 #include "platform/PageServices.h"
-
-#include <QFile>
+#include "platform/WholeFile.h"
 
 namespace tova::reference {
 
@@ -42,10 +41,9 @@ QString emptyPage() {
 }
 
 QString readContentFile(const QString& relative) {
-    QFile file(appPath(relative));
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(file.readAll());
+    QByteArray bytes;
+    readFileWhole(appPath(relative), kMaxContentFileBytes, &bytes);
+    return QString::fromUtf8(bytes);
 }
 
 } // namespace tova::reference

@@ -8,6 +8,8 @@
 
 #include <libxml/tree.h>
 
+#include <cmath>
+
 #include <unordered_map>
 #include <vector>
 
@@ -20,9 +22,27 @@ using tova::store::childText;
 // The stored answer text that counts as answered but never enters a score.
 const QString kNotApplicable = QStringLiteral("5");
 
+// The weighted sum S and the sum of weights W of a mean. Kept in double, which gives every score
+// its usual digits, and again in long double, whose wider range still holds them when a huge
+// weight overflows the double sums: a mean of finite numbers is itself finite.
 struct Sums {
     double weighted = 0.0; // S
     double weights = 0.0;  // W
+    long double wideWeighted = 0.0L;
+    long double wideWeights = 0.0L;
+
+    void add(double value, double weight, double weightFactor = 1.0) {
+        weighted += value * weight;
+        weights += weight * weightFactor;
+        wideWeighted += static_cast<long double>(value) * weight;
+        wideWeights += static_cast<long double>(weight) * weightFactor;
+    }
+    double mean() const {
+        const double narrow = weighted / weights;
+        if (std::isfinite(weighted) && std::isfinite(weights) && std::isfinite(narrow))
+            return narrow;
+        return static_cast<double>(wideWeighted / wideWeights);
+    }
 };
 
 // The answer weight a and question weight w of an answered question; false when the answer does
@@ -98,13 +118,11 @@ void scoreCategories(ReviewScores& scores, const tova::store::SurveyIndex& surve
             if (!fact.answered)
                 continue;
             scores.marks.push_back({fact.question, QStringLiteral("response"), fact.answer});
-            if (fact.scored) {
-                sums.weighted += fact.a * fact.w;
-                sums.weights += fact.w;
-            }
+            if (fact.scored)
+                sums.add(fact.a, fact.w);
         }
         if (sums.weights != 0.0)
-            scores.marks.push_back({target, QStringLiteral("score"), FormatNumber(sums.weighted / sums.weights)});
+            scores.marks.push_back({target, QStringLiteral("score"), FormatNumber(sums.mean())});
     }
 }
 
@@ -122,14 +140,12 @@ void scoreSections(ReviewScores& scores, FirstScores& firstScores, const tova::s
         Sums sums;
         for (const Xml::XmlNode& category : childrenNamed(target, "category")) {
             for (const QuestionFacts& fact : factsOf(facts, category)) {
-                if (fact.scored) {
-                    sums.weighted += fact.a * fact.w;
-                    sums.weights += fact.w * 100.0;
-                }
+                if (fact.scored)
+                    sums.add(fact.a, fact.w, 100.0);
             }
         }
         if (sums.weights != 0.0) {
-            const QString score = FormatNumber((sums.weighted / sums.weights) * 100.0);
+            const QString score = FormatNumber(sums.mean() * 100.0);
             scores.marks.push_back({target, QStringLiteral("score"), score});
             firstScores.emplace(target.raw(), score);
         }
@@ -174,14 +190,12 @@ void scoreSurvey(ReviewScores& scores, const FirstScores& firstScores, const Xml
         // A section weight that is not a number drops the section out, as an unscored one does.
         if (!scoreOk || !weightOk)
             continue;
-        sums.weighted += g * s;
-        sums.weights += g;
+        sums.add(s, g);
     }
     const Xml::XmlNode surveyElement = data.selectSingleNode(QStringLiteral("data/survey"));
     if (surveyElement.isNull())
         return;
-    scores.surveyScore =
-        sums.weights != 0.0 ? FormatNumber(100.0 - sums.weighted / sums.weights) : QStringLiteral("100");
+    scores.surveyScore = sums.weights != 0.0 ? FormatNumber(100.0 - sums.mean()) : QStringLiteral("100");
     scores.marks.push_back({surveyElement, QStringLiteral("score"), scores.surveyScore});
 }
 

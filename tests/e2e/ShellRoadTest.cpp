@@ -27,6 +27,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <sys/stat.h>
+
 using namespace tova;
 using namespace tova::test;
 
@@ -76,6 +78,18 @@ TEST_F(ShellRoadTest, StartUpShowsTheWelcomePageWithTheIntroductionHighlighted) 
     EXPECT_FALSE(window->menuItem(QStringLiteral("mnuGotoFishbone"))->isEnabled());
     EXPECT_TRUE(window->menuItem(QStringLiteral("mnuSampleProject"))->isEnabled());
     EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();
+}
+
+// A pipe in the questionnaire's place is never waited on: it is no file to read, start-up says so
+// and goes on to the main window.
+TEST_F(ShellRoadTest, PipeAsTheQuestionnaireGivesTheMessageAndTheMainWindow) {
+    const QString database = appPath(QStringLiteral("database/data.xml"));
+    ASSERT_TRUE(QFile::remove(database));
+    ASSERT_EQ(mkfifo(QFile::encodeName(database).constData(), 0600), 0);
+    frmBrowser* window = startProgram();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(environment.messages.texts(), QStringList{QStringLiteral("Error loading XML")});
 }
 
 TEST_F(ShellRoadTest, SampleProjectShowsItsFishboneScreen) {

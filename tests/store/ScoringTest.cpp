@@ -86,7 +86,16 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"11", "1"}, {"21", "1"}, {"22", "1"}},
                     data(sec("x", "1", cat("1", q("11", "1", "1", r("1")), score("100"))) +
                              sec("1", "heavy", cat("99999", q("21", "1", "1")) + cat("2", q("22", "1", "lots", r("1"))), score("100")),
-                         score("100"))}),
+                         score("100"))},
+        // Weights near the largest number overflow a plain sum; the means stay the numbers they are.
+        ScoringCase{"HugeWeightsStillGiveNumbers",
+                    data(sec("0", "1e308", cat("1", q("11", "1", "1e308"))) +
+                             sec("1", "1", cat("2", q("21", "1", "1"))),
+                         ""),
+                    {{"11", "3"}, {"21", "1"}},
+                    data(sec("0", "1e308", cat("1", q("11", "1", "1e308", r("3")), score("50")), score("50")) +
+                             sec("1", "1", cat("2", q("21", "1", "1", r("1")), score("100")), score("100")),
+                         score("50"))}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct CompletionCase {

@@ -1,5 +1,6 @@
 #include "platform/xml/XmlDocument.h"
 
+#include "platform/WholeFile.h"
 #include "platform/xml/XmlEncoding.h"
 #include "platform/xml/XmlErrors.h"
 #include "platform/xml/XmlHandles.h"
@@ -74,16 +75,13 @@ constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_N
 
 bool declaresDocumentType(const QByteArray& bytes) { return bytes.contains("<!DOCTYPE") || bytes.contains("<!ENTITY"); }
 
-// Parses text the program holds, or bytes from outside once decoded: the guards look at the
-// characters the parser will see, whatever the encoding of the file.
-xmlDoc* parseSafely(const QByteArray& bytes, const char* url, const char* encoding, QString* error)
-{
-    DecodedXml decoded{bytes, false};
-    if (!encoding && !decodeXml(bytes, &decoded, error))
+// Parses text the program holds, or bytes from outside once decoded (fromFile): the guards look
+// at the characters the parser will see, whatever the encoding of the file.
+xmlDoc* parseSafely(const QByteArray& bytes, const char* url, bool fromFile, QString* error) {
+    QByteArray decoded;
+    if (fromFile && !decodeXml(bytes, &decoded, error))
         return nullptr;
-    if (decoded.transcoded)
-        encoding = "UTF-8";
-    const QByteArray& text = decoded.utf8;
+    const QByteArray& text = fromFile ? decoded : bytes;
     if (declaresDocumentType(text)) {
         if (error)
             *error = QStringLiteral("document type declarations are not accepted");
@@ -95,9 +93,8 @@ xmlDoc* parseSafely(const QByteArray& bytes, const char* url, const char* encodi
         return nullptr;
     }
     ErrorCollector errors;
-    // Decoded text keeps its declaration, whose encoding no longer holds.
-    const int options = kParseOptions | (decoded.transcoded ? XML_PARSE_IGNORE_ENC : 0);
-    xmlDoc* doc = xmlReadMemory(text.constData(), int(text.size()), url, encoding, options);
+    // The text is UTF-8 now; a declaration naming another encoding no longer holds.
+    xmlDoc* doc = xmlReadMemory(text.constData(), int(text.size()), url, "UTF-8", kParseOptions | XML_PARSE_IGNORE_ENC);
     if (doc && (doc->intSubset || doc->extSubset)) {
         xmlFreeDoc(doc);
         doc = nullptr;
@@ -265,18 +262,10 @@ XmlDocument XmlDocument::fromRaw(xmlDoc* doc) { return XmlDocument(own(doc)); }
 bool XmlDocument::load(const QString& path, QString* error, qint64 maxBytes)
 {
     m_doc = own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    QByteArray bytes;
+    if (!tova::readFileWhole(path, maxBytes, &bytes, error))
         return false;
-    }
-    if (file.size() > maxBytes) {
-        if (error)
-            *error = QStringLiteral("file is larger than %1 bytes").arg(maxBytes);
-        return false;
-    }
-    return loadBytes(file.read(maxBytes + 1), error, maxBytes, QFile::encodeName(path));
+    return loadBytes(bytes, error, maxBytes, QFile::encodeName(path));
 }
 
 bool XmlDocument::loadBytes(const QByteArray& bytes, QString* error, qint64 maxBytes, const QByteArray& url)
@@ -287,7 +276,7 @@ bool XmlDocument::loadBytes(const QByteArray& bytes, QString* error, qint64 maxB
             *error = QStringLiteral("file is larger than %1 bytes").arg(maxBytes);
         return false;
     }
-    xmlDoc* doc = parseSafely(bytes, url.isEmpty() ? nullptr : url.constData(), nullptr, error);
+    xmlDoc* doc = parseSafely(bytes, url.isEmpty() ? nullptr : url.constData(), true, error);
     if (!doc)
         return false;
     m_doc = own(doc);
@@ -297,7 +286,7 @@ bool XmlDocument::loadBytes(const QByteArray& bytes, QString* error, qint64 maxB
 bool XmlDocument::loadXML(const QString& text, QString* error)
 {
     m_doc = own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
-    xmlDoc* doc = parseSafely(text.toUtf8(), nullptr, "UTF-8", error);
+    xmlDoc* doc = parseSafely(text.toUtf8(), nullptr, false, error);
     if (!doc)
         return false;
     m_doc = own(doc);

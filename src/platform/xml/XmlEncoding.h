@@ -1,7 +1,7 @@
 // The characters of a file's bytes as the parser will read them. A guard that looks at the bytes
-// themselves is walked around by any encoding other than UTF-8, so the bytes are decoded first,
-// the way the parser itself decides: a byte order mark or the first characters, then the encoding
-// that an ASCII-compatible XML declaration names.
+// themselves is walked around by any encoding other than UTF-8, so the bytes are decoded first and
+// the parser is handed the decoded text, told to ignore the encoding its declaration names: the
+// guards and the parser see the same characters, whatever the file's encoding.
 #pragma once
 
 #include <QByteArray>
@@ -9,15 +9,10 @@
 
 namespace Xml {
 
-struct DecodedXml {
-    // The text in UTF-8.
-    QByteArray utf8;
-    // True when the bytes were in another encoding: the declaration's encoding no longer holds.
-    bool transcoded = false;
-};
-
-// False, with the reason in *error, when the bytes cannot be decoded (an encoding that is not
-// known, or bytes that are not of it).
-bool decodeXml(const QByteArray& bytes, DecodedXml* decoded, QString* error);
+// The file's text in UTF-8, found the way the parser itself decides: a byte order mark or the
+// first characters, then the encoding that the XML declaration names. False, with the reason in
+// *error, when the bytes cannot be decoded (an encoding that is not known, bytes that are not of
+// it, or a character that no XML document can hold).
+bool decodeXml(const QByteArray& bytes, QByteArray* utf8, QString* error);
 
 } // namespace Xml

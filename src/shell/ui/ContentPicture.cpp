@@ -1,6 +1,7 @@
 #include "shell/ui/ContentPicture.h"
 
 #include "platform/AppFolder.h"
+#include "platform/WholeFile.h"
 
 #include <QColor>
 
@@ -8,8 +9,9 @@ namespace tova {
 
 QPixmap contentPicture(const QStringList& candidates, const QSize& size) {
     for (const QString& candidate : candidates) {
+        QByteArray bytes;
         QPixmap picture;
-        if (picture.load(appPath(candidate)))
+        if (readFileWhole(appPath(candidate), kMaxContentFileBytes, &bytes) && picture.loadFromData(bytes))
             return picture.size() == size ? picture
                                           : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
