@@ -130,7 +130,9 @@ void BM_ProgramScreen(benchmark::State& state) {
         case Fishbone: Reports::GoToFishbone(browser); break;
         case TileChart: Reports::GoToTileChart(browser, {}); break;
         case Scorecard: Reports::GoToScoreCard(section, browser); break;
-        default: buildChartScreen(int(state.range(0)), state.range(2) != 0, browser); break;
+        default:
+            buildChartScreen(int(state.range(0)), state.range(2) != 0, browser);
+            break;
         }
     }
     setLabel(state);
@@ -166,10 +168,18 @@ Xml::XmlDocument preparedInput(int screen, const Reports::ReportRow** row) {
         Reports::AddScoreCards(copy, phase, Globals::gDataDoc);
         input = copy.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(firstSectionId()));
         break;
-    case Dashboard: *row = &Reports::dashboardRow(); break;
-    case PriorityDashboard: *row = &Reports::priorityDashboardRow(); break;
-    case TrendGraph: *row = &Reports::projectTrendGraphRow(); break;
-    default: *row = &Reports::projectTrendDetailRow(); break;
+    case Dashboard:
+        *row = &Reports::dashboardRow();
+        break;
+    case PriorityDashboard:
+        *row = &Reports::priorityDashboardRow();
+        break;
+    case TrendGraph:
+        *row = &Reports::projectTrendGraphRow();
+        break;
+    default:
+        *row = &Reports::projectTrendDetailRow();
+        break;
     }
     Xml::XmlDocument prepared = Xml::XmlDocument::create();
     prepared.loadXML(input.xml());

@@ -35,8 +35,7 @@ Status categoryStatus(const tova::store::SurveyIndex& survey, const Xml::XmlNode
 
 // Judges every category; marks each in the scored copy when one is given.
 bool judgeCompletion(const tova::store::SurveyIndex& survey, qint16 phaseId, const Xml::XmlNode& review,
-                     Xml::XmlDocument* scoredCopy)
-{
+                     Xml::XmlDocument* scoredCopy) {
     const tova::store::ResponseIndex answers(review);
     bool complete = true;
     for (const Xml::XmlNode& category : survey.categories()) {
@@ -85,8 +84,7 @@ bool IsReviewComplete(qint16 phaseId, const Xml::XmlNode& review)
     return IsReviewComplete(tova::store::SurveyIndex(gDataDoc), phaseId, review);
 }
 
-bool IsReviewComplete(const tova::store::SurveyIndex& survey, qint16 phaseId, const Xml::XmlNode& review)
-{
+bool IsReviewComplete(const tova::store::SurveyIndex& survey, qint16 phaseId, const Xml::XmlNode& review) {
     return !gDataDoc.documentElement().isNull() && judgeCompletion(survey, phaseId, review, nullptr);
 }
 

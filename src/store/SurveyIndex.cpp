@@ -147,8 +147,7 @@ const std::vector<Xml::XmlNode>& SurveyIndex::categoriesWithId(qint16 id) const
     return it == m_categoriesById.end() ? none : it->second;
 }
 
-const QList<Xml::XmlNode>& SurveyIndex::questionsOfPhase(const Xml::XmlNode& category, qint16 phaseId) const
-{
+const QList<Xml::XmlNode>& SurveyIndex::questionsOfPhase(const Xml::XmlNode& category, qint16 phaseId) const {
     const std::pair<const void*, qint16> key(category.raw(), phaseId);
     const auto known = m_questionsOfPhase.find(key);
     if (known != m_questionsOfPhase.end())

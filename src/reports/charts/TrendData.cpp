@@ -174,10 +174,10 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
             continue;
         // A review without questions has no score; it would plot as a perfect one.
         const auto known = phaseScores.find(*phase);
-        const bool scores = known != phaseScores.end()
-                                ? known->second
-                                : phaseScores.emplace(*phase, !Globals::PhaseWithoutQuestions(QString::number(*phase)))
-                                      .first->second;
+        const bool scores =
+            known != phaseScores.end()
+                ? known->second
+                : phaseScores.emplace(*phase, !Globals::PhaseWithoutQuestions(QString::number(*phase))).first->second;
         if (!scores || !Globals::IsReviewComplete(reader.survey(), *phase, review))
             continue;
 
