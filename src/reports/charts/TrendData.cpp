@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace Reports {
 namespace {
@@ -151,13 +153,24 @@ double SectionRisk(const Xml::XmlDocument& scoredCopy, qint16 sectionId) {
 }
 
 void OrderNewestFirst(QList<TrendPoint>& points) {
-    const int n = int(points.size());
-    for (int i = 0; i < n - 1; ++i) {
-        for (int j = i + 1; j < n; ++j) {
-            if (points.at(i).date < points.at(j).date)
-                points.swapItemsAt(i, j);
+    // The exchanges run n * n / 2 times: they move (date, place) pairs, and each point moves once,
+    // at the end, to where its pair was left.
+    std::vector<std::pair<double, qsizetype>> order;
+    order.reserve(size_t(points.size()));
+    for (qsizetype k = 0; k < points.size(); ++k)
+        order.emplace_back(points.at(k).date, k);
+    const size_t n = order.size();
+    for (size_t i = 0; i + 1 < n; ++i) {
+        for (size_t j = i + 1; j < n; ++j) {
+            if (order[i].first < order[j].first)
+                std::swap(order[i], order[j]);
         }
     }
+    QList<TrendPoint> ordered;
+    ordered.reserve(points.size());
+    for (const auto& entry : order)
+        ordered.append(std::move(points[entry.second]));
+    points = std::move(ordered);
 }
 
 TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
