@@ -1,9 +1,11 @@
-// Report screens built by the program (questionnaire copy, marks and scores, style sheet,
-// transformation, page file; no browser) side by side with libxslt alone doing what xsltproc does
-// with the same style sheet, the same prepared input file and the same parameters (parse both,
-// transform, serialise), on the shipped questionnaire and on one ten times its size.
-// Also: opening a project at the size limit made of complete reviews and building its fishbone, and
-// opening a file of that size made of millions of empty elements.
+// Report screens built as the program builds them (questionnaire copy, marks and scores, the chart
+// pictures drawn and saved, style sheet, transformation, page file; no browser) side by side with the
+// same page without its pictures and with libxslt alone doing what xsltproc does with the same style
+// sheet, the same prepared input file and the same parameters (parse both, transform, serialise), on
+// the shipped questionnaire and on one ten times its size.
+// Also: both trend screens of projects of 10 to 9,000 complete reviews; opening a project at the
+// size limit made of complete reviews and building its fishbone, and opening a file of that size
+// made of millions of empty elements.
 #include "LargeInputs.h"
 #include "NullBrowser.h"
 #include "Xsltproc.h"
@@ -18,6 +20,10 @@
 #include "reports/Scorecard.h"
 #include "reports/ScreenSupport.h"
 #include "reports/TileChart.h"
+#include "reports/TrendScreens.h"
+#include "reports/charts/ui/frmGraphs.h"
+#include "reports/charts/ui/frmProjectTrendDetail.h"
+#include "reports/charts/ui/frmProjectTrendGraph.h"
 #include "shell/MenuState.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
@@ -25,7 +31,7 @@
 #include "store/Reviews.h"
 #include "store/Scoring.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -39,8 +45,13 @@
 
 namespace {
 
-enum Screen { Fishbone, TileChart, Scorecard, Dashboard };
-const char* const kScreenNames[] = {"fishbone", "tilechart", "scorecard", "dashboard"};
+enum Screen { Fishbone, TileChart, Scorecard, Dashboard, PriorityDashboard, TrendGraph, TrendDetail };
+const char* const kScreenNames[] = {"fishbone",           "tilechart",   "scorecard",   "dashboard",
+                                    "priority dashboard", "trend graph", "trend detail"};
+
+bool hasCharts(int screen) {
+    return screen >= Dashboard;
+}
 
 struct Scene {
     QTemporaryDir scratch;
@@ -53,8 +64,13 @@ Scene& scene() {
     return s;
 }
 
+// Arguments: screen, questionnaire size (1 or 10), and for the program's screens whether the chart
+// pictures are drawn (1) or left out (0: the page alone).
 void setLabel(benchmark::State& state) {
-    state.SetLabel(std::string(kScreenNames[state.range(0)]) + (state.range(1) == 10 ? " tenfold" : " shipped"));
+    std::string label = std::string(kScreenNames[state.range(0)]) + (state.range(1) == 10 ? " tenfold" : " shipped");
+    if (hasCharts(int(state.range(0))) && state.range(2) == 0)
+        label += " page alone";
+    state.SetLabel(label);
 }
 
 // The questionnaire of the given size and a project of one complete review of phase 1, open.
@@ -80,6 +96,30 @@ qint16 firstSectionId() {
     return qint16(Globals::gDataDoc.selectSingleNode(QStringLiteral("data/survey/section/section_id")).text().toShort());
 }
 
+// The screen's page and the chart drawer the program gives it; no drawer for the page alone.
+void buildChartScreen(int screen, bool charts, tova::WebBrowser& browser) {
+    switch (screen) {
+    case Dashboard:
+        Reports::GoToDashboard(Reports::dashboardRow(),
+                               charts ? &frmGraphs::GenerateSectionGraphs : Reports::ChartDrawer(), browser);
+        break;
+    case PriorityDashboard:
+        Reports::GoToDashboard(Reports::priorityDashboardRow(),
+                               charts ? &frmGraphs::GeneratePriorityGraphs : Reports::ChartDrawer(), browser);
+        break;
+    case TrendGraph:
+        Reports::GoToProjectTrend(Reports::projectTrendGraphRow(),
+                                  charts ? &frmProjectTrendGraph::GenerateProjectTrendGraph : Reports::ChartDrawer(),
+                                  browser);
+        break;
+    default:
+        Reports::GoToProjectTrend(Reports::projectTrendDetailRow(),
+                                  charts ? &frmProjectTrendDetail::GenerateProjectTrendDetail : Reports::ChartDrawer(),
+                                  browser);
+        break;
+    }
+}
+
 void BM_ProgramScreen(benchmark::State& state) {
     if (!openScene(state))
         return;
@@ -90,7 +130,9 @@ void BM_ProgramScreen(benchmark::State& state) {
         case Fishbone: Reports::GoToFishbone(browser); break;
         case TileChart: Reports::GoToTileChart(browser, {}); break;
         case Scorecard: Reports::GoToScoreCard(section, browser); break;
-        default: Reports::GoToDashboard(Reports::dashboardRow(), {}, browser); break;
+        default:
+            buildChartScreen(int(state.range(0)), state.range(2) != 0, browser);
+            break;
         }
     }
     setLabel(state);
@@ -126,8 +168,17 @@ Xml::XmlDocument preparedInput(int screen, const Reports::ReportRow** row) {
         Reports::AddScoreCards(copy, phase, Globals::gDataDoc);
         input = copy.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(firstSectionId()));
         break;
-    default:
+    case Dashboard:
         *row = &Reports::dashboardRow();
+        break;
+    case PriorityDashboard:
+        *row = &Reports::priorityDashboardRow();
+        break;
+    case TrendGraph:
+        *row = &Reports::projectTrendGraphRow();
+        break;
+    default:
+        *row = &Reports::projectTrendDetailRow();
         break;
     }
     Xml::XmlDocument prepared = Xml::XmlDocument::create();
@@ -142,7 +193,8 @@ std::vector<QByteArray> parameterExpressions(int screen) {
         texts.push_back(parameter.name.toUtf8());
         texts.push_back("'" + std::get<QString>(parameter.value).toUtf8() + "'");
     }
-    if (screen != Fishbone) {
+    // The trend pages get no score.
+    if (screen != Fishbone && screen != TrendGraph && screen != TrendDetail) {
         texts.push_back("score");
         texts.push_back(QByteArray::number(Reports::SurveyScoreParameter(Reports::ScoredCopy()), 'g', 17));
     }
@@ -194,10 +246,16 @@ void BM_Xsltproc(benchmark::State& state) {
 
 void screensAndSizes(benchmark::internal::Benchmark* b) {
     for (int size : {1, 10})
-        for (int screen = Fishbone; screen <= Dashboard; ++screen)
-            b->Args({screen, size});
+        for (int screen = Fishbone; screen <= TrendDetail; ++screen)
+            b->Args({screen, size, 0});
 }
-BENCHMARK(BM_ProgramScreen)->Apply(screensAndSizes)->Unit(benchmark::kMillisecond);
+void screensWithChartsAndSizes(benchmark::internal::Benchmark* b) {
+    screensAndSizes(b);
+    for (int size : {1, 10})
+        for (int screen = Dashboard; screen <= TrendDetail; ++screen)
+            b->Args({screen, size, 1});
+}
+BENCHMARK(BM_ProgramScreen)->Apply(screensWithChartsAndSizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LibxsltAlone)->Apply(screensAndSizes)->Unit(benchmark::kMillisecond);
 // The work is in a child process: only the wall-clock time says how long it took.
 BENCHMARK(BM_Xsltproc)->Apply(screensAndSizes)->UseRealTime()->Unit(benchmark::kMillisecond);
@@ -214,6 +272,28 @@ QString projectAtLimit() {
     return writeScratch(QStringLiteral("limit.tova"),
                         bench::projectOfCompleteReviews(Globals::gDataDoc, 32767, kProjectLimit - 1024));
 }
+
+// Both trend screens, pictures included, of a project of that many complete reviews (as many as fit
+// within the size limit).
+void BM_TrendScreen(benchmark::State& state) {
+    useShippedQuestionnaire();
+    const QString path =
+        writeScratch(QStringLiteral("trend%1.tova").arg(state.range(1)),
+                     bench::projectOfCompleteReviews(Globals::gDataDoc, int(state.range(1)), kProjectLimit - 1024));
+    if (!Globals::OpenProject(path)) {
+        state.SkipWithError("the project did not open");
+        return;
+    }
+    bench::NullBrowser browser;
+    for (auto _ : state)
+        buildChartScreen(int(state.range(0)), true, browser);
+    state.SetLabel(kScreenNames[state.range(0)]);
+    state.counters["reviews"] = double(Globals::GetReviews().size());
+    Globals::ResetProjectState();
+}
+BENCHMARK(BM_TrendScreen)
+    ->ArgsProduct({{TrendGraph, TrendDetail}, {10, 100, 1000, 9000}})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_OpenProjectAtLimit(benchmark::State& state) {
     const QString path = projectAtLimit();
@@ -270,7 +350,8 @@ BENCHMARK(BM_ParseEmptyElements)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMilli
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Drawing the chart pictures needs fonts, which need the application object.
+    QApplication app(argc, argv);
     tova::services().appFolder = QStringLiteral(TOVA_APP_DIR);
     // The recent-files list of this run stays out of the user's own settings.
     tova::SettingsStore settings(scene().scratch.filePath(QStringLiteral("settings.ini")));

@@ -22,7 +22,7 @@ Status categoryStatus(const tova::store::SurveyIndex& survey, const Xml::XmlNode
     bool anyQuestion = false;
     // Every category with this id counts, as a path selecting by id would find them all.
     for (const Xml::XmlNode& sameId : survey.categoriesWithId(categoryId)) {
-        for (const Xml::XmlNode& question : tova::store::questionsOfPhase(sameId, phaseId)) {
+        for (const Xml::XmlNode& question : survey.questionsOfPhase(sameId, phaseId)) {
             for (const Xml::XmlNode& questionId : tova::store::childrenNamed(question, "question_id")) {
                 anyQuestion = true;
                 if (answers.find(questionId.text()).isNull())
@@ -34,10 +34,8 @@ Status categoryStatus(const tova::store::SurveyIndex& survey, const Xml::XmlNode
 }
 
 // Judges every category; marks each in the scored copy when one is given.
-bool judgeCompletion(const Xml::XmlDocument& data, qint16 phaseId, const Xml::XmlNode& review,
-                     Xml::XmlDocument* scoredCopy)
-{
-    const tova::store::SurveyIndex survey(data);
+bool judgeCompletion(const tova::store::SurveyIndex& survey, qint16 phaseId, const Xml::XmlNode& review,
+                     Xml::XmlDocument* scoredCopy) {
     const tova::store::ResponseIndex answers(review);
     bool complete = true;
     for (const Xml::XmlNode& category : survey.categories()) {
@@ -57,7 +55,7 @@ bool judgeCompletion(const Xml::XmlDocument& data, qint16 phaseId, const Xml::Xm
 } // namespace
 
 bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlNode& review) {
-    return judgeCompletion(scoredCopy, phaseId, review, &scoredCopy);
+    return judgeCompletion(tova::store::SurveyIndex(scoredCopy), phaseId, review, &scoredCopy);
 }
 
 bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlDocument& reviewCopy)
@@ -69,12 +67,13 @@ qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews)
 {
     // Marks on a fresh copy of the questionnaire would be thrown away unread; judging the database
     // itself without marking gives the same answer and leaves it untouched.
+    const tova::store::SurveyIndex survey(gDataDoc);
     int count = 0;
     for (const Xml::XmlNode& review : reviews) {
         bool ok = false;
         const qint16 phaseId = tova::store::toInt16(tova::store::childText(review, "phase"), &ok);
         // A review whose phase cannot be read cannot be judged complete.
-        if (ok && judgeCompletion(gDataDoc, phaseId, review, nullptr))
+        if (ok && judgeCompletion(survey, phaseId, review, nullptr))
             ++count;
     }
     return qint16(qMin(count, 32767));
@@ -82,7 +81,11 @@ qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews)
 
 bool IsReviewComplete(qint16 phaseId, const Xml::XmlNode& review)
 {
-    return !gDataDoc.documentElement().isNull() && judgeCompletion(gDataDoc, phaseId, review, nullptr);
+    return IsReviewComplete(tova::store::SurveyIndex(gDataDoc), phaseId, review);
+}
+
+bool IsReviewComplete(const tova::store::SurveyIndex& survey, qint16 phaseId, const Xml::XmlNode& review) {
+    return !gDataDoc.documentElement().isNull() && judgeCompletion(survey, phaseId, review, nullptr);
 }
 
 } // namespace Globals

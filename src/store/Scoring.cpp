@@ -81,7 +81,7 @@ FactsByCategory gatherFacts(const tova::store::SurveyIndex& survey, const tova::
     FactsByCategory facts;
     for (const Xml::XmlNode& category : survey.categories()) {
         std::vector<QuestionFacts>& list = facts[category.raw()];
-        for (const Xml::XmlNode& question : tova::store::questionsOfPhase(category, phaseId)) {
+        for (const Xml::XmlNode& question : survey.questionsOfPhase(category, phaseId)) {
             QuestionFacts fact;
             fact.question = question;
             const Xml::XmlNode response = answers.find(childText(question, "question_id"));
@@ -176,8 +176,8 @@ bool firstSectionScore(const Xml::XmlNode& section, const FirstScores& firstScor
     return true;
 }
 
-void scoreSurvey(ReviewScores& scores, const FirstScores& firstScores, const Xml::XmlDocument& data,
-                 const tova::store::SurveyIndex& survey, const FactsByCategory& facts) {
+void scoreSurvey(ReviewScores& scores, const FirstScores& firstScores, const tova::store::SurveyIndex& survey,
+                 const FactsByCategory& facts) {
     Sums sums;
     for (const Xml::XmlNode& section : survey.sections()) {
         QString scoreText;
@@ -192,7 +192,7 @@ void scoreSurvey(ReviewScores& scores, const FirstScores& firstScores, const Xml
             continue;
         sums.add(s, g);
     }
-    const Xml::XmlNode surveyElement = data.selectSingleNode(QStringLiteral("data/survey"));
+    const Xml::XmlNode& surveyElement = survey.surveyElement();
     if (surveyElement.isNull())
         return;
     scores.surveyScore = sums.weights != 0.0 ? FormatNumber(100.0 - sums.mean()) : QStringLiteral("100");
@@ -202,17 +202,36 @@ void scoreSurvey(ReviewScores& scores, const FirstScores& firstScores, const Xml
 } // namespace
 
 ReviewScores ScoreReview(const Xml::XmlDocument& data, const Xml::XmlNode& review, qint16 phaseId) {
+    if (data.isNull())
+        return ReviewScores();
+    return ScoreReview(data, tova::store::SurveyIndex(data), review, phaseId);
+}
+
+ReviewScores ScoreReview(const Xml::XmlDocument& data, const tova::store::SurveyIndex& survey,
+                         const Xml::XmlNode& review, qint16 phaseId) {
     ReviewScores scores;
     if (data.isNull())
         return scores;
-    const tova::store::SurveyIndex survey(data);
     const tova::store::ResponseIndex answers(review);
     const FactsByCategory facts = gatherFacts(survey, answers, phaseId);
     FirstScores firstScores;
     scoreCategories(scores, survey, facts);
     scoreSections(scores, firstScores, survey, facts);
-    scoreSurvey(scores, firstScores, data, survey, facts);
+    scoreSurvey(scores, firstScores, survey, facts);
     return scores;
+}
+
+QString ScoreTextIn(const Xml::XmlNode& element, const ReviewScores& scores) {
+    if (element.isNull())
+        return QString();
+    const QList<Xml::XmlNode> held = childrenNamed(element, "score");
+    if (!held.isEmpty())
+        return held.first().text();
+    for (const ScoreMark& mark : scores.marks) {
+        if (mark.target.raw() == element.raw() && mark.name == QLatin1String("score"))
+            return mark.text;
+    }
+    return QString();
 }
 
 Xml::XmlDocument CopyWithMarks(const Xml::XmlNode& element, const std::vector<ScoreMark>& marks) {

@@ -120,6 +120,7 @@ SurveyIndex::SurveyIndex(const Xml::XmlDocument& data)
 {
     if (data.isNull())
         return;
+    m_survey = data.selectSingleNode(QStringLiteral("data/survey"));
     m_sections = data.selectNodes(QStringLiteral("data/survey/section"));
     for (const Xml::XmlNode& section : m_sections) {
         forEachIdValue(section, "section_id", [&](double value) {
@@ -144,6 +145,14 @@ const std::vector<Xml::XmlNode>& SurveyIndex::categoriesWithId(qint16 id) const
     static const std::vector<Xml::XmlNode> none;
     const auto it = m_categoriesById.find(id);
     return it == m_categoriesById.end() ? none : it->second;
+}
+
+const QList<Xml::XmlNode>& SurveyIndex::questionsOfPhase(const Xml::XmlNode& category, qint16 phaseId) const {
+    const std::pair<const void*, qint16> key(category.raw(), phaseId);
+    const auto known = m_questionsOfPhase.find(key);
+    if (known != m_questionsOfPhase.end())
+        return known->second;
+    return m_questionsOfPhase.emplace(key, tova::store::questionsOfPhase(category, phaseId)).first->second;
 }
 
 Xml::XmlNode SurveyIndex::firstCategoryWithId(qint16 id) const

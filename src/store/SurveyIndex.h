@@ -9,7 +9,9 @@
 #include <QList>
 #include <QString>
 
+#include <map>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace tova::store {
@@ -41,8 +43,13 @@ class SurveyIndex {
 public:
     explicit SurveyIndex(const Xml::XmlDocument& data);
 
+    // The first survey element ("data/survey"); null when none.
+    const Xml::XmlNode& surveyElement() const { return m_survey; }
     const QList<Xml::XmlNode>& sections() const { return m_sections; }
     const QList<Xml::XmlNode>& categories() const { return m_categories; }
+    // questionsOfPhase for a category of this questionnaire, worked out once per category and phase:
+    // one index serves every review of a trend.
+    const QList<Xml::XmlNode>& questionsOfPhase(const Xml::XmlNode& category, qint16 phaseId) const;
     // Every category with that id, in document order.
     const std::vector<Xml::XmlNode>& categoriesWithId(qint16 id) const;
     // The first section or category with that id; null when none.
@@ -50,10 +57,12 @@ public:
     Xml::XmlNode firstSectionWithId(qint16 id) const;
 
 private:
+    Xml::XmlNode m_survey;
     QList<Xml::XmlNode> m_sections;
     QList<Xml::XmlNode> m_categories;
     std::unordered_map<int, std::vector<Xml::XmlNode>> m_categoriesById;
     std::unordered_map<int, Xml::XmlNode> m_firstSectionById;
+    mutable std::map<std::pair<const void*, qint16>, QList<Xml::XmlNode>> m_questionsOfPhase;
 };
 
 } // namespace tova::store

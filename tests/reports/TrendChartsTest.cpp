@@ -2,14 +2,24 @@
 // pictures written for the two trend screens.
 #include "platform/AppFolder.h"
 #include "platform/chart/ui/ChartRenderer.h"
+#include "reports/ReportPipeline.h"
+#include "reports/SectionOrder.h"
+#include "reports/TrendScreens.h"
 #include "reports/charts/TrendData.h"
+#include "reports/charts/ui/TrendCharts.h"
 #include "reports/charts/ui/frmProjectTrendDetail.h"
 #include "reports/charts/ui/frmProjectTrendGraph.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
+#include "store/Scoring.h"
+#include "support/FakeBrowser.h"
 #include "support/TestEnvironment.h"
 
+#include <QCursor>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLocale>
 
@@ -79,6 +89,120 @@ protected:
 };
 
 } // namespace
+
+// What a review plots when its scores are written into a copy of the whole questionnaire.
+QVector<double> valuesOnACopy(const Xml::XmlNode& review, TrendKind kind) {
+    Xml::XmlDocument copy = Reports::CopyDatabase();
+    Globals::ComputeScores(copy, review, qint16(review.selectSingleNode(QStringLiteral("phase")).text().toShort()));
+    if (kind == TrendKind::Overall)
+        return {Reports::ReviewIndex(copy)};
+    QVector<double> values;
+    for (qint16 id : Globals::gSectionOrder)
+        values.append(Reports::SectionRisk(copy, id));
+    return values;
+}
+
+TEST_F(TrendChartsTest, PointsCarryTheValuesOfAScoredCopyOfTheQuestionnaireInTheirOrder) {
+    const QString unknownPhase = QStringLiteral("<review id=\"9\"><phase>99</phase><date>May 06, 2003</date></review>");
+    const QString unreadablePhase =
+        QStringLiteral("<review id=\"8\"><phase>x</phase><date>May 06, 2003</date></review>");
+    const struct {
+        const char* name;
+        QList<PlannedReview> reviews;
+        QString more; // reviews that no plan makes
+        QStringList labels;
+    } cases[] = {
+        {"incomplete",
+         {{1, QStringLiteral("Jan 10, 2003")},
+          {2, QStringLiteral("Mar 15, 2003"), false},
+          {3, QStringLiteral("May 06, 2003"), true, QStringLiteral("3")}},
+         {},
+         {"2003May06 (3)", "2003Jan10 (1)"}},
+        {"equal dates",
+         {{1, QStringLiteral("Jan 10, 2003"), true, QStringLiteral("4")},
+          {2, QStringLiteral("Jan 10, 2003"), true, QStringLiteral("2")},
+          {3, QStringLiteral("Jun 01, 2003")}},
+         {},
+         {"2003Jun01 (3)", "2003Jan10 (2)", "2003Jan10 (1)"}},
+        {"unknown phases",
+         {{4, QStringLiteral("Jan 10, 2003"), true, QStringLiteral("2")}},
+         unknownPhase + unreadablePhase,
+         {"2003Jan10 (4)"}},
+        {"unreadable date and no scoring answer",
+         {{1, QStringLiteral("Jan 10, 2003")},
+          {5, QStringLiteral("not a date"), true, QStringLiteral("5")},
+          {2, QStringLiteral("Jun 01, 2003"), true, QStringLiteral("3")}},
+         {},
+         {"2003Jun01 (2)", "2003Jan10 (1)", "not a date (5)"}},
+    };
+    for (const auto& c : cases) {
+        QString xml =
+            QStringLiteral("<project ver=\"2.0\"><projectname>P</projectname><currentreview>1</currentreview>");
+        for (int i = 0; i < c.reviews.size(); ++i)
+            xml += reviewXml(i + 1, c.reviews.at(i));
+        const Xml::XmlDocument project = documentOf(xml + c.more + QStringLiteral("</project>"));
+        for (const TrendKind kind : {TrendKind::Overall, TrendKind::PerSection}) {
+            SCOPED_TRACE(std::string(c.name) + (kind == TrendKind::Overall ? " overall" : " per section"));
+            const Reports::TrendData data = Reports::GatherTrend(project, kind);
+            EXPECT_EQ(labelsOf(data), c.labels);
+            for (const Reports::TrendPoint& point : data.points) {
+                bool found = false;
+                for (const Xml::XmlNode& node : project.selectNodes(QStringLiteral("project/review"))) {
+                    if (Reports::TrendLabel(node.selectSingleNode(QStringLiteral("date")).text(),
+                                            node.selectSingleNode(QStringLiteral("phase")).text()) != point.label)
+                        continue;
+                    found = true;
+                    EXPECT_EQ(point.values, valuesOnACopy(node, kind)) << point.label.toStdString();
+                }
+                EXPECT_TRUE(found) << point.label.toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(TrendChartsTest, TheScreenIsBuiltUnderTheBusyCursorWhichGoesAlsoWhenTheBuildFails) {
+    Globals::gProjectDoc = project({{1, QStringLiteral("Jan 10, 2003")}, {2, QStringLiteral("Mar 15, 2003")}});
+    Globals::gCurrentReview = Globals::gProjectDoc.selectSingleNode(QStringLiteral("project/review"));
+    const auto busyCursorUp = [] {
+        return QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    };
+    enum class Fault { None, PictureNotWritten, StyleSheetMissing };
+    const struct {
+        const char* name;
+        Fault fault;
+    } cases[] = {{"shown", Fault::None},
+                 {"picture not written", Fault::PictureNotWritten},
+                 {"style sheet missing", Fault::StyleSheetMissing}};
+    for (const auto& c : cases) {
+        for (const TrendKind kind : {TrendKind::Overall, TrendKind::PerSection}) {
+            SCOPED_TRACE(std::string(c.name) + (kind == TrendKind::Overall ? " overall" : " per section"));
+            const Reports::ReportRow& row =
+                kind == TrendKind::Overall ? Reports::projectTrendGraphRow() : Reports::projectTrendDetailRow();
+            environment.copyAppFolder(QStringLiteral("app-%1-%2").arg(int(c.fault)).arg(int(kind)));
+            if (c.fault == Fault::PictureNotWritten) {
+                const QString picture = tova::appPath(QFileInfo(row.pageFile).path() + QStringLiteral("/graph.png"));
+                QFile::remove(picture);
+                ASSERT_TRUE(QDir().mkpath(picture));
+            }
+            if (c.fault == Fault::StyleSheetMissing)
+                ASSERT_TRUE(QFile::remove(tova::appPath(row.styleSheet)));
+            // Whether the busy cursor was up when the page was shown or the user was told something.
+            QList<bool> busy;
+            environment.messages.clear();
+            environment.messages.setOnAsk([&](const tova::test::AskedMessage&) { busy.append(busyCursorUp()); });
+            tova::test::FakeBrowser browser(QStringLiteral("webMain"));
+            browser.onNavigate = [&](const QString&) { busy.append(busyCursorUp()); };
+
+            Reports::GoToTrendScreen(kind, browser);
+
+            EXPECT_EQ(busy.size(), c.fault == Fault::PictureNotWritten ? 2 : 1);
+            EXPECT_FALSE(busy.contains(false));
+            EXPECT_EQ(environment.messages.asked().size(), c.fault == Fault::None ? 0 : 1);
+            EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        }
+    }
+    environment.messages.setOnAsk({});
+}
 
 TEST_F(TrendChartsTest, OnlyCompleteReviewsBecomePointsNewestFirst) {
     const Reports::TrendData data = Reports::GatherTrend(project({{1, QStringLiteral("Jan 10, 2003")},

@@ -9,6 +9,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <functional>
+
 namespace tova::test {
 
 class FakeBrowser final : public WebBrowser {
@@ -18,6 +20,8 @@ public:
     QString Name() const override { return m_name; }
     void Navigate2(const QString& url, const QString& targetFrame = QString()) override
     {
+        if (onNavigate)
+            onNavigate(url);
         navigations.append({url, targetFrame});
         if (targetFrame.isEmpty())
             location = url;
@@ -41,6 +45,8 @@ public:
     bool busy = false;
     int readyState = 4;
     bool failingScripts = false;
+    // Called at each navigation, before it is recorded.
+    std::function<void(const QString& url)> onNavigate;
 
 private:
     QString m_name;

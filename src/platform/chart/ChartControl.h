@@ -120,8 +120,9 @@ public:
 
     // Writes the chart as a PNG picture of widthPixels() x heightPixels() chart pixels (each of them
     // several picture pixels, for sharpness; pages show the picture at the chart's size), replacing the file at
-    // path only once the new picture is complete. flag asks for the smallest file rather than the
-    // quickest write. False when the picture could not be written; the old file is then unchanged.
+    // path only once the new picture is complete. flag would choose the smallest file over the
+    // quickest write; one compression setting gives both, so every picture is written alike. False
+    // when the picture could not be written; the old file is then unchanged.
     bool Save(const QString& path, bool flag) const;
 
 private:

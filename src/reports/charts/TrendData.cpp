@@ -4,19 +4,23 @@
 #include "reports/SectionOrder.h"
 #include "store/Database.h"
 #include "store/Scoring.h"
+#include "store/SurveyIndex.h"
 
 #include <QLocale>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
+#include <vector>
 
 namespace Reports {
 namespace {
 
 const QDate kOleEpoch(1899, 12, 30);
 
-QString childText(const Xml::XmlNode& node, const QString& name) {
-    const Xml::XmlNode child = node.selectSingleNode(name);
+QString childText(const Xml::XmlNode& node, const QString& path) {
+    const Xml::XmlNode child = node.selectSingleNode(path);
     return child.isNull() ? QString() : child.text();
 }
 
@@ -29,34 +33,80 @@ std::optional<QDate> readWith(const QLocale& locale, const QString& text, const 
     return std::nullopt;
 }
 
-QString sectionDescription(const Xml::XmlDocument& copy, qint16 sectionId) {
-    return childText(copy.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId)),
+QString sectionDescription(const Xml::XmlDocument& data, qint16 sectionId) {
+    return childText(data.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId)),
                      QStringLiteral("section_desc"));
 }
 
-QStringList seriesNames(TrendKind kind, const Xml::XmlDocument& scoredCopy) {
-    if (kind == TrendKind::Overall)
-        return {QStringLiteral("Review Index")};
-    QStringList names;
-    for (qint16 id : Globals::gSectionOrder)
-        names.append(sectionDescription(scoredCopy, id));
-    return names;
+double indexOf(const QString& scoreText) {
+    return RoundToTenth(Globals::ParseNumber(scoreText));
 }
 
-QVector<double> pointValues(TrendKind kind, const Xml::XmlDocument& scoredCopy) {
-    if (kind == TrendKind::Overall)
-        return {ReviewIndex(scoredCopy)};
-    QVector<double> values;
-    for (qint16 id : Globals::gSectionOrder)
-        values.append(SectionRisk(scoredCopy, id));
-    return values;
+// No score at all plots as 100, as a score that rounds to nothing does.
+double riskOf(const QString& scoreText) {
+    if (scoreText.isNull())
+        return 100.0;
+    bool ok = false;
+    const double value = Globals::ParseNumber(scoreText, &ok);
+    return ok && RoundToTenth(value) > 0.0 ? 100.0 - value : 100.0;
+}
+
+// Reads each review's values from the scores it would add to the questionnaire, as they would
+// stand in a scored copy, so that no review needs a copy of its own. The elements that hold the
+// plotted scores are looked up once.
+class TrendReader {
+public:
+    TrendReader(TrendKind kind, const Xml::XmlDocument& data) : m_kind(kind), m_survey(data) {
+        const Xml::XmlNode root = data.documentElement();
+        if (kind == TrendKind::Overall) {
+            m_names = QStringList{QStringLiteral("Review Index")};
+            m_holders = root.selectNodes(QStringLiteral("survey"));
+            return;
+        }
+        for (qint16 id : Globals::gSectionOrder) {
+            m_names.append(sectionDescription(data, id));
+            m_holders.append(data.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(id)));
+        }
+    }
+
+    const QStringList& seriesNames() const { return m_names; }
+    const tova::store::SurveyIndex& survey() const { return m_survey; }
+
+    QVector<double> values(const Globals::ReviewScores& scores) const {
+        QVector<double> values;
+        if (m_kind == TrendKind::Overall) {
+            // The first score of any survey element, as "survey/score" below the root finds it.
+            QString text;
+            for (const Xml::XmlNode& survey : m_holders) {
+                text = Globals::ScoreTextIn(survey, scores);
+                if (!text.isNull())
+                    break;
+            }
+            values.append(indexOf(text));
+            return values;
+        }
+        for (const Xml::XmlNode& section : m_holders)
+            values.append(riskOf(Globals::ScoreTextIn(section, scores)));
+        return values;
+    }
+
+private:
+    TrendKind m_kind;
+    tova::store::SurveyIndex m_survey;
+    QStringList m_names;
+    QList<Xml::XmlNode> m_holders;
+};
+
+QString labelOf(const std::optional<QDate>& date, const QString& dateText, const QString& phaseText) {
+    const QString shown = date ? QLocale().toString(*date, QStringLiteral("yyyyMMMdd")) : dateText.trimmed();
+    return shown + QStringLiteral(" (") + phaseText + QStringLiteral(")");
 }
 
 // The phase a review was made for; nothing when its text is not a 16-bit whole number, and such a
 // review cannot be judged complete.
 std::optional<qint16> phaseOf(const Xml::XmlNode& review) {
     bool ok = false;
-    const short phase = childText(review, QStringLiteral("phase")).trimmed().toShort(&ok);
+    const short phase = tova::store::childText(review, "phase").trimmed().toShort(&ok);
     return ok ? std::optional<qint16>(qint16(phase)) : std::nullopt;
 }
 
@@ -85,9 +135,7 @@ double OleDate(const QDate& date) {
 }
 
 QString TrendLabel(const QString& dateText, const QString& phaseText) {
-    const std::optional<QDate> date = ReadReviewDate(dateText);
-    const QString shown = date ? QLocale().toString(*date, QStringLiteral("yyyyMMMdd")) : dateText.trimmed();
-    return shown + QStringLiteral(" (") + phaseText + QStringLiteral(")");
+    return labelOf(ReadReviewDate(dateText), dateText, phaseText);
 }
 
 double RoundToTenth(double value) {
@@ -95,57 +143,68 @@ double RoundToTenth(double value) {
 }
 
 double ReviewIndex(const Xml::XmlDocument& scoredCopy) {
-    return RoundToTenth(Globals::ParseNumber(childText(scoredCopy.documentElement(), QStringLiteral("survey/score"))));
+    return indexOf(childText(scoredCopy.documentElement(), QStringLiteral("survey/score")));
 }
 
 double SectionRisk(const Xml::XmlDocument& scoredCopy, qint16 sectionId) {
     const Xml::XmlNode score =
         scoredCopy.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]/score").arg(sectionId));
-    if (score.isNull())
-        return 100.0;
-    bool ok = false;
-    const double value = Globals::ParseNumber(score.text(), &ok);
-    return ok && RoundToTenth(value) > 0.0 ? 100.0 - value : 100.0;
+    return riskOf(score.isNull() ? QString() : score.text());
 }
 
 void OrderNewestFirst(QList<TrendPoint>& points) {
-    const int n = int(points.size());
-    for (int i = 0; i < n - 1; ++i) {
-        for (int j = i + 1; j < n; ++j) {
-            if (points.at(i).date < points.at(j).date)
-                points.swapItemsAt(i, j);
+    // The exchanges run n * n / 2 times: they move (date, place) pairs, and each point moves once,
+    // at the end, to where its pair was left.
+    std::vector<std::pair<double, qsizetype>> order;
+    order.reserve(size_t(points.size()));
+    for (qsizetype k = 0; k < points.size(); ++k)
+        order.emplace_back(points.at(k).date, k);
+    const size_t n = order.size();
+    for (size_t i = 0; i + 1 < n; ++i) {
+        for (size_t j = i + 1; j < n; ++j) {
+            if (order[i].first < order[j].first)
+                std::swap(order[i], order[j]);
         }
     }
+    QList<TrendPoint> ordered;
+    ordered.reserve(points.size());
+    for (const auto& entry : order)
+        ordered.append(std::move(points[entry.second]));
+    points = std::move(ordered);
 }
 
 TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
     TrendData data;
-    if (project.isNull() || project.documentElement().isNull())
+    if (project.isNull() || project.documentElement().isNull() || Globals::gDataDoc.documentElement().isNull())
         return data;
-    // Judging reads the project and the questionnaire only; scores are written into a copy of the
-    // questionnaire, made only for a complete review.
+    // Every review is judged and scored on the questionnaire itself, which stays untouched.
+    const TrendReader reader(kind, Globals::gDataDoc);
+    std::map<qint16, bool> phaseScores;
     QList<int> undated;
     for (const Xml::XmlNode& review : project.selectNodes(QStringLiteral("project/review"))) {
         const std::optional<qint16> phase = phaseOf(review);
+        if (!phase)
+            continue;
         // A review without questions has no score; it would plot as a perfect one.
-        if (!phase || Globals::PhaseWithoutQuestions(QString::number(*phase)) || !Globals::IsReviewComplete(*phase, review))
+        const auto known = phaseScores.find(*phase);
+        const bool scores =
+            known != phaseScores.end()
+                ? known->second
+                : phaseScores.emplace(*phase, !Globals::PhaseWithoutQuestions(QString::number(*phase))).first->second;
+        if (!scores || !Globals::IsReviewComplete(reader.survey(), *phase, review))
             continue;
-        Xml::XmlDocument scoredCopy = CopyDatabase();
-        if (scoredCopy.documentElement().isNull())
-            continue;
-        Globals::ComputeScores(scoredCopy, Xml::XmlDocument::copyOf(review), *phase);
 
         TrendPoint point;
-        const QString dateText = childText(review, QStringLiteral("date"));
+        const QString dateText = tova::store::childText(review, "date");
         const std::optional<QDate> date = ReadReviewDate(dateText);
         if (date)
             point.date = OleDate(*date);
         else
             undated.append(int(data.points.size()));
-        point.label = TrendLabel(dateText, childText(review, QStringLiteral("phase")));
-        point.values = pointValues(kind, scoredCopy);
+        point.label = labelOf(date, dateText, tova::store::childText(review, "phase"));
+        point.values = reader.values(Globals::ScoreReview(Globals::gDataDoc, reader.survey(), review, *phase));
         if (data.points.isEmpty())
-            data.seriesNames = seriesNames(kind, scoredCopy);
+            data.seriesNames = reader.seriesNames();
         data.points.append(point);
     }
     // A review whose date cannot be read is kept, as the oldest: it stands a day before the oldest

@@ -50,8 +50,9 @@ double SectionRisk(const Xml::XmlDocument& scoredCopy, qint16 sectionId);
 // same day come out in the order this exchange leaves them.
 void OrderNewestFirst(QList<TrendPoint>& points);
 
-// Judges every review of the project against its own phase on fresh copies and gathers the points of
-// the complete ones. Without an open project there are no points.
+// Judges and scores every review of the project against its own phase and gathers the points of the
+// complete ones, with the values a scored copy of the questionnaire would give. Without an open
+// project there are no points.
 TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind);
 
 // The design of each chart and its filling from gathered data.

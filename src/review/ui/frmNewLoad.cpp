@@ -3,6 +3,7 @@
 #include "platform/AppFolder.h"
 #include "platform/Services.h"
 #include "platform/dialogs/FileDialogs.h"
+#include "platform/ui/BusyCursor.h"
 #include "platform/ui/WindowPlacer.h"
 #include "review/RecentRows.h"
 #include "review/ui/ListIcons.h"
@@ -45,6 +46,12 @@ QWidget* tabPage(QWidget* parent, QWidget* list, QWidget* buttons) {
     layout->addWidget(list, 1);
     layout->addWidget(buttons);
     return page;
+}
+
+// A large project takes a while to read and judge.
+void openAndShow(const QString& path) {
+    const BusyCursor busy;
+    Globals::OpenProjectAndShow(path);
 }
 
 } // namespace
@@ -163,7 +170,7 @@ void frmNewLoad::lvwNew_DblClick() {
     if (key == QLatin1String("NEW")) {
         m_afterClose = [] { frmNewProject::instance().NewProject(); };
     } else if (key == QLatin1String("SAMPLE")) {
-        m_afterClose = [] { Globals::OpenProjectAndShow(appPath(QStringLiteral("sample.tova"))); };
+        m_afterClose = [] { openAndShow(appPath(QStringLiteral("sample.tova"))); };
     } else {
         return;
     }
@@ -184,11 +191,11 @@ void frmNewLoad::lvwRecent_DblClick() {
             request.filter = QStringLiteral("(*.tova) TOVA Project Files|*.tova");
             const std::optional<QString> chosen = dialogs->getOpenFileName(request);
             if (chosen && !chosen->isEmpty())
-                Globals::OpenProjectAndShow(*chosen);
+                openAndShow(*chosen);
         };
     } else {
         const QString path = row->data(0, kKeyRole).toString();
-        m_afterClose = [path] { Globals::OpenProjectAndShow(path); };
+        m_afterClose = [path] { openAndShow(path); };
     }
     accept();
 }

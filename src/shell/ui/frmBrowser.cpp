@@ -6,6 +6,7 @@
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
+#include "platform/ui/BusyCursor.h"
 #include "platform/ui/WindowPlacer.h"
 #include "reports/Fishbone.h"
 #include "shell/DesktopDocuments.h"
@@ -372,6 +373,7 @@ void frmBrowser::mnuLoadProject_Click() {
 void frmBrowser::mnuSampleProject_Click() {
     if (Globals::IsProjectLoaded() && !AskSaveContinue())
         return;
+    const tova::BusyCursor busy;
     Globals::OpenProjectAndShow(tova::appPath(QStringLiteral("sample.tova")));
 }
 

@@ -6,10 +6,8 @@
 #include "reports/ReportPipeline.h"
 #include "reports/Scorecard.h"
 #include "reports/TileChart.h"
-#include "reports/TrendScreens.h"
+#include "reports/charts/ui/TrendCharts.h"
 #include "reports/charts/ui/frmGraphs.h"
-#include "reports/charts/ui/frmProjectTrendDetail.h"
-#include "reports/charts/ui/frmProjectTrendGraph.h"
 #include "reports/ui/frmDashboardElement.h"
 
 void frmBrowser::GoToTileChart() {
@@ -29,13 +27,11 @@ void frmBrowser::GoToScoreCard(qint16 sectionId) {
 }
 
 void frmBrowser::GoToProjectTrendGraph() {
-    Reports::GoToProjectTrend(Reports::projectTrendGraphRow(), &frmProjectTrendGraph::GenerateProjectTrendGraph,
-                              *m_webMain);
+    Reports::GoToTrendScreen(Reports::TrendKind::Overall, *m_webMain);
 }
 
 void frmBrowser::GoToProjectTrendDetail() {
-    Reports::GoToProjectTrend(Reports::projectTrendDetailRow(), &frmProjectTrendDetail::GenerateProjectTrendDetail,
-                              *m_webMain);
+    Reports::GoToTrendScreen(Reports::TrendKind::PerSection, *m_webMain);
 }
 
 void frmBrowser::GotoDashboardElement(qint16 sectionId) {

@@ -1,5 +1,7 @@
 #include "platform/dialogs/ui/QtMessageBox.h"
 
+#include "platform/ui/BusyCursor.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -61,6 +63,7 @@ MsgAnswer QtMessageBox::ask(const QString& text, MsgButtons buttons, MsgIcon ico
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     }
+    const BusyCursorLifted ordinaryCursor;
     switch (box.exec()) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;

@@ -1,7 +1,11 @@
 #include "reports/charts/ui/TrendCharts.h"
 
 #include "platform/AppFolder.h"
+#include "platform/ui/BusyCursor.h"
+#include "reports/TrendScreens.h"
 #include "reports/charts/ChartSaving.h"
+#include "reports/charts/ui/frmProjectTrendDetail.h"
+#include "reports/charts/ui/frmProjectTrendGraph.h"
 #include "store/ProjectDocument.h"
 
 namespace Reports {
@@ -12,6 +16,14 @@ void DrawTrendChart(TrendKind kind, const QString& relativePath, bool flag) {
     const QString path = tova::appPath(relativePath);
     if (!TrendGraph.Save(path, flag))
         ReportUnsavedCharts({path});
+}
+
+void GoToTrendScreen(TrendKind kind, tova::WebBrowser& browser) {
+    const tova::BusyCursor busy;
+    if (kind == TrendKind::Overall)
+        GoToProjectTrend(projectTrendGraphRow(), &frmProjectTrendGraph::GenerateProjectTrendGraph, browser);
+    else
+        GoToProjectTrend(projectTrendDetailRow(), &frmProjectTrendDetail::GenerateProjectTrendDetail, browser);
 }
 
 } // namespace Reports
