@@ -450,7 +450,10 @@ bool clickInTurn(WebBrowser& browser, const QString& frame, const QStringList& s
     int links = 0;
     for (const QString& selector : selectors) {
         bool isLink = false;
-        const std::optional<QPoint> centre = locate(browser, frame, selector, &isLink);
+        // A user waits for the link to show: a frame whose new page has not replaced its blank one yet
+        // reads as complete, and a busy engine lays the page out a moment later.
+        std::optional<QPoint> centre;
+        waitWhile([&] { return !(centre = locate(browser, frame, selector, &isLink)); }, kLayoutReadMs);
         links += isLink ? 1 : 0;
         if (!input || !centre) {
             ADD_FAILURE() << "not on screen: " << selector.toStdString() << " in frame '" << frame.toStdString()
