@@ -451,9 +451,10 @@ bool clickInTurn(WebBrowser& browser, const QString& frame, const QStringList& s
     for (const QString& selector : selectors) {
         bool isLink = false;
         // A user waits for the link to show: a frame whose new page has not replaced its blank one yet
-        // reads as complete, and a busy engine lays the page out a moment later.
+        // reads as complete, a busy engine lays the page out a moment later, and a question asked
+        // while a frame changes its page may go unanswered once.
         std::optional<QPoint> centre;
-        waitWhile([&] { return !(centre = locate(browser, frame, selector, &isLink)); }, kLayoutReadMs);
+        waitWhile([&] { return !(centre = locate(browser, frame, selector, &isLink)); }, 2 * kLayoutReadMs);
         links += isLink ? 1 : 0;
         if (!input || !centre) {
             ADD_FAILURE() << "not on screen: " << selector.toStdString() << " in frame '" << frame.toStdString()
