@@ -20,7 +20,9 @@ TestEnvironment::TestEnvironment(const QString& appFolder)
     s.messageBox = &messages;
     s.fileDialogs = &fileDialogs;
     s.settings = settings.get();
-    s.appFolder = appFolder.isEmpty() ? builtAppFolder() : appFolder;
+    // Tests write generated pages into the application folder: never into the built one, which the
+    // program is started from.
+    s.appFolder = appFolder.isEmpty() ? copyAppFolder() : appFolder;
     QDir(scratch.path()).mkpath(QStringLiteral("printouts"));
     printouts = std::make_unique<PdfPrintOutput>(scratch.filePath(QStringLiteral("printouts")));
 }
@@ -34,15 +36,24 @@ TestEnvironment::~TestEnvironment()
         s.fileDialogs = nullptr;
     if (s.settings == settings.get())
         s.settings = nullptr;
+    // The copy goes with the scratch folder; what runs after the test reads the built folder.
+    if (s.appFolder.startsWith(scratch.path() + QLatin1Char('/')))
+        s.appFolder = builtAppFolder();
 }
 
 QString TestEnvironment::copyAppFolder(const QString& folder)
 {
     const QString source = builtAppFolder();
     const QString target = scratch.filePath(folder);
+    if (services().appFolder == target)
+        return target;
+    const QFileInfo program(QStringLiteral(TOVA_PROGRAM));
     QDirIterator it(source, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
+        // No test starts the program from its copy; leaving it out keeps a copy small and quick.
+        if (QFileInfo(file) == program)
+            continue;
         const QString relative = QDir(source).relativeFilePath(file);
         const QString destination = target + QLatin1Char('/') + relative;
         QDir().mkpath(QFileInfo(destination).path());
