@@ -17,7 +17,7 @@ namespace tova::test {
 class TestEnvironment {
 public:
     // appFolder: the application folder to use; empty means a writable copy of the built one
-    // (build/app), made in the scratch folder as copyAppFolder() makes it.
+    // (build/app) that the whole run shares.
     explicit TestEnvironment(const QString& appFolder = QString());
     ~TestEnvironment();
     TestEnvironment(const TestEnvironment&) = delete;
