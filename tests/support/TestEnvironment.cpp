@@ -18,7 +18,8 @@ namespace {
 
 // Copies the built application folder, without the program (no test starts it from a copy, and
 // it is most of the folder's size), to target.
-void copyBuiltAppFolder(const QString& target) {
+void copyBuiltAppFolder(const QString& target)
+{
     const QString source = builtAppFolder();
     const QFileInfo program(QStringLiteral(TOVA_PROGRAM));
     QDirIterator it(source, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
@@ -36,7 +37,8 @@ void copyBuiltAppFolder(const QString& target) {
 // The application folder of tests that ask for none: one writable copy for the whole run, made
 // when first needed. Tests write generated pages into the application folder, and the built one
 // is what the program is started from (and what the suite's run under another locale reads).
-QString sharedAppFolder() {
+QString sharedAppFolder()
+{
     static QTemporaryDir folder;
     static const bool copied = (copyBuiltAppFolder(folder.path()), true);
     Q_UNUSED(copied);
@@ -72,7 +74,8 @@ TestEnvironment::~TestEnvironment()
         s.appFolder = sharedAppFolder();
 }
 
-QString TestEnvironment::copyAppFolder(const QString& folder) {
+QString TestEnvironment::copyAppFolder(const QString& folder)
+{
     const QString target = scratch.filePath(folder);
     copyBuiltAppFolder(target);
     services().appFolder = target;
