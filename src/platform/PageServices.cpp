@@ -7,18 +7,23 @@
 #include "platform/WholeFile.h"
 #include "platform/browser/WebBrowser.h"
 
+#include <QUrl>
+
 namespace Globals {
 
 QString PathToURL(const QString& path) {
-    QString url = path;
-    url.replace(QLatin1Char(' '), QLatin1String("%20"));
-    url.replace(QLatin1Char('\\'), QLatin1String("/"));
-    if (url.startsWith(QLatin1String("file:///")))
+    // An address already (the browsers hand their handlers addresses): its "#" and "?" are the
+    // address's own, and carry the page commands and form fields.
+    if (path.startsWith(QLatin1String("file:///"))) {
+        QString url = path;
+        url.replace(QLatin1Char(' '), QLatin1String("%20"));
+        url.replace(QLatin1Char('\\'), QLatin1String("/"));
         return url;
-    // An absolute path here already begins with the slash that follows the empty host.
-    if (url.startsWith(QLatin1Char('/')))
-        return QLatin1String("file://") + url;
-    return QLatin1String("file:///") + url;
+    }
+    // A path: every character names a file or folder, so those with a meaning in an address ("#",
+    // "?", "%", blanks) are escaped. A path that is not absolute is taken from the root.
+    const QString absolute = path.startsWith(QLatin1Char('/')) ? path : QLatin1Char('/') + path;
+    return QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded);
 }
 
 bool WriteHTMLAndShow(const QString& html, tova::WebBrowser& browser, const QString& filePath, const QString& navPath,

@@ -12,8 +12,10 @@ class WebBrowser;
 
 namespace Globals {
 
-// A file path as a file URL: blanks become "%20", backslashes "/", and "file://" is put in front
-// unless the text already starts with "file:///". Nothing else is encoded, so a "#" survives.
+// A file path as a file URL, every character that means something in an address ("#", "?", "%",
+// blanks, ...) escaped, so that any folder name reaches the page it names. A text that already
+// starts with "file:///" is an address: only its blanks become "%20" and its backslashes "/", so
+// its "#" and "?" keep their meaning.
 QString PathToURL(const QString& path);
 
 // Writes html followed by CR LF as UTF-8 to filePath (empty: the application folder's file named

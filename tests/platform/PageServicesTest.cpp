@@ -23,14 +23,19 @@ QByteArray readAll(const QString& path) {
 
 TEST(PathToURL, TurnsPathsIntoFileAddresses) {
     const QList<QPair<QString, QString>> cases = {
-        {"C:\\Program Files\\App\\index\\welcome.htm", "file:///C:/Program%20Files/App/index/welcome.htm"},
         {"/opt/my app/index/welcome.htm", "file:///opt/my%20app/index/welcome.htm"},
+        // Every character of a path names a file or folder, also those with a meaning in an address.
+        {"/opt/tova #1/index/welcome.htm", "file:///opt/tova%20%231/index/welcome.htm"},
+        {"/opt/tova%41/index/welcome.htm", "file:///opt/tova%2541/index/welcome.htm"},
+        {"/opt/tova?x=1/index/welcome.htm", "file:///opt/tova%3Fx=1/index/welcome.htm"},
+        {"/opt/app/fishbone/fish.htm#cat7", "file:///opt/app/fishbone/fish.htm%23cat7"},
+        {"/opt/a\\b/Gr\u00fc\u00dfe.htm", "file:///opt/a%5Cb/Gr%C3%BC%C3%9Fe.htm"},
+        // An address keeps its "#" and "?"; only blanks and backslashes change.
         {"file:///opt/my app\\x.htm", "file:///opt/my%20app/x.htm"},
-        {"file:///opt/app/fishbone/fish.htm#NXT", "file:///opt/app/fishbone/fish.htm#NXT"},
-        {"/opt/app/fishbone/fish.htm#cat7", "file:///opt/app/fishbone/fish.htm#cat7"},
-        // Only the exact lower-case prefix counts; any other scheme gets the prefix too.
+        {"file:///opt/tova%20%231/fishbone/fish.htm#NXT", "file:///opt/tova%20%231/fishbone/fish.htm#NXT"},
+        {"file:///opt/app/NewProj/Proj.htm?pm=x#CLS", "file:///opt/app/NewProj/Proj.htm?pm=x#CLS"},
+        // Only the exact lower-case prefix counts; any other text is a path from the root.
         {"FILE:///opt/x.htm", "file:///FILE:///opt/x.htm"},
-        {"http://example.org/a b", "file:///http://example.org/a%20b"},
         {"", "file:///"},
     };
     for (const auto& [path, url] : cases)

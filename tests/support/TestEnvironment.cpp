@@ -6,12 +6,46 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace tova::test {
 
 QString builtAppFolder() { return QStringLiteral(TOVA_APP_DIR); }
 
 QString testDataPath(const QString& name) { return QStringLiteral(TOVA_TEST_DATA_DIR) + QLatin1Char('/') + name; }
+
+namespace {
+
+// Copies the built application folder, without the program (no test starts it from a copy, and
+// it is most of the folder's size), to target.
+void copyBuiltAppFolder(const QString& target)
+{
+    const QString source = builtAppFolder();
+    const QFileInfo program(QStringLiteral(TOVA_PROGRAM));
+    QDirIterator it(source, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        if (QFileInfo(file) == program)
+            continue;
+        const QString destination = target + QLatin1Char('/') + QDir(source).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(destination).path());
+        QFile::copy(file, destination);
+        QFile(destination).setPermissions(QFile(file).permissions() | QFile::WriteOwner);
+    }
+}
+
+// The application folder of tests that ask for none: one writable copy for the whole run, made
+// when first needed. Tests write generated pages into the application folder, and the built one
+// is what the program is started from (and what the suite's run under another locale reads).
+QString sharedAppFolder()
+{
+    static QTemporaryDir folder;
+    static const bool copied = (copyBuiltAppFolder(folder.path()), true);
+    Q_UNUSED(copied);
+    return folder.path();
+}
+
+} // namespace
 
 TestEnvironment::TestEnvironment(const QString& appFolder)
 {
@@ -20,7 +54,7 @@ TestEnvironment::TestEnvironment(const QString& appFolder)
     s.messageBox = &messages;
     s.fileDialogs = &fileDialogs;
     s.settings = settings.get();
-    s.appFolder = appFolder.isEmpty() ? builtAppFolder() : appFolder;
+    s.appFolder = appFolder.isEmpty() ? sharedAppFolder() : appFolder;
     QDir(scratch.path()).mkpath(QStringLiteral("printouts"));
     printouts = std::make_unique<PdfPrintOutput>(scratch.filePath(QStringLiteral("printouts")));
 }
@@ -34,21 +68,16 @@ TestEnvironment::~TestEnvironment()
         s.fileDialogs = nullptr;
     if (s.settings == settings.get())
         s.settings = nullptr;
+    // A copy of the test's own goes with its scratch folder; what runs after the test finds the
+    // shared copy.
+    if (s.appFolder.startsWith(scratch.path() + QLatin1Char('/')))
+        s.appFolder = sharedAppFolder();
 }
 
 QString TestEnvironment::copyAppFolder(const QString& folder)
 {
-    const QString source = builtAppFolder();
     const QString target = scratch.filePath(folder);
-    QDirIterator it(source, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString relative = QDir(source).relativeFilePath(file);
-        const QString destination = target + QLatin1Char('/') + relative;
-        QDir().mkpath(QFileInfo(destination).path());
-        QFile::copy(file, destination);
-        QFile(destination).setPermissions(QFile(file).permissions() | QFile::WriteOwner);
-    }
+    copyBuiltAppFolder(target);
     services().appFolder = target;
     return target;
 }

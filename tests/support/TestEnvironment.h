@@ -16,7 +16,8 @@ namespace tova::test {
 
 class TestEnvironment {
 public:
-    // appFolder: the application folder to use; empty means the built one (build/app).
+    // appFolder: the application folder to use; empty means a writable copy of the built one
+    // (build/app) that the whole run shares.
     explicit TestEnvironment(const QString& appFolder = QString());
     ~TestEnvironment();
     TestEnvironment(const TestEnvironment&) = delete;
@@ -29,8 +30,8 @@ public:
     // Print and preview jobs land here as PDF files, so no print dialog can hold a test up.
     std::unique_ptr<PdfPrintOutput> printouts;
 
-    // A writable copy of the built application folder, for tests that write generated pages, at
-    // folder (relative to the scratch folder).
+    // A writable copy of the built application folder (without the program) at folder (relative
+    // to the scratch folder), which becomes the application folder.
     QString copyAppFolder(const QString& folder = QStringLiteral("app"));
 };
 
