@@ -18,8 +18,7 @@ namespace Globals {
 namespace {
 
 // The first response of the review whose question_id text equals the id text exactly.
-Xml::XmlNode responseWithIdText(const Xml::XmlNode& review, const QString& idText)
-{
+Xml::XmlNode responseWithIdText(const Xml::XmlNode& review, const QString& idText) {
     for (const Xml::XmlNode& response : tova::store::childrenNamed(review, "response")) {
         for (const Xml::XmlNode& questionId : tova::store::childrenNamed(response, "question_id")) {
             if (questionId.text() == idText)
@@ -35,8 +34,7 @@ enum class TickError { PageNotLoaded = 1, AnswerNotWholeNumber = 2, ButtonMissin
 // Reached after the questions have been selected.
 constexpr int kProgressQuestionsSelected = 3;
 
-void reportTickError(TickError error, const QString& description, int progress)
-{
+void reportTickError(TickError error, const QString& description, int progress) {
     tova::MsgBox(tova::unexpectedErrorText(int(error), description, QStringLiteral("LoadAnswers"),
                                            QStringLiteral("Module"), QStringLiteral("Globals")) +
                  QStringLiteral(" (progress:%1)").arg(progress));
@@ -44,31 +42,40 @@ void reportTickError(TickError error, const QString& description, int progress)
 
 } // namespace
 
-void SaveAnswers(const QString& url)
-{
-    QStringList fields = tova::formQueryPieces(url).value_or(QStringList());
+void SaveAnswers(const QString& url) {
+    if (gCurrentReview.isNull()) {
+        gProjectSaved = false;
+        return;
+    }
+    SaveAnswersTo(gCurrentReview, url);
+}
+
+bool SaveAnswersTo(Xml::XmlNode review, const QString& url) {
+    if (review.isNull() || !GetReviews().contains(review))
+        return false;
+    // A form's address carries its fields after "?"; text without one is taken whole as the fields.
+    const std::optional<QString> query =
+        url.contains(QLatin1Char('?')) ? tova::formQuery(url) : std::optional<QString>(url);
+    QStringList fields = query ? tova::queryPieces(*query) : QStringList();
     for (QString& field : fields) {
         field.remove(QLatin1Char('R'));
         field.remove(QLatin1Char('V'));
     }
-
-    if (!gCurrentReview.isNull()) {
-        for (int i = 0; i + 1 < fields.size(); i += 2) {
-            const QString& id = fields.at(i);
-            const QString& answer = fields.at(i + 1);
-            Xml::XmlNode previous = responseWithIdText(gCurrentReview, id);
-            if (!previous.isNull())
-                gCurrentReview.removeChild(previous);
-            Xml::XmlNode response = XMLhelpers::AddElement(gProjectDoc, QStringLiteral("response"), QString(), gCurrentReview);
-            XMLhelpers::AddElement(gProjectDoc, QStringLiteral("question_id"), id, response);
-            XMLhelpers::AddElement(gProjectDoc, QStringLiteral("answer"), answer, response);
-        }
+    for (int i = 0; i + 1 < fields.size(); i += 2) {
+        const QString& id = fields.at(i);
+        const QString& answer = fields.at(i + 1);
+        Xml::XmlNode previous = responseWithIdText(review, id);
+        if (!previous.isNull())
+            review.removeChild(previous);
+        Xml::XmlNode response = XMLhelpers::AddElement(gProjectDoc, QStringLiteral("response"), QString(), review);
+        XMLhelpers::AddElement(gProjectDoc, QStringLiteral("question_id"), id, response);
+        XMLhelpers::AddElement(gProjectDoc, QStringLiteral("answer"), answer, response);
     }
     gProjectSaved = false;
+    return true;
 }
 
-void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser)
-{
+void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser) {
     int progress = 0;
     const QString mainFrame = QStringLiteral("main");
     // Bounded waits: a page that never finishes must not freeze the questionnaire.
@@ -80,10 +87,10 @@ void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser)
     if (gDataDoc.isNull() || gCurrentReview.isNull())
         return;
 
-    const QList<Xml::XmlNode> questions = gDataDoc.selectNodes(
-        QStringLiteral("data/survey/section/category[category_id = %1]/question[phase_id=\"%2\"]")
-            .arg(categoryId)
-            .arg(phaseId));
+    const QList<Xml::XmlNode> questions =
+        gDataDoc.selectNodes(QStringLiteral("data/survey/section/category[category_id = %1]/question[phase_id=\"%2\"]")
+                                 .arg(categoryId)
+                                 .arg(phaseId));
     progress = kProgressQuestionsSelected;
 
     static const QRegularExpression digitsOnly(QStringLiteral("^[0-9]+$"));
@@ -96,9 +103,10 @@ void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser)
         bool ok = false;
         const qint16 answer = tova::store::toInt16(answerText, &ok);
         if (!ok) {
-            reportTickError(TickError::AnswerNotWholeNumber,
-                            QStringLiteral("the stored answer \"%1\" of question %2 is not a whole number").arg(answerText, id),
-                            progress);
+            reportTickError(
+                TickError::AnswerNotWholeNumber,
+                QStringLiteral("the stored answer \"%1\" of question %2 is not a whole number").arg(answerText, id),
+                progress);
             return;
         }
         // The id becomes part of a script line: only a plain number may go there.
