@@ -629,6 +629,39 @@ TEST_F(ReviewRoad, ALateSubmissionIsStoredInTheReviewItsWindowWasOpenedFor) {
     EXPECT_EQ(Globals::gCurrentReview.xml(), otherBefore);
 }
 
+// Escape on the phase list that the mouse dropped down closes the list only, as it does for the
+// date box's calendar; the next Escape, with the list closed, closes the dialog.
+TEST_F(ReviewRoad, EscapeOnTheOpenPhaseListClosesTheListOnly) {
+    showSample();
+    const int reviews = Globals::GetReviews().size();
+    frmNewReview& newReview = frmNewReview::instance();
+    bool listOpened = false;
+    bool listClosed = false;
+    bool stayed = false;
+    bool closedAfterwards = false;
+    whenModal(
+        &newReview, [&] { return pageReady(newReview.browser()); },
+        [&] {
+            ASSERT_TRUE(clickElement(newReview.browser(), QString(), QStringLiteral("#phase")));
+            listOpened = waitWhile([] { return !QApplication::activePopupWidget(); }, kDriveTimeoutMs);
+            // The window system gives the key to the window that has the keyboard: the open list.
+            ASSERT_NE(QGuiApplication::focusWindow(), nullptr);
+            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+            listClosed = waitWhile([] { return QApplication::activePopupWidget(); }, kDriveTimeoutMs);
+            stayed = onScreen(newReview);
+            ASSERT_TRUE(stayed && QGuiApplication::focusWindow());
+            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+            closedAfterwards = waitWhile([&] { return newReview.isVisible(); }, kDriveTimeoutMs);
+        });
+    newReview.AddReview();
+    EXPECT_TRUE(listOpened);
+    EXPECT_TRUE(listClosed);
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(closedAfterwards);
+    EXPECT_EQ(Globals::GetReviews().size(), reviews);
+    EXPECT_EQ(env.messages.texts(), QStringList());
+}
+
 // The required chooser outlasts Escape, its message, and a close request to it while that message is
 // up: it stays on the screen and usable, and afterwards the menu opens it again.
 TEST_F(ReviewRoad, RequiredChooserOutlastsACloseRequestWhileItsMessageIsUp) {
