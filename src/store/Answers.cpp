@@ -45,11 +45,9 @@ void reportTickError(TickError error, const QString& description, int progress)
 } // namespace
 
 void SaveAnswers(const QString& url) {
-    if (gCurrentReview.isNull()) {
+    // The project counts as changed also when there is no current review to take the answers.
+    if (!SaveAnswersTo(gCurrentReview, url))
         gProjectSaved = false;
-        return;
-    }
-    SaveAnswersTo(gCurrentReview, url);
 }
 
 bool SaveAnswersTo(Xml::XmlNode review, const QString& url) {
