@@ -12,11 +12,15 @@ std::optional<QString> formQuery(const QString& address) {
 }
 
 std::optional<QStringList> formQueryPieces(const QString& address) {
-    std::optional<QString> query = formQuery(address);
+    const std::optional<QString> query = formQuery(address);
     if (!query)
         return std::nullopt;
-    query->replace(QLatin1Char('='), QLatin1Char('&'));
-    return query->split(QLatin1Char('&'));
+    return queryPieces(*query);
+}
+
+QStringList queryPieces(QString query) {
+    query.replace(QLatin1Char('='), QLatin1Char('&'));
+    return query.split(QLatin1Char('&'));
 }
 
 } // namespace tova

@@ -17,5 +17,7 @@ std::optional<QString> formQuery(const QString& address);
 // The query's pieces as the page readers count them: "=" separates like "&", so names stand at
 // even positions and values at odd ones. Nothing when the address has no query.
 std::optional<QStringList> formQueryPieces(const QString& address);
+// The pieces of a query text, counted as formQueryPieces counts them.
+QStringList queryPieces(QString query);
 
 } // namespace tova

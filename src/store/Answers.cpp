@@ -44,27 +44,35 @@ void reportTickError(TickError error, const QString& description, int progress)
 
 } // namespace
 
-void SaveAnswers(const QString& url)
-{
-    QStringList fields = tova::formQueryPieces(url).value_or(QStringList());
+void SaveAnswers(const QString& url) {
+    // The project counts as changed also when there is no current review to take the answers.
+    if (!SaveAnswersTo(gCurrentReview, url))
+        gProjectSaved = false;
+}
+
+bool SaveAnswersTo(Xml::XmlNode review, const QString& url) {
+    if (review.isNull() || !GetReviews().contains(review))
+        return false;
+    // A form's address carries its fields after "?"; text without one is taken whole as the fields.
+    const std::optional<QString> query =
+        url.contains(QLatin1Char('?')) ? tova::formQuery(url) : std::optional<QString>(url);
+    QStringList fields = query ? tova::queryPieces(*query) : QStringList();
     for (QString& field : fields) {
         field.remove(QLatin1Char('R'));
         field.remove(QLatin1Char('V'));
     }
-
-    if (!gCurrentReview.isNull()) {
-        for (int i = 0; i + 1 < fields.size(); i += 2) {
-            const QString& id = fields.at(i);
-            const QString& answer = fields.at(i + 1);
-            Xml::XmlNode previous = responseWithIdText(gCurrentReview, id);
-            if (!previous.isNull())
-                gCurrentReview.removeChild(previous);
-            Xml::XmlNode response = XMLhelpers::AddElement(gProjectDoc, QStringLiteral("response"), QString(), gCurrentReview);
-            XMLhelpers::AddElement(gProjectDoc, QStringLiteral("question_id"), id, response);
-            XMLhelpers::AddElement(gProjectDoc, QStringLiteral("answer"), answer, response);
-        }
+    for (int i = 0; i + 1 < fields.size(); i += 2) {
+        const QString& id = fields.at(i);
+        const QString& answer = fields.at(i + 1);
+        Xml::XmlNode previous = responseWithIdText(review, id);
+        if (!previous.isNull())
+            review.removeChild(previous);
+        Xml::XmlNode response = XMLhelpers::AddElement(gProjectDoc, QStringLiteral("response"), QString(), review);
+        XMLhelpers::AddElement(gProjectDoc, QStringLiteral("question_id"), id, response);
+        XMLhelpers::AddElement(gProjectDoc, QStringLiteral("answer"), answer, response);
     }
     gProjectSaved = false;
+    return true;
 }
 
 void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser)

@@ -27,8 +27,12 @@ QString GetCurrentReviewDate();
 qint16 GetCurrentReviewID();
 QString GetPhaseDesc();
 
-// Stores the answers carried by the address of a submitted question form.
+// Stores the answers carried by the address of a submitted question form into the current review.
+// An address without "?" is read whole as the form's fields.
 void SaveAnswers(const QString& url);
+// The same into the given review; false, with nothing stored, when it is no longer a review of the
+// open project.
+bool SaveAnswersTo(Xml::XmlNode review, const QString& url);
 // Ticks, in the question page the browser shows, every stored answer of the category and phase.
 void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser);
 

@@ -8,6 +8,7 @@
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "reference/ui/frmGlossary.h"
 #include "review/ReviewClock.h"
+#include "review/SurveyLinks.h"
 #include "review/ui/ReviewWindows.h"
 #include "review/ui/frmDeleteReview.h"
 #include "review/ui/frmLoadReview.h"
@@ -528,25 +529,29 @@ TEST_F(ReviewRoad, APhaseChosenAfterDecliningToStopCreatesTheReview) {
     }
 }
 
-TEST_F(ReviewRoad, ADateTypedInTheDateBoxIsExactlyThatDateOrNone) {
-    // Typed over the whole box with real keys: a date in the box's own form is taken as it reads,
-    // anything else leaves the box at its date.
+TEST_F(ReviewRoad, ADateTypedInTheDateBoxIsExactlyThatDateOrNoReview) {
+    // Typed over the whole box with real keys and followed straight by a click on "Create review"
+    // (no Tab): a date in the box's own form is saved as it reads; anything else creates no review,
+    // and the dialog stays, says why and shows the date it would use.
     showSample();
     frmNewReview& newReview = frmNewReview::instance();
     FixedClock clock(QDateTime(QDate(2003, 5, 6), QTime(9, 30)));
     newReview.setClock(&clock);
     const struct {
         const char* typed;
-        const char* stored;
+        const char* stored; // null: no review
     } cases[] = {
         {"Aug 20, 2024", "Aug 20, 2024"},
         {"aug 2, 2024", "Aug 02, 2024"},
-        {"08/20/2024", "May 06, 2003"},
-        {"Feb 30, 2024", "May 06, 2003"},
+        {"08/20/2024", nullptr},
+        {"Feb 30, 2024", nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        QString shownAfterTyping;
+        env.messages.clear();
+        const int reviewsBefore = Globals::GetReviews().size();
+        bool stayed = false;
+        QString shownAfterwards;
         whenModal(
             &newReview, [&] { return pageReady(newReview.browser()); },
             [&] {
@@ -554,15 +559,107 @@ TEST_F(ReviewRoad, ADateTypedInTheDateBoxIsExactlyThatDateOrNone) {
                 QTest::mouseClick(&field, Qt::LeftButton, Qt::NoModifier, field.rect().center());
                 QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClicks(&field, QString::fromUtf8(c.typed));
-                QTest::keyClick(&field, Qt::Key_Tab);
-                shownAfterTyping = field.text();
                 clickElement(newReview.browser(), QString(), kSubmit);
+                if (c.stored)
+                    return;
+                waitWhile([&] { return env.messages.texts().isEmpty(); }, kDriveTimeoutMs);
+                stayed = onScreen(newReview);
+                shownAfterwards = field.text();
+                clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
             });
         newReview.AddReview();
-        EXPECT_EQ(shownAfterTyping, QString::fromUtf8(c.stored));
-        EXPECT_EQ(Globals::GetCurrentReviewDate(), QString::fromUtf8(c.stored));
+        if (!c.stored) {
+            EXPECT_TRUE(stayed);
+            EXPECT_EQ(shownAfterwards, QStringLiteral("May 06, 2003"));
+            EXPECT_EQ(
+                env.messages.texts(),
+                QStringList(QStringLiteral("The date \"%1\" could not be read, so no review was created. The date "
+                                           "box reads dates in the form \"Aug 20, 2024\"; it now shows May 06, "
+                                           "2003. Correct the date if needed and click \"Create review\" again.")
+                                .arg(QString::fromUtf8(c.typed))));
+            EXPECT_EQ(Globals::GetReviews().size(), reviewsBefore);
+            continue;
+        }
+        EXPECT_EQ(env.messages.texts(), QStringList());
+        ASSERT_EQ(Globals::GetReviews().size(), reviewsBefore + 1);
+        const QString path = env.scratch.filePath(QStringLiteral("dated.tova"));
+        ASSERT_TRUE(Globals::SaveProject(path));
+        const QRegularExpressionMatch saved =
+            QRegularExpression(QStringLiteral("<review id=\"%1\">\\s*<phase>[^<]*</phase>\\s*<date>([^<]*)</date>")
+                                   .arg(Globals::GetCurrentReviewID()))
+                .match(readFile(path));
+        EXPECT_EQ(saved.captured(1), QString::fromUtf8(c.stored));
     }
     newReview.setClock(nullptr);
+}
+
+// A question page that stalls sends its form only after its window closed: the answers go to the
+// review the window was opened for, never to the review made current since.
+TEST_F(ReviewRoad, ALateSubmissionIsStoredInTheReviewItsWindowWasOpenedFor) {
+    showSample();
+    const Xml::XmlNode ownReview = Globals::gCurrentReview;
+    const QString phase = Globals::GetCurrentPhase();
+    const QString category =
+        Globals::gDataDoc
+            .selectSingleNode(
+                QStringLiteral("data/survey/section/category[question/phase_id = \"%1\"]/category_id").arg(phase))
+            .text()
+            .trimmed();
+    ASSERT_FALSE(category.isEmpty());
+    const QString question = questionsOf(category, phase).first();
+    frmSurvey& survey = frmSurvey::instance();
+    ASSERT_TRUE(driveQuestionnaire(category, [&](frmSurvey&) {
+        clickElement(survey.browser(), QStringLiteral("main"),
+                     QStringLiteral("input[name=\"R%1\"][value=\"V2\"]").arg(question));
+        clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
+    }));
+    ASSERT_EQ(storedAnswer(question), QStringLiteral("2"));
+    Globals::SetCurrentReview(1);
+    const QString otherBefore = Globals::gCurrentReview.xml();
+    const auto ownAnswer = [&] {
+        return ownReview.selectSingleNode(QStringLiteral("response[question_id = \"%1\"]/answer").arg(question)).text();
+    };
+    // The closed window's page, changed, sends its form now.
+    ASSERT_TRUE(survey.browser().ExecScript(QStringLiteral("document.survey.R%1[0].checked = true").arg(question),
+                                            QStringLiteral("main")));
+    ASSERT_TRUE(survey.browser().ExecScript(review::submitFormScript(), QStringLiteral("main")));
+    waitWhile([&] { return ownAnswer() != QLatin1String("1") && Globals::gCurrentReview.xml() == otherBefore; },
+              kDriveTimeoutMs);
+    EXPECT_EQ(ownAnswer(), QStringLiteral("1"));
+    EXPECT_EQ(Globals::gCurrentReview.xml(), otherBefore);
+}
+
+// Escape on the phase list that the mouse dropped down closes the list only, as it does for the
+// date box's calendar; the next Escape, with the list closed, closes the dialog.
+TEST_F(ReviewRoad, EscapeOnTheOpenPhaseListClosesTheListOnly) {
+    showSample();
+    const int reviews = Globals::GetReviews().size();
+    frmNewReview& newReview = frmNewReview::instance();
+    bool listOpened = false;
+    bool listClosed = false;
+    bool stayed = false;
+    bool closedAfterwards = false;
+    whenModal(
+        &newReview, [&] { return pageReady(newReview.browser()); },
+        [&] {
+            ASSERT_TRUE(clickElement(newReview.browser(), QString(), QStringLiteral("#phase")));
+            listOpened = waitWhile([] { return !QApplication::activePopupWidget(); }, kDriveTimeoutMs);
+            // The window system gives the key to the window that has the keyboard: the open list.
+            ASSERT_NE(QGuiApplication::focusWindow(), nullptr);
+            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+            listClosed = waitWhile([] { return QApplication::activePopupWidget(); }, kDriveTimeoutMs);
+            stayed = onScreen(newReview);
+            ASSERT_TRUE(stayed && QGuiApplication::focusWindow());
+            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+            closedAfterwards = waitWhile([&] { return newReview.isVisible(); }, kDriveTimeoutMs);
+        });
+    newReview.AddReview();
+    EXPECT_TRUE(listOpened);
+    EXPECT_TRUE(listClosed);
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(closedAfterwards);
+    EXPECT_EQ(Globals::GetReviews().size(), reviews);
+    EXPECT_EQ(env.messages.texts(), QStringList());
 }
 
 // The required chooser outlasts Escape, its message, and a close request to it while that message is

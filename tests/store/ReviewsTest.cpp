@@ -98,6 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SaveCase{"OnlyUpperCaseMarkersGo", {}, "a?b?R1r=V2v", {"b?1r=2v"}},
                       SaveCase{"IdsCompareAsText", {"101=2"}, "q.htm?R0101=V1", {"101=2", "0101=1"}},
                       SaveCase{"FragmentIsNoPartOfTheLastAnswer", {}, "q.htm?R101=V2&R102=V5#cat3", {"101=2", "102=5"}},
+                      SaveCase{"WithoutQuestionMarkTheWholeTextIsRead", {}, "R101=V2&R102=V5", {"101=2", "102=5"}},
                       SaveCase{"MarkupIsText", {}, "q.htm?R5=V<b>&R6=V\"'", {"5=<b>", "6=\"'"}}),
     [](const auto& info) { return std::string(info.param.name); });
 

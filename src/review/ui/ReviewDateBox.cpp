@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <utility>
+
 namespace tova::review {
 
 ReviewDateBox::ReviewDateBox(QWidget* parent) : QWidget(parent) {
@@ -49,19 +51,26 @@ void ReviewDateBox::setDate(const QDate& date) {
     if (!date.isValid())
         return;
     m_date = date;
+    m_unreadText.clear();
     m_text->setText(formatReviewDate(date));
 }
 
+QString ReviewDateBox::takeUnreadText() {
+    return std::exchange(m_unreadText, QString());
+}
+
 void ReviewDateBox::takeTypedText() {
-    if (const std::optional<QDate> typed = parseTypedReviewDate(m_text->text())) {
-        setDate(*typed);
+    const QString typed = m_text->text();
+    if (typed == formatReviewDate(m_date))
+        return;
+    if (const std::optional<QDate> date = parseTypedReviewDate(typed)) {
+        setDate(*date);
         return;
     }
     // No date: the box shows its date again rather than guess another one.
-    if (m_text->text() != formatReviewDate(m_date)) {
-        QApplication::beep();
-        m_text->setText(formatReviewDate(m_date));
-    }
+    QApplication::beep();
+    m_unreadText = typed;
+    m_text->setText(formatReviewDate(m_date));
 }
 
 void ReviewDateBox::showCalendar() {

@@ -119,11 +119,26 @@ bool frmNewReview::WebBrowser1_BeforeNavigate2(const QString& url) {
             });
             return true;
         }
+        // A typed date that could not be read never becomes a review's date unseen: the box now
+        // shows the date it would use, and the user decides.
+        const QString shown = formatReviewDate(tdbRevDate->date());
+        if (const QString unread = tdbRevDate->takeUnreadText(); !unread.isEmpty()) {
+            QTimer::singleShot(0, this, [this, unread, shown] { tellDateUnread(unread, shown); });
+            return true;
+        }
         m_pendingPhase = phase;
         QTimer::singleShot(0, this, [this] { accept(); });
         return true;
     }
     return false;
+}
+
+void frmNewReview::tellDateUnread(const QString& typed, const QString& shown) {
+    MsgBox(QStringLiteral("The date \"%1\" could not be read, so no review was created. The date box reads "
+                          "dates in the form \"Aug 20, 2024\"; it now shows %2. Correct the date if needed and "
+                          "click \"Create review\" again.")
+               .arg(typed, shown),
+           MsgButtons::Ok, MsgIcon::Exclamation, windowTitle());
 }
 
 bool frmNewReview::createSubmittedReview(qint16 phaseId) {

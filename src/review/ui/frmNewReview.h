@@ -45,6 +45,8 @@ private:
     void Form_Load();
     bool Form_QueryUnload();
     bool WebBrowser1_BeforeNavigate2(const QString& url);
+    // Tells that the typed date could not be read and which date the box shows instead.
+    void tellDateUnread(const QString& typed, const QString& shown);
     // Adds the review of a submitted phase and shows it; false when the project refused it.
     bool createSubmittedReview(qint16 phaseId);
 

@@ -184,6 +184,7 @@ void frmSurvey::LoadCheckBoxes() {
 
 void frmSurvey::ShowModal() {
     ++m_showing;
+    m_review = Globals::gCurrentReview;
     m_closing = false;
     m_changingCategory = false;
     m_nextCategory.reset();
@@ -203,7 +204,8 @@ bool frmSurvey::WebBrowser2_BeforeNavigate2(const QString& url) {
         });
         return false;
     case SurveyLink::StoreAnswers:
-        Globals::SaveAnswers(url);
+        // Nothing is stored once the window's review has left the open project.
+        Globals::SaveAnswersTo(m_review, url);
         ++m_submissions;
         return true;
     case SurveyLink::Definition:

@@ -5,6 +5,7 @@
 #include "shell/WindowRegistry.h"
 
 #include "platform/ui/SingleInstance.h"
+#include "platform/xml/XmlDocument.h"
 
 #include <QDialog>
 
@@ -51,6 +52,9 @@ private:
     void storeAnswersOnDisplay();
 
     tova::WebEngineBrowser* WebBrowser2 = nullptr;
+    // The review this window was opened for: its submissions go there, even one that arrives after
+    // the window closed and another review became current.
+    Xml::XmlNode m_review;
     quint64 m_submissions = 0;
     bool m_closing = false;
     bool m_changingCategory = false;
