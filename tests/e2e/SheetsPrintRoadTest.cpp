@@ -277,8 +277,8 @@ TEST_F(PrintedSheetsRoad, ElementWindowPrintsItsSectionOnLandscapeSheets) {
     ASSERT_TRUE(clickLink(*window->webMain(), kMainFrame, QStringLiteral("#DSH2")));
     waitWhile([&] { return !driven || (element && element->isVisible()); }, kScreenWaitMs);
     ASSERT_NE(job, nullptr);
-    expectSheets(*job, {"element window", QPageLayout::Landscape, 0, "Questions of this group", "Dashboard Element",
-                        0.9, "Bar No. Label Question"});
+    expectSheets(*job, {"element window", QPageLayout::Landscape, 0, "Questions of this group",
+                        "Dashboard Element Procurement and suppliers", 0.9, "Bar No. Label Question"});
 }
 
 TEST_F(PrintedSheetsRoad, DefinitionAndAcronymEachPrintOnOnePortraitSheet) {

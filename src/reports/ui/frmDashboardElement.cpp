@@ -14,6 +14,7 @@
 #include "reports/charts/ChartSaving.h"
 #include "reports/charts/QuestionOrder.h"
 #include "reports/charts/ScoreChart.h"
+#include "store/Database.h"
 #include "store/ProposedFiles.h"
 
 #include <QCoreApplication>
@@ -62,6 +63,7 @@ tova::WebBrowser& frmDashboardElement::browser() {
 }
 
 bool frmDashboardElement::GenerateDashBoardElement(const Xml::XmlDocument& scoredCopy, qint16 sectionId) {
+    m_sectionId = sectionId;
     // The ordering tells the user itself when its style sheet is missing; the section then has
     // nothing to chart.
     const Xml::XmlDocument ordered = Reports::SortQuestionsByWeight(scoredCopy, sectionId);
@@ -100,9 +102,14 @@ bool frmDashboardElement::WebBrowser1_BeforeNavigate2(const QString& url) {
         });
         return false;
     case Reports::ElementLink::Print:
-        QTimer::singleShot(0, this, [] {
+        QTimer::singleShot(0, this, [this] {
+            // Each section's element printout gets a file of its own, as each scorecard does.
+            QString title = QStringLiteral("Dashboard Element");
+            const QString description = Globals::SectionDescription(m_sectionId);
+            if (!description.isEmpty())
+                title += QLatin1Char(' ') + description;
             frmPrinter::PrintHTMLDoc(tova::appPath(QStringLiteral("element/main.htm")), true, false, true,
-                                     Globals::ProposedPrintoutFile(QStringLiteral("Dashboard Element")));
+                                     Globals::ProposedPrintoutFile(title));
         });
         return false;
     case Reports::ElementLink::Copy:

@@ -46,4 +46,6 @@ private:
     // Never shown: the window's content is the page, which shows the saved picture.
     tova::ChartControl ReworkGraph;
     Reports::ElementLayout m_layout;
+    // The section on show, whose name its printout's file carries.
+    qint16 m_sectionId = 0;
 };
