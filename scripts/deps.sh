@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-charts-dev qt6-pdf-dev libgl-dev
     libxml2-dev libxslt1-dev libxml2-utils xsltproc
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
-    xvfb xauth xdg-utils fonts-dejavu-core fonts-dejavu-extra poppler-utils locales
+    xvfb xauth openbox x11-utils xdg-utils fonts-dejavu-core fonts-dejavu-extra poppler-utils locales
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
@@ -129,8 +130,14 @@ private:
         if (frame.isNull())
             return;
         m_framed = true;
-        if (frame != m_frameUsed)
-            place();
+        if (frame == m_frameUsed)
+            return;
+        place();
+        // Layout rules are given in the window's outer size, which the frame has just changed;
+        // a window put in its frame without being moved or resized would keep a layout made
+        // without it.
+        QResizeEvent framed(m_window.size(), m_window.size());
+        QCoreApplication::sendEvent(&m_window, &framed);
     }
 
     // The outer geometries of the other shown windows of this one's kind.
