@@ -459,6 +459,9 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
         series->attachAxis(valueAxis);
     }
     setUpLegend(*qchart, chart, pixels);
+    // Setting the geometry lays the chart out: with the first round's margins already in place, that
+    // layout is the first round's.
+    qchart->setMargins(margins);
     qchart->setGeometry(QRectF(QPointF(0, 0), QSizeF(area.size())));
     if (qchart->series().isEmpty())
         return;
