@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <future>
+#include <system_error>
 #include <vector>
 
 namespace tova {
@@ -116,10 +117,19 @@ Band deflatedBand(const QImage& picture, int band, int bands) {
     const int height = picture.height();
     const std::vector<Bytef> rows = unfilteredRows(picture, height * band / bands, height * (band + 1) / bands);
     Band result;
-    result.checksum = adler32(adler32(0, nullptr, 0), rows.data(), uInt(rows.size()));
+    result.checksum = adler32_z(adler32(0, nullptr, 0), rows.data(), rows.size());
     result.length = z_off_t(rows.size());
     result.complete = Deflater(kCompressionLevel).deflateAll(rows, band == bands - 1, result.deflated);
     return result;
+}
+
+std::future<Band> bandOnAThreadOfItsOwn(const QImage& picture, int band, int bands) {
+    try {
+        return std::async(std::launch::async, deflatedBand, std::cref(picture), band, bands);
+    } catch (const std::system_error&) {
+        // No thread to be had: the band is made on this thread when it is asked for.
+        return std::async(std::launch::deferred, deflatedBand, std::cref(picture), band, bands);
+    }
 }
 
 // The zlib stream of the picture's rows: its header, the bands (each made on a thread of its own,
@@ -128,7 +138,7 @@ std::vector<Bytef> compressedRows(const QImage& picture) {
     const int bands = std::clamp(picture.height() / kLeastRowsPerBand, 1, kBands);
     std::vector<std::future<Band>> others;
     for (int band = 1; band < bands; ++band)
-        others.push_back(std::async(std::launch::async, deflatedBand, std::cref(picture), band, bands));
+        others.push_back(bandOnAThreadOfItsOwn(picture, band, bands));
 
     // Header: deflate with a 32 KiB window, fastest level; the check bits make it a multiple of 31.
     std::vector<Bytef> stream{0x78, 0x01};
