@@ -85,12 +85,13 @@ private:
 // filters; every filter, higher levels and the run-length strategy were slower, and only level 6 or
 // more made files smaller by enough to notice.
 std::vector<Bytef> unfilteredRows(const QImage& picture, int first, int end) {
-    std::vector<Bytef> rows((1 + size_t(picture.width()) * 3) * size_t(end - first));
+    const int width = picture.width();
+    std::vector<Bytef> rows((1 + size_t(width) * 3) * size_t(end - first));
     Bytef* out = rows.data();
     for (int y = first; y < end; ++y) {
         const auto* pixels = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         *out++ = PNG_FILTER_VALUE_NONE;
-        for (int x = 0; x < picture.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             *out++ = Bytef(qRed(pixels[x]));
             *out++ = Bytef(qGreen(pixels[x]));
             *out++ = Bytef(qBlue(pixels[x]));
