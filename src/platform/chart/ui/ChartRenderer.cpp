@@ -420,6 +420,7 @@ QVector<double> spreadSinglePointMarks(QChart& qchart) {
 void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, ChartLayout& layout) {
     const int pixels = annotationPixels(chart.heightPixels());
     QGraphicsScene scene;
+    // Drawn once and thrown away: an index of the items would cost more to keep than it saves.
     scene.setItemIndexMethod(QGraphicsScene::NoIndex);
     auto* qchart = new QChart;
     scene.addItem(qchart);
