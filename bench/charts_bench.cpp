@@ -6,6 +6,7 @@
 #include "LargeInputs.h"
 #include "RunBenchmarks.h"
 #include "platform/chart/ChartControl.h"
+#include "platform/chart/ui/ChartRenderer.h"
 #include "reports/charts/ScoreChart.h"
 #include "reports/charts/TrendData.h"
 #include "store/Database.h"
@@ -29,6 +30,18 @@ void BM_SaveDashboardChart(benchmark::State& state) {
         benchmark::DoNotOptimize(chart.Save(path, state.range(0) != 0));
 }
 BENCHMARK(BM_SaveDashboardChart)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The drawing alone, at the saved pictures' density: what is left of a save is the encoding.
+void BM_DrawDashboardChart(benchmark::State& state) {
+    tova::ChartControl chart(481, 278, Reports::ScoreChartDesign());
+    Globals::FillScoreChart(
+        {12.5, 40, 70, 95, 20}, chart, true,
+        {"Scope definition", "Design reviews", "Constructability", "Document control", "Interface management"},
+        "Design and documentation", 375, 107);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tova::RenderChart(chart, nullptr, tova::kSavedPixelRatio));
+}
+BENCHMARK(BM_DrawDashboardChart)->Unit(benchmark::kMillisecond);
 
 // A project of n reviews, each answering every question of its phase.
 Xml::XmlDocument projectOf(int reviews) {

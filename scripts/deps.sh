@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-charts-dev qt6-pdf-dev libgl-dev
-    libxml2-dev libxslt1-dev libxml2-utils xsltproc
+    libxml2-dev libxslt1-dev libxml2-utils xsltproc libpng-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
     xvfb xauth openbox x11-utils xdg-utils fonts-dejavu-core fonts-dejavu-extra poppler-utils locales
 )

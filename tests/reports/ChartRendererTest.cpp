@@ -1,5 +1,5 @@
-// Saving chart pictures: exact pixel size, the placeholder's header alone, and failures that leave
-// the previous picture in place.
+// Saving chart pictures: exact pixel size and the drawn pixels, the placeholder's header alone, and
+// failures that leave the previous picture in place.
 #include "platform/chart/ui/ChartRenderer.h"
 #include "reports/charts/ScoreChart.h"
 #include "reports/charts/TrendData.h"
@@ -54,8 +54,9 @@ QByteArray contents(const QString& path) {
 
 } // namespace
 
-// Pages show a saved picture at the chart's size, so it holds the chart's pixels several times over.
-TEST(ChartRenderer, SavedPicturesHaveTheChartsPixelSizeTimesTheRatio) {
+// Pages show a saved picture at the chart's size, so it holds the chart's pixels several times over,
+// exactly as drawn.
+TEST(ChartRenderer, SavedPicturesHoldTheDrawnPixelsAtTheChartsSizeTimesTheRatio) {
     QTemporaryDir folder;
     const struct {
         qint16 width;
@@ -64,11 +65,13 @@ TEST(ChartRenderer, SavedPicturesHaveTheChartsPixelSizeTimesTheRatio) {
     for (const auto& size : sizes) {
         SCOPED_TRACE(size.width);
         const ChartControl chart = filledScoreChart(size.width, size.height);
+        const QImage drawn = tova::RenderChart(chart, nullptr, tova::kSavedPixelRatio);
         for (bool flag : {false, true}) {
             const QString path = folder.filePath(QStringLiteral("chart%1.png").arg(flag));
             ASSERT_TRUE(chart.Save(path, flag));
             const QImage image(path, "png");
             EXPECT_EQ(image.size(), QSize(size.width, size.height) * tova::kSavedPixelRatio);
+            EXPECT_TRUE(image.convertToFormat(QImage::Format_RGB32) == drawn.convertToFormat(QImage::Format_RGB32));
         }
     }
 
@@ -76,6 +79,8 @@ TEST(ChartRenderer, SavedPicturesHaveTheChartsPixelSizeTimesTheRatio) {
     const QString path = folder.filePath(QStringLiteral("trend.png"));
     ASSERT_TRUE(trend.Save(path, true));
     EXPECT_EQ(QImage(path).size(), QSize(665, 277) * tova::kSavedPixelRatio);
+    EXPECT_TRUE(QImage(path).convertToFormat(QImage::Format_RGB32) ==
+                tova::RenderChart(trend, nullptr, tova::kSavedPixelRatio));
 }
 
 TEST(ChartRenderer, ScoreChartShowsEachBandColour) {
