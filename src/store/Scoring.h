@@ -36,9 +36,14 @@ ReviewScores ScoreReview(const Xml::XmlDocument& data, const Xml::XmlNode& revie
 // The same with the questionnaire's index made once for many reviews of one questionnaire.
 ReviewScores ScoreReview(const Xml::XmlDocument& data, const tova::store::SurveyIndex& survey,
                          const Xml::XmlNode& review, qint16 phaseId);
+// And with the review's answers indexed once for its judging and its scoring.
+ReviewScores ScoreReview(const Xml::XmlDocument& data, const tova::store::SurveyIndex& survey,
+                         const tova::store::ResponseIndex& answers, qint16 phaseId);
 // The text of the element's first score child as it would stand in a scored copy: one the
 // questionnaire already holds comes before those scoring adds. Null when it would have none.
 QString ScoreTextIn(const Xml::XmlNode& element, const ReviewScores& scores);
+// The same for an element of the indexed questionnaire.
+QString ScoreTextIn(const tova::store::SurveyIndex& survey, const Xml::XmlNode& element, const ReviewScores& scores);
 // A copy of one element of the questionnaire with the marks that fall on it or inside it added,
 // as they would stand in a scored copy of the whole questionnaire.
 Xml::XmlDocument CopyWithMarks(const Xml::XmlNode& element, const std::vector<ScoreMark>& marks);
@@ -48,6 +53,8 @@ qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews);
 bool IsReviewComplete(qint16 phaseId, const Xml::XmlNode& review);
 // The same against the index of the questionnaire database, made once for many reviews.
 bool IsReviewComplete(const tova::store::SurveyIndex& survey, qint16 phaseId, const Xml::XmlNode& review);
+bool IsReviewComplete(const tova::store::SurveyIndex& survey, qint16 phaseId,
+                      const tova::store::ResponseIndex& answers);
 
 // A number as the program writes it: at most 15 significant digits, "." as separator, no
 // trailing zeros.

@@ -1,5 +1,6 @@
 #include "store/SurveyIndex.h"
 
+#include "store/Scoring.h"
 #include "store/TextValues.h"
 
 #include <libxml/tree.h>
@@ -41,6 +42,27 @@ bool isOfPhase(xmlNode* question, qint16 phaseId) {
 }
 
 bool isWholeInt16(double value) { return value >= -32768 && value <= 32767 && value == std::floor(value); }
+
+std::optional<qint16> ownId(const Xml::XmlNode& element, const char* idName) {
+    bool ok = false;
+    const qint16 id = toInt16(childText(element, idName), &ok);
+    return ok ? std::optional<qint16>(id) : std::nullopt;
+}
+
+std::optional<double> numberIn(const QString& text) {
+    bool ok = false;
+    const double value = Globals::ParseNumber(text, &ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+// Looks key up in a cache, filling it with make() the first time.
+template <typename Map, typename Key, typename Make>
+const typename Map::mapped_type& cached(Map& cache, const Key& key, Make make) {
+    const auto known = cache.find(key);
+    if (known != cache.end())
+        return known->second;
+    return cache.emplace(key, make()).first->second;
+}
 
 } // namespace
 
@@ -109,7 +131,11 @@ ResponseIndex::ResponseIndex(const Xml::XmlNode& review)
 
 Xml::XmlNode ResponseIndex::find(const QString& questionIdText) const
 {
-    const double value = xpathNumber(questionIdText);
+    return find(xpathNumber(questionIdText));
+}
+
+Xml::XmlNode ResponseIndex::find(double value) const
+{
     if (std::isnan(value))
         return Xml::XmlNode();
     const auto it = m_byQuestion.find(value + 0.0);
@@ -123,12 +149,15 @@ SurveyIndex::SurveyIndex(const Xml::XmlDocument& data)
     m_survey = data.selectSingleNode(QStringLiteral("data/survey"));
     m_sections = data.selectNodes(QStringLiteral("data/survey/section"));
     for (const Xml::XmlNode& section : m_sections) {
+        m_ownIds.emplace(section.raw(), ownId(section, "section_id"));
+        m_categoriesOfSection.emplace(section.raw(), childrenNamed(section, "category"));
         forEachIdValue(section, "section_id", [&](double value) {
             if (isWholeInt16(value))
                 m_firstSectionById.emplace(int(value), section);
         });
-        for (const Xml::XmlNode& category : childrenNamed(section, "category")) {
+        for (const Xml::XmlNode& category : m_categoriesOfSection.at(section.raw())) {
             m_categories.append(category);
+            m_ownIds.emplace(category.raw(), ownId(category, "category_id"));
             std::vector<int> ids;
             forEachIdValue(category, "category_id", [&](double value) {
                 if (isWholeInt16(value) && std::find(ids.begin(), ids.end(), int(value)) == ids.end())
@@ -165,6 +194,53 @@ Xml::XmlNode SurveyIndex::firstSectionWithId(qint16 id) const
 {
     const auto it = m_firstSectionById.find(id);
     return it == m_firstSectionById.end() ? Xml::XmlNode() : it->second;
+}
+
+const QuestionReading& SurveyIndex::question(const Xml::XmlNode& node) const {
+    return cached(m_questions, static_cast<const void*>(node.raw()), [&node] {
+        QuestionReading reading;
+        reading.firstId = xpathNumber(childText(node, "question_id"));
+        for (const Xml::XmlNode& id : childrenNamed(node, "question_id"))
+            reading.ids.push_back(xpathNumber(id.text()));
+        reading.weight = numberIn(childText(node, "weight"));
+        return reading;
+    });
+}
+
+std::optional<double> SurveyIndex::answerWeight(const Xml::XmlNode& question, const QString& answer) const {
+    return cached(m_answerWeights, std::make_pair(static_cast<const void*>(question.raw()), answer),
+                  [&]() -> std::optional<double> {
+                      const QList<Xml::XmlNode> option =
+                          childrenNamed(question, ("answer" + answer + "weight").toUtf8().constData());
+                      return option.isEmpty() ? std::nullopt : numberIn(option.first().text());
+                  });
+}
+
+std::optional<qint16> SurveyIndex::categoryId(const Xml::XmlNode& category) const {
+    const auto it = m_ownIds.find(category.raw());
+    return it != m_ownIds.end() ? it->second : ownId(category, "category_id");
+}
+
+std::optional<qint16> SurveyIndex::sectionId(const Xml::XmlNode& section) const {
+    const auto it = m_ownIds.find(section.raw());
+    return it != m_ownIds.end() ? it->second : ownId(section, "section_id");
+}
+
+const QList<Xml::XmlNode>& SurveyIndex::categoriesOf(const Xml::XmlNode& section) const {
+    return cached(m_categoriesOfSection, static_cast<const void*>(section.raw()),
+                  [&section] { return childrenNamed(section, "category"); });
+}
+
+const std::optional<QString>& SurveyIndex::heldScore(const Xml::XmlNode& element) const {
+    return cached(m_heldScores, static_cast<const void*>(element.raw()), [&element]() -> std::optional<QString> {
+        const QList<Xml::XmlNode> held = childrenNamed(element, "score");
+        return held.isEmpty() ? std::nullopt : std::optional<QString>(held.first().text());
+    });
+}
+
+std::optional<double> SurveyIndex::sectionWeight(const Xml::XmlNode& section) const {
+    return cached(m_sectionWeights, static_cast<const void*>(section.raw()),
+                  [&section] { return numberIn(childText(section, "section_weight")); });
 }
 
 } // namespace tova::store

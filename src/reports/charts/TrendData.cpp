@@ -78,7 +78,7 @@ public:
             // The first score of any survey element, as "survey/score" below the root finds it.
             QString text;
             for (const Xml::XmlNode& survey : m_holders) {
-                text = Globals::ScoreTextIn(survey, scores);
+                text = Globals::ScoreTextIn(m_survey, survey, scores);
                 if (!text.isNull())
                     break;
             }
@@ -86,7 +86,7 @@ public:
             return values;
         }
         for (const Xml::XmlNode& section : m_holders)
-            values.append(riskOf(Globals::ScoreTextIn(section, scores)));
+            values.append(riskOf(Globals::ScoreTextIn(m_survey, section, scores)));
         return values;
     }
 
@@ -191,7 +191,8 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
             known != phaseScores.end()
                 ? known->second
                 : phaseScores.emplace(*phase, !Globals::PhaseWithoutQuestions(QString::number(*phase))).first->second;
-        if (!scores || !Globals::IsReviewComplete(reader.survey(), *phase, review))
+        const tova::store::ResponseIndex answers(review);
+        if (!scores || !Globals::IsReviewComplete(reader.survey(), *phase, answers))
             continue;
 
         TrendPoint point;
@@ -202,7 +203,7 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
         else
             undated.append(int(data.points.size()));
         point.label = labelOf(date, dateText, tova::store::childText(review, "phase"));
-        point.values = reader.values(Globals::ScoreReview(Globals::gDataDoc, reader.survey(), review, *phase));
+        point.values = reader.values(Globals::ScoreReview(Globals::gDataDoc, reader.survey(), answers, *phase));
         if (data.points.isEmpty())
             data.seriesNames = reader.seriesNames();
         data.points.append(point);
