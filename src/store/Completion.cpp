@@ -33,8 +33,8 @@ Status categoryStatus(const tova::store::SurveyIndex& survey, const Xml::XmlNode
 }
 
 // Judges every category; marks each in the scored copy when one is given.
-bool judgeCompletion(const tova::store::SurveyIndex& survey, qint16 phaseId,
-                     const tova::store::ResponseIndex& answers, Xml::XmlDocument* scoredCopy) {
+bool judgeCompletion(const tova::store::SurveyIndex& survey, qint16 phaseId, const tova::store::ResponseIndex& answers,
+                     Xml::XmlDocument* scoredCopy) {
     bool complete = true;
     for (const Xml::XmlNode& category : survey.categories()) {
         const Status status = categoryStatus(survey, category, phaseId, answers);

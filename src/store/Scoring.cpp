@@ -49,8 +49,7 @@ struct Sums {
 // The answer weight a and question weight w of an answered question; false when the answer does
 // not score: "5", no weight for that option, or a weight that is not a number.
 bool scoredWeights(const tova::store::SurveyIndex& survey, const Xml::XmlNode& question, const QString& answer,
-                   double* a, double* w)
-{
+                   double* a, double* w) {
     if (answer == kNotApplicable)
         return false;
     const std::optional<double> answerWeight = survey.answerWeight(question, answer);
@@ -152,8 +151,7 @@ void scoreSections(ReviewScores& scores, FirstScores& firstScores, const tova::s
 }
 
 bool hasQuestionOfPhase(const tova::store::SurveyIndex& survey, const Xml::XmlNode& section,
-                        const FactsByCategory& facts)
-{
+                        const FactsByCategory& facts) {
     for (const Xml::XmlNode& category : survey.categoriesOf(section)) {
         if (!factsOf(facts, category).empty())
             return true;
@@ -181,8 +179,7 @@ void scoreSurvey(ReviewScores& scores, const FirstScores& firstScores, const tov
     Sums sums;
     for (const Xml::XmlNode& section : survey.sections()) {
         QString scoreText;
-        if (!firstSectionScore(survey, section, firstScores, &scoreText) ||
-            !hasQuestionOfPhase(survey, section, facts))
+        if (!firstSectionScore(survey, section, firstScores, &scoreText) || !hasQuestionOfPhase(survey, section, facts))
             continue;
         bool scoreOk = false;
         const double s = ParseNumber(scoreText, &scoreOk);

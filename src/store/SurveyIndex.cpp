@@ -134,8 +134,7 @@ Xml::XmlNode ResponseIndex::find(const QString& questionIdText) const
     return find(xpathNumber(questionIdText));
 }
 
-Xml::XmlNode ResponseIndex::find(double value) const
-{
+Xml::XmlNode ResponseIndex::find(double value) const {
     if (std::isnan(value))
         return Xml::XmlNode();
     const auto it = m_byQuestion.find(value + 0.0);

@@ -43,8 +43,8 @@ private:
 
 // What a question says whatever the review, read as scoring and completion read it.
 struct QuestionReading {
-    double firstId = 0.0;     // its first question_id as a number, NaN when none: what its answer is found by
-    std::vector<double> ids;  // every question_id as a number, NaN for one that is none
+    double firstId = 0.0;         // its first question_id as a number, NaN when none: what its answer is found by
+    std::vector<double> ids;      // every question_id as a number, NaN for one that is none
     std::optional<double> weight; // nothing when its weight is not a number
 };
 
