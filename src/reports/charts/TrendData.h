@@ -46,8 +46,8 @@ double ReviewIndex(const Xml::XmlDocument& scoredCopy);
 // above 0; otherwise 100.
 double SectionRisk(const Xml::XmlDocument& scoredCopy, qint16 sectionId);
 
-// Newest first. Points are exchanged whole, and points of one date never directly, so reviews of the
-// same day come out in the order this exchange leaves them.
+// Newest first. Reviews of one day come in the order that exchanging, for each place in turn, its
+// point with every later point that is newer leaves them.
 void OrderNewestFirst(QList<TrendPoint>& points);
 
 // Judges and scores every review of the project against its own phase and gathers the points of the
