@@ -210,13 +210,15 @@ ReviewScores ScoreReview(const Xml::XmlDocument& data, const tova::store::Survey
 }
 
 ReviewScores ScoreReview(const Xml::XmlDocument& data, const tova::store::SurveyIndex& survey,
-                         const tova::store::ResponseIndex& answers, qint16 phaseId) {
+                         const tova::store::ResponseIndex& answers, qint16 phaseId, ScoreDetail detail) {
     ReviewScores scores;
     if (data.isNull())
         return scores;
     const FactsByCategory facts = gatherFacts(survey, answers, phaseId);
     FirstScores firstScores;
-    scoreCategories(scores, survey, facts);
+    // Section scores are worked out from the answers themselves, not from the category scores.
+    if (detail == ScoreDetail::Everything)
+        scoreCategories(scores, survey, facts);
     scoreSections(scores, firstScores, survey, facts);
     scoreSurvey(scores, firstScores, survey, facts);
     return scores;

@@ -36,9 +36,12 @@ ReviewScores ScoreReview(const Xml::XmlDocument& data, const Xml::XmlNode& revie
 // The same with the questionnaire's index made once for many reviews of one questionnaire.
 ReviewScores ScoreReview(const Xml::XmlDocument& data, const tova::store::SurveyIndex& survey,
                          const Xml::XmlNode& review, qint16 phaseId);
-// And with the review's answers indexed once for its judging and its scoring.
+// And with the review's answers indexed once for its judging and its scoring; a reader of section
+// and survey scores only can leave out the category scores and the copied answers.
+enum class ScoreDetail { Everything, SectionsAndSurvey };
 ReviewScores ScoreReview(const Xml::XmlDocument& data, const tova::store::SurveyIndex& survey,
-                         const tova::store::ResponseIndex& answers, qint16 phaseId);
+                         const tova::store::ResponseIndex& answers, qint16 phaseId,
+                         ScoreDetail detail = ScoreDetail::Everything);
 // The text of the element's first score child as it would stand in a scored copy: one the
 // questionnaire already holds comes before those scoring adds. Null when it would have none.
 QString ScoreTextIn(const Xml::XmlNode& element, const ReviewScores& scores);

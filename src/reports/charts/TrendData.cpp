@@ -134,22 +134,28 @@ private:
 
 } // namespace
 
-std::optional<QDate> ReadReviewDate(const QString& text) {
-    const QString trimmed = text.trimmed();
-    const QStringList stored = {QStringLiteral("MMM dd, yyyy"), QStringLiteral("MMM d, yyyy"),
-                                QStringLiteral("MMMM d, yyyy")};
-    const QLocale user;
-    QStringList userFormats = stored;
+ReviewDateReader::ReviewDateReader()
+    : m_english(QLocale::English, QLocale::UnitedStates),
+      m_stored({QStringLiteral("MMM dd, yyyy"), QStringLiteral("MMM d, yyyy"), QStringLiteral("MMMM d, yyyy")}) {
+    m_userFormats = m_stored;
     for (const QLocale::FormatType type : {QLocale::ShortFormat, QLocale::LongFormat}) {
-        const QString format = user.dateFormat(type);
-        userFormats << format;
+        const QString format = m_user.dateFormat(type);
+        m_userFormats << format;
         // A short form such as "dd.MM.yy" reads "14.03.2025" only with the year written in full.
         if (!format.contains(QLatin1String("yyyy")))
-            userFormats << QString(format).replace(QLatin1String("yy"), QLatin1String("yyyy"));
+            m_userFormats << QString(format).replace(QLatin1String("yy"), QLatin1String("yyyy"));
     }
-    if (const std::optional<QDate> date = readWith(user, trimmed, userFormats))
+}
+
+std::optional<QDate> ReviewDateReader::read(const QString& text) const {
+    const QString trimmed = text.trimmed();
+    if (const std::optional<QDate> date = readWith(m_user, trimmed, m_userFormats))
         return date;
-    return readWith(QLocale(QLocale::English, QLocale::UnitedStates), trimmed, stored);
+    return readWith(m_english, trimmed, m_stored);
+}
+
+std::optional<QDate> ReadReviewDate(const QString& text) {
+    return ReviewDateReader().read(text);
 }
 
 double OleDate(const QDate& date) {
@@ -219,6 +225,7 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
         return data;
     // Every review is judged and scored on the questionnaire itself, which stays untouched.
     const TrendReader reader(kind, Globals::gDataDoc);
+    const ReviewDateReader dates;
     std::map<qint16, bool> phaseScores;
     QList<int> undated;
     for (const Xml::XmlNode& review : project.selectNodes(QStringLiteral("project/review"))) {
@@ -237,13 +244,14 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
 
         TrendPoint point;
         const QString dateText = tova::store::childText(review, "date");
-        const std::optional<QDate> date = ReadReviewDate(dateText);
+        const std::optional<QDate> date = dates.read(dateText);
         if (date)
             point.date = OleDate(*date);
         else
             undated.append(int(data.points.size()));
         point.label = labelOf(date, dateText, tova::store::childText(review, "phase"));
-        point.values = reader.values(Globals::ScoreReview(Globals::gDataDoc, reader.survey(), answers, *phase));
+        point.values = reader.values(Globals::ScoreReview(Globals::gDataDoc, reader.survey(), answers, *phase,
+                                                          Globals::ScoreDetail::SectionsAndSurvey));
         if (data.points.isEmpty())
             data.seriesNames = reader.seriesNames();
         data.points.append(point);

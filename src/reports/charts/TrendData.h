@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -32,6 +33,18 @@ enum class TrendKind { Overall, PerSection };
 // A review date as stored ("May 06, 2003"), read under the user's locale first (also in its short
 // and long forms, as they are and with the year written in full), then in English.
 std::optional<QDate> ReadReviewDate(const QString& text);
+// The same for many dates, with the locales and their forms looked up once.
+class ReviewDateReader {
+public:
+    ReviewDateReader();
+    std::optional<QDate> read(const QString& text) const;
+
+private:
+    QLocale m_user;
+    QLocale m_english;
+    QStringList m_stored;
+    QStringList m_userFormats;
+};
 // Days since 30 December 1899.
 double OleDate(const QDate& date);
 // "2003May06 (2)": year, the month's short name in the user's locale, day, then the phase. A date
