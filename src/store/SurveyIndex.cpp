@@ -1,5 +1,6 @@
 #include "store/SurveyIndex.h"
 
+#include "platform/xml/XmlText.h"
 #include "store/Scoring.h"
 #include "store/TextValues.h"
 
@@ -123,9 +124,21 @@ ResponseIndex::ResponseIndex(const Xml::XmlNode& review)
 {
     if (review.isNull() || review.name() != QLatin1String("review"))
         return;
-    for (const Xml::XmlNode& response : childrenNamed(review, "response")) {
-        // +0.0 folds a negative zero into zero so both find the same entry.
-        forEachIdValue(response, "question_id", [&](double value) { m_byQuestion.emplace(value + 0.0, response); });
+    // Walked in place: a trend indexes every review of the project.
+    const std::shared_ptr<_xmlDoc> owner = review.ownerDocument().shared();
+    for (xmlNode* response = review.raw()->children; response; response = response->next) {
+        if (!isElementNamed(response, "response"))
+            continue;
+        for (xmlNode* id = response->children; id; id = id->next) {
+            if (!isElementNamed(id, "question_id"))
+                continue;
+            xmlChar* content = xmlNodeGetContent(id);
+            const double value = xpathNumber(Xml::textFromUtf8(reinterpret_cast<const char*>(content)));
+            xmlFree(content);
+            // +0.0 folds a negative zero into zero so both find the same entry.
+            if (!std::isnan(value))
+                m_byQuestion.emplace(value + 0.0, Xml::XmlNode(owner, response));
+        }
     }
 }
 
