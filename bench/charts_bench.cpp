@@ -1,5 +1,5 @@
 // Chart timings: drawing and saving one dashboard chart, and the trend charts of projects of 10, 100
-// and 1,000 reviews (9,000 for gathering) on the shipped questionnaire: gathering (every review judged
+// and 1,000 reviews (9,000 for gathering and drawing) on the shipped questionnaire: gathering (every review judged
 // and scored), drawing, and both, side by side with one load of the questionnaire to compare the cost of
 // one review with. "per_review" is the time of one run divided by the number of reviews; it should
 // stay flat as the project grows.
