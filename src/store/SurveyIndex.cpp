@@ -27,16 +27,20 @@ bool isElementNamed(const xmlNode* node, const char* name) {
     return node->type == XML_ELEMENT_NODE && xmlStrEqual(node->name, reinterpret_cast<const xmlChar*>(name));
 }
 
+// The XPath number() of an element's text, as decode reads the text.
+template <typename Decode> double numberOfText(xmlNode* element, Decode decode) {
+    xmlChar* content = xmlNodeGetContent(element);
+    const double value = xpathNumber(decode(reinterpret_cast<const char*>(content)));
+    xmlFree(content);
+    return value;
+}
+
 // Whether one of the question's phase_id children reads as the phase's number. The questions are
 // walked in place: this runs for every question of the questionnaire on every screen.
 bool isOfPhase(xmlNode* question, qint16 phaseId) {
     for (xmlNode* child = question->children; child; child = child->next) {
-        if (!isElementNamed(child, "phase_id"))
-            continue;
-        xmlChar* content = xmlNodeGetContent(child);
-        const double value = xpathNumber(QString::fromUtf8(reinterpret_cast<const char*>(content)));
-        xmlFree(content);
-        if (value == phaseId)
+        if (isElementNamed(child, "phase_id") &&
+            numberOfText(child, [](const char* text) { return QString::fromUtf8(text); }) == phaseId)
             return true;
     }
     return false;
@@ -132,9 +136,8 @@ ResponseIndex::ResponseIndex(const Xml::XmlNode& review)
         for (xmlNode* id = response->children; id; id = id->next) {
             if (!isElementNamed(id, "question_id"))
                 continue;
-            xmlChar* content = xmlNodeGetContent(id);
-            const double value = xpathNumber(Xml::textFromUtf8(reinterpret_cast<const char*>(content)));
-            xmlFree(content);
+            // Read as the element's text() reads it.
+            const double value = numberOfText(id, [](const char* text) { return Xml::textFromUtf8(text); });
             // +0.0 folds a negative zero into zero so both find the same entry.
             if (!std::isnan(value))
                 m_byQuestion.emplace(value + 0.0, Xml::XmlNode(owner, response));
