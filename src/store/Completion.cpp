@@ -80,11 +80,7 @@ qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews)
 
 bool IsReviewComplete(qint16 phaseId, const Xml::XmlNode& review)
 {
-    return IsReviewComplete(tova::store::SurveyIndex(gDataDoc), phaseId, review);
-}
-
-bool IsReviewComplete(const tova::store::SurveyIndex& survey, qint16 phaseId, const Xml::XmlNode& review) {
-    return IsReviewComplete(survey, phaseId, tova::store::ResponseIndex(review));
+    return IsReviewComplete(tova::store::SurveyIndex(gDataDoc), phaseId, tova::store::ResponseIndex(review));
 }
 
 bool IsReviewComplete(const tova::store::SurveyIndex& survey, qint16 phaseId,

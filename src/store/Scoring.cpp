@@ -201,12 +201,7 @@ void scoreSurvey(ReviewScores& scores, const FirstScores& firstScores, const tov
 ReviewScores ScoreReview(const Xml::XmlDocument& data, const Xml::XmlNode& review, qint16 phaseId) {
     if (data.isNull())
         return ReviewScores();
-    return ScoreReview(data, tova::store::SurveyIndex(data), review, phaseId);
-}
-
-ReviewScores ScoreReview(const Xml::XmlDocument& data, const tova::store::SurveyIndex& survey,
-                         const Xml::XmlNode& review, qint16 phaseId) {
-    return ScoreReview(data, survey, tova::store::ResponseIndex(review), phaseId);
+    return ScoreReview(data, tova::store::SurveyIndex(data), tova::store::ResponseIndex(review), phaseId);
 }
 
 ReviewScores ScoreReview(const Xml::XmlDocument& data, const tova::store::SurveyIndex& survey,
@@ -224,30 +219,16 @@ ReviewScores ScoreReview(const Xml::XmlDocument& data, const tova::store::Survey
     return scores;
 }
 
-namespace {
-
-QString addedScore(const Xml::XmlNode& element, const ReviewScores& scores) {
+QString ScoreTextIn(const tova::store::SurveyIndex& survey, const Xml::XmlNode& element, const ReviewScores& scores) {
+    if (element.isNull())
+        return QString();
+    if (const std::optional<QString>& held = survey.heldScore(element))
+        return *held;
     for (const ScoreMark& mark : scores.marks) {
         if (mark.target.raw() == element.raw() && mark.name == QLatin1String("score"))
             return mark.text;
     }
     return QString();
-}
-
-} // namespace
-
-QString ScoreTextIn(const Xml::XmlNode& element, const ReviewScores& scores) {
-    if (element.isNull())
-        return QString();
-    const QList<Xml::XmlNode> held = childrenNamed(element, "score");
-    return held.isEmpty() ? addedScore(element, scores) : held.first().text();
-}
-
-QString ScoreTextIn(const tova::store::SurveyIndex& survey, const Xml::XmlNode& element, const ReviewScores& scores) {
-    if (element.isNull())
-        return QString();
-    const std::optional<QString>& held = survey.heldScore(element);
-    return held ? *held : addedScore(element, scores);
 }
 
 Xml::XmlDocument CopyWithMarks(const Xml::XmlNode& element, const std::vector<ScoreMark>& marks) {

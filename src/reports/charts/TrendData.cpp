@@ -238,8 +238,10 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
             known != phaseScores.end()
                 ? known->second
                 : phaseScores.emplace(*phase, !Globals::PhaseWithoutQuestions(QString::number(*phase))).first->second;
+        if (!scores)
+            continue;
         const tova::store::ResponseIndex answers(review);
-        if (!scores || !Globals::IsReviewComplete(reader.survey(), *phase, answers))
+        if (!Globals::IsReviewComplete(reader.survey(), *phase, answers))
             continue;
 
         TrendPoint point;
