@@ -145,11 +145,6 @@ ResponseIndex::ResponseIndex(const Xml::XmlNode& review)
     }
 }
 
-Xml::XmlNode ResponseIndex::find(const QString& questionIdText) const
-{
-    return find(xpathNumber(questionIdText));
-}
-
 Xml::XmlNode ResponseIndex::find(double value) const {
     if (std::isnan(value))
         return Xml::XmlNode();

@@ -32,9 +32,7 @@ class ResponseIndex {
 public:
     // review: the root of a review copy, or a review element itself.
     explicit ResponseIndex(const Xml::XmlNode& review);
-    // The first response whose question_id equals the id text read as a number; null when none.
-    Xml::XmlNode find(const QString& questionIdText) const;
-    // The same for an id already read as a number (NaN finds nothing).
+    // The first response whose question_id reads as that number; null when none (NaN finds nothing).
     Xml::XmlNode find(double questionId) const;
 
 private:
