@@ -15,17 +15,16 @@ Status categoryStatus(const tova::store::SurveyIndex& survey, const Xml::XmlNode
                       const tova::store::ResponseIndex& answers)
 {
     // A category whose id cannot be read cannot be looked up: it has no questions to answer.
-    bool ok = false;
-    const qint16 categoryId = tova::store::toInt16(tova::store::childText(category, "category_id"), &ok);
-    if (!ok)
+    const std::optional<qint16> categoryId = survey.categoryId(category);
+    if (!categoryId)
         return Status::NoQuestions;
     bool anyQuestion = false;
     // Every category with this id counts, as a path selecting by id would find them all.
-    for (const Xml::XmlNode& sameId : survey.categoriesWithId(categoryId)) {
+    for (const Xml::XmlNode& sameId : survey.categoriesWithId(*categoryId)) {
         for (const Xml::XmlNode& question : survey.questionsOfPhase(sameId, phaseId)) {
-            for (const Xml::XmlNode& questionId : tova::store::childrenNamed(question, "question_id")) {
+            for (double questionId : survey.question(question).ids) {
                 anyQuestion = true;
-                if (answers.find(questionId.text()).isNull())
+                if (answers.find(questionId).isNull())
                     return Status::Incomplete;
             }
         }
@@ -34,9 +33,8 @@ Status categoryStatus(const tova::store::SurveyIndex& survey, const Xml::XmlNode
 }
 
 // Judges every category; marks each in the scored copy when one is given.
-bool judgeCompletion(const tova::store::SurveyIndex& survey, qint16 phaseId, const Xml::XmlNode& review,
+bool judgeCompletion(const tova::store::SurveyIndex& survey, qint16 phaseId, const tova::store::ResponseIndex& answers,
                      Xml::XmlDocument* scoredCopy) {
-    const tova::store::ResponseIndex answers(review);
     bool complete = true;
     for (const Xml::XmlNode& category : survey.categories()) {
         const Status status = categoryStatus(survey, category, phaseId, answers);
@@ -55,7 +53,8 @@ bool judgeCompletion(const tova::store::SurveyIndex& survey, qint16 phaseId, con
 } // namespace
 
 bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlNode& review) {
-    return judgeCompletion(tova::store::SurveyIndex(scoredCopy), phaseId, review, &scoredCopy);
+    return judgeCompletion(tova::store::SurveyIndex(scoredCopy), phaseId, tova::store::ResponseIndex(review),
+                           &scoredCopy);
 }
 
 bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlDocument& reviewCopy)
@@ -73,7 +72,7 @@ qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews)
         bool ok = false;
         const qint16 phaseId = tova::store::toInt16(tova::store::childText(review, "phase"), &ok);
         // A review whose phase cannot be read cannot be judged complete.
-        if (ok && judgeCompletion(survey, phaseId, review, nullptr))
+        if (ok && judgeCompletion(survey, phaseId, tova::store::ResponseIndex(review), nullptr))
             ++count;
     }
     return qint16(qMin(count, 32767));
@@ -81,11 +80,12 @@ qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews)
 
 bool IsReviewComplete(qint16 phaseId, const Xml::XmlNode& review)
 {
-    return IsReviewComplete(tova::store::SurveyIndex(gDataDoc), phaseId, review);
+    return IsReviewComplete(tova::store::SurveyIndex(gDataDoc), phaseId, tova::store::ResponseIndex(review));
 }
 
-bool IsReviewComplete(const tova::store::SurveyIndex& survey, qint16 phaseId, const Xml::XmlNode& review) {
-    return !gDataDoc.documentElement().isNull() && judgeCompletion(survey, phaseId, review, nullptr);
+bool IsReviewComplete(const tova::store::SurveyIndex& survey, qint16 phaseId,
+                      const tova::store::ResponseIndex& answers) {
+    return !gDataDoc.documentElement().isNull() && judgeCompletion(survey, phaseId, answers, nullptr);
 }
 
 } // namespace Globals

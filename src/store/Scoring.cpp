@@ -10,6 +10,7 @@
 
 #include <cmath>
 
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -47,18 +48,17 @@ struct Sums {
 
 // The answer weight a and question weight w of an answered question; false when the answer does
 // not score: "5", no weight for that option, or a weight that is not a number.
-bool scoredWeights(const Xml::XmlNode& question, const QString& answer, double* a, double* w)
-{
+bool scoredWeights(const tova::store::SurveyIndex& survey, const Xml::XmlNode& question, const QString& answer,
+                   double* a, double* w) {
     if (answer == kNotApplicable)
         return false;
-    const QList<Xml::XmlNode> option = childrenNamed(question, ("answer" + answer + "weight").toUtf8().constData());
-    if (option.isEmpty())
+    const std::optional<double> answerWeight = survey.answerWeight(question, answer);
+    const std::optional<double>& weight = survey.question(question).weight;
+    if (!answerWeight || !weight)
         return false;
-    bool answerOk = false;
-    bool weightOk = false;
-    *a = ParseNumber(option.first().text(), &answerOk);
-    *w = ParseNumber(childText(question, "weight"), &weightOk);
-    return answerOk && weightOk;
+    *a = *answerWeight;
+    *w = *weight;
+    return true;
 }
 
 // What one pass over the questionnaire learns about a question of the phase: its stored answer
@@ -84,11 +84,11 @@ FactsByCategory gatherFacts(const tova::store::SurveyIndex& survey, const tova::
         for (const Xml::XmlNode& question : survey.questionsOfPhase(category, phaseId)) {
             QuestionFacts fact;
             fact.question = question;
-            const Xml::XmlNode response = answers.find(childText(question, "question_id"));
+            const Xml::XmlNode response = answers.find(survey.question(question).firstId);
             fact.answered = !response.isNull();
             if (fact.answered) {
                 fact.answer = childText(response, "answer");
-                fact.scored = scoredWeights(question, fact.answer, &fact.a, &fact.w);
+                fact.scored = scoredWeights(survey, question, fact.answer, &fact.a, &fact.w);
             }
             list.push_back(std::move(fact));
         }
@@ -105,11 +105,10 @@ const std::vector<QuestionFacts>& factsOf(const FactsByCategory& facts, const Xm
 
 void scoreCategories(ReviewScores& scores, const tova::store::SurveyIndex& survey, const FactsByCategory& facts) {
     for (const Xml::XmlNode& category : survey.categories()) {
-        bool ok = false;
-        const qint16 categoryId = tova::store::toInt16(childText(category, "category_id"), &ok);
-        if (!ok)
+        const std::optional<qint16> categoryId = survey.categoryId(category);
+        if (!categoryId)
             continue;
-        const Xml::XmlNode target = survey.firstCategoryWithId(categoryId);
+        const Xml::XmlNode target = survey.firstCategoryWithId(*categoryId);
         const std::vector<QuestionFacts>& questions = factsOf(facts, target);
         if (questions.empty())
             continue;
@@ -132,13 +131,12 @@ using FirstScores = std::unordered_map<const void*, QString>;
 void scoreSections(ReviewScores& scores, FirstScores& firstScores, const tova::store::SurveyIndex& survey,
                    const FactsByCategory& facts) {
     for (const Xml::XmlNode& section : survey.sections()) {
-        bool ok = false;
-        const qint16 sectionId = tova::store::toInt16(childText(section, "section_id"), &ok);
-        if (!ok)
+        const std::optional<qint16> sectionId = survey.sectionId(section);
+        if (!sectionId)
             continue;
-        const Xml::XmlNode target = survey.firstSectionWithId(sectionId);
+        const Xml::XmlNode target = survey.firstSectionWithId(*sectionId);
         Sums sums;
-        for (const Xml::XmlNode& category : childrenNamed(target, "category")) {
+        for (const Xml::XmlNode& category : survey.categoriesOf(target)) {
             for (const QuestionFacts& fact : factsOf(facts, category)) {
                 if (fact.scored)
                     sums.add(fact.a, fact.w, 100.0);
@@ -152,9 +150,9 @@ void scoreSections(ReviewScores& scores, FirstScores& firstScores, const tova::s
     }
 }
 
-bool hasQuestionOfPhase(const Xml::XmlNode& section, const FactsByCategory& facts)
-{
-    for (const Xml::XmlNode& category : childrenNamed(section, "category")) {
+bool hasQuestionOfPhase(const tova::store::SurveyIndex& survey, const Xml::XmlNode& section,
+                        const FactsByCategory& facts) {
+    for (const Xml::XmlNode& category : survey.categoriesOf(section)) {
         if (!factsOf(facts, category).empty())
             return true;
     }
@@ -163,10 +161,10 @@ bool hasQuestionOfPhase(const Xml::XmlNode& section, const FactsByCategory& fact
 
 // The section's first score element once the section scores are added: one the questionnaire
 // already holds comes before those scoring adds.
-bool firstSectionScore(const Xml::XmlNode& section, const FirstScores& firstScores, QString* text) {
-    const QList<Xml::XmlNode> held = childrenNamed(section, "score");
-    if (!held.isEmpty()) {
-        *text = held.first().text();
+bool firstSectionScore(const tova::store::SurveyIndex& survey, const Xml::XmlNode& section,
+                       const FirstScores& firstScores, QString* text) {
+    if (const std::optional<QString>& held = survey.heldScore(section)) {
+        *text = *held;
         return true;
     }
     const auto it = firstScores.find(section.raw());
@@ -181,16 +179,15 @@ void scoreSurvey(ReviewScores& scores, const FirstScores& firstScores, const tov
     Sums sums;
     for (const Xml::XmlNode& section : survey.sections()) {
         QString scoreText;
-        if (!firstSectionScore(section, firstScores, &scoreText) || !hasQuestionOfPhase(section, facts))
+        if (!firstSectionScore(survey, section, firstScores, &scoreText) || !hasQuestionOfPhase(survey, section, facts))
             continue;
         bool scoreOk = false;
-        bool weightOk = false;
         const double s = ParseNumber(scoreText, &scoreOk);
-        const double g = ParseNumber(childText(section, "section_weight"), &weightOk);
+        const std::optional<double> g = survey.sectionWeight(section);
         // A section weight that is not a number drops the section out, as an unscored one does.
-        if (!scoreOk || !weightOk)
+        if (!scoreOk || !g)
             continue;
-        sums.add(s, g);
+        sums.add(s, *g);
     }
     const Xml::XmlNode& surveyElement = survey.surveyElement();
     if (surveyElement.isNull())
@@ -204,29 +201,29 @@ void scoreSurvey(ReviewScores& scores, const FirstScores& firstScores, const tov
 ReviewScores ScoreReview(const Xml::XmlDocument& data, const Xml::XmlNode& review, qint16 phaseId) {
     if (data.isNull())
         return ReviewScores();
-    return ScoreReview(data, tova::store::SurveyIndex(data), review, phaseId);
+    return ScoreReview(data, tova::store::SurveyIndex(data), tova::store::ResponseIndex(review), phaseId);
 }
 
 ReviewScores ScoreReview(const Xml::XmlDocument& data, const tova::store::SurveyIndex& survey,
-                         const Xml::XmlNode& review, qint16 phaseId) {
+                         const tova::store::ResponseIndex& answers, qint16 phaseId, ScoreDetail detail) {
     ReviewScores scores;
     if (data.isNull())
         return scores;
-    const tova::store::ResponseIndex answers(review);
     const FactsByCategory facts = gatherFacts(survey, answers, phaseId);
     FirstScores firstScores;
-    scoreCategories(scores, survey, facts);
+    // Section scores are worked out from the answers themselves, not from the category scores.
+    if (detail == ScoreDetail::Everything)
+        scoreCategories(scores, survey, facts);
     scoreSections(scores, firstScores, survey, facts);
     scoreSurvey(scores, firstScores, survey, facts);
     return scores;
 }
 
-QString ScoreTextIn(const Xml::XmlNode& element, const ReviewScores& scores) {
+QString ScoreTextIn(const tova::store::SurveyIndex& survey, const Xml::XmlNode& element, const ReviewScores& scores) {
     if (element.isNull())
         return QString();
-    const QList<Xml::XmlNode> held = childrenNamed(element, "score");
-    if (!held.isEmpty())
-        return held.first().text();
+    if (const std::optional<QString>& held = survey.heldScore(element))
+        return *held;
     for (const ScoreMark& mark : scores.marks) {
         if (mark.target.raw() == element.raw() && mark.name == QLatin1String("score"))
             return mark.text;

@@ -33,12 +33,16 @@ struct ReviewScores {
     QString surveyScore;
 };
 ReviewScores ScoreReview(const Xml::XmlDocument& data, const Xml::XmlNode& review, qint16 phaseId);
-// The same with the questionnaire's index made once for many reviews of one questionnaire.
+// The same with the questionnaire's index made once for many reviews of one questionnaire, and the
+// review's answers indexed once for its judging and its scoring; a reader of section and survey
+// scores only can leave out the category scores and the copied answers.
+enum class ScoreDetail { Everything, SectionsAndSurvey };
 ReviewScores ScoreReview(const Xml::XmlDocument& data, const tova::store::SurveyIndex& survey,
-                         const Xml::XmlNode& review, qint16 phaseId);
-// The text of the element's first score child as it would stand in a scored copy: one the
-// questionnaire already holds comes before those scoring adds. Null when it would have none.
-QString ScoreTextIn(const Xml::XmlNode& element, const ReviewScores& scores);
+                         const tova::store::ResponseIndex& answers, qint16 phaseId,
+                         ScoreDetail detail = ScoreDetail::Everything);
+// The text of the first score child of an element of the indexed questionnaire as it would stand in a
+// scored copy: one the questionnaire already holds comes before those scoring adds. Null when none.
+QString ScoreTextIn(const tova::store::SurveyIndex& survey, const Xml::XmlNode& element, const ReviewScores& scores);
 // A copy of one element of the questionnaire with the marks that fall on it or inside it added,
 // as they would stand in a scored copy of the whole questionnaire.
 Xml::XmlDocument CopyWithMarks(const Xml::XmlNode& element, const std::vector<ScoreMark>& marks);
@@ -46,8 +50,10 @@ qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews);
 // Whether the review answers every question of the phase in the questionnaire database, judged
 // without marking anything; false when there is no questionnaire.
 bool IsReviewComplete(qint16 phaseId, const Xml::XmlNode& review);
-// The same against the index of the questionnaire database, made once for many reviews.
-bool IsReviewComplete(const tova::store::SurveyIndex& survey, qint16 phaseId, const Xml::XmlNode& review);
+// The same against the index of the questionnaire database, made once for many reviews, and the
+// review's answers.
+bool IsReviewComplete(const tova::store::SurveyIndex& survey, qint16 phaseId,
+                      const tova::store::ResponseIndex& answers);
 
 // A number as the program writes it: at most 15 significant digits, "." as separator, no
 // trailing zeros.

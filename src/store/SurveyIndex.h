@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <map>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -31,14 +32,22 @@ class ResponseIndex {
 public:
     // review: the root of a review copy, or a review element itself.
     explicit ResponseIndex(const Xml::XmlNode& review);
-    // The first response whose question_id equals the id text read as a number; null when none.
-    Xml::XmlNode find(const QString& questionIdText) const;
+    // The first response whose question_id reads as that number; null when none (NaN finds nothing).
+    Xml::XmlNode find(double questionId) const;
 
 private:
     std::unordered_map<double, Xml::XmlNode> m_byQuestion;
 };
 
-// The sections and categories of a questionnaire ("data/survey/section", ".../category").
+// What a question says whatever the review, read as scoring and completion read it.
+struct QuestionReading {
+    double firstId = 0.0;         // its first question_id as a number, NaN when none: what its answer is found by
+    std::vector<double> ids;      // every question_id as a number, NaN for one that is none
+    std::optional<double> weight; // nothing when its weight is not a number
+};
+
+// The sections and categories of a questionnaire ("data/survey/section", ".../category"). What it
+// reads of a question or section is read once: every review of a trend asks again.
 class SurveyIndex {
 public:
     explicit SurveyIndex(const Xml::XmlDocument& data);
@@ -56,6 +65,20 @@ public:
     Xml::XmlNode firstCategoryWithId(qint16 id) const;
     Xml::XmlNode firstSectionWithId(qint16 id) const;
 
+    const QuestionReading& question(const Xml::XmlNode& node) const;
+    // The weight of the question's option for that answer ("answer<A>weight"); nothing when it has
+    // no such option or its text is not a number.
+    std::optional<double> answerWeight(const Xml::XmlNode& question, const QString& answer) const;
+    // A category's or section's own id ("category_id", "section_id") read as a 16-bit number.
+    std::optional<qint16> categoryId(const Xml::XmlNode& category) const;
+    std::optional<qint16> sectionId(const Xml::XmlNode& section) const;
+    // The categories of a section, in document order.
+    const QList<Xml::XmlNode>& categoriesOf(const Xml::XmlNode& section) const;
+    // The text of the first score the questionnaire itself holds on an element; nothing when none.
+    const std::optional<QString>& heldScore(const Xml::XmlNode& element) const;
+    // A section's weight; nothing when it is not a number.
+    std::optional<double> sectionWeight(const Xml::XmlNode& section) const;
+
 private:
     Xml::XmlNode m_survey;
     QList<Xml::XmlNode> m_sections;
@@ -63,6 +86,12 @@ private:
     std::unordered_map<int, std::vector<Xml::XmlNode>> m_categoriesById;
     std::unordered_map<int, Xml::XmlNode> m_firstSectionById;
     mutable std::map<std::pair<const void*, qint16>, QList<Xml::XmlNode>> m_questionsOfPhase;
+    std::unordered_map<const void*, std::optional<qint16>> m_ownIds;
+    mutable std::unordered_map<const void*, QList<Xml::XmlNode>> m_categoriesOfSection;
+    mutable std::unordered_map<const void*, std::optional<double>> m_sectionWeights;
+    mutable std::unordered_map<const void*, QuestionReading> m_questions;
+    mutable std::map<std::pair<const void*, QString>, std::optional<double>> m_answerWeights;
+    mutable std::unordered_map<const void*, std::optional<QString>> m_heldScores;
 };
 
 } // namespace tova::store

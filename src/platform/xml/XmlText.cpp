@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstring>
 
 namespace Xml {
@@ -33,6 +34,9 @@ QString textFromUtf8(const char* utf8, int size) {
     if (!utf8)
         return QString();
     const qsizetype length = size < 0 ? qsizetype(std::strlen(utf8)) : size;
+    // Plain ASCII, as ids, numbers and dates are, reads the same byte for byte and needs no decoder.
+    if (std::all_of(utf8, utf8 + length, [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return QString::fromLatin1(utf8, length);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(QByteArrayView(utf8, length));
 }

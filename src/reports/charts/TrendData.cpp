@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -78,7 +79,7 @@ public:
             // The first score of any survey element, as "survey/score" below the root finds it.
             QString text;
             for (const Xml::XmlNode& survey : m_holders) {
-                text = Globals::ScoreTextIn(survey, scores);
+                text = Globals::ScoreTextIn(m_survey, survey, scores);
                 if (!text.isNull())
                     break;
             }
@@ -86,7 +87,7 @@ public:
             return values;
         }
         for (const Xml::XmlNode& section : m_holders)
-            values.append(riskOf(Globals::ScoreTextIn(section, scores)));
+            values.append(riskOf(Globals::ScoreTextIn(m_survey, section, scores)));
         return values;
     }
 
@@ -110,24 +111,51 @@ std::optional<qint16> phaseOf(const Xml::XmlNode& review) {
     return ok ? std::optional<qint16>(qint16(phase)) : std::nullopt;
 }
 
+// How many of the places 0 to n - 1 have been added, over any range of them, each in log n steps.
+class PlaceCounts {
+public:
+    explicit PlaceCounts(int n) : m_tree(size_t(n) + 1, 0) {}
+    void add(int place) {
+        for (size_t k = size_t(place) + 1; k < m_tree.size(); k += k & (~k + 1))
+            ++m_tree[k];
+    }
+    // Those added among places from to to - 1.
+    int between(int from, int to) const { return below(to) - below(from); }
+
+private:
+    int below(int place) const {
+        int count = 0;
+        for (size_t k = size_t(place); k > 0; k -= k & (~k + 1))
+            count += m_tree[k];
+        return count;
+    }
+    std::vector<int> m_tree;
+};
+
 } // namespace
 
-std::optional<QDate> ReadReviewDate(const QString& text) {
-    const QString trimmed = text.trimmed();
-    const QStringList stored = {QStringLiteral("MMM dd, yyyy"), QStringLiteral("MMM d, yyyy"),
-                                QStringLiteral("MMMM d, yyyy")};
-    const QLocale user;
-    QStringList userFormats = stored;
+ReviewDateReader::ReviewDateReader()
+    : m_english(QLocale::English, QLocale::UnitedStates),
+      m_stored({QStringLiteral("MMM dd, yyyy"), QStringLiteral("MMM d, yyyy"), QStringLiteral("MMMM d, yyyy")}) {
+    m_userFormats = m_stored;
     for (const QLocale::FormatType type : {QLocale::ShortFormat, QLocale::LongFormat}) {
-        const QString format = user.dateFormat(type);
-        userFormats << format;
+        const QString format = m_user.dateFormat(type);
+        m_userFormats << format;
         // A short form such as "dd.MM.yy" reads "14.03.2025" only with the year written in full.
         if (!format.contains(QLatin1String("yyyy")))
-            userFormats << QString(format).replace(QLatin1String("yy"), QLatin1String("yyyy"));
+            m_userFormats << QString(format).replace(QLatin1String("yy"), QLatin1String("yyyy"));
     }
-    if (const std::optional<QDate> date = readWith(user, trimmed, userFormats))
+}
+
+std::optional<QDate> ReviewDateReader::read(const QString& text) const {
+    const QString trimmed = text.trimmed();
+    if (const std::optional<QDate> date = readWith(m_user, trimmed, m_userFormats))
         return date;
-    return readWith(QLocale(QLocale::English, QLocale::UnitedStates), trimmed, stored);
+    return readWith(m_english, trimmed, m_stored);
+}
+
+std::optional<QDate> ReadReviewDate(const QString& text) {
+    return ReviewDateReader().read(text);
 }
 
 double OleDate(const QDate& date) {
@@ -153,23 +181,41 @@ double SectionRisk(const Xml::XmlDocument& scoredCopy, qint16 sectionId) {
 }
 
 void OrderNewestFirst(QList<TrendPoint>& points) {
-    // The exchanges run n * n / 2 times: they move (date, place) pairs, and each point moves once,
-    // at the end, to where its pair was left.
-    std::vector<std::pair<double, qsizetype>> order;
-    order.reserve(size_t(points.size()));
-    for (qsizetype k = 0; k < points.size(); ++k)
-        order.emplace_back(points.at(k).date, k);
-    const size_t n = order.size();
-    for (size_t i = 0; i + 1 < n; ++i) {
-        for (size_t j = i + 1; j < n; ++j) {
-            if (order[i].first < order[j].first)
-                std::swap(order[i], order[j]);
+    // The exchange pass at i leaves the newest remaining point at i, and only reorders points of one
+    // date among themselves where it moves the first of them past newer points. Followed through,
+    // each date's points end up as this: take them in stored order, and after each one rotate those
+    // taken so far left once for every newer point stored between it and the next of its date (or the
+    // end). That needs only counts of newer points, which a running count tree gives, so the whole
+    // order costs n log n instead of n * n / 2 exchanges.
+    const int n = int(points.size());
+    std::vector<int> byDate(size_t(n), 0);
+    std::iota(byDate.begin(), byDate.end(), 0);
+    std::stable_sort(byDate.begin(), byDate.end(),
+                     [&points](int a, int b) { return points.at(a).date > points.at(b).date; });
+    PlaceCounts newer(n);
+    std::vector<int> order;
+    order.reserve(size_t(n));
+    for (int first = 0; first < n;) {
+        int end = first;
+        while (end < n && points.at(byDate[size_t(end)]).date == points.at(byDate[size_t(first)]).date)
+            ++end;
+        std::vector<int> sameDate;
+        for (int k = first; k < end; ++k) {
+            const int place = byDate[size_t(k)];
+            sameDate.push_back(place);
+            const int next = k + 1 < end ? byDate[size_t(k + 1)] : n;
+            const int turns = newer.between(place + 1, next) % int(sameDate.size());
+            std::rotate(sameDate.begin(), sameDate.begin() + turns, sameDate.end());
         }
+        order.insert(order.end(), sameDate.begin(), sameDate.end());
+        for (int k = first; k < end; ++k)
+            newer.add(byDate[size_t(k)]);
+        first = end;
     }
     QList<TrendPoint> ordered;
     ordered.reserve(points.size());
-    for (const auto& entry : order)
-        ordered.append(std::move(points[entry.second]));
+    for (int place : order)
+        ordered.append(std::move(points[place]));
     points = std::move(ordered);
 }
 
@@ -179,6 +225,7 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
         return data;
     // Every review is judged and scored on the questionnaire itself, which stays untouched.
     const TrendReader reader(kind, Globals::gDataDoc);
+    const ReviewDateReader dates;
     std::map<qint16, bool> phaseScores;
     QList<int> undated;
     for (const Xml::XmlNode& review : project.selectNodes(QStringLiteral("project/review"))) {
@@ -191,18 +238,22 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
             known != phaseScores.end()
                 ? known->second
                 : phaseScores.emplace(*phase, !Globals::PhaseWithoutQuestions(QString::number(*phase))).first->second;
-        if (!scores || !Globals::IsReviewComplete(reader.survey(), *phase, review))
+        if (!scores)
+            continue;
+        const tova::store::ResponseIndex answers(review);
+        if (!Globals::IsReviewComplete(reader.survey(), *phase, answers))
             continue;
 
         TrendPoint point;
         const QString dateText = tova::store::childText(review, "date");
-        const std::optional<QDate> date = ReadReviewDate(dateText);
+        const std::optional<QDate> date = dates.read(dateText);
         if (date)
             point.date = OleDate(*date);
         else
             undated.append(int(data.points.size()));
         point.label = labelOf(date, dateText, tova::store::childText(review, "phase"));
-        point.values = reader.values(Globals::ScoreReview(Globals::gDataDoc, reader.survey(), review, *phase));
+        point.values = reader.values(Globals::ScoreReview(Globals::gDataDoc, reader.survey(), answers, *phase,
+                                                          Globals::ScoreDetail::SectionsAndSurvey));
         if (data.points.isEmpty())
             data.seriesNames = reader.seriesNames();
         data.points.append(point);

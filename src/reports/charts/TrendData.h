@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -32,6 +33,18 @@ enum class TrendKind { Overall, PerSection };
 // A review date as stored ("May 06, 2003"), read under the user's locale first (also in its short
 // and long forms, as they are and with the year written in full), then in English.
 std::optional<QDate> ReadReviewDate(const QString& text);
+// The same for many dates, with the locales and their forms looked up once.
+class ReviewDateReader {
+public:
+    ReviewDateReader();
+    std::optional<QDate> read(const QString& text) const;
+
+private:
+    QLocale m_user;
+    QLocale m_english;
+    QStringList m_stored;
+    QStringList m_userFormats;
+};
 // Days since 30 December 1899.
 double OleDate(const QDate& date);
 // "2003May06 (2)": year, the month's short name in the user's locale, day, then the phase. A date
@@ -46,8 +59,8 @@ double ReviewIndex(const Xml::XmlDocument& scoredCopy);
 // above 0; otherwise 100.
 double SectionRisk(const Xml::XmlDocument& scoredCopy, qint16 sectionId);
 
-// Newest first. Points are exchanged whole, and points of one date never directly, so reviews of the
-// same day come out in the order this exchange leaves them.
+// Newest first. Reviews of one day come in the order that exchanging, for each place in turn, its
+// point with every later point that is newer leaves them.
 void OrderNewestFirst(QList<TrendPoint>& points);
 
 // Judges and scores every review of the project against its own phase and gathers the points of the

@@ -140,17 +140,25 @@ void PointLabels::fit(const PointLabelRoom& room) {
                     shortenWhatOverflows();
                     return;
                 }
-    // Nothing lets every text show whole: the smallest font, at the angle that shortens fewest.
-    int fewest = -1;
-    double best = m_angles.first();
+    // Nothing lets every text show whole: the smallest font, at the angle that shortens fewest. The
+    // best layout is kept as it was made rather than made again: with thousands of labels each
+    // layout is a measurable part of the picture.
+    struct Layout {
+        double angle;
+        QFont font;
+        QVector<Placed> placed;
+        QStringList elided;
+    };
+    std::optional<Layout> best;
     for (double angle : m_angles) {
         tryLayout(angle, kSmallestPixels, kMostLines, true);
-        if (fewest < 0 || m_elided.size() < fewest) {
-            fewest = int(m_elided.size());
-            best = angle;
-        }
+        if (!best || m_elided.size() < best->elided.size())
+            best = Layout{m_angle, m_font, m_placed, m_elided};
     }
-    tryLayout(best, kSmallestPixels, kMostLines, true);
+    m_angle = best->angle;
+    m_font = best->font;
+    m_placed = best->placed;
+    m_elided = best->elided;
     place();
     shortenWhatOverflows();
 }
