@@ -30,6 +30,7 @@
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
 #include "store/Scoring.h"
+#include "support/AppFolderCopy.h"
 
 #include <QApplication>
 #include <QFile>
@@ -352,7 +353,11 @@ BENCHMARK(BM_ParseEmptyElements)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMilli
 int main(int argc, char** argv) {
     // Drawing the chart pictures needs fonts, which need the application object.
     QApplication app(argc, argv);
-    tova::services().appFolder = QStringLiteral(TOVA_APP_DIR);
+    // Pages and pictures are written into a copy: the built folder is the one the program starts from.
+    const QString appFolder = scene().scratch.filePath(QStringLiteral("app"));
+    tova::test::copyAppFolderWithoutProgram(QStringLiteral(TOVA_APP_DIR), QStringLiteral(TOVA_APP_DIR "/tova"),
+                                            appFolder);
+    tova::services().appFolder = appFolder;
     // The recent-files list of this run stays out of the user's own settings.
     tova::SettingsStore settings(scene().scratch.filePath(QStringLiteral("settings.ini")));
     tova::services().settings = &settings;

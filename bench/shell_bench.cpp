@@ -21,6 +21,7 @@
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
 #include "store/Scoring.h"
+#include "support/AppFolderCopy.h"
 
 #include <QApplication>
 #include <QDir>
@@ -129,7 +130,11 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     tova::useCNumbersInCLibrary();
-    tova::services().appFolder = QStringLiteral(TOVA_APP_DIR);
+    // Pages and pictures are written into a copy: the built folder is the one the program starts from.
+    const QString appFolder = scene().scratch.filePath(QStringLiteral("app"));
+    tova::test::copyAppFolderWithoutProgram(QStringLiteral(TOVA_APP_DIR), QStringLiteral(TOVA_APP_DIR "/tova"),
+                                            appFolder);
+    tova::services().appFolder = appFolder;
     // The recent-files list of this run stays out of the user's own settings.
     tova::SettingsStore settings(scene().scratch.filePath(QStringLiteral("settings.ini")));
     tova::services().settings = &settings;

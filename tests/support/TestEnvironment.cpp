@@ -1,11 +1,8 @@
 #include "support/TestEnvironment.h"
 
 #include "platform/Services.h"
+#include "support/AppFolderCopy.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace tova::test {
@@ -16,22 +13,10 @@ QString testDataPath(const QString& name) { return QStringLiteral(TOVA_TEST_DATA
 
 namespace {
 
-// Copies the built application folder, without the program (no test starts it from a copy, and
-// it is most of the folder's size), to target.
+// Copies the built application folder, without the program, to target.
 void copyBuiltAppFolder(const QString& target)
 {
-    const QString source = builtAppFolder();
-    const QFileInfo program(QStringLiteral(TOVA_PROGRAM));
-    QDirIterator it(source, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        if (QFileInfo(file) == program)
-            continue;
-        const QString destination = target + QLatin1Char('/') + QDir(source).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(destination).path());
-        QFile::copy(file, destination);
-        QFile(destination).setPermissions(QFile(file).permissions() | QFile::WriteOwner);
-    }
+    copyAppFolderWithoutProgram(builtAppFolder(), QStringLiteral(TOVA_PROGRAM), target);
 }
 
 // The application folder of tests that ask for none: one writable copy for the whole run, made
