@@ -54,9 +54,8 @@ bool SaveAnswersTo(Xml::XmlNode review, const QString& url) {
     if (review.isNull() || !GetReviews().contains(review))
         return false;
     // A form's address carries its fields after "?"; text without one is taken whole as the fields.
-    const std::optional<QString> query =
-        url.contains(QLatin1Char('?')) ? tova::formQuery(url) : std::optional<QString>(url);
-    QStringList fields = query ? tova::queryPieces(*query) : QStringList();
+    QStringList fields =
+        url.contains(QLatin1Char('?')) ? tova::formQueryPieces(url).value_or(QStringList()) : tova::queryPieces(url);
     for (QString& field : fields) {
         field.remove(QLatin1Char('R'));
         field.remove(QLatin1Char('V'));

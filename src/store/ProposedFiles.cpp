@@ -1,6 +1,7 @@
 #include "store/ProposedFiles.h"
 
 #include "platform/SystemServices.h"
+#include "store/Database.h"
 #include "store/ProjectDocument.h"
 
 #include <QDir>
@@ -49,6 +50,11 @@ QString ProposedPrintoutFile(const QString& screenTitle) {
     QDir().mkpath(folder);
     return folder + ProposedFileStem(loaded ? GetReferenceNum() : QString(), loaded ? GetProjectName() : QString()) +
            QLatin1Char(' ') + fileNamePart(screenTitle) + QStringLiteral(".pdf");
+}
+
+QString ProposedSectionPrintoutFile(const QString& screenTitle, qint16 sectionId) {
+    const QString description = SectionDescription(sectionId);
+    return ProposedPrintoutFile(description.isEmpty() ? screenTitle : screenTitle + QLatin1Char(' ') + description);
 }
 
 } // namespace Globals

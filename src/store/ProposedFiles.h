@@ -20,4 +20,8 @@ QString ProjectsFolder();
 // succeed).
 QString ProposedPrintoutFile(const QString& screenTitle);
 
+// The PDF file proposed for printing one section's screen: the screen title followed by the
+// section's description, so that printing each section in turn never proposes the same file.
+QString ProposedSectionPrintoutFile(const QString& screenTitle, qint16 sectionId);
+
 } // namespace Globals

@@ -14,7 +14,6 @@
 #include "reports/charts/ChartSaving.h"
 #include "reports/charts/QuestionOrder.h"
 #include "reports/charts/ScoreChart.h"
-#include "store/Database.h"
 #include "store/ProposedFiles.h"
 
 #include <QCoreApplication>
@@ -103,13 +102,9 @@ bool frmDashboardElement::WebBrowser1_BeforeNavigate2(const QString& url) {
         return false;
     case Reports::ElementLink::Print:
         QTimer::singleShot(0, this, [this] {
-            // Each section's element printout gets a file of its own, as each scorecard does.
-            QString title = QStringLiteral("Dashboard Element");
-            const QString description = Globals::SectionDescription(m_sectionId);
-            if (!description.isEmpty())
-                title += QLatin1Char(' ') + description;
-            frmPrinter::PrintHTMLDoc(tova::appPath(QStringLiteral("element/main.htm")), true, false, true,
-                                     Globals::ProposedPrintoutFile(title));
+            frmPrinter::PrintHTMLDoc(
+                tova::appPath(QStringLiteral("element/main.htm")), true, false, true,
+                Globals::ProposedSectionPrintoutFile(QStringLiteral("Dashboard Element"), m_sectionId));
         });
         return false;
     case Reports::ElementLink::Copy:

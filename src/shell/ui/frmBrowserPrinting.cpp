@@ -91,15 +91,12 @@ void frmBrowser::CallPrinter(bool preview) {
                      tova::MsgIcon::Exclamation, QStringLiteral("Can't Print"));
         return;
     }
-    QString title = QString::fromLatin1(printable->title);
+    const QString title = QString::fromLatin1(printable->title);
     // The five scorecards are printed in turn; each one's file is named after its section.
-    if (printable->screen == QLatin1String("scorecard")) {
-        const QString description = Globals::SectionDescription(m_commands->scoreCardSection());
-        if (!description.isEmpty())
-            title += QLatin1Char(' ') + description;
-    }
-    frmPrinter::PrintHTMLDoc(tova::appPath(QString::fromLatin1(printable->file)), true, preview, true,
-                             Globals::ProposedPrintoutFile(title));
+    const QString pdfFile = printable->screen == QLatin1String("scorecard")
+                                ? Globals::ProposedSectionPrintoutFile(title, m_commands->scoreCardSection())
+                                : Globals::ProposedPrintoutFile(title);
+    frmPrinter::PrintHTMLDoc(tova::appPath(QString::fromLatin1(printable->file)), true, preview, true, pdfFile);
 }
 
 void frmBrowser::PrintQuestions(bool preview) {
