@@ -4,6 +4,7 @@
 // copied to the clipboard, its instructions shown and closed through its own links.
 #include "RoadSupport.h"
 #include "platform/AppFolder.h"
+#include "platform/ScriptLiteral.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
@@ -21,18 +22,26 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMap>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
+#include <iterator>
 
 using namespace tova;
 using namespace tova::test;
@@ -143,6 +152,40 @@ protected:
                 << "scorecard of section " << screen.sectionId.toStdString();
         }
         EXPECT_TRUE(readText(screen.written[0]).contains(Globals::GetProjectName())) << screen.written[0].toStdString();
+    }
+
+    // Maximizes the main window, as a user does on a screen, and waits until the window fills the free
+    // area of its screen and its page has taken that size. False when the window system does not.
+    bool maximize() {
+        window->showMaximized();
+        auto* view = window->findChild<QWebEngineView*>();
+        // The page's size in CSS pixels; under a scale factor the device's pixels round it by one.
+        const auto pageTakesView = [&] {
+            const QVariantList inner = evaluate(QStringLiteral("[window.innerWidth, window.innerHeight]")).toList();
+            return inner.size() == 2 && qAbs(inner[0].toDouble() - view->width()) <= 1 &&
+                   qAbs(inner[1].toDouble() - view->height()) <= 1;
+        };
+        const QRect area = window->screen()->availableGeometry();
+        // The frame's own lines may lie past the screen's edge.
+        return waitWhile([&] { return !(window->frameGeometry().contains(area) && area.contains(window->geometry())); },
+                         kScreenWaitMs) &&
+               view && waitWhile([&] { return !pageTakesView(); }, kScreenWaitMs);
+    }
+
+    // The picture inside the frame line of the first element matching selector in the screen's frame,
+    // as the screen shows it now, in the screen's own pixels.
+    QSizeF shownPicture(const QString& selector) {
+        const QVariantList line = evaluate(QStringLiteral("(function (e) { return [e.offsetWidth - e.clientWidth,"
+                                                          " e.offsetHeight - e.clientHeight]; })"
+                                                          "(window.frames['main'].document.querySelector(%1))")
+                                               .arg(scriptLiteral(selector)))
+                                      .toList();
+        const std::optional<QRectF> box = visibleBox(browser(), kMainFrame, selector);
+        auto* view = window->findChild<QWebEngineView*>();
+        if (line.size() != 2 || !box || !view)
+            return {};
+        return (box->size() - QSizeF(line[0].toDouble(), line[1].toDouble()) * view->zoomFactor()) *
+               window->devicePixelRatio();
     }
 
     // The value of a script run in the screen's top page, once it answers.
@@ -369,4 +412,80 @@ TEST_F(ReportRoadTest, PriorityScreensAndFishboneAreWrittenAsUnderTheCNumberForm
         EXPECT_TRUE(underProcessLocale.value(it.key()) == it.value()) << it.key().toStdString();
     }
     EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();
+}
+
+// The dashboards on the screens users have, each run on an X server of that size under a window
+// manager (the roads' own server is smaller than an office screen): with the main window maximized,
+// every chart is shown at least this many times its design size, in the screen's own pixels, and no
+// page scrolls sideways. On an office screen the charts grow so that their labels can be read; on a
+// laptop they never shrink. A QT_SCALE_FACTOR of the run holds on those servers too.
+struct DashboardScreen {
+    const char* size; // of the X server's screen
+    double least;     // times the design size, at least
+};
+constexpr DashboardScreen kDashboardScreens[] = {{"1920x1080", 1.6}, {"1366x768", 1.0}};
+// Names the screen of kDashboardScreens that a run is started on.
+const char* const kDashboardScreenVariable = "TOVA_ROAD_DASHBOARD_SCREEN";
+
+TEST(DashboardScreensRoad, ChartsGrowOnAnOfficeScreenAndNeverShrinkOnALaptop) {
+    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    ASSERT_FALSE(xvfbRun.isEmpty());
+    for (const DashboardScreen& screen : kDashboardScreens) {
+        QProcess run;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kDashboardScreenVariable), QString::fromLatin1(screen.size));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        run.setProcessEnvironment(environment);
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("-s"),
+                            QStringLiteral("-screen 0 %1x24").arg(QString::fromLatin1(screen.size)),
+                            QStringLiteral(TOVA_SOURCE_DIR "/tests/e2e/under-window-manager.sh"),
+                            QCoreApplication::applicationFilePath(),
+                            QStringLiteral("--gtest_filter=ReportRoadTest.DashboardChartsOnThisRunsScreen")});
+        const bool ended = waitForProcessEnd(run, 5 * kScreenWaitMs);
+        const QString output = QString::fromLocal8Bit(run.readAll());
+        // A run that skipped the test passes nothing.
+        EXPECT_TRUE(ended && run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0 &&
+                    output.contains(QStringLiteral("[  PASSED  ] 1 test")))
+            << screen.size << ":\n"
+            << output.split(QLatin1Char('\n'))
+                   .filter(QRegularExpression(QStringLiteral("Failure|Expected|Which is|actual|chart|scroll")))
+                   .join(QLatin1Char('\n'))
+                   .toStdString();
+    }
+}
+
+// One screen of the road above, on the X server that road starts.
+TEST_F(ReportRoadTest, DashboardChartsOnThisRunsScreen) {
+    const QByteArray size = qgetenv(kDashboardScreenVariable);
+    const auto screen = std::find_if(std::begin(kDashboardScreens), std::end(kDashboardScreens),
+                                     [&](const DashboardScreen& known) { return size == known.size; });
+    if (screen == std::end(kDashboardScreens))
+        GTEST_SKIP() << "runs on an X server of its own, started by DashboardScreensRoad";
+    // The charts' design sizes, by section.
+    const QMap<qint16, QSize> design = {
+        {0, QSize(370, 100)}, {1, QSize(375, 107)}, {2, QSize(375, 107)}, {3, QSize(375, 107)}, {4, QSize(370, 100)}};
+    const qreal ratio = window->devicePixelRatio();
+    const QSize screenPixels = (QSizeF(window->screen()->availableGeometry().size()) * ratio).toSize();
+    ASSERT_EQ(QStringLiteral("%1x%2").arg(screenPixels.width()).arg(screenPixels.height()), QLatin1String(size));
+    ASSERT_TRUE(maximize());
+
+    ASSERT_TRUE(clickAndWaitForNewPage(QStringLiteral("#NXT"), QStringLiteral("tilechart")));
+    for (const QString& dashboard : {QStringLiteral("dashboard1"), QStringLiteral("dashboard2")}) {
+        ASSERT_TRUE(clickAndWaitForNewPage(QStringLiteral("#NXT"), dashboard));
+        EXPECT_EQ(evaluate(QStringLiteral("(function (d) { return d.scrollWidth - d.clientWidth; })"
+                                          "(window.frames['main'].document.documentElement)")),
+                  QVariant(0))
+            << "sideways scroll on " << dashboard.toStdString();
+        for (auto chart = design.cbegin(); chart != design.cend(); ++chart) {
+            const QString selector = QStringLiteral("a[href='#DSH%1'] img").arg(chart.key());
+            // Each chart in turn brought into view, as a user scrolls to it, and measured there.
+            ASSERT_TRUE(elementCentre(browser(), kMainFrame, selector)) << selector.toStdString();
+            const QSizeF shown = shownPicture(selector);
+            const QSizeF least = QSizeF(chart.value()) * screen->least;
+            EXPECT_TRUE(shown.width() >= least.width() && shown.height() >= least.height())
+                << dashboard.toStdString() << " chart " << chart.key() << " shown " << shown.width() << "x"
+                << shown.height() << ", at least " << least.width() << "x" << least.height();
+        }
+    }
 }
