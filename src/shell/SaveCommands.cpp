@@ -32,9 +32,10 @@ bool showSaveAsDialog() {
         // into it can succeed.
         request.initialFolder = Globals::ProjectsFolder();
         QDir().mkpath(request.initialFolder);
-        request.fileName = request.initialFolder + Globals::ProposedProjectFileName(
-                                                       Globals::GetReferenceNum(),
-                                                       Globals::IsProjectLoaded() ? Globals::GetProjectName() : QString());
+        request.fileName =
+            request.initialFolder +
+            Globals::ProposedProjectFileName(Globals::GetReferenceNum(),
+                                             Globals::IsProjectLoaded() ? Globals::GetProjectName() : QString());
     }
     const std::optional<QString> chosen = dialogs->getSaveFileName(request);
     // An empty name saves nothing, so it counts as a cancel; and a save that failed must not be

@@ -18,7 +18,9 @@ constexpr qsizetype kLongestFileName = 255;
 const QString kProjectExtension = QStringLiteral(".tova");
 const QString kPrintoutExtension = QStringLiteral(".pdf");
 
-qsizetype fileNameBytes(QStringView text) { return QFile::encodeName(text.toString()).size(); }
+qsizetype fileNameBytes(QStringView text) {
+    return QFile::encodeName(text.toString()).size();
+}
 
 // The longest start of the text that takes at most maxBytes in a file name, cut between two
 // characters as the reader sees them: a surrogate pair stays whole, and a letter keeps its
@@ -66,8 +68,7 @@ QString fileStem(const QString& referenceNum, const QString& projectName, qsizet
 } // namespace
 
 QString ProposedProjectFileName(const QString& referenceNum, const QString& projectName) {
-    return fileStem(referenceNum, projectName, kLongestFileName - fileNameBytes(kProjectExtension)) +
-           kProjectExtension;
+    return fileStem(referenceNum, projectName, kLongestFileName - fileNameBytes(kProjectExtension)) + kProjectExtension;
 }
 
 QString ProjectsFolder() {
