@@ -72,10 +72,9 @@ const xmlChar* toXml(const QByteArray& utf8) { return reinterpret_cast<const xml
 QString fromXml(const xmlChar* text) { return textFromUtf8(reinterpret_cast<const char*>(text)); }
 
 // The program's own bounds (file size, nesting, attributes per element) are met before the text
-// reaches the parser, which is told not to add bounds of its own: without that it stops a sound
-// document past ten megabytes where a run of blanks sits (it looks for the run's end within ten
-// megabytes of text held at once), or a text node past ten megabytes. No entity is declared in a
-// text it is handed, so no bound on entity expansion is lifted.
+// reaches the parser, which is told not to add bounds of its own: without that it refuses a sound
+// document past ten megabytes at a run of blanks ("Huge input lookup"), or at a text past ten
+// megabytes. No text it is handed declares an entity, so lifting its bounds expands none.
 constexpr int kParseOptions =
     XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOCDATA | XML_PARSE_NOWARNING | XML_PARSE_HUGE;
 
