@@ -34,9 +34,8 @@ bool showSaveAsDialog() {
         QDir().mkpath(request.initialFolder);
         request.fileName =
             request.initialFolder +
-            Globals::ProposedFileStem(Globals::GetReferenceNum(),
-                                      Globals::IsProjectLoaded() ? Globals::GetProjectName() : QString()) +
-            QStringLiteral(".tova");
+            Globals::ProposedProjectFileName(Globals::GetReferenceNum(),
+                                             Globals::IsProjectLoaded() ? Globals::GetProjectName() : QString());
     }
     const std::optional<QString> chosen = dialogs->getSaveFileName(request);
     // An empty name saves nothing, so it counts as a cancel; and a save that failed must not be

@@ -79,8 +79,11 @@ bool OpenProject(const QString& filePath)
     if (file.size() > kMaxProjectFileBytes)
         return failOpening(tooLargeText());
     Xml::XmlDocument document = Xml::XmlDocument::create();
-    if (!document.load(filePath, nullptr, kMaxProjectFileBytes))
-        return failOpening();
+    QString reason;
+    bool pastLimits = false;
+    if (!document.load(filePath, &reason, kMaxProjectFileBytes, &pastLimits))
+        return failOpening(pastLimits ? QStringLiteral("It goes past what a project file may hold: %1.").arg(reason)
+                                      : QString());
 
     const Xml::XmlNode current = document.selectSingleNode(QStringLiteral("project/currentreview"));
     bool ok = false;

@@ -300,18 +300,27 @@ TEST(XmlText, CharactersXmlCannotHoldBecomeBlanksOnTheWayIn)
     EXPECT_TRUE(back.loadBytes(doc.toFileBytes()));
 }
 
-TEST(XmlLoading, AttributesPerElementAreCountedOutsideQuotesCommentsAndCharacterData)
+TEST(XmlLoading, AttributesAndNestingAreCountedOutsideQuotesCommentsAndCharacterData)
 {
-    const QPair<QByteArray, int> cases[] = {
-        {"<a x=\"1\" y='2'/>", 2},
-        {"<a x=\"a=b=c\" y='=>'>text = more</a>", 2},
-        {"<!-- <a x=1 y=2 z=3> --><a/>", 0},
-        {"<a><![CDATA[<b x=1 y=2 z=3>]]></a>", 0},
-        {"<?pi a=1 b=2 c=3?><a k=\"v\"/>", 1},
-        {"<a x='1'><b p='1' q='2' r='3'/></a>", 3},
+    struct Case {
+        QByteArray xml;
+        int attributes, depth;
     };
-    for (const auto& [xml, count] : cases)
-        EXPECT_EQ(Xml::largestAttributeCount(xml), count) << xml.constData();
+    const Case cases[] = {
+        {"<a x=\"1\" y='2'/>", 2, 1},
+        {"<a x=\"a=b=c\" y='=>'>text = more</a>", 2, 1},
+        {"<!-- <a x=1 y=2 z=3> --><a/>", 0, 1},
+        {"<a><![CDATA[<b x=1 y=2 z=3>]]></a>", 0, 1},
+        {"<?pi a=1 b=2 c=3?><a k=\"v\"/>", 1, 1},
+        {"<a x='1'><b p='1' q='2' r='3'/></a>", 3, 2},
+        {"<a><b><c/></b><b x=\"/\"><c><d /></c></b></a>", 1, 4},
+        {"<a><b/><b/><b/><b/></a>", 0, 2},
+    };
+    for (const Case& c : cases) {
+        const Xml::XmlShape shape = Xml::shapeOf(c.xml);
+        EXPECT_EQ(shape.largestAttributeCount, c.attributes) << c.xml.constData();
+        EXPECT_EQ(shape.deepestNesting, c.depth) << c.xml.constData();
+    }
 }
 
 TEST(XslProcessing, AnyTextADocumentHoldsPassesAsATextParameter)

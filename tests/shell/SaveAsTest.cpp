@@ -9,6 +9,7 @@
 #include "store/ProposedFiles.h"
 #include "support/TestEnvironment.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -32,10 +33,14 @@ TEST(SaveAs, FirstSaveGoesIntoTheProposedFolderWhichIsMadeWhenMissing) {
     EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();
 }
 
+// Every proposed name is one file that the system can make: a long name is cut to the 255 bytes a
+// file name may take, between two characters, the screen and section of a printout kept whole.
 TEST(SaveAs, ProposedNameIsOneVisibleFileName) {
     struct Case {
         QString reference, projectName, proposed;
     };
+    const QString smile = QStringLiteral("\U0001F600");
+    const QString accented = QStringLiteral("e\u0301");
     const Case cases[] = {
         {"2024/017", "Bridge", "2024-017.tova"},
         {"a\\b:c*d?e\"f<g>h|i", "Bridge", "a-b-c-d-e-f-g-h-i.tova"},
@@ -46,14 +51,36 @@ TEST(SaveAs, ProposedNameIsOneVisibleFileName) {
         {"..", "Bridge", "TOVA Project.tova"},
         {"tab\there", "Bridge", "tab-here.tova"},
         {"Ærøy 東京", "Bridge", "Ærøy 東京.tova"},
+        // Three bytes a character.
+        {"", QString(84, QChar(0x6771)), QString(83, QChar(0x6771)) + ".tova"},
+        // Four bytes a character, in two UTF-16 units.
+        {"ab" + smile.repeated(62), "Bridge", "ab" + smile.repeated(62) + ".tova"},
+        {"abc" + smile.repeated(62), "Bridge", "abc" + smile.repeated(61) + ".tova"},
+        // A letter and its combining mark stay together.
+        {accented.repeated(84), "Bridge", accented.repeated(83) + ".tova"},
+        {QString(300, 'R'), "Bridge", QString(250, 'R') + ".tova"},
     };
     TestEnvironment environment;
     ProjectFixture fixture;
     const QString folder = SystemFolderHelpers::GetMyDocumentsFolder() + QStringLiteral("My TOVA Projects/");
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.reference.toStdString() + " " + c.projectName.toStdString());
         Globals::CreateProject(c.reference, c.projectName, QString(), QString(), QString(), QString());
         EXPECT_FALSE(showSaveAsDialog());
-        EXPECT_EQ(environment.fileDialogs.requests().last().fileName, folder + c.proposed) << c.reference.toStdString();
+        const QString proposed = environment.fileDialogs.requests().last().fileName;
+        EXPECT_EQ(proposed, folder + c.proposed);
+        const QStringList printouts = {Globals::ProposedPrintoutFile(QStringLiteral("Fishbone")),
+                                       Globals::ProposedSectionPrintoutFile(QStringLiteral("Scorecard"), 2)};
+        EXPECT_TRUE(printouts[0].endsWith(" Fishbone.pdf")) << printouts[0].toStdString();
+        EXPECT_TRUE(printouts[1].endsWith(" Scorecard People.pdf")) << printouts[1].toStdString();
+        for (const QString& path : QStringList{proposed} + printouts) {
+            const QString name = QFileInfo(path).fileName();
+            EXPECT_LE(QFile::encodeName(name).size(), 255) << name.toStdString();
+            EXPECT_EQ(QString::fromUtf8(name.toUtf8()), name) << "a character cut in two";
+            QFile file(path);
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << file.errorString().toStdString();
+            file.remove();
+        }
     }
 }
 

@@ -71,25 +71,50 @@ const xmlChar* toXml(const QByteArray& utf8) { return reinterpret_cast<const xml
 
 QString fromXml(const xmlChar* text) { return textFromUtf8(reinterpret_cast<const char*>(text)); }
 
-constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOCDATA | XML_PARSE_NOWARNING;
+// The program's own bounds (file size, nesting, attributes per element) are met before the text
+// reaches the parser, which is told not to add bounds of its own: without that it refuses a sound
+// document past ten megabytes at a run of blanks ("Huge input lookup"), or at a text past ten
+// megabytes. No text it is handed declares an entity, so lifting its bounds expands none.
+constexpr int kParseOptions =
+    XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOCDATA | XML_PARSE_NOWARNING | XML_PARSE_HUGE;
 
 bool declaresDocumentType(const QByteArray& bytes) { return bytes.contains("<!DOCTYPE") || bytes.contains("<!ENTITY"); }
 
+bool fail(QString* error, const QString& reason) {
+    if (error)
+        *error = reason;
+    return false;
+}
+
+// Why the text's shape goes past the program's bounds; empty when it does not.
+QString pastBounds(const QByteArray& text) {
+    const XmlShape shape = shapeOf(text);
+    if (shape.largestAttributeCount > kMaxAttributesPerElement)
+        return QStringLiteral("an element has more than %1 attributes").arg(kMaxAttributesPerElement);
+    if (shape.deepestNesting > kMaxElementDepth)
+        return QStringLiteral("elements are nested more than %1 deep").arg(kMaxElementDepth);
+    return QString();
+}
+
 // Parses text the program holds, or bytes from outside once decoded (fromFile): the guards look
-// at the characters the parser will see, whatever the encoding of the file.
-xmlDoc* parseSafely(const QByteArray& bytes, const char* url, bool fromFile, QString* error) {
+// at the characters the parser will see, whatever the encoding of the file. *pastLimits tells a
+// document refused for going past the program's bounds from one that is broken or hostile.
+xmlDoc* parseSafely(const QByteArray& bytes, const char* url, bool fromFile, QString* error, bool* pastLimits) {
+    if (pastLimits)
+        *pastLimits = false;
     QByteArray decoded;
     if (fromFile && !decodeXml(bytes, &decoded, error))
         return nullptr;
     const QByteArray& text = fromFile ? decoded : bytes;
     if (declaresDocumentType(text)) {
-        if (error)
-            *error = QStringLiteral("document type declarations are not accepted");
+        fail(error, QStringLiteral("document type declarations are not accepted"));
         return nullptr;
     }
-    if (largestAttributeCount(text) > kMaxAttributesPerElement) {
-        if (error)
-            *error = QStringLiteral("an element has more than %1 attributes").arg(kMaxAttributesPerElement);
+    const QString bounds = pastBounds(text);
+    if (!bounds.isEmpty()) {
+        if (pastLimits)
+            *pastLimits = true;
+        fail(error, bounds);
         return nullptr;
     }
     ErrorCollector errors;
@@ -99,8 +124,8 @@ xmlDoc* parseSafely(const QByteArray& bytes, const char* url, bool fromFile, QSt
         xmlFreeDoc(doc);
         doc = nullptr;
     }
-    if (!doc && error)
-        *error = errors.messages().isEmpty() ? QStringLiteral("not well-formed XML") : errors.messages();
+    if (!doc)
+        fail(error, errors.messages().isEmpty() ? QStringLiteral("not well-formed XML") : errors.messages());
     return doc;
 }
 
@@ -259,24 +284,27 @@ XmlDocument XmlDocument::create() { return XmlDocument(own(xmlNewDoc(reinterpret
 
 XmlDocument XmlDocument::fromRaw(xmlDoc* doc) { return XmlDocument(own(doc)); }
 
-bool XmlDocument::load(const QString& path, QString* error, qint64 maxBytes)
+bool XmlDocument::load(const QString& path, QString* error, qint64 maxBytes, bool* pastLimits)
 {
     m_doc = own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
     QByteArray bytes;
+    if (pastLimits)
+        *pastLimits = false;
     if (!tova::readFileWhole(path, maxBytes, &bytes, error))
         return false;
-    return loadBytes(bytes, error, maxBytes, QFile::encodeName(path));
+    return loadBytes(bytes, error, maxBytes, QFile::encodeName(path), pastLimits);
 }
 
-bool XmlDocument::loadBytes(const QByteArray& bytes, QString* error, qint64 maxBytes, const QByteArray& url)
+bool XmlDocument::loadBytes(const QByteArray& bytes, QString* error, qint64 maxBytes, const QByteArray& url,
+                            bool* pastLimits)
 {
     m_doc = own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
     if (bytes.size() > maxBytes) {
-        if (error)
-            *error = QStringLiteral("file is larger than %1 bytes").arg(maxBytes);
-        return false;
+        if (pastLimits)
+            *pastLimits = true;
+        return fail(error, QStringLiteral("file is larger than %1 bytes").arg(maxBytes));
     }
-    xmlDoc* doc = parseSafely(bytes, url.isEmpty() ? nullptr : url.constData(), true, error);
+    xmlDoc* doc = parseSafely(bytes, url.isEmpty() ? nullptr : url.constData(), true, error, pastLimits);
     if (!doc)
         return false;
     m_doc = own(doc);
@@ -286,7 +314,7 @@ bool XmlDocument::loadBytes(const QByteArray& bytes, QString* error, qint64 maxB
 bool XmlDocument::loadXML(const QString& text, QString* error)
 {
     m_doc = own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
-    xmlDoc* doc = parseSafely(text.toUtf8(), nullptr, false, error);
+    xmlDoc* doc = parseSafely(text.toUtf8(), nullptr, false, error, nullptr);
     if (!doc)
         return false;
     m_doc = own(doc);

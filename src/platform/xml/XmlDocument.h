@@ -72,11 +72,14 @@ public:
 
     // Parses a file into this document, replacing what it held. Never reaches the network, loads no
     // DTD and expands no entity; a document that declares a DTD is refused. On failure the document
-    // is left empty and the parser's message goes to *error.
-    bool load(const QString& path, QString* error = nullptr, qint64 maxBytes = kDefaultMaxFileBytes);
+    // is left empty and the parser's message goes to *error. *pastLimits becomes true when the text
+    // was refused for going past the program's bounds (its size, nesting or attributes per element)
+    // rather than for being broken or hostile: that reason is worth telling the user.
+    bool load(const QString& path, QString* error = nullptr, qint64 maxBytes = kDefaultMaxFileBytes,
+              bool* pastLimits = nullptr);
     // Parses a file's bytes the same way (url only names the document in messages).
     bool loadBytes(const QByteArray& bytes, QString* error = nullptr, qint64 maxBytes = kDefaultMaxFileBytes,
-                   const QByteArray& url = QByteArray());
+                   const QByteArray& url = QByteArray(), bool* pastLimits = nullptr);
     bool loadXML(const QString& text, QString* error = nullptr);
 
     // The document as XML text: its root element, without an XML declaration.

@@ -92,16 +92,20 @@ bool convertNamed(const QByteArray& name, QByteArrayView bytes, QByteArray* utf8
     return handler && convert(handler.get(), bytes, utf8, error);
 }
 
-// EBCDIC has many code pages: the text is read with a common one as far as its declaration,
-// which names the page the whole file is read with.
+// EBCDIC has many code pages, which share the characters of a declaration and differ in others
+// (national letters, "[", "!", "|"...): only the declaration is read with a common page, and the
+// whole file with the page it names.
 bool convertEbcdic(QByteArrayView bytes, QByteArray* utf8, QString* error) {
     const EncodingHandlerPtr common(xmlGetCharEncodingHandler(XML_CHAR_ENCODING_EBCDIC));
     if (!common)
         return fail(error, QStringLiteral("the file's encoding EBCDIC is not known"));
-    if (!convert(common.get(), bytes, utf8, error))
+    // "?>" in every EBCDIC page.
+    const qsizetype declarationEnd = bytes.indexOf(QByteArrayView("\x6F\x6E", 2));
+    QByteArray declaration;
+    if (declarationEnd >= 0 && !convert(common.get(), bytes.first(declarationEnd + 2), &declaration, error))
         return false;
-    const QByteArray declared = declaredEncoding(*utf8);
-    return declared.isEmpty() || convertNamed(declared, bytes, utf8, error);
+    const QByteArray declared = declaredEncoding(declaration);
+    return declared.isEmpty() ? convert(common.get(), bytes, utf8, error) : convertNamed(declared, bytes, utf8, error);
 }
 
 bool decodeByForm(const QByteArray& bytes, QByteArray* utf8, QString* error) {

@@ -18,8 +18,9 @@ bool startsAt(const QByteArray& bytes, qsizetype at, const char* text) {
 
 } // namespace
 
-int largestAttributeCount(const QByteArray& bytes) {
-    int largest = 0;
+XmlShape shapeOf(const QByteArray& bytes) {
+    XmlShape shape;
+    int depth = 0;
     const qsizetype size = bytes.size();
     qsizetype i = 0;
     while (i < size) {
@@ -38,9 +39,11 @@ int largestAttributeCount(const QByteArray& bytes) {
             i = skipPast(bytes, i + 2, "?>");
             continue;
         }
-        // A start tag (or an end tag or declaration, which count no "=" outside quotes).
+        // A start tag, an end tag or a declaration (the last two count no "=" outside quotes).
+        const char kind = i + 1 < size ? bytes.at(i + 1) : '\0';
         int count = 0;
         char quote = 0;
+        char last = 0;
         for (++i; i < size; ++i) {
             const char c = bytes.at(i);
             if (quote) {
@@ -53,10 +56,19 @@ int largestAttributeCount(const QByteArray& bytes) {
             } else if (c == '>' || c == '<') {
                 break;
             }
+            last = c;
         }
-        largest = std::max(largest, count);
+        shape.largestAttributeCount = std::max(shape.largestAttributeCount, count);
+        if (kind == '/') {
+            depth = std::max(depth - 1, 0);
+        } else if (kind != '!') {
+            shape.deepestNesting = std::max(shape.deepestNesting, depth + 1);
+            // An empty-element tag ("<a/>") leaves nothing open.
+            if (last != '/')
+                ++depth;
+        }
     }
-    return largest;
+    return shape;
 }
 
 } // namespace Xml
