@@ -130,7 +130,7 @@ protected:
     QString clickForMessage(const QString& href) {
         environment.messages.clear();
         clickScreenLink(browser(), href);
-        waitWhile([this] { return environment.messages.asked().isEmpty(); }, kScreenWaitMs);
+        static_cast<void>(waitWhile([this] { return environment.messages.asked().isEmpty(); }, kScreenWaitMs));
         return environment.messages.texts().join('\n');
     }
 
@@ -156,7 +156,7 @@ protected:
             value = result;
             answered = true;
         });
-        waitWhile([&] { return !answered; }, kScreenWaitMs);
+        static_cast<void>(waitWhile([&] { return !answered; }, kScreenWaitMs));
         return value;
     }
 

@@ -5,7 +5,6 @@
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/printing/ui/frmPrinter.h"
-#include "platform/xml/XslTemplate.h"
 #include "reference/ReferenceLinks.h"
 #include "reference/ReferencePages.h"
 #include "store/Database.h"
@@ -36,41 +35,26 @@ frmAcronyms::frmAcronyms()
 }
 
 void frmAcronyms::LoadAcroIndex(bool bNavigate) {
-    Xml::XslTemplate stylesheet;
-    if (!loadStylesheet(stylesheet, QStringLiteral("acronyms/acroindex.xsl")))
-        return;
-    const QString html = transformNode(stylesheet, Globals::gDataDoc.selectSingleNode(QStringLiteral("data/acronyms")));
     // The frameset shows the entry page too: on the very first opening there is none yet, and a
     // frame left on an error page could not be refreshed later.
-    const QString mainPage = acronymsFile(QStringLiteral("main.htm"));
-    if (bNavigate && !QFileInfo::exists(mainPage) && !writePage(emptyPage(), *WebBrowser1, mainPage, QString(), false))
+    if (bNavigate && !QFileInfo::exists(acronymsFile(QStringLiteral("main.htm"))) &&
+        !WriteEmptyEntryPage(acronymsBook(), emptyPage(), *WebBrowser1))
         return;
-    writePage(html, *WebBrowser1, acronymsFile(QStringLiteral("side.htm")),
-              acronymsFile(QStringLiteral("acronyms.htm")), bNavigate);
+    ShowIndexPage(acronymsBook(), *WebBrowser1, bNavigate);
 }
 
 void frmAcronyms::LoadAcros(const QString& id, bool bFramesShown) {
-    Xml::XslTemplate stylesheet;
-    if (!loadStylesheet(stylesheet, QStringLiteral("acronyms/acrodefs.xsl")))
+    // A frameset navigation started just before must have finished before its frame is replaced;
+    // an entry sent to a frameset that never came would go nowhere.
+    if (!waitWhile([this] { return WebBrowser1->ReadyState() != 4; }))
         return;
-    // A frameset navigation started just before must have finished before its frame is replaced.
-    waitWhile([this] { return WebBrowser1->ReadyState() != 4; });
-
     const std::optional<QString> selection = acronymPath(id);
     const Xml::XmlNode entry = selection ? Globals::gDataDoc.selectSingleNode(*selection) : Xml::XmlNode();
-    QString html = transformNode(stylesheet, entry);
-    if (html.isEmpty())
-        html = emptyPage();
-
-    const QString mainPage = acronymsFile(QStringLiteral("main.htm"));
-    if (!bFramesShown) {
-        writePage(html, *WebBrowser1, mainPage, acronymsFile(QStringLiteral("acronyms.htm")), true);
-    } else if (writePage(html, *WebBrowser1, mainPage, QString(), false)) {
-        WebBrowser1->Navigate2(Globals::PathToURL(mainPage), kMainFrame);
-    }
-    waitWhile([this] { return WebBrowser1->Busy(); });
-    if (bFramesShown)
-        waitWhile([this] { return Globals::IsFrameLoading(*WebBrowser1, kMainFrame); });
+    if (!ShowEntryPage(acronymsBook(), entry, emptyPage(), *WebBrowser1, bFramesShown))
+        return;
+    // Returns once the page is up; nothing here needs it, so one that never comes is left to the browser.
+    if (waitWhile([this] { return WebBrowser1->Busy(); }) && bFramesShown)
+        static_cast<void>(waitWhile([this] { return Globals::IsFrameLoading(*WebBrowser1, kMainFrame); }));
 }
 
 void frmAcronyms::ShowModal() {
