@@ -6,6 +6,7 @@
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
 #include "review/ui/frmSurvey.h"
+#include "store/Database.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 
@@ -20,17 +21,13 @@ namespace {
 
 const QString kMain = QStringLiteral("main");
 
-// The page's form stops sending itself until the page is let go.
+// The page's form stops sending itself until the page lets it go, as a page that stalls would.
 bool holdAnswers(WebBrowser& browser) {
-    return browser.ExecScript(
-        QStringLiteral("var send = HTMLFormElement.prototype.submit;"
-                       "HTMLFormElement.prototype.submit = function () {};"
-                       "window.tovaLetGo = function () { HTMLFormElement.prototype.submit = send; };"),
-        kMain);
+    return browser.ExecScript(QStringLiteral("document.forms[0].submit = function () {};"), kMain);
 }
 
 bool letAnswersGo(WebBrowser& browser) {
-    return browser.ExecScript(QStringLiteral("window.tovaLetGo();"), kMain);
+    return browser.ExecScript(QStringLiteral("delete document.forms[0].submit;"), kMain);
 }
 
 bool choiceTicked(WebBrowser& browser, const QString& question, const QString& option) {
@@ -50,7 +47,11 @@ TEST_F(SurveyWaitRoad, AnswersThatDoNotArriveAreNeverDroppedUntold) {
         const char* name = step == Step::Close ? "close" : "change category";
         showSample();
         const QString phase = Globals::GetCurrentPhase();
-        const QString category = QStringLiteral("1");
+        const QList<Xml::XmlNode> categories = Globals::gDataDoc.selectNodes(
+            QStringLiteral("data/survey/section/category[question/phase_id = \"%1\"]/category_id").arg(phase));
+        ASSERT_GE(categories.size(), 2) << name;
+        const QString category = categories.at(0).text().trimmed();
+        const QString otherCategory = QStringLiteral("#cat") + categories.at(1).text().trimmed();
         const QStringList questions = questionsOf(category, phase);
         ASSERT_FALSE(questions.isEmpty()) << name;
         const QString question = questions.first();
@@ -68,7 +69,7 @@ TEST_F(SurveyWaitRoad, AnswersThatDoNotArriveAreNeverDroppedUntold) {
             if (step == Step::Close) {
                 // Stays open: the user answers No to closing without the answers.
                 env.messages.queue(MsgAnswer::No);
-                clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
+                EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back")));
                 ASSERT_TRUE(waitWhile([&] { return env.messages.asked().isEmpty(); }, 2 * kDriveTimeoutMs));
                 // Shown again once this turn is over; let go, the next close stores the answers.
                 whenModal(
@@ -80,13 +81,13 @@ TEST_F(SurveyWaitRoad, AnswersThatDoNotArriveAreNeverDroppedUntold) {
                     });
                 return;
             }
-            EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("side"), QStringLiteral("#cat2")));
+            EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("side"), otherCategory));
             ASSERT_TRUE(waitWhile([&] { return env.messages.asked().isEmpty(); }, 2 * kDriveTimeoutMs));
             heldOnScreen = choiceTicked(survey.browser(), question, chosen);
             EXPECT_TRUE(storedAnswer(question) != chosen);
             // Let go, the same click moves on with the answers stored.
             EXPECT_TRUE(letAnswersGo(survey.browser()));
-            EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("side"), QStringLiteral("#cat2")));
+            EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("side"), otherCategory));
             EXPECT_TRUE(waitWhile([&] { return storedAnswer(question) != chosen; }, kDriveTimeoutMs));
             survey.close();
         }));
