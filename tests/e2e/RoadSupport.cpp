@@ -478,11 +478,11 @@ bool clickInTurn(WebBrowser& browser, const QString& frame, const QStringList& s
         movePointer(input, place);
         QTest::mousePress(input, Qt::LeftButton, Qt::NoModifier, place);
         if (places.size() == 1)
-            waitWhile([] { return true; }, kButtonHoldMs);
+            processEventsFor(kButtonHoldMs);
         QTest::mouseRelease(input, Qt::LeftButton, Qt::NoModifier, place);
     }
     if (links == places.size())
-        waitWhile([&] { return handedOver < links; }, kLayoutReadMs);
+        static_cast<void>(waitWhile([&] { return handedOver < links; }, kLayoutReadMs));
     return true;
 }
 

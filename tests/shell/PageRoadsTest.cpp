@@ -128,8 +128,9 @@ TEST(PageRoads, EveryFailureIsSaidOnceAndTheOldPageStays) {
                                                                         : road.road.pageNotWritten;
             EXPECT_EQ(message.icon, said.icon) << name;
             EXPECT_FALSE(said.text.isEmpty()) << name;
-            if (road.writesPage)
+            if (road.writesPage) {
                 EXPECT_EQ(readText(page), QStringLiteral("previous page")) << name;
+            }
             EXPECT_TRUE(browser.navigations.isEmpty()) << name;
             QFile::setPermissions(page, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         }
