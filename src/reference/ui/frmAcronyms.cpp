@@ -20,8 +20,6 @@ namespace {
 constexpr int kClientWidthTwips = 11820;
 constexpr int kClientHeightTwips = 8865;
 
-const QString kMainFrame = QStringLiteral("main");
-
 QString acronymsFile(const QString& name) {
     return appPath(QStringLiteral("acronyms/") + name);
 }
@@ -52,9 +50,7 @@ void frmAcronyms::LoadAcros(const QString& id, bool bFramesShown) {
     const Xml::XmlNode entry = selection ? Globals::gDataDoc.selectSingleNode(*selection) : Xml::XmlNode();
     if (!ShowEntryPage(acronymsBook(), entry, emptyPage(), *WebBrowser1, bFramesShown))
         return;
-    // Returns once the page is up; nothing here needs it, so one that never comes is left to the browser.
-    if (waitWhile([this] { return WebBrowser1->Busy(); }) && bFramesShown)
-        static_cast<void>(waitWhile([this] { return Globals::IsFrameLoading(*WebBrowser1, kMainFrame); }));
+    awaitEntryPage(bFramesShown);
 }
 
 void frmAcronyms::ShowModal() {

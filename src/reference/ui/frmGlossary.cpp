@@ -58,9 +58,7 @@ void frmGlossary::LoadDefs(const QString& key, bool bFramesShown) {
     const Xml::XmlNode item = selection ? Globals::gDataDoc.selectSingleNode(*selection) : Xml::XmlNode();
     if (!ShowEntryPage(definitionsBook(), item, blankDefinition(), *WebBrowser1, bFramesShown))
         return;
-    // Returns once the page is up; nothing here needs it, so one that never comes is left to the browser.
-    if (waitWhile([this] { return WebBrowser1->Busy(); }) && bFramesShown)
-        static_cast<void>(waitWhile([this] { return Globals::IsFrameLoading(*WebBrowser1, kMainFrame); }));
+    awaitEntryPage(bFramesShown);
 }
 
 void frmGlossary::HighlightTreeNode(const QString& key) {
