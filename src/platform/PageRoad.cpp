@@ -9,6 +9,7 @@
 #include <QDir>
 
 namespace tova {
+
 void TellRoadFailure(const RoadMessage& message, const QString& detail) {
     QString text = message.text;
     if (text.contains(QLatin1String("%1")))
