@@ -36,16 +36,21 @@ bool WriteHTMLAndShow(const QString& html, tova::WebBrowser& browser, const QStr
         return false;
 
     if (navigate) {
-        tova::waitWhile([&browser] { return browser.Busy(); });
+        // The page before is let finish first. One that never finishes must not keep the new page
+        // from the user: the new navigation then takes its place.
+        static_cast<void>(tova::waitWhile([&browser] { return browser.Busy(); }));
         browser.Navigate2(navPath.isEmpty() ? target : PathToURL(navPath));
     }
     return true;
 }
 
 void FindAndHighlight(const QString& key, tova::WebBrowser& browser, const QString& frameName) {
-    tova::waitWhile([&browser] { return browser.ReadyState() != 4; });
+    // A page or frame that never came is left unmarked.
+    if (!tova::waitWhile([&browser] { return browser.ReadyState() != 4; }))
+        return;
     if (frameName == QLatin1String("side")) {
-        tova::waitWhile([&browser] { return IsFrameLoading(browser, QStringLiteral("side")); });
+        if (!tova::waitWhile([&browser] { return IsFrameLoading(browser, QStringLiteral("side")); }))
+            return;
         browser.ExecScript(QStringLiteral("findAndHighlight(%1)").arg(tova::scriptLiteral(key)), frameName);
     } else {
         browser.ExecScript(QStringLiteral("findAndHighlight(%1)").arg(tova::scriptLiteral(QLatin1Char('#') + key)));

@@ -23,6 +23,10 @@ bool waitWhile(const std::function<bool()>& condition, int timeoutMs)
     return true;
 }
 
+void processEventsFor(int timeoutMs) {
+    static_cast<void>(waitWhile([] { return true; }, timeoutMs));
+}
+
 bool waitForProcessEnd(QProcess& process, int timeoutMs)
 {
     if (waitWhile([&] { return process.state() != QProcess::NotRunning; }, timeoutMs))

@@ -12,8 +12,12 @@ namespace tova {
 constexpr int kPageWaitMs = 20000;
 
 // Processes events while condition() holds, at most timeoutMs. Returns true when the condition
-// cleared, false when the bound was reached.
-bool waitWhile(const std::function<bool()>& condition, int timeoutMs = kPageWaitMs);
+// cleared, false when the bound was reached: a caller decides what happens when what it waited for
+// never came, and one that goes on all the same says so with a cast to void.
+[[nodiscard]] bool waitWhile(const std::function<bool()>& condition, int timeoutMs = kPageWaitMs);
+
+// Processes events for timeoutMs: a pause that lets the window system and the browser catch up.
+void processEventsFor(int timeoutMs);
 
 // Processes events until a started process has ended, at most timeoutMs; a process still running
 // then is killed. Returns true when it ended by itself.

@@ -1,38 +1,74 @@
 #include "reference/ReferencePages.h"
 
 #include "platform/AppFolder.h"
-#include "platform/dialogs/MessageBox.h"
-#include "platform/xml/XslTemplate.h"
-#include "platform/PageServices.h"
 #include "platform/WholeFile.h"
+#include "platform/xml/XmlDocument.h"
+#include "store/Database.h"
 
 namespace tova::reference {
+namespace {
 
-bool loadStylesheet(Xml::XslTemplate& stylesheet, const QString& relative) {
-    if (stylesheet.load(appPath(relative)))
-        return true;
-    MsgBox(QStringLiteral("Error loading XSL"));
-    return false;
+PageRoad bookRoad(const ReferenceBook& book, const QString& styleSheet, const QString& page) {
+    PageRoad road;
+    road.styleSheet = book.folder + QLatin1Char('/') + styleSheet;
+    road.pageFile = book.folder + QLatin1Char('/') + page;
+    road.styleSheetMissing = {QStringLiteral("Error loading XSL"), MsgIcon::None};
+    road.transformFailed = {QStringLiteral("The page %1 could not be made from its style sheet.").arg(page),
+                            MsgIcon::Critical};
+    road.pageNotWritten = {
+        QStringLiteral("The page %1 could not be written. Check that the program's folder is writable."),
+        MsgIcon::Critical};
+    return road;
 }
 
-QString transformNode(const Xml::XslTemplate& stylesheet, const Xml::XmlNode& node) {
-    if (node.isNull())
-        return QString();
-    Xml::XslProcessor processor = stylesheet.createProcessor();
-    processor.setInput(node);
-    if (!processor.transform())
-        return QString();
-    return processor.output();
+} // namespace
+
+const ReferenceBook& definitionsBook() {
+    static const ReferenceBook book{QStringLiteral("definitions"), QStringLiteral("definitions.htm"),
+                                    QStringLiteral("glossindex.xsl"), QStringLiteral("glossdefs.xsl"),
+                                    QStringLiteral("data/glossary")};
+    return book;
 }
 
-bool writePage(const QString& html, WebBrowser& browser, const QString& filePath, const QString& navPath,
-               bool navigate) {
-    if (Globals::WriteHTMLAndShow(html, browser, filePath, navPath, navigate))
-        return true;
-    MsgBox(
-        QStringLiteral("The page %1 could not be written. Check that the program's folder is writable.").arg(filePath),
-        MsgButtons::Ok, MsgIcon::Critical);
-    return false;
+const ReferenceBook& acronymsBook() {
+    static const ReferenceBook book{QStringLiteral("acronyms"), QStringLiteral("acronyms.htm"),
+                                    QStringLiteral("acroindex.xsl"), QStringLiteral("acrodefs.xsl"),
+                                    QStringLiteral("data/acronyms")};
+    return book;
+}
+
+PageRoad indexRoad(const ReferenceBook& book, bool navigate) {
+    PageRoad road = bookRoad(book, book.indexStyleSheet, QStringLiteral("side.htm"));
+    road.shownPage = book.folder + QLatin1Char('/') + book.frameset;
+    road.show = navigate;
+    return road;
+}
+
+PageRoad entryRoad(const ReferenceBook& book, bool framesShown) {
+    PageRoad road = bookRoad(book, book.entryStyleSheet, QStringLiteral("main.htm"));
+    // With the frames up only the entry's frame is sent to the new page.
+    road.shownPage = framesShown ? road.pageFile : book.folder + QLatin1Char('/') + book.frameset;
+    road.frame = framesShown ? QStringLiteral("main") : QString();
+    return road;
+}
+
+bool ShowIndexPage(const ReferenceBook& book, WebBrowser& browser, bool navigate) {
+    return BuildPage(indexRoad(book, navigate), Globals::gDataDoc.selectSingleNode(book.bookPath), {}, browser);
+}
+
+bool ShowEntryPage(const ReferenceBook& book, const Xml::XmlNode& entry, const QString& emptyHtml, WebBrowser& browser,
+                   bool framesShown) {
+    const PageRoad road = entryRoad(book, framesShown);
+    // An entry the book lacks is shown as the empty page.
+    if (entry.isNull())
+        return WritePageOnRoad(road, emptyHtml, browser);
+    return BuildPage(road, entry, {}, browser);
+}
+
+bool WriteEmptyEntryPage(const ReferenceBook& book, const QString& emptyHtml, WebBrowser& browser) {
+    PageRoad road = entryRoad(book, false);
+    road.show = false;
+    return WritePageOnRoad(road, emptyHtml, browser);
 }
 
 QString emptyPage() {

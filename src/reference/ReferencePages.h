@@ -1,13 +1,15 @@
 // Making the reference windows' pages: a style sheet of the content folder applied to one element
-// of the questionnaire database, written into the window's folder.
+// of the questionnaire database, written into the window's folder, on the one page road with the
+// messages these windows give.
 #pragma once
+
+#include "platform/PageRoad.h"
 
 #include <QString>
 
 namespace Xml {
 class XmlNode;
-class XslTemplate;
-} // namespace Xml
+}
 
 namespace tova {
 class WebBrowser;
@@ -15,17 +17,33 @@ class WebBrowser;
 
 namespace tova::reference {
 
-// Loads a style sheet of the content folder. When it is missing or broken, shows "Error loading
-// XSL" and gives false.
-bool loadStylesheet(Xml::XslTemplate& stylesheet, const QString& relative);
+// The files of one reference window, under the application folder.
+struct ReferenceBook {
+    QString folder;          // "definitions"
+    QString frameset;        // shows the index in frame "side" and the entry in frame "main"
+    QString indexStyleSheet; // turns the whole book into the index page (side.htm)
+    QString entryStyleSheet; // turns one entry into the entry page (main.htm)
+    QString bookPath;        // the book's element in the questionnaire database
+};
+const ReferenceBook& definitionsBook();
+const ReferenceBook& acronymsBook();
 
-// The page the style sheet makes of node; empty when node is absent or the transformation fails.
-QString transformNode(const Xml::XslTemplate& stylesheet, const Xml::XmlNode& node);
+// The index page; with navigate the frameset is shown after it. False, after telling the user,
+// when no new page was made.
+bool ShowIndexPage(const ReferenceBook& book, WebBrowser& browser, bool navigate);
 
-// Writes a page (and with navigate shows navPath) like Globals::WriteHTMLAndShow, telling the user
-// when the file cannot be written. False in that case.
-bool writePage(const QString& html, WebBrowser& browser, const QString& filePath, const QString& navPath,
-               bool navigate);
+// The entry page of entry; for a null entry the page emptyHtml. Without framesShown the whole
+// frameset is shown, with it only frame "main". False, after telling the user, when no new page was
+// made; nothing was then shown.
+bool ShowEntryPage(const ReferenceBook& book, const Xml::XmlNode& entry, const QString& emptyHtml, WebBrowser& browser,
+                   bool framesShown);
+
+// Writes emptyHtml as the entry page without showing it. False after telling the user.
+bool WriteEmptyEntryPage(const ReferenceBook& book, const QString& emptyHtml, WebBrowser& browser);
+
+// The roads themselves.
+PageRoad indexRoad(const ReferenceBook& book, bool navigate);
+PageRoad entryRoad(const ReferenceBook& book, bool framesShown);
 
 // A page with nothing on it, in the look of the reference pages, for an entry that does not exist.
 QString emptyPage();

@@ -1,14 +1,12 @@
 #include "reports/ReportPipeline.h"
 
 #include "platform/AppFolder.h"
-#include "platform/xml/XslTemplate.h"
 #include "platform/PageServices.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 #include "store/Scoring.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <cfenv>
@@ -53,51 +51,26 @@ double ScoreParameter(const QString& scoreText, bool fromHundred, bool* ok) {
     return RoundHalfEven(fromHundred ? 100.0 - score : score);
 }
 
+tova::PageRoad ReportRoad(const ReportRow& row) {
+    tova::PageRoad road;
+    road.styleSheet = row.styleSheet;
+    road.pageFile = row.pageFile;
+    road.shownPage = row.screenPage;
+    road.styleSheetMissing = {QStringLiteral("error loading ") + QFileInfo(row.styleSheet).fileName(),
+                              row.loadFailureIcon};
+    road.transformFailed = {QStringLiteral("The %1 screen could not be built.").arg(row.screenTitle),
+                            tova::MsgIcon::Critical};
+    road.pageNotWritten = {QStringLiteral("The %1 screen could not be shown: its page %2 could not be written.")
+                               .arg(row.screenTitle, QStringLiteral("%1")),
+                           tova::MsgIcon::Critical};
+    return road;
+}
+
 bool TransformAndShow(const ReportRow& row, const Xml::XmlNode& input, const QList<ReportParameter>& ownParameters,
                       tova::WebBrowser& browser) {
-    const QString styleSheetPath = tova::appPath(row.styleSheet);
-    Xml::XmlDocument styleSheet;
-    if (!styleSheet.load(styleSheetPath)) {
-        tova::MsgBox(QStringLiteral("error loading ") + QFileInfo(row.styleSheet).fileName(), tova::MsgButtons::Ok,
-                     row.loadFailureIcon);
-        return false;
-    }
-
-    auto cannotBuild = [&row](const QString& reason) {
-        QString text = QStringLiteral("The %1 screen could not be built.").arg(row.screenTitle);
-        if (!reason.trimmed().isEmpty())
-            text += QStringLiteral("\n\n") + reason.trimmed();
-        tova::MsgBox(text, tova::MsgButtons::Ok, tova::MsgIcon::Critical);
-        return false;
-    };
-
-    Xml::XslTemplate xslTemplate;
-    QString error;
-    if (!xslTemplate.setStylesheet(styleSheet, &error))
-        return cannotBuild(error);
-    Xml::XslProcessor processor = xslTemplate.createProcessor();
     QList<ReportParameter> parameters = HeaderParameters();
     parameters.append(ownParameters);
-    for (const ReportParameter& parameter : parameters) {
-        if (const QString* text = std::get_if<QString>(&parameter.value))
-            processor.addParameter(parameter.name, *text);
-        else
-            processor.addParameter(parameter.name, std::get<double>(parameter.value));
-    }
-    if (input.isNull())
-        return cannotBuild(QStringLiteral("The questionnaire database holds no data for it."));
-    processor.setInput(input);
-    if (!processor.transform(&error))
-        return cannotBuild(error);
-
-    const QString pageFile = tova::appPath(row.pageFile);
-    if (!Globals::WriteHTMLAndShow(processor.output(), browser, pageFile, tova::appPath(row.screenPage), true)) {
-        tova::MsgBox(QStringLiteral("The %1 screen could not be shown: its page %2 could not be written.")
-                         .arg(row.screenTitle, QDir::toNativeSeparators(pageFile)),
-                     tova::MsgButtons::Ok, tova::MsgIcon::Critical);
-        return false;
-    }
-    return true;
+    return tova::BuildPage(ReportRoad(row), input, parameters, browser);
 }
 
 bool TransformAndShow(const ReportRow& row, const Xml::XmlDocument& copy, const QList<ReportParameter>& ownParameters,

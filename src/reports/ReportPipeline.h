@@ -3,13 +3,12 @@
 // which is then shown through the screen page.
 #pragma once
 
+#include "platform/PageRoad.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/xml/XmlDocument.h"
 
 #include <QList>
 #include <QString>
-
-#include <variant>
 
 namespace tova {
 class WebBrowser;
@@ -31,11 +30,10 @@ struct ReportRow {
     QString inputPath = QStringLiteral("data");
 };
 
-struct ReportParameter {
-    QString name;
-    // Text parameters reach the style sheet as strings, numbers as numbers.
-    std::variant<QString, double> value;
-};
+using ReportParameter = tova::PageParameter;
+
+// The page road of a report row: its messages are those every report screen gives.
+tova::PageRoad ReportRoad(const ReportRow& row);
 
 // A copy of the questionnaire database that can be changed freely; an empty document when there
 // is no database.
@@ -50,9 +48,8 @@ double RoundHalfEven(double value);
 // when the text is no number.
 double ScoreParameter(const QString& scoreText, bool fromHundred, bool* ok = nullptr);
 
-// Loads the row's style sheet, adds the header parameters and then ownParameters, transforms
-// input, writes the page file and sends the browser to the screen page. Every failure shows one
-// message and leaves the page file and the browser as they were. True when the page was shown.
+// Takes the row's page road with the header parameters and then ownParameters: every failure shows
+// one message and leaves the page file and the browser as they were. True when the page was shown.
 bool TransformAndShow(const ReportRow& row, const Xml::XmlNode& input, const QList<ReportParameter>& ownParameters,
                       tova::WebBrowser& browser);
 // The same, starting from the element of the copy that the row's inputPath selects.

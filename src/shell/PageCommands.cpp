@@ -98,7 +98,9 @@ void PageCommands::openQuestionnaire(const QString& commandText, qint16 category
 
 void PageCommands::chooseReviewOnNoReviewPage() {
     m_webMain.Navigate2(Globals::PathToURL(appPath(QStringLiteral("misc/noreview.htm"))));
-    waitWhile([this] { return m_webMain.ReadyState() != 4; });
+    // The choice is asked over the page once it is up; the work cannot go on without a review, so a
+    // page that never comes does not keep the user from choosing.
+    static_cast<void>(waitWhile([this] { return m_webMain.ReadyState() != 4; }));
     if (ReviewDialogOps* dialogs = windowRegistry().reviewDialogs)
         dialogs->AskLoadReview(true);
     else

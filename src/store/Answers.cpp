@@ -42,17 +42,41 @@ void reportTickError(TickError error, const QString& description, int progress)
                  QStringLiteral(" (progress:%1)").arg(progress));
 }
 
+// Stores the answers into a review of the open project.
+void storeAnswers(Xml::XmlNode review, const QString& url);
+
 } // namespace
 
 void SaveAnswers(const QString& url) {
+    if (!gCurrentReview.isNull() && GetReviews().contains(gCurrentReview))
+        storeAnswers(gCurrentReview, url);
     // The project counts as changed also when there is no current review to take the answers.
-    if (!SaveAnswersTo(gCurrentReview, url))
-        gProjectSaved = false;
+    gProjectSaved = false;
 }
 
-bool SaveAnswersTo(Xml::XmlNode review, const QString& url) {
-    if (review.isNull() || !GetReviews().contains(review))
+ReviewRef RefToReview(const Xml::XmlNode& review) {
+    return {review.identity()};
+}
+
+Xml::XmlNode ReviewOf(const ReviewRef& review) {
+    for (const Xml::XmlNode& candidate : GetReviews()) {
+        if (candidate.hasIdentity(review.identity))
+            return candidate;
+    }
+    return Xml::XmlNode();
+}
+
+bool SaveAnswersTo(const ReviewRef& review, const QString& url) {
+    const Xml::XmlNode target = ReviewOf(review);
+    if (target.isNull())
         return false;
+    storeAnswers(target, url);
+    return true;
+}
+
+namespace {
+
+void storeAnswers(Xml::XmlNode review, const QString& url) {
     // A form's address carries its fields after "?"; text without one is taken whole as the fields.
     QStringList fields =
         url.contains(QLatin1Char('?')) ? tova::formQueryPieces(url).value_or(QStringList()) : tova::queryPieces(url);
@@ -71,8 +95,9 @@ bool SaveAnswersTo(Xml::XmlNode review, const QString& url) {
         XMLhelpers::AddElement(gProjectDoc, QStringLiteral("answer"), answer, response);
     }
     gProjectSaved = false;
-    return true;
 }
+
+} // namespace
 
 void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser)
 {

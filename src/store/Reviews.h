@@ -30,9 +30,19 @@ QString GetPhaseDesc();
 // Stores the answers carried by the address of a submitted question form into the current review.
 // An address without "?" is read whole as the form's fields.
 void SaveAnswers(const QString& url);
-// The same into the given review; false, with nothing stored, when it is no longer a review of the
+// A review named so that it is found again as long as it is a review of the open project, and never
+// taken for another: neither a review made later with the same id nor one made where a deleted
+// one lay in memory, nor the same review of a project closed and opened again. It holds no document.
+struct ReviewRef {
+    quint64 identity = 0;
+};
+ReviewRef RefToReview(const Xml::XmlNode& review);
+// The review the reference names; null once it is no longer a review of the open project.
+Xml::XmlNode ReviewOf(const ReviewRef& review);
+
+// The same into the named review; false, with nothing stored, when it is no longer a review of the
 // open project.
-bool SaveAnswersTo(Xml::XmlNode review, const QString& url);
+bool SaveAnswersTo(const ReviewRef& review, const QString& url);
 // Ticks, in the question page the browser shows, every stored answer of the category and phase.
 void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser);
 

@@ -70,7 +70,7 @@ QImage settledPicture(QWidget* widget) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < kDriveTimeoutMs) {
-        waitWhile([] { return true; }, 250);
+        processEventsFor(250);
         const QImage now = widget->grab().toImage();
         if (now == last)
             break;
@@ -125,7 +125,7 @@ TEST_F(ClickRoad, NextAndBackFromTheFishboneActAtOnce) {
     deadline.setRemainingTime(kActsWithinMs);
     ASSERT_TRUE(clickLink(browser(), kMain, QStringLiteral("#BCK")));
     EXPECT_TRUE(screenComesBy(log, 2, QStringLiteral("fishbone"), deadline));
-    waitWhile([] { return true; }, kSettleMs);
+    processEventsFor(kSettleMs);
     EXPECT_EQ(log.pages(), (QStringList{"tilechart.htm", "fishbone.htm"}));
     EXPECT_EQ(env.messages.texts().size(), 1);
 }
@@ -136,7 +136,7 @@ TEST_F(ClickRoad, NextClickedTwiceQuicklyPassesExactlyTwoScreens) {
     const QDeadlineTimer deadline(2 * kActsWithinMs);
     ASSERT_TRUE(clickLinksQuickly(browser(), kMain, {QStringLiteral("#NXT"), QStringLiteral("#NXT")}));
     EXPECT_TRUE(screenComesBy(log, 2, QStringLiteral("dashboard1"), deadline));
-    waitWhile([] { return true; }, kSettleMs);
+    processEventsFor(kSettleMs);
     EXPECT_EQ(log.pages(), (QStringList{"tilechart.htm", "dashboard1.htm"}));
     EXPECT_EQ(browser().LocationName(), QStringLiteral("dashboard1"));
     EXPECT_EQ(env.messages.texts(), QStringList());
@@ -164,7 +164,7 @@ TEST_F(ClickRoad, FishboneCategoryAndQuestionnaireCategoriesEachShowAtOnce) {
             ASSERT_TRUE(clickLinksQuickly(survey.browser(), kSide,
                                           {QStringLiteral("#cat") + categories[2], QStringLiteral("#cat") + categories[3]}));
             lastWon = waitWhile([&] { return !showsCategory(survey.browser(), categories[3]); }, 2 * kActsWithinMs);
-            waitWhile([] { return true; }, kSettleMs);
+            processEventsFor(kSettleMs);
             lastWon = lastWon && showsCategory(survey.browser(), categories[3]);
             // "Close and return to the diagram".
             clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));

@@ -24,7 +24,7 @@ using FeedbackRoad = MainWindowRoad;
 int otherWindowsShown(QWidget* mainWindow) {
     QElapsedTimer settle;
     settle.start();
-    waitWhile([&] { return settle.elapsed() < 300; }, 1000);
+    static_cast<void>(waitWhile([&] { return settle.elapsed() < 300; }, 1000));
     int shown = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
         shown += window != mainWindow && window->isVisible() ? 1 : 0;

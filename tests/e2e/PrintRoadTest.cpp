@@ -39,7 +39,7 @@ protected:
         output->duringJob = [this](QWebEngineView& view) {
             view.page()->runJavaScript(QStringLiteral("document.body.firstElementChild.outerHTML"),
                                        [this](const QVariant& value) { firstElements.append(value.toString()); });
-            waitWhile([this] { return firstElements.size() < output->jobs.size(); }, 10000);
+            static_cast<void>(waitWhile([this] { return firstElements.size() < output->jobs.size(); }, 10000));
         };
     }
     frmBrowser* showSample() {

@@ -139,7 +139,7 @@ protected:
     QString clickForMessage(const QString& href) {
         environment.messages.clear();
         clickScreenLink(browser(), href);
-        waitWhile([this] { return environment.messages.asked().isEmpty(); }, kScreenWaitMs);
+        static_cast<void>(waitWhile([this] { return environment.messages.asked().isEmpty(); }, kScreenWaitMs));
         return environment.messages.texts().join('\n');
     }
 
@@ -199,7 +199,7 @@ protected:
             value = result;
             answered = true;
         });
-        waitWhile([&] { return !answered; }, kScreenWaitMs);
+        static_cast<void>(waitWhile([&] { return !answered; }, kScreenWaitMs));
         return value;
     }
 

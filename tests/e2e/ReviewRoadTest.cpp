@@ -133,7 +133,7 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                             if (instructions) {
                                 instructionsUsable = clickReachesPage(*instructions, kDriveTimeoutMs);
                                 instructions->close();
-                                waitWhile([&] { return !instructions.isNull(); }, kDriveTimeoutMs);
+                                static_cast<void>(waitWhile([&] { return !instructions.isNull(); }, kDriveTimeoutMs));
                                 instructionsClosed = instructions.isNull() && roadmap.isVisible();
                             }
                             clickLink(roadmap.browser(), QString(), QStringLiteral("#CLS"));
@@ -214,12 +214,12 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
             10000);
         // Category 2's page is up: answer its first question, then close through the bottom link.
         const QStringList second = questionsOf(QStringLiteral("2"), QStringLiteral("1"));
-        waitWhile(
+        static_cast<void>(waitWhile(
             [&] {
                 return !survey.browser().ExecScript(
                     QStringLiteral("if (!document.survey.R%1) throw 0;").arg(second.first()), QStringLiteral("main"));
             },
-            10000);
+            10000));
         clickElement(survey.browser(), QStringLiteral("main"),
                      QStringLiteral("input[name=\"R%1\"][value=\"V5\"]").arg(second.first()));
         clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
@@ -562,7 +562,7 @@ TEST_F(ReviewRoad, ADateTypedInTheDateBoxIsExactlyThatDateOrNoReview) {
                 clickElement(newReview.browser(), QString(), kSubmit);
                 if (c.stored)
                     return;
-                waitWhile([&] { return env.messages.texts().isEmpty(); }, kDriveTimeoutMs);
+                static_cast<void>(waitWhile([&] { return env.messages.texts().isEmpty(); }, kDriveTimeoutMs));
                 stayed = onScreen(newReview);
                 shownAfterwards = field.text();
                 clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
@@ -623,8 +623,9 @@ TEST_F(ReviewRoad, ALateSubmissionIsStoredInTheReviewItsWindowWasOpenedFor) {
     ASSERT_TRUE(survey.browser().ExecScript(QStringLiteral("document.survey.R%1[0].checked = true").arg(question),
                                             QStringLiteral("main")));
     ASSERT_TRUE(survey.browser().ExecScript(review::submitFormScript(), QStringLiteral("main")));
-    waitWhile([&] { return ownAnswer() != QLatin1String("1") && Globals::gCurrentReview.xml() == otherBefore; },
-              kDriveTimeoutMs);
+    static_cast<void>(
+        waitWhile([&] { return ownAnswer() != QLatin1String("1") && Globals::gCurrentReview.xml() == otherBefore; },
+                  kDriveTimeoutMs));
     EXPECT_EQ(ownAnswer(), QStringLiteral("1"));
     EXPECT_EQ(Globals::gCurrentReview.xml(), otherBefore);
 }

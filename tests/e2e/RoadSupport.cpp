@@ -252,7 +252,7 @@ bool MainWindowRoad::driveQuestionnaire(const QString& categoryId, const std::fu
         });
     // The program takes the link in a turn of its own, so the questionnaire may come up after the click.
     EXPECT_TRUE(clickLink(*mainWindow->webMain(), QStringLiteral("main"), QStringLiteral("#CAT") + categoryId));
-    waitWhile([&] { return !drove || survey.isVisible(); }, kDriveTimeoutMs);
+    static_cast<void>(waitWhile([&] { return !drove || survey.isVisible(); }, kDriveTimeoutMs));
     return drove && !survey.isVisible();
 }
 
@@ -454,7 +454,8 @@ bool clickInTurn(WebBrowser& browser, const QString& frame, const QStringList& s
         // reads as complete, a busy engine lays the page out a moment later, and a question asked
         // while a frame changes its page may go unanswered once.
         std::optional<QPoint> centre;
-        waitWhile([&] { return !(centre = locate(browser, frame, selector, &isLink)); }, 2 * kLayoutReadMs);
+        static_cast<void>(
+            waitWhile([&] { return !(centre = locate(browser, frame, selector, &isLink)); }, 2 * kLayoutReadMs));
         links += isLink ? 1 : 0;
         if (!input || !centre) {
             ADD_FAILURE() << "not on screen: " << selector.toStdString() << " in frame '" << frame.toStdString()
@@ -477,11 +478,11 @@ bool clickInTurn(WebBrowser& browser, const QString& frame, const QStringList& s
         movePointer(input, place);
         QTest::mousePress(input, Qt::LeftButton, Qt::NoModifier, place);
         if (places.size() == 1)
-            waitWhile([] { return true; }, kButtonHoldMs);
+            processEventsFor(kButtonHoldMs);
         QTest::mouseRelease(input, Qt::LeftButton, Qt::NoModifier, place);
     }
     if (links == places.size())
-        waitWhile([&] { return handedOver < links; }, kLayoutReadMs);
+        static_cast<void>(waitWhile([&] { return handedOver < links; }, kLayoutReadMs));
     return true;
 }
 
@@ -569,7 +570,7 @@ bool roomClearOfLinks(WebBrowser& browser, const QString& frame, const QStringLi
 
 BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutMs) {
     QPointer<BrowserWindow> found;
-    waitWhile(
+    static_cast<void>(waitWhile(
         [&] {
             for (QWidget* widget : QApplication::topLevelWidgets()) {
                 auto* window = qobject_cast<BrowserWindow*>(widget);
@@ -578,7 +579,7 @@ BrowserWindow* awaitNewBrowserWindow(const QList<QWidget*>& before, int timeoutM
             }
             return found.isNull();
         },
-        timeoutMs);
+        timeoutMs));
     return found;
 }
 
@@ -590,7 +591,7 @@ bool clickReachesPage(BrowserWindow& window, int timeoutMs) {
     int pressed = 0;
     EventCounter counter(input, QEvent::MouseButtonPress, &pressed);
     QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, QPoint(window.width() / 2, window.height() / 2));
-    waitWhile([&] { return pressed == 0; }, timeoutMs);
+    static_cast<void>(waitWhile([&] { return pressed == 0; }, timeoutMs));
     return pressed > 0;
 }
 

@@ -156,7 +156,8 @@ protected:
     const PrintJob* onePrintJob(const std::function<void()>& step) {
         const qsizetype before = output->jobs.size();
         step();
-        waitWhile([&] { return output->jobs.size() == before || !output->jobs.last().finished; }, kScreenWaitMs);
+        static_cast<void>(
+            waitWhile([&] { return output->jobs.size() == before || !output->jobs.last().finished; }, kScreenWaitMs));
         if (output->jobs.size() != before + 1) {
             ADD_FAILURE() << "expected one print job, got " << output->jobs.size() - before;
             return nullptr;
@@ -275,7 +276,7 @@ TEST_F(PrintedSheetsRoad, ElementWindowPrintsItsSectionOnLandscapeSheets) {
             element->reject();
         });
     ASSERT_TRUE(clickLink(*window->webMain(), kMainFrame, QStringLiteral("#DSH2")));
-    waitWhile([&] { return !driven || (element && element->isVisible()); }, kScreenWaitMs);
+    static_cast<void>(waitWhile([&] { return !driven || (element && element->isVisible()); }, kScreenWaitMs));
     ASSERT_NE(job, nullptr);
     expectSheets(*job, {"element window", QPageLayout::Landscape, 0, "Questions of this group",
                         "Dashboard Element Procurement and suppliers", 0.9, "Bar No. Label Question"});

@@ -32,7 +32,7 @@ std::unique_ptr<QWidget> paintedWindow() {
     red.setColor(QPalette::Window, Qt::red);
     block->setPalette(red);
     window->show();
-    waitWhile([&window] { return !window->isVisible(); }, 2000);
+    static_cast<void>(waitWhile([&window] { return !window->isVisible(); }, 2000));
     return window;
 }
 

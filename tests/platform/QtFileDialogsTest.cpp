@@ -27,14 +27,15 @@ TEST(QtFileDialogs, TheFilterShowsItsTextAsGivenAndListsOnlyItsFiles) {
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog) {
-            waitWhile([&] { return !qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); }, 10000);
+            static_cast<void>(
+                waitWhile([&] { return !qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); }, 10000));
             dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         }
         ASSERT_NE(dialog, nullptr);
         if (auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
             filterShown = combo->currentText();
         auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
-        waitWhile([&] { return view && view->model()->rowCount(view->rootIndex()) == 0; }, 10000);
+        static_cast<void>(waitWhile([&] { return view && view->model()->rowCount(view->rootIndex()) == 0; }, 10000));
         if (view) {
             for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
                 listed << view->model()->index(row, 0, view->rootIndex()).data().toString();

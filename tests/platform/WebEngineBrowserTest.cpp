@@ -39,7 +39,7 @@ QString fixture(const QString& name)
 // Lets queued work (link hook messages, deferred handlers) run for a while.
 void settle(int ms = 150)
 {
-    tova::waitWhile([] { return true; }, ms);
+    tova::processEventsFor(ms);
 }
 
 void runModalDialog(int closeAfterMs)
@@ -239,7 +239,7 @@ TEST_F(WebEngineBrowserTest, ALinkClickedWhileTheHandlerWaitsIsHandedOverAfterIt
         if (link == QLatin1String("NXT")) {
             // The handler waits for a page as commands do; meanwhile the user clicks again.
             browser->ExecScript(QStringLiteral("document.getElementById('cat').click()"), QStringLiteral("side"));
-            tova::waitWhile([] { return true; }, 300);
+            tova::processEventsFor(300);
         }
         order << QStringLiteral("leave ") + link;
         return true;
@@ -260,7 +260,7 @@ TEST_F(WebEngineBrowserTest, AClickFromAClosedWindowNeverActsWhenItIsShownAgain)
         onNavigate = [&](const QString& url) {
             if (closedByHandler && url.endsWith(QLatin1String("#NXT"))) {
                 browser->ExecScript(QStringLiteral("document.getElementById('cat').click()"), QStringLiteral("side"));
-                tova::waitWhile([] { return true; }, 300);
+                tova::processEventsFor(300);
                 browser->hide();
             }
             return true;

@@ -2,6 +2,7 @@
 // copy, and ticking stored answers in the question page.
 #include "StoreTestSupport.h"
 
+#include "review/ReviewList.h"
 #include "support/FakeBrowser.h"
 
 #include <QElapsedTimer>
@@ -169,3 +170,46 @@ TEST_F(Reviews, TickingWaitsForThePageButNotForever)
 }
 
 } // namespace
+
+// A questionnaire's answers can arrive after its window closed. They go to the review the window was
+// opened for while it is a review of the open project, and are dropped once it is not: never stored
+// into a review made later with its id, nor into the same review of the project opened again.
+TEST_F(Reviews, LateAnswersReachOnlyTheReviewTheyWereSentFor) {
+    struct Case {
+        const char* name;
+        std::function<void()> meanwhile;
+        bool stored;
+    };
+    const Case cases[] = {
+        {"review still there", [] {}, true},
+        {"another review made current", [] { Globals::SetCurrentReview(1); }, true},
+        {"review deleted and a new one made with its id",
+         [this] {
+             env.messages.queue(tova::MsgAnswer::Yes);
+             tova::review::deleteReviewOfRow(QStringLiteral("review2"), {});
+             ASSERT_TRUE(Globals::CreateReview(QStringLiteral("May 07, 2003"), 1));
+             ASSERT_EQ(Globals::GetCurrentReviewID(), 2);
+         },
+         false},
+        {"project opened again",
+         [] {
+             Globals::gProjectDoc = parseXml(Globals::GetProjectXML());
+             Globals::gCurrentReview = Globals::GetReviews().last();
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        openWithReviewIds({"1", "2"});
+        Globals::SetCurrentReview(2);
+        const Globals::ReviewRef sentFor = Globals::RefToReview(Globals::gCurrentReview);
+        c.meanwhile();
+        const QString before = Globals::GetProjectXML();
+        EXPECT_EQ(Globals::SaveAnswersTo(sentFor, QStringLiteral("q.htm?R101=V2")), c.stored) << c.name;
+        const Xml::XmlNode answer =
+            Globals::gProjectDoc.selectSingleNode(QStringLiteral("project/review[@id = \"2\"]/response/answer"));
+        if (c.stored)
+            EXPECT_EQ(answer.text(), QStringLiteral("2")) << c.name;
+        else
+            EXPECT_EQ(Globals::GetProjectXML(), before) << c.name;
+    }
+}

@@ -13,6 +13,7 @@
 #include <libxml/parser.h>
 #include <libxml/xmlsave.h>
 
+#include <atomic>
 #include <unordered_set>
 
 namespace Xml {
@@ -277,6 +278,22 @@ void XmlNode::removeChild(XmlNode& child)
 }
 
 XmlDocument XmlNode::ownerDocument() const { return XmlDocument(m_owner); }
+
+quint64 XmlNode::identity() const {
+    if (!m_node)
+        return 0;
+    // The node's application field is ours: libxml2 makes every new node with it empty and never
+    // reads it, so a freed node's mark can never reappear on a node made in its place.
+    if (!m_node->_private) {
+        static std::atomic<quintptr> lastIdentity{0};
+        m_node->_private = reinterpret_cast<void*>(++lastIdentity);
+    }
+    return reinterpret_cast<quintptr>(m_node->_private);
+}
+
+bool XmlNode::hasIdentity(quint64 identity) const {
+    return m_node && identity != 0 && reinterpret_cast<quintptr>(m_node->_private) == identity;
+}
 
 // ---- XmlDocument ----
 

@@ -51,6 +51,13 @@ public:
     XmlDocument ownerDocument() const;
     _xmlNode* raw() const { return m_node; }
 
+    // A mark that this very node keeps for as long as it lives and that no other node is ever given:
+    // a node made later at the address of a freed one is told apart by it. Given on first asking;
+    // 0 for a null node. The mark is never part of the document's text.
+    quint64 identity() const;
+    // Whether the node carries this mark (asks nothing of a node that has none).
+    bool hasIdentity(quint64 identity) const;
+
 private:
     std::shared_ptr<_xmlDoc> m_owner;
     _xmlNode* m_node = nullptr;

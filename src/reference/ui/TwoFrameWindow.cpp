@@ -1,12 +1,14 @@
 #include "reference/ui/TwoFrameWindow.h"
 
 #include "platform/MainWindowCallbacks.h"
+#include "platform/PageServices.h"
 #include "platform/Services.h"
+#include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
-#include "reference/ui/FindBar.h"
 #include "platform/ui/BrowserLayout.h"
 #include "platform/ui/EscapeCloses.h"
 #include "platform/ui/WindowPlacer.h"
+#include "reference/ui/FindBar.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -49,6 +51,11 @@ TwoFrameWindow::~TwoFrameWindow() = default;
 void TwoFrameWindow::cmdFind_Click() {
     WebBrowser1->ExecScript(QStringLiteral("window.focus()"), QStringLiteral("side"));
     m_findBar->open();
+}
+
+void TwoFrameWindow::awaitEntryPage(bool framesShown) {
+    if (waitWhile([this] { return WebBrowser1->Busy(); }) && framesShown)
+        static_cast<void>(waitWhile([this] { return Globals::IsFrameLoading(*WebBrowser1, QStringLiteral("main")); }));
 }
 
 void TwoFrameWindow::later(std::function<void()> action) {

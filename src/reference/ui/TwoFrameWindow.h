@@ -39,6 +39,9 @@ protected:
     // navigations that a frame starts by itself run inside the engine's own call, where no page may
     // be waited for; every action that loads a page or closes the window goes through here.
     void later(std::function<void()> action);
+    // Returns once the entry page just sent is up (with framesShown, in frame "main"). Nothing that
+    // follows needs it, so a page that never comes is left to the browser after the bound.
+    void awaitEntryPage(bool framesShown);
     // The main window's page command handler decides; without a main window the navigation goes on.
     static bool passOn(const QString& url);
 

@@ -5,7 +5,6 @@
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/printing/ui/frmPrinter.h"
-#include "platform/xml/XslTemplate.h"
 #include "reference/ReferenceLinks.h"
 #include "reference/ReferencePages.h"
 #include "store/Database.h"
@@ -21,8 +20,6 @@ namespace {
 constexpr int kClientWidthTwips = 11820;
 constexpr int kClientHeightTwips = 8865;
 
-const QString kMainFrame = QStringLiteral("main");
-
 QString acronymsFile(const QString& name) {
     return appPath(QStringLiteral("acronyms/") + name);
 }
@@ -36,41 +33,24 @@ frmAcronyms::frmAcronyms()
 }
 
 void frmAcronyms::LoadAcroIndex(bool bNavigate) {
-    Xml::XslTemplate stylesheet;
-    if (!loadStylesheet(stylesheet, QStringLiteral("acronyms/acroindex.xsl")))
-        return;
-    const QString html = transformNode(stylesheet, Globals::gDataDoc.selectSingleNode(QStringLiteral("data/acronyms")));
     // The frameset shows the entry page too: on the very first opening there is none yet, and a
     // frame left on an error page could not be refreshed later.
-    const QString mainPage = acronymsFile(QStringLiteral("main.htm"));
-    if (bNavigate && !QFileInfo::exists(mainPage) && !writePage(emptyPage(), *WebBrowser1, mainPage, QString(), false))
+    if (bNavigate && !QFileInfo::exists(acronymsFile(QStringLiteral("main.htm"))) &&
+        !WriteEmptyEntryPage(acronymsBook(), emptyPage(), *WebBrowser1))
         return;
-    writePage(html, *WebBrowser1, acronymsFile(QStringLiteral("side.htm")),
-              acronymsFile(QStringLiteral("acronyms.htm")), bNavigate);
+    ShowIndexPage(acronymsBook(), *WebBrowser1, bNavigate);
 }
 
 void frmAcronyms::LoadAcros(const QString& id, bool bFramesShown) {
-    Xml::XslTemplate stylesheet;
-    if (!loadStylesheet(stylesheet, QStringLiteral("acronyms/acrodefs.xsl")))
+    // A frameset navigation started just before must have finished before its frame is replaced;
+    // an entry sent to a frameset that never came would go nowhere.
+    if (!waitWhile([this] { return WebBrowser1->ReadyState() != 4; }))
         return;
-    // A frameset navigation started just before must have finished before its frame is replaced.
-    waitWhile([this] { return WebBrowser1->ReadyState() != 4; });
-
     const std::optional<QString> selection = acronymPath(id);
     const Xml::XmlNode entry = selection ? Globals::gDataDoc.selectSingleNode(*selection) : Xml::XmlNode();
-    QString html = transformNode(stylesheet, entry);
-    if (html.isEmpty())
-        html = emptyPage();
-
-    const QString mainPage = acronymsFile(QStringLiteral("main.htm"));
-    if (!bFramesShown) {
-        writePage(html, *WebBrowser1, mainPage, acronymsFile(QStringLiteral("acronyms.htm")), true);
-    } else if (writePage(html, *WebBrowser1, mainPage, QString(), false)) {
-        WebBrowser1->Navigate2(Globals::PathToURL(mainPage), kMainFrame);
-    }
-    waitWhile([this] { return WebBrowser1->Busy(); });
-    if (bFramesShown)
-        waitWhile([this] { return Globals::IsFrameLoading(*WebBrowser1, kMainFrame); });
+    if (!ShowEntryPage(acronymsBook(), entry, emptyPage(), *WebBrowser1, bFramesShown))
+        return;
+    awaitEntryPage(bFramesShown);
 }
 
 void frmAcronyms::ShowModal() {

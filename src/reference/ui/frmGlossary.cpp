@@ -7,7 +7,6 @@
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/printing/ui/frmPrinter.h"
 #include "platform/ui/OpenPdf.h"
-#include "platform/xml/XslTemplate.h"
 #include "reference/ReferenceLinks.h"
 #include "reference/ReferencePages.h"
 #include "store/Database.h"
@@ -51,45 +50,27 @@ QString frmGlossary::GetGlossKey(const QString& address) {
 }
 
 void frmGlossary::LoadIndex(bool bNavigate) {
-    Xml::XslTemplate stylesheet;
-    if (!loadStylesheet(stylesheet, QStringLiteral("definitions/glossindex.xsl")))
-        return;
-    const QString html = transformNode(stylesheet, Globals::gDataDoc.selectSingleNode(QStringLiteral("data/glossary")));
-    writePage(html, *WebBrowser1, definitionsFile(QStringLiteral("side.htm")),
-              definitionsFile(QStringLiteral("definitions.htm")), bNavigate);
+    ShowIndexPage(definitionsBook(), *WebBrowser1, bNavigate);
 }
 
 void frmGlossary::LoadDefs(const QString& key, bool bFramesShown) {
-    Xml::XslTemplate stylesheet;
-    if (!loadStylesheet(stylesheet, QStringLiteral("definitions/glossdefs.xsl")))
-        return;
     const std::optional<QString> selection = glossItemPath(key);
     const Xml::XmlNode item = selection ? Globals::gDataDoc.selectSingleNode(*selection) : Xml::XmlNode();
-    QString html = transformNode(stylesheet, item);
-    if (html.isEmpty())
-        html = blankDefinition();
-
-    const QString mainPage = definitionsFile(QStringLiteral("main.htm"));
-    if (!bFramesShown) {
-        writePage(html, *WebBrowser1, mainPage, definitionsFile(QStringLiteral("definitions.htm")), true);
-    } else if (writePage(html, *WebBrowser1, mainPage, QString(), false)) {
-        // Resolved against the frameset's folder: the file just written.
-        WebBrowser1->Navigate2(QStringLiteral("main.htm"), kMainFrame);
-    }
-    waitWhile([this] { return WebBrowser1->Busy(); });
-    if (bFramesShown)
-        waitWhile([this] { return Globals::IsFrameLoading(*WebBrowser1, kMainFrame); });
+    if (!ShowEntryPage(definitionsBook(), item, blankDefinition(), *WebBrowser1, bFramesShown))
+        return;
+    awaitEntryPage(bFramesShown);
 }
 
 void frmGlossary::HighlightTreeNode(const QString& key) {
     // A frame that is neither loading nor part of the page on display never comes (the frameset
     // was not shown because its definition page could not be made): no wait for it.
-    waitWhile([this] {
+    const bool indexUp = waitWhile([this] {
         return Globals::IsFrameLoading(*WebBrowser1, kSideFrame) && (WebBrowser1->Busy() || showsFrameset());
     });
     // An index without the script, or a frame that never came, leaves the index unmarked.
-    WebBrowser1->ExecScript(
-        QStringLiteral("findAndHighlight(%1)").arg(tova::scriptLiteral(QStringLiteral("#gls") + key)), kSideFrame);
+    if (indexUp)
+        WebBrowser1->ExecScript(
+            QStringLiteral("findAndHighlight(%1)").arg(tova::scriptLiteral(QStringLiteral("#gls") + key)), kSideFrame);
 }
 
 void frmGlossary::ShowModal() {

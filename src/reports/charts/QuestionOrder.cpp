@@ -1,39 +1,36 @@
 #include "reports/charts/QuestionOrder.h"
 
-#include "platform/AppFolder.h"
-#include "platform/dialogs/MessageBox.h"
-#include "platform/xml/XslTemplate.h"
+#include "platform/PageRoad.h"
 #include "store/Reviews.h"
 
 namespace Reports {
 
+tova::PageRoad QuestionOrderRoad() {
+    tova::PageRoad road;
+    road.styleSheet = QStringLiteral("dashboard2/sortbyqweight.xsl");
+    // The order is read, never written or shown.
+    road.show = false;
+    road.styleSheetMissing = {QStringLiteral("Error loading sort by weight xsl"), tova::MsgIcon::Critical};
+    road.transformFailed = {QStringLiteral("The questions could not be put in order of weight."),
+                            tova::MsgIcon::Critical};
+    return road;
+}
+
 Xml::XmlDocument SortQuestionsByWeight(const Xml::XmlDocument& scoredCopy, qint16 sectionId) {
-    Xml::XmlDocument styleSheet;
-    if (!styleSheet.load(tova::appPath(QStringLiteral("dashboard2/sortbyqweight.xsl")))) {
-        tova::MsgBox(QStringLiteral("Error loading sort by weight xsl"), tova::MsgButtons::Ok, tova::MsgIcon::Critical);
-        return Xml::XmlDocument();
-    }
-    Xml::XslTemplate xslTemplate;
-    if (!xslTemplate.setStylesheet(styleSheet)) {
-        // A file that parses as XML but is no style sheet cannot order anything either.
-        tova::MsgBox(QStringLiteral("Error loading sort by weight xsl"), tova::MsgButtons::Ok, tova::MsgIcon::Critical);
-        return Xml::XmlDocument();
-    }
-
-    Xml::XmlDocument sorted = Xml::XmlDocument::create();
-    if (scoredCopy.isNull())
-        return sorted;
     const Xml::XmlNode section =
-        scoredCopy.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId));
+        scoredCopy.isNull()
+            ? Xml::XmlNode()
+            : scoredCopy.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId));
+    // A section the copy lacks has no questions to order.
     if (section.isNull())
-        return sorted;
-
-    Xml::XslProcessor processor = xslTemplate.createProcessor();
-    processor.addParameter(QStringLiteral("phase_id"), Globals::GetCurrentPhase());
-    processor.setInput(section);
-    if (processor.transform())
-        sorted.loadXML(processor.output());
-    return sorted;
+        return Xml::XmlDocument::create();
+    const std::optional<QString> sorted =
+        tova::TransformOnRoad(QuestionOrderRoad(), section, {{QStringLiteral("phase_id"), Globals::GetCurrentPhase()}});
+    if (!sorted)
+        return Xml::XmlDocument();
+    Xml::XmlDocument document = Xml::XmlDocument::create();
+    document.loadXML(*sorted);
+    return document;
 }
 
 } // namespace Reports

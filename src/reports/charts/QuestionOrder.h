@@ -3,14 +3,18 @@
 // and the priority dashboard share this one ordering.
 #pragma once
 
+#include "platform/PageRoad.h"
 #include "platform/xml/XmlDocument.h"
 
 namespace Reports {
 
+// The ordering's road: a style sheet transformed, its output read, no page written.
+tova::PageRoad QuestionOrderRoad();
+
 // A document with root "section" and its ordered "question" children (each may carry
-// "question_keyword" and "score"). When the style sheet cannot be loaded the user is told "Error
-// loading sort by weight xsl" and a null document is returned; when the section is missing or the
-// transformation fails, an empty document (no questions).
+// "question_keyword" and "score"). When the style sheet cannot be loaded ("Error loading sort by
+// weight xsl") or the transformation fails, the user is told and a null document is returned; when
+// the section is missing, an empty document (no questions).
 Xml::XmlDocument SortQuestionsByWeight(const Xml::XmlDocument& scoredCopy, qint16 sectionId);
 
 } // namespace Reports

@@ -1,6 +1,5 @@
 #include "review/ui/frmNewReview.h"
 
-#include "platform/AppFolder.h"
 #include "platform/FormQuery.h"
 #include "platform/MainWindowCallbacks.h"
 #include "platform/Services.h"
@@ -8,14 +7,12 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/ui/EscapeCloses.h"
 #include "platform/ui/WindowPlacer.h"
-#include "platform/xml/XslTemplate.h"
 #include "review/NewReviewRules.h"
 #include "review/ProjectDetailsForm.h"
 #include "review/ReviewClock.h"
+#include "review/SurveyPages.h"
 #include "review/ui/ReviewDateBox.h"
 #include "review/ui/frmRoadmap.h"
-#include "platform/PageServices.h"
-#include "store/Database.h"
 #include "store/Reviews.h"
 
 #include <QHBoxLayout>
@@ -78,24 +75,10 @@ void frmNewReview::Form_Load() {
     m_pendingPhase.reset();
     tdbRevDate->setDate(m_clock->now().date());
 
-    Xml::XslTemplate stylesheet;
-    if (!stylesheet.load(appPath(QStringLiteral("NewReview/Review.xsl")))) {
-        MsgBox(QStringLiteral("error loading review.xsl"));
+    // Without a new list of phases the dialog shows an empty page and can only be closed; a list
+    // from an earlier showing is never offered as this one's.
+    if (!ShowPhasePage(*WebBrowser1))
         WebBrowser1->Navigate2(QStringLiteral("about:blank"));
-        return;
-    }
-    const Xml::XmlNode phases = Globals::gDataDoc.selectSingleNode(QStringLiteral("data/phases"));
-    Xml::XslProcessor processor = stylesheet.createProcessor();
-    if (phases.isNull()) {
-        WebBrowser1->Navigate2(QStringLiteral("about:blank"));
-        return;
-    }
-    processor.setInput(phases);
-    if (!processor.transform()) {
-        WebBrowser1->Navigate2(QStringLiteral("about:blank"));
-        return;
-    }
-    Globals::WriteHTMLAndShow(processor.output(), *WebBrowser1, QString(), QString(), true);
 }
 
 bool frmNewReview::WebBrowser1_BeforeNavigate2(const QString& url) {

@@ -1,19 +1,18 @@
 #include "review/ui/frmSurvey.h"
 
-#include "platform/AppFolder.h"
 #include "platform/MainWindowCallbacks.h"
+#include "platform/PageServices.h"
 #include "platform/Services.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/dialogs/MessageBox.h"
 #include "platform/ui/BrowserLayout.h"
 #include "platform/ui/EscapeCloses.h"
 #include "platform/ui/WindowPlacer.h"
-#include "platform/dialogs/MessageBox.h"
-#include "platform/xml/XslTemplate.h"
 #include "reference/ui/frmGlossary.h"
 #include "review/PageWaits.h"
 #include "review/SurveyLinks.h"
-#include "platform/PageServices.h"
+#include "review/SurveyPages.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
@@ -29,23 +28,12 @@ using namespace tova::review;
 
 namespace {
 
-// The submission of the question form reaches the handler a moment after the script ran.
-constexpr int kSubmissionWaitMs = 5000;
-// Reported in the message of an error met while a question page is built.
-constexpr int kPageBuildError = 1;
+// The submission of the question form reaches the handler a moment after the script ran; the
+// bound is generous so that only a page that truly stalls runs into it.
+constexpr int kSubmissionWaitMs = 10000;
 
 const QString kMainFrame = QStringLiteral("main");
 const QString kSideFrame = QStringLiteral("side");
-
-void reportLoadQuestionsError(const QString& description) {
-    MsgBox(unexpectedErrorText(kPageBuildError, description, QStringLiteral("LoadQuestions"), QStringLiteral("Form"),
-                               QStringLiteral("frmSurvey")));
-}
-
-// Loads a style sheet of the content folder; false when it is missing or broken.
-bool loadStylesheet(Xml::XslTemplate& stylesheet, const QString& relative) {
-    return stylesheet.load(appPath(relative));
-}
 
 } // namespace
 
@@ -67,94 +55,56 @@ qint32 frmSurvey::getCat(const QString& url) {
 }
 
 void frmSurvey::LoadQuestions(qint16 categoryId, qint16 /*phaseId*/, bool refresh) {
-    // The phase shown is always the current review's; callers pass that same phase.
-    const QString phase = Globals::GetCurrentPhase();
-    Xml::XslTemplate stylesheet;
-    if (!loadStylesheet(stylesheet, QStringLiteral("survey/questions.xsl"))) {
-        MsgBox(QStringLiteral("Error loading XSL"));
-        return;
-    }
-    Xml::XslProcessor processor = stylesheet.createProcessor();
-    processor.addParameter(QStringLiteral("phase_id"), phase);
-    const Xml::XmlNode category = Globals::gDataDoc.selectSingleNode(
-        QStringLiteral("data/survey/section/category[category_id = %1]").arg(categoryId));
-    if (category.isNull()) {
-        reportLoadQuestionsError(QStringLiteral("category %1 is not in the questionnaire").arg(categoryId));
-        return;
-    }
-    processor.setInput(category);
-    QString error;
-    if (!processor.transform(&error)) {
-        reportLoadQuestionsError(error);
-        return;
-    }
-
-    const QString mainPage = appPath(QStringLiteral("survey/main.htm"));
-    if (!refresh) {
-        // A new top page: the browser's own loading state tells when it has come, so the old page
-        // (hidden since the window last closed) is not asked anything; a page hidden right after a
-        // click could leave that question unanswered for seconds.
-        if (!Globals::WriteHTMLAndShow(processor.output(), *WebBrowser2, mainPage,
-                                       appPath(QStringLiteral("survey/survey.htm")), true)) {
-            reportLoadQuestionsError(QStringLiteral("the page %1 could not be written").arg(mainPage));
-            return;
-        }
-        waitForFreshDocument(*WebBrowser2, QString(), kPageWaitMs);
-    } else {
-        if (!Globals::WriteHTMLAndShow(processor.output(), *WebBrowser2, mainPage, QString(), false)) {
-            reportLoadQuestionsError(QStringLiteral("the page %1 could not be written").arg(mainPage));
-            return;
-        }
+    // A page reloaded in its frame is marked first: the wait below tells the new one by the mark.
+    if (refresh)
         markDocumentStale(*WebBrowser2, kMainFrame);
-        WebBrowser2->Navigate2(QStringLiteral("main.htm"), kMainFrame);
+    // The phase shown is always the current review's; callers pass that same phase.
+    if (!ShowQuestionPage(categoryId, *WebBrowser2, refresh)) {
+        // An opening without its page shows an empty window, never the questionnaire of an earlier
+        // opening; a category that could not be shown leaves the one on display.
+        if (!refresh)
+            WebBrowser2->Navigate2(QStringLiteral("about:blank"));
+        return;
     }
-    waitForFreshDocument(*WebBrowser2, kMainFrame, kPageWaitMs);
+    // A new top page: the browser's own loading state tells when it has come, so the old page
+    // (hidden since the window last closed) is not asked anything; a page hidden right after a
+    // click could leave that question unanswered for seconds.
+    const bool arrived = (refresh || waitForFreshDocument(*WebBrowser2, QString(), kPageWaitMs)) &&
+                         waitForFreshDocument(*WebBrowser2, kMainFrame, kPageWaitMs);
+    // Answers are ticked only in the new page, never in the one it was to replace.
+    if (!arrived) {
+        TellQuestionPageError(QStringLiteral("the question page did not finish loading"));
+        return;
+    }
     bool phaseOk = false;
-    const qint16 phaseId = phase.toShort(&phaseOk);
+    const qint16 phaseId = Globals::GetCurrentPhase().toShort(&phaseOk);
     if (phaseOk)
         Globals::LoadAnswers(categoryId, phaseId, *WebBrowser2);
 }
 
+bool frmSurvey::treeArrived() {
+    // The tree of a frameset that is not on display (its question page could not be made) never
+    // comes: no wait for it.
+    const auto treeToCome = [this] {
+        return Globals::IsFrameLoading(*WebBrowser2, kSideFrame) &&
+               (WebBrowser2->Busy() ||
+                WebBrowser2->LocationURL().endsWith(QStringLiteral("/survey/survey.htm"), Qt::CaseInsensitive));
+    };
+    return waitWhile(treeToCome) && !Globals::IsFrameLoading(*WebBrowser2, kSideFrame);
+}
+
 void frmSurvey::LoadTree(bool navigate) {
-    Xml::XslTemplate stylesheet;
-    if (!loadStylesheet(stylesheet, QStringLiteral("survey/qtree.xsl"))) {
-        MsgBox(QStringLiteral("Error loading XSL"));
-        return;
-    }
-    Xml::XslProcessor processor = stylesheet.createProcessor();
-    const Xml::XmlNode survey = Globals::gDataDoc.selectSingleNode(QStringLiteral("data/survey"));
-    if (survey.isNull())
-        return;
-    processor.setInput(survey);
-    if (!processor.transform())
-        return;
-    Globals::WriteHTMLAndShow(processor.output(), *WebBrowser2, appPath(QStringLiteral("survey/side.htm")),
-                              appPath(QStringLiteral("survey/survey.htm")), navigate);
+    WriteQuestionTree(*WebBrowser2, navigate);
 }
 
 void frmSurvey::HighlightTreeNode(const QString& key) {
-    waitWhile([this] { return Globals::IsFrameLoading(*WebBrowser2, kSideFrame); });
-    WebBrowser2->ExecScript(highlightScript(key), kSideFrame);
+    // A tree that never came is left unmarked.
+    if (treeArrived())
+        WebBrowser2->ExecScript(highlightScript(key), kSideFrame);
 }
 
 void frmSurvey::LoadBottom() {
-    Xml::XslTemplate stylesheet;
-    if (!loadStylesheet(stylesheet, QStringLiteral("survey/bottom.xsl"))) {
-        MsgBox(QStringLiteral("Error Loading bottom.xsl"), MsgButtons::Ok, MsgIcon::Critical);
-        return;
-    }
-    // The phase is compared as text; a phase the questionnaire lacks leaves the bottom page as it was.
-    const Xml::XmlNode phase =
-        Globals::gDataDoc.selectSingleNode(QStringLiteral("data/phases/phase[phase_id = \"%1\"]")
-                                               .arg(Globals::GetCurrentPhase().remove(QLatin1Char('"'))));
-    if (phase.isNull())
-        return;
-    Xml::XslProcessor processor = stylesheet.createProcessor();
-    processor.setInput(phase);
-    if (!processor.transform())
-        return;
-    Globals::WriteHTMLAndShow(processor.output(), *WebBrowser2, appPath(QStringLiteral("survey/bottom.htm")), QString(),
-                              false);
+    WriteBottomPage(*WebBrowser2);
 }
 
 void frmSurvey::LoadCheckBoxes() {
@@ -171,7 +121,9 @@ void frmSurvey::LoadCheckBoxes() {
         return;
     Globals::MarkCategoryStatus(scoredCopy, phaseId, reviewCopy);
 
-    waitWhile([this] { return Globals::IsFrameLoading(*WebBrowser2, kSideFrame); });
+    // A tree that never came gets no marks.
+    if (!treeArrived())
+        return;
     for (const Xml::XmlNode& category : scoredCopy.selectNodes(QStringLiteral("data/survey/section/category"))) {
         const Xml::XmlNode status = category.selectSingleNode(QStringLiteral("status"));
         const std::optional<QString> mark = statusMark(status ? status.text() : QString());
@@ -184,11 +136,15 @@ void frmSurvey::LoadCheckBoxes() {
 
 void frmSurvey::ShowModal() {
     ++m_showing;
-    m_review = Globals::gCurrentReview;
-    m_closing = false;
+    m_review = Globals::RefToReview(Globals::gCurrentReview);
     m_changingCategory = false;
     m_nextCategory.reset();
-    exec();
+    // Shown again when the user chose to stay because the answers on display were not stored.
+    do {
+        m_closing = false;
+        m_stayOpen = false;
+        exec();
+    } while (m_stayOpen);
     // The answers on display were stored while closing; now the fishbone screen is rebuilt from them.
     if (MainWindowCallbacks* mainWindow = services().mainWindow)
         mainWindow->HandleURL(QStringLiteral("#FSH"));
@@ -236,7 +192,14 @@ void frmSurvey::changeCategory(qint16 categoryId) {
     m_changingCategory = true;
     while (m_nextCategory && !m_closing && isVisible()) {
         const qint16 shown = *std::exchange(m_nextCategory, std::nullopt);
-        storeAnswersOnDisplay();
+        // Replacing a page whose answers have not arrived would lose them: the category stays.
+        if (!storeAnswersOnDisplay()) {
+            m_nextCategory.reset();
+            MsgBox(QStringLiteral("The answers on display could not be stored, so the category was not changed. "
+                                  "Click the category again to retry."),
+                   MsgButtons::Ok, MsgIcon::Exclamation);
+            break;
+        }
         bool phaseOk = false;
         const qint16 phaseId = Globals::GetCurrentPhase().toShort(&phaseOk);
         LoadQuestions(shown, phaseOk ? phaseId : qint16(0), true);
@@ -259,12 +222,12 @@ void frmSurvey::openDefinition(const QString& url) {
     glossary.ShowModal();
 }
 
-void frmSurvey::storeAnswersOnDisplay() {
+bool frmSurvey::storeAnswersOnDisplay() {
     const quint64 before = m_submissions;
     // A page without a form has nothing to submit.
     if (!WebBrowser2->ExecScript(submitFormScript(), kMainFrame))
-        return;
-    waitWhile([&] { return m_submissions == before; }, kSubmissionWaitMs);
+        return true;
+    return waitWhile([&] { return m_submissions == before; }, kSubmissionWaitMs);
 }
 
 void frmSurvey::reject() {
@@ -276,7 +239,13 @@ void frmSurvey::Form_QueryUnload() {
         return;
     m_closing = true;
     hide();
-    storeAnswersOnDisplay();
+    // Answers that have not arrived are never dropped unasked: the user may keep the window and its
+    // page. Should they still arrive after a close, they are stored all the same.
+    if (!storeAnswersOnDisplay() &&
+        MsgBox(QStringLiteral("The answers on display could not be stored yet. Close the questionnaire anyway?\n\n"
+                              "Click No to keep it open and close it again later."),
+               MsgButtons::YesNo, MsgIcon::Exclamation) == MsgAnswer::No)
+        m_stayOpen = true;
     QDialog::reject();
 }
 

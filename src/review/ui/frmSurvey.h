@@ -5,7 +5,7 @@
 #include "shell/WindowRegistry.h"
 
 #include "platform/ui/SingleInstance.h"
-#include "platform/xml/XmlDocument.h"
+#include "store/Reviews.h"
 
 #include <QDialog>
 
@@ -48,15 +48,20 @@ private:
     void changeCategory(qint16 categoryId);
     // Opens the definitions window on the entry a definition link names.
     void openDefinition(const QString& url);
+    // Waits (bounded) for the tree frame of the frameset on display; false when it did not come.
+    bool treeArrived();
     // Submits the question form and waits (bounded) until its submission has stored the answers.
-    void storeAnswersOnDisplay();
+    // False when the page has a form whose submission did not arrive in time.
+    bool storeAnswersOnDisplay();
 
     tova::WebEngineBrowser* WebBrowser2 = nullptr;
     // The review this window was opened for: its submissions go there, even one that arrives after
-    // the window closed and another review became current.
-    Xml::XmlNode m_review;
+    // the window closed and another review became current; never into another review.
+    Globals::ReviewRef m_review;
     quint64 m_submissions = 0;
     bool m_closing = false;
+    // The user chose to keep the window because the answers on display were not stored.
+    bool m_stayOpen = false;
     bool m_changingCategory = false;
     // The category to show next, clicked while another was being shown.
     std::optional<qint16> m_nextCategory;

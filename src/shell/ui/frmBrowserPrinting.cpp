@@ -3,20 +3,14 @@
 #include "shell/ui/frmBrowser.h"
 
 #include "platform/AppFolder.h"
-#include "platform/PageServices.h"
 #include "platform/capture/ui/Clipboard.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/printing/ui/frmPrinter.h"
 #include "platform/ui/BusyCursor.h"
-#include "platform/xml/XslTemplate.h"
-#include "store/Database.h"
+#include "shell/QuestionList.h"
 #include "store/ProposedFiles.h"
-#include "store/Reviews.h"
-
-#include <QDir>
 
 #include <array>
-#include <optional>
 
 namespace {
 
@@ -44,44 +38,6 @@ const PrintableScreen* printableScreen(const QString& screen) {
     return nullptr;
 }
 
-void cannotMakeQuestionList(const QString& reason) {
-    QString text = QStringLiteral("The question list could not be made.");
-    if (!reason.trimmed().isEmpty())
-        text += QStringLiteral("\n\n") + reason.trimmed();
-    tova::MsgBox(text, tova::MsgButtons::Ok, tova::MsgIcon::Critical);
-}
-
-// The question list of the phase as a page; nothing (after telling the user) when it cannot be made.
-std::optional<QString> questionListPage(const QString& phaseId) {
-    Xml::XmlDocument styleSheet;
-    Xml::XslTemplate xslTemplate;
-    if (!styleSheet.load(tova::appPath(QStringLiteral("survey/questions.xsl"))) ||
-        !xslTemplate.setStylesheet(styleSheet)) {
-        tova::MsgBox(QStringLiteral("error loading questions.xsl"));
-        return std::nullopt;
-    }
-    const Xml::XmlNode data =
-        Globals::gDataDoc.isNull() ? Xml::XmlNode() : Globals::gDataDoc.selectSingleNode(QStringLiteral("data"));
-    if (data.isNull()) {
-        cannotMakeQuestionList(QStringLiteral("The questionnaire database is not loaded."));
-        return std::nullopt;
-    }
-    Xml::XslProcessor processor = xslTemplate.createProcessor();
-    processor.addParameter(QStringLiteral("phase_id"), phaseId);
-    processor.setInput(data);
-    QString error;
-    bool made = false;
-    {
-        const tova::BusyCursor busy;
-        made = processor.transform(&error);
-    }
-    if (!made) {
-        cannotMakeQuestionList(error);
-        return std::nullopt;
-    }
-    return processor.output();
-}
-
 } // namespace
 
 void frmBrowser::CallPrinter(bool preview) {
@@ -100,19 +56,15 @@ void frmBrowser::CallPrinter(bool preview) {
 }
 
 void frmBrowser::PrintQuestions(bool preview) {
-    const std::optional<QString> html = questionListPage(Globals::GetCurrentPhase());
-    if (!html)
-        return;
-    const QString page = tova::appPath(QStringLiteral("survey/printout.htm"));
-    // The main window keeps its page: the list is only written, never shown.
-    if (!Globals::WriteHTMLAndShow(*html, *m_webMain, page, QString(), false)) {
-        // Printing an older list from an earlier run would print the wrong questions.
-        tova::MsgBox(QStringLiteral("The question list could not be printed: its page %1 could not be written.")
-                         .arg(QDir::toNativeSeparators(page)),
-                     tova::MsgButtons::Ok, tova::MsgIcon::Critical);
-        return;
+    bool written = false;
+    {
+        const tova::BusyCursor busy;
+        written = Globals::WriteQuestionList(*m_webMain);
     }
-    frmPrinter::PrintHTMLDoc(page, true, preview, false, Globals::ProposedPrintoutFile(QStringLiteral("Questions")));
+    if (!written)
+        return;
+    frmPrinter::PrintHTMLDoc(tova::appPath(Globals::questionListRoad().pageFile), true, preview, false,
+                             Globals::ProposedPrintoutFile(QStringLiteral("Questions")));
 }
 
 void frmBrowser::mnuCopyScreen_Click() {

@@ -205,8 +205,9 @@ void WebEngineBrowser::followClicks()
     while (alive && !m_clicks.isEmpty()) {
         const Click click = m_clicks.takeFirst();
         // A click made while the page of an earlier one was still coming acts on that page: the
-        // commands read which screen is showing.
-        waitWhile([this] { return m_loading; }, kScriptWaitMs);
+        // commands read which screen is showing. A page that never finishes loading does not swallow
+        // the click: it is followed on what is shown.
+        static_cast<void>(waitWhile([this] { return m_loading; }, kScriptWaitMs));
         // The window may have been closed meanwhile; the hide dropped the clicks after this one.
         if (alive && isVisible())
             followClick(click.href, click.token);

@@ -45,7 +45,8 @@ bool PrintWindow::insertHeader() {
     const QString settled =
         QStringLiteral("if (!(%1)) throw new Error('loading');").arg(printing::picturesSettledScript());
     // A picture that never arrives only costs the wait; the page still prints.
-    waitWhile([this, &settled] { return !m_aborted && !m_browser->ExecScript(settled); }, kPictureWaitMs);
+    static_cast<void>(
+        waitWhile([this, &settled] { return !m_aborted && !m_browser->ExecScript(settled); }, kPictureWaitMs));
     return !m_aborted;
 }
 
