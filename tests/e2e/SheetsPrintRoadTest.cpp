@@ -293,23 +293,24 @@ TEST_F(PrintedSheetsRoad, ReportScreensFillTheLandscapeSheetOnThePagesTheyNeed) 
 }
 
 // A grayscale printout against the colour one of the same page, sheet by sheet at the same places:
-// white stays white, and each risk band colour (with at least a few pixels) reads as one grey.
+// how much of the white stays white, and the grey that each of the colours reads as (the median at
+// the places the colour print has it; -1 where it has too few of them).
 struct GreyReading {
-    double whiteKept = 0.0;    // the share of the colour print's white that is white in grey
-    QList<int> bandGreys;      // by band of printing::bandGreys(), the median grey; -1 where absent
+    double whiteKept = 0.0;
+    QList<int> greys;
 };
 
-GreyReading readGreys(const QString& colourPdf, const QString& greyPdf) {
-    constexpr int kDpi = 30;
+GreyReading readGreys(const QString& colourPdf, const QString& greyPdf,
+                      const QList<printing::GreyOfColour>& colours) {
+    constexpr int kDpi = 60;
     const QList<QImage> colour = sheetPictures(colourPdf, kDpi);
     const QList<QImage> grey = sheetPictures(greyPdf, kDpi);
-    const QList<printing::GreyOfColour> bands = printing::bandGreys();
     GreyReading reading;
     if (colour.isEmpty() || colour.size() != grey.size())
         return reading;
     qint64 white = 0;
     qint64 whiteKept = 0;
-    QList<QList<int>> found(bands.size());
+    QList<QList<int>> found(colours.size());
     for (qsizetype s = 0; s < colour.size(); ++s) {
         if (colour[s].size() != grey[s].size())
             return reading;
@@ -324,11 +325,11 @@ GreyReading readGreys(const QString& colourPdf, const QString& greyPdf) {
                     ++white;
                     whiteKept += g >= 252 ? 1 : 0;
                 }
-                for (qsizetype b = 0; b < bands.size(); ++b) {
-                    const printing::GreyOfColour& band = bands[b];
-                    if (std::abs(qRed(c) - band.red) <= 4 && std::abs(qGreen(c) - band.green) <= 4 &&
-                        std::abs(qBlue(c) - band.blue) <= 4)
-                        found[b].append(g);
+                for (qsizetype i = 0; i < colours.size(); ++i) {
+                    const printing::GreyOfColour& wanted = colours[i];
+                    if (std::abs(qRed(c) - wanted.red) <= 4 && std::abs(qGreen(c) - wanted.green) <= 4 &&
+                        std::abs(qBlue(c) - wanted.blue) <= 4)
+                        found[i].append(g);
                 }
             }
         }
@@ -336,15 +337,27 @@ GreyReading readGreys(const QString& colourPdf, const QString& greyPdf) {
     reading.whiteKept = white > 0 ? double(whiteKept) / white : 0.0;
     for (QList<int>& greys : found) {
         std::sort(greys.begin(), greys.end());
-        reading.bandGreys.append(greys.size() >= 6 ? greys[greys.size() / 2] : -1);
+        reading.greys.append(greys.size() >= 6 ? greys[greys.size() / 2] : -1);
     }
     return reading;
+}
+
+// The readings of the colours from first up to (not including) last, each at least 25 levels from
+// the others; each must have been found.
+void expectApart(const QList<int>& greys, int first, int last, const std::string& what) {
+    for (int i = first; i < last; ++i) {
+        ASSERT_GE(greys.value(i, -1), 0) << what << ": colour " << i - first + 1 << " not found";
+        for (int j = first; j < i; ++j)
+            EXPECT_GE(std::abs(greys[i] - greys[j]), 25) << what << ": colours " << j - first + 1 << " and "
+                                                         << i - first + 1;
+    }
 }
 
 // Grayscale chosen in the print dialog, on the road of a PDF file and on the road of paper and the
 // preview: no colour is left and the text stays; the sheet is as white as the colour print's; the
 // risk bands keep their order, lighter for less risk, each 25 levels from the next and the lightest
-// 25 from the paper, and "not applicable" 25 from every band.
+// 25 from the paper, and "not applicable" 25 from every band; trend lines, and the fishbone's marks
+// of answered and open categories, are 25 levels apart.
 TEST_F(PrintedSheetsRoad, GrayscaleChosenInTheDialogKeepsThePaperWhiteAndTheBandsApart) {
     frmBrowser* window = showSample();
     struct Screen {
@@ -352,13 +365,15 @@ TEST_F(PrintedSheetsRoad, GrayscaleChosenInTheDialogKeepsThePaperWhiteAndTheBand
         const char* screen;
         const char* text;
         int bands; // how many risk bands the screen shows at least; 5: all four and not applicable
+        int lines = 0; // how many trend lines it shows
+        bool marks = false; // the marks of answered and open categories
     };
     // Tiles and legend chips, chart bars and lines, and the marks of a drawing.
     const Screen screens[] = {
         {"mnuGotoTileChart", "tilechart", "Team competence", 5},
         {"mnuGotoDashboard", "dashboard1", "Riverside Water Treatment Upgrade", 2},
-        {"mnuGotoTrendDetail", "projecttrenddetail", "Group scores by review date", 0},
-        {"mnuGotoFishbone", "fishbone", "Procurement and suppliers", 0},
+        {"mnuGotoTrendDetail", "projecttrenddetail", "Group scores by review date", 0, 5},
+        {"mnuGotoFishbone", "fishbone", "Procurement and suppliers", 0, 0, true},
     };
     for (const Screen& screen : screens) {
         ASSERT_TRUE(goTo(*window, screen.menuItem, screen.screen)) << screen.screen;
@@ -385,19 +400,23 @@ TEST_F(PrintedSheetsRoad, GrayscaleChosenInTheDialogKeepsThePaperWhiteAndTheBand
                 if (!preview)
                     EXPECT_TRUE(text.contains(QLatin1String(screen.text))) << what << ": " << text.toStdString();
             }
-            const GreyReading reading = readGreys(pdfs[0], pdfs[1]);
+            const int bands = int(printing::bandGreys().size());
+            const int lines = int(printing::lineGreys().size());
+            const GreyReading reading = readGreys(
+                pdfs[0], pdfs[1], printing::bandGreys() + printing::lineGreys() + printing::markGreys());
             std::cout << "[ printout ] " << what << " in grayscale: " << qRound(reading.whiteKept * 1000) / 10.0
-                      << " % of the white kept, band greys";
-            for (const int grey : reading.bandGreys)
+                      << " % of the white kept, greys of bands, lines and marks:";
+            for (const int grey : reading.greys)
                 std::cout << " " << grey;
             std::cout << std::endl;
             EXPECT_GE(reading.whiteKept, 0.99) << what;
-            ASSERT_EQ(reading.bandGreys.size(), 5) << what;
+            ASSERT_EQ(reading.greys.size(), bands + lines + printing::markGreys().size()) << what;
+            const QList<int> bandGreys = reading.greys.mid(0, bands);
             // The bands found, each darker than the one of less risk before it.
             int found = 0;
             int lighter = 255;
             for (int band = 0; band < 4; ++band) {
-                const int grey = reading.bandGreys[band];
+                const int grey = bandGreys[band];
                 if (grey < 0)
                     continue;
                 ++found;
@@ -405,12 +424,12 @@ TEST_F(PrintedSheetsRoad, GrayscaleChosenInTheDialogKeepsThePaperWhiteAndTheBand
                 lighter = grey;
             }
             EXPECT_GE(found, std::min(screen.bands, 4)) << what;
-            if (screen.bands == 5) {
-                ASSERT_GE(reading.bandGreys[4], 0) << what << ": not applicable not found";
-                for (int band = 0; band < 4; ++band)
-                    EXPECT_GE(std::abs(reading.bandGreys[4] - reading.bandGreys[band]), 25)
-                        << what << ": not applicable against band " << band + 1;
-            }
+            // Every band, not applicable included, apart from the others.
+            if (screen.bands == 5)
+                expectApart(reading.greys, 0, bands, what + " bands");
+            expectApart(reading.greys, bands, bands + screen.lines, what + " lines");
+            if (screen.marks)
+                expectApart(reading.greys, bands + lines, int(reading.greys.size()), what + " marks");
         }
     }
     EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();

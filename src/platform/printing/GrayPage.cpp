@@ -16,12 +16,29 @@ QList<GreyOfColour> bandGreys() {
     };
 }
 
+QList<GreyOfColour> lineGreys() {
+    return {
+        {31, 94, 168, 90},  // first group, and the overall trend
+        {214, 96, 23, 180}, // second group
+        {46, 139, 87, 45},  // third group (the colour of the answered mark)
+        {163, 45, 150, 135}, // fourth group
+        {196, 30, 58, 0},   // fifth group
+    };
+}
+
+QList<GreyOfColour> markGreys() {
+    return {
+        {46, 139, 87, 45},  // all questions answered
+        {217, 139, 31, 170}, // questions still open
+    };
+}
+
 namespace {
 
-// The band greys as a script array of [red, green, blue, grey].
-QString bandGreysScript() {
+// The greys of their own as a script array of [red, green, blue, grey].
+QString ownGreysScript() {
     QStringList entries;
-    for (const GreyOfColour& band : bandGreys())
+    for (const GreyOfColour& band : bandGreys() + lineGreys() + markGreys())
         entries << QStringLiteral("[%1, %2, %3, %4]")
                        .arg(band.red)
                        .arg(band.green)
@@ -34,12 +51,12 @@ QString bandGreysScript() {
 
 QString grayPageScript() {
     return QStringLiteral(R"JS((function () {
-    var bands = %1;
-    // A band colour prints as its own grey; any other colour at its lightness, as the printer's own
-    // grayscale weighs the channels.
+    var ownGreys = %1;
+    // A band, line or mark colour prints as its own grey; any other colour at its lightness, as the
+    // printer's own grayscale weighs the channels.
     function grey(r, g, b) {
-        for (var i = 0; i < bands.length; ++i) {
-            var band = bands[i];
+        for (var i = 0; i < ownGreys.length; ++i) {
+            var band = ownGreys[i];
             if (Math.abs(r - band[0]) <= 3 && Math.abs(g - band[1]) <= 3 && Math.abs(b - band[2]) <= 3)
                 return band[3];
         }
@@ -150,7 +167,7 @@ QString grayPageScript() {
     window.tovaColourUndo = undo;
     return true;
 })())JS")
-        .arg(bandGreysScript());
+        .arg(ownGreysScript());
 }
 
 QString grayPicturesPendingScript() {

@@ -1,7 +1,7 @@
 // A loaded page turned to shades of grey for a print in grayscale, its text kept as text: the
 // colours of its elements (as they print) and the pixels of its pictures. The risk band colours get
 // greys of their own, lighter for less risk, so that the bands keep their order on grey paper; every
-// other colour takes its lightness, so white stays white.
+// other colour takes its lightness, so white stays white. The trend lines and the answered and open marks get greys of their own too.
 #pragma once
 
 #include <QList>
@@ -18,6 +18,14 @@ struct GreyOfColour {
 // The risk band colours, from low to very high risk, then the colour of "not applicable", each with
 // the grey it prints as.
 QList<GreyOfColour> bandGreys();
+
+// The colours of the trend charts' lines, each with a grey of its own: by lightness they would print
+// as one grey.
+QList<GreyOfColour> lineGreys();
+
+// The colours of the marks of categories whose questions are all answered, and of those with
+// questions still open: by lightness they would print close together.
+QList<GreyOfColour> markGreys();
 
 // A script that sets every element's colours to their grey and starts replacing each picture by a
 // grey copy of the same pixels; the value of grayPicturesPendingScript() tells when it is done.
