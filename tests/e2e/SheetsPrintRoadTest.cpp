@@ -69,7 +69,8 @@ bool isQuestionLine(const QString& line) {
 // A category's row of a scorecard: its name, then its score (or N/A, or nothing).
 bool isCategoryLine(const QString& line) {
     static const QRegularExpression score(QStringLiteral(R"(^( \d+| N/A)?$)"));
-    for (const Xml::XmlNode& name : Globals::gDataDoc.selectNodes(QStringLiteral("data/survey/section/category/small_cat_desc")))
+    for (const Xml::XmlNode& name :
+         Globals::gDataDoc.selectNodes(QStringLiteral("data/survey/section/category/small_cat_desc")))
         if (line.startsWith(name.text()) && score.match(line.mid(name.text().size())).hasMatch())
             return true;
     return false;
@@ -102,8 +103,8 @@ void expectNoHeadingAtTheFoot(const QList<PrintedSheet>& sheets, const Expected&
     }
     for (const Category& category : categories)
         EXPECT_GE(category.questionsOnItsSheet, std::min(category.questions, 2))
-            << expected.what << " page " << category.sheet + 1 << " ends with a category's row: "
-            << sheets[category.sheet].lines.join(QLatin1Char('|')).toStdString();
+            << expected.what << " page " << category.sheet + 1
+            << " ends with a category's row: " << sheets[category.sheet].lines.join(QLatin1Char('|')).toStdString();
 }
 
 // Texts that mean something on screen only.
@@ -300,8 +301,7 @@ struct GreyReading {
     QList<int> greys;
 };
 
-GreyReading readGreys(const QString& colourPdf, const QString& greyPdf,
-                      const QList<printing::GreyOfColour>& colours) {
+GreyReading readGreys(const QString& colourPdf, const QString& greyPdf, const QList<printing::GreyOfColour>& colours) {
     constexpr int kDpi = 60;
     const QList<QImage> colour = sheetPictures(colourPdf, kDpi);
     const QList<QImage> grey = sheetPictures(greyPdf, kDpi);
@@ -348,8 +348,8 @@ void expectApart(const QList<int>& greys, int first, int last, const std::string
     for (int i = first; i < last; ++i) {
         ASSERT_GE(greys.value(i, -1), 0) << what << ": colour " << i - first + 1 << " not found";
         for (int j = first; j < i; ++j)
-            EXPECT_GE(std::abs(greys[i] - greys[j]), 25) << what << ": colours " << j - first + 1 << " and "
-                                                         << i - first + 1;
+            EXPECT_GE(std::abs(greys[i] - greys[j]), 25)
+                << what << ": colours " << j - first + 1 << " and " << i - first + 1;
     }
 }
 
@@ -364,8 +364,8 @@ TEST_F(PrintedSheetsRoad, GrayscaleChosenInTheDialogKeepsThePaperWhiteAndTheBand
         const char* menuItem;
         const char* screen;
         const char* text;
-        int bands; // how many risk bands the screen shows at least; 5: all four and not applicable
-        int lines = 0; // how many trend lines it shows
+        int bands;          // how many risk bands the screen shows at least; 5: all four and not applicable
+        int lines = 0;      // how many trend lines it shows
         bool marks = false; // the marks of answered and open categories
     };
     // Tiles and legend chips, chart bars and lines, and the marks of a drawing.
@@ -383,7 +383,8 @@ TEST_F(PrintedSheetsRoad, GrayscaleChosenInTheDialogKeepsThePaperWhiteAndTheBand
             for (const bool grayscale : {false, true}) {
                 output->grayscale = grayscale;
                 const PrintJob* job = onePrintJob([window, preview] {
-                    window->menuItem(QString::fromLatin1(preview ? "mnuPrintPreviewOpenScreen" : "mnuFilePrint"))->trigger();
+                    window->menuItem(QString::fromLatin1(preview ? "mnuPrintPreviewOpenScreen" : "mnuFilePrint"))
+                        ->trigger();
                 });
                 ASSERT_NE(job, nullptr) << what;
                 pdfs[grayscale] = job->pdfPath;
@@ -402,8 +403,8 @@ TEST_F(PrintedSheetsRoad, GrayscaleChosenInTheDialogKeepsThePaperWhiteAndTheBand
             }
             const int bands = int(printing::bandGreys().size());
             const int lines = int(printing::lineGreys().size());
-            const GreyReading reading = readGreys(
-                pdfs[0], pdfs[1], printing::bandGreys() + printing::lineGreys() + printing::markGreys());
+            const GreyReading reading =
+                readGreys(pdfs[0], pdfs[1], printing::bandGreys() + printing::lineGreys() + printing::markGreys());
             std::cout << "[ printout ] " << what << " in grayscale: " << qRound(reading.whiteKept * 1000) / 10.0
                       << " % of the white kept, greys of bands, lines and marks:";
             for (const int grey : reading.greys)

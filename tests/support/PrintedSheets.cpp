@@ -133,8 +133,8 @@ QList<PrintedSheet> printedSheets(const QString& pdfPath) {
 
 QList<QImage> sheetPictures(const QString& pdfPath, int dpi) {
     QTemporaryDir folder;
-    if (!runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdfPath,
-                                              folder.filePath(QStringLiteral("sheet"))}))
+    if (!runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                                              pdfPath, folder.filePath(QStringLiteral("sheet"))}))
         return {};
     QList<QImage> pictures;
     for (const QString& file : QDir(folder.path()).entryList({QStringLiteral("sheet-*.png")}, QDir::Files, QDir::Name))
@@ -169,12 +169,25 @@ int clearPixels(const QImage& strip, bool rows, bool fromEnd) {
 QImage sheetStrip(const QString& pdfPath, int page, const QRect& strip) {
     QTemporaryDir folder;
     const QString base = folder.filePath(QStringLiteral("strip"));
-    const QStringList arguments = {QStringLiteral("-r"), QString::number(kFineDpi), QStringLiteral("-gray"),
-                                   QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-f"),
-                                   QString::number(page), QStringLiteral("-l"), QString::number(page),
-                                   QStringLiteral("-x"), QString::number(strip.x()), QStringLiteral("-y"),
-                                   QString::number(strip.y()), QStringLiteral("-W"), QString::number(strip.width()),
-                                   QStringLiteral("-H"), QString::number(strip.height()), pdfPath, base};
+    const QStringList arguments = {QStringLiteral("-r"),
+                                   QString::number(kFineDpi),
+                                   QStringLiteral("-gray"),
+                                   QStringLiteral("-png"),
+                                   QStringLiteral("-singlefile"),
+                                   QStringLiteral("-f"),
+                                   QString::number(page),
+                                   QStringLiteral("-l"),
+                                   QString::number(page),
+                                   QStringLiteral("-x"),
+                                   QString::number(strip.x()),
+                                   QStringLiteral("-y"),
+                                   QString::number(strip.y()),
+                                   QStringLiteral("-W"),
+                                   QString::number(strip.width()),
+                                   QStringLiteral("-H"),
+                                   QString::number(strip.height()),
+                                   pdfPath,
+                                   base};
     return runTool(QStringLiteral("pdftoppm"), arguments) ? QImage(base + QStringLiteral(".png")) : QImage();
 }
 
@@ -190,14 +203,15 @@ QList<QMarginsF> clearOfEdgesMm(const QString& pdfPath) {
         const QSize size(qRound(sheet.width() * kFineDpi / 10.0), qRound(sheet.height() * kFineDpi / 10.0));
         const QImage left = sheetStrip(pdfPath, page, QRect(0, 0, stripPixels, size.height()));
         const QImage top = sheetStrip(pdfPath, page, QRect(0, 0, size.width(), stripPixels));
-        const QImage right = sheetStrip(pdfPath, page, QRect(size.width() - stripPixels, 0, stripPixels, size.height()));
+        const QImage right =
+            sheetStrip(pdfPath, page, QRect(size.width() - stripPixels, 0, stripPixels, size.height()));
         const QImage bottom =
             sheetStrip(pdfPath, page, QRect(0, size.height() - stripPixels, size.width(), stripPixels));
         if (left.isNull() || top.isNull() || right.isNull() || bottom.isNull())
             return {};
-        margins.append(QMarginsF(clearPixels(left, false, false) * mmPerPixel, clearPixels(top, true, false) * mmPerPixel,
-                                 clearPixels(right, false, true) * mmPerPixel,
-                                 clearPixels(bottom, true, true) * mmPerPixel));
+        margins.append(
+            QMarginsF(clearPixels(left, false, false) * mmPerPixel, clearPixels(top, true, false) * mmPerPixel,
+                      clearPixels(right, false, true) * mmPerPixel, clearPixels(bottom, true, true) * mmPerPixel));
     }
     return margins;
 }

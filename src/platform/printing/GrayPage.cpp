@@ -18,17 +18,17 @@ QList<GreyOfColour> bandGreys() {
 
 QList<GreyOfColour> lineGreys() {
     return {
-        {31, 94, 168, 90},  // first group, and the overall trend
-        {214, 96, 23, 180}, // second group
-        {46, 139, 87, 45},  // third group (the colour of the answered mark)
+        {31, 94, 168, 90},   // first group, and the overall trend
+        {214, 96, 23, 180},  // second group
+        {46, 139, 87, 45},   // third group (the colour of the answered mark)
         {163, 45, 150, 135}, // fourth group
-        {196, 30, 58, 0},   // fifth group
+        {196, 30, 58, 0},    // fifth group
     };
 }
 
 QList<GreyOfColour> markGreys() {
     return {
-        {46, 139, 87, 45},  // all questions answered
+        {46, 139, 87, 45},   // all questions answered
         {217, 139, 31, 170}, // questions still open
     };
 }
@@ -38,12 +38,8 @@ namespace {
 // The greys of their own as a script array of [red, green, blue, grey].
 QString ownGreysScript() {
     QStringList entries;
-    for (const GreyOfColour& band : bandGreys() + lineGreys() + markGreys())
-        entries << QStringLiteral("[%1, %2, %3, %4]")
-                       .arg(band.red)
-                       .arg(band.green)
-                       .arg(band.blue)
-                       .arg(band.grey);
+    for (const GreyOfColour& own : bandGreys() + lineGreys() + markGreys())
+        entries << QStringLiteral("[%1, %2, %3, %4]").arg(own.red).arg(own.green).arg(own.blue).arg(own.grey);
     return QLatin1Char('[') + entries.join(QStringLiteral(", ")) + QLatin1Char(']');
 }
 
@@ -56,9 +52,9 @@ QString grayPageScript() {
     // printer's own grayscale weighs the channels.
     function grey(r, g, b) {
         for (var i = 0; i < ownGreys.length; ++i) {
-            var band = ownGreys[i];
-            if (Math.abs(r - band[0]) <= 3 && Math.abs(g - band[1]) <= 3 && Math.abs(b - band[2]) <= 3)
-                return band[3];
+            var own = ownGreys[i];
+            if (Math.abs(r - own[0]) <= 3 && Math.abs(g - own[1]) <= 3 && Math.abs(b - own[2]) <= 3)
+                return own[3];
         }
         return Math.round(0.299 * r + 0.587 * g + 0.114 * b);
     }
@@ -92,6 +88,7 @@ QString grayPageScript() {
                 if (rule.cssRules)
                     swapRules(rule.cssRules);
             } catch (error) {
+                // A rule whose own rules the page may not read keeps them as they are.
             }
         });
     }
@@ -128,6 +125,8 @@ QString grayPageScript() {
         style.setProperty(change[1], change[2], 'important');
     });
 
+    // A picture that arrives after the page has its colours back (a print that ended early) stays in colour.
+    var generation = window.tovaGreyGeneration = (window.tovaGreyGeneration || 0) + 1;
     window.tovaGreyPicturesPending = 0;
     Array.prototype.forEach.call(document.images, function (picture) {
         if (!picture.complete || !picture.naturalWidth || !picture.currentSrc)
@@ -139,6 +138,10 @@ QString grayPageScript() {
         var source = new Image();
         window.tovaGreyPicturesPending++;
         source.onload = function () {
+            if (window.tovaGreyGeneration !== generation) {
+                window.tovaGreyPicturesPending--;
+                return;
+            }
             try {
                 var canvas = document.createElement('canvas');
                 canvas.width = source.naturalWidth;
@@ -177,6 +180,7 @@ QString grayPicturesPendingScript() {
 
 QString colourPageScript() {
     return QStringLiteral(R"JS((function () {
+    window.tovaGreyGeneration = (window.tovaGreyGeneration || 0) + 1;
     (window.tovaColourUndo || []).reverse().forEach(function (step) {
         if (step[1] === 'srcset') {
             if (step[2] === null)

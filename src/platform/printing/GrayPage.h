@@ -1,7 +1,8 @@
 // A loaded page turned to shades of grey for a print in grayscale, its text kept as text: the
 // colours of its elements (as they print) and the pixels of its pictures. The risk band colours get
-// greys of their own, lighter for less risk, so that the bands keep their order on grey paper; every
-// other colour takes its lightness, so white stays white. The trend lines and the answered and open marks get greys of their own too.
+// greys of their own, lighter for less risk, so that the bands keep their order on grey paper, and so
+// do the trend lines and the answered and open marks, so that they stay apart; every other colour
+// takes its lightness, so white stays white.
 #pragma once
 
 #include <QList>
