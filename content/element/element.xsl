@@ -68,6 +68,8 @@
         </tr>
     </table>
     <xsl:variable name="questions" select="$section/category/question[normalize-space(phase_id) = normalize-space($phase_id)]"/>
+    <!-- Printed, the table starts on the next sheet unless its head and first rows fit on this one. -->
+    <div class="table-room"></div>
     <table class="scorecard">
         <!-- A head of its own, so that every printed page of the table repeats it. -->
         <thead>

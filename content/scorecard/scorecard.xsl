@@ -66,29 +66,45 @@
     </h1>
     <p class="muted">The score column shows how much of each answer is free of rework risk; the weight column shows
     how much the question counts within its category.</p>
-    <table class="scorecard">
+    <!-- Printed, the table starts on the next sheet unless its head and first rows fit on this one. -->
+    <div class="table-room"></div>
+    <table class="scorecard fixed-columns">
+        <xsl:call-template name="columns"/>
         <!-- A head of its own, so that every printed page of the table repeats it. -->
         <thead>
             <tr><th>No.</th><th>Question</th><th>Term</th><th>Answer</th><th>Score</th><th>Weight</th></tr>
         </thead>
         <tbody>
         <xsl:for-each select="/section/category">
-            <tr class="category">
-                <td colspan="4"><xsl:value-of select="small_cat_desc"/></td>
-                <td class="num"><xsl:call-template name="shown"><xsl:with-param name="risk" select="score[1]"/></xsl:call-template></td>
-                <td></td>
-            </tr>
             <xsl:variable name="items" select="scorecard[1]/item"/>
-            <xsl:for-each select="question[normalize-space(phase_id) = normalize-space($phase_id)]">
-                <xsl:variable name="k" select="position()"/>
-                <tr>
-                    <td><xsl:value-of select="question_number"/></td>
-                    <td><xsl:value-of select="question_text"/></td>
-                    <td><xsl:value-of select="$items[4 * ($k - 1) + 1]"/></td>
-                    <td><xsl:value-of select="$items[4 * ($k - 1) + 2]"/></td>
-                    <td class="num"><xsl:value-of select="$items[4 * ($k - 1) + 3]"/></td>
-                    <td class="num"><xsl:value-of select="$items[4 * ($k - 1) + 4]"/></td>
-                </tr>
+            <xsl:variable name="questions" select="question[normalize-space(phase_id) = normalize-space($phase_id)]"/>
+            <!-- The category row and its first two questions: one row of the table on paper, so that a
+                 printed page never ends with a category's name; on screen its rows are the table's own. -->
+            <tr class="lead">
+                <td colspan="6">
+                    <table class="scorecard fixed-columns">
+                        <xsl:call-template name="columns"/>
+                        <tbody>
+                            <tr class="category">
+                                <td colspan="4"><xsl:value-of select="small_cat_desc"/></td>
+                                <td class="num"><xsl:call-template name="shown"><xsl:with-param name="risk" select="score[1]"/></xsl:call-template></td>
+                                <td></td>
+                            </tr>
+                            <xsl:for-each select="$questions[position() &lt;= 2]">
+                                <xsl:call-template name="question-row">
+                                    <xsl:with-param name="items" select="$items"/>
+                                    <xsl:with-param name="k" select="position()"/>
+                                </xsl:call-template>
+                            </xsl:for-each>
+                        </tbody>
+                    </table>
+                </td>
+            </tr>
+            <xsl:for-each select="$questions[position() &gt; 2]">
+                <xsl:call-template name="question-row">
+                    <xsl:with-param name="items" select="$items"/>
+                    <xsl:with-param name="k" select="position() + 2"/>
+                </xsl:call-template>
             </xsl:for-each>
         </xsl:for-each>
         </tbody>
@@ -96,6 +112,26 @@
 </div>
 </body>
 </html>
+</xsl:template>
+
+<!-- The table's columns; their widths are set for paper only. -->
+<xsl:template name="columns">
+    <colgroup><col class="number"/><col class="question"/><col class="term"/><col class="answer"/><col class="score"/><col class="weight"/></colgroup>
+</xsl:template>
+
+<!-- A question's row: its number and text, then its four scorecard items ($k is its place among
+     the category's questions of the phase). -->
+<xsl:template name="question-row">
+    <xsl:param name="items"/>
+    <xsl:param name="k"/>
+    <tr>
+        <td><xsl:value-of select="question_number"/></td>
+        <td><xsl:value-of select="question_text"/></td>
+        <td><xsl:value-of select="$items[4 * ($k - 1) + 1]"/></td>
+        <td><xsl:value-of select="$items[4 * ($k - 1) + 2]"/></td>
+        <td class="num"><xsl:value-of select="$items[4 * ($k - 1) + 3]"/></td>
+        <td class="num"><xsl:value-of select="$items[4 * ($k - 1) + 4]"/></td>
+    </tr>
 </xsl:template>
 
 <!-- The figure shown for a risk value: 100 minus it, taken to a whole number with a half going to

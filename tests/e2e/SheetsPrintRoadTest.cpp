@@ -8,6 +8,7 @@
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/chart/ui/ChartRenderer.h"
+#include "platform/printing/GrayPage.h"
 #include "reference/ui/frmAcronyms.h"
 #include "reference/ui/frmGlossary.h"
 #include "reports/ui/frmDashboardElement.h"
@@ -21,7 +22,9 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMarginsF>
+#include <QPageSize>
 #include <QPointer>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -53,9 +56,56 @@ struct Expected {
     const char* tableHead = "";
 };
 
-// Printers cut the sheet's outer few millimetres: nothing is drawn within 10 mm of an edge (less
-// one pixel of the sheets' coarse rendering).
-constexpr double kLeastMarginPoints = 10.0 / 25.4 * 72.0 - 3.7;
+// Printers cut the sheet's outer few millimetres: nothing is drawn within 10 mm of an edge, measured
+// at 600 dpi (a pixel is 0.04 mm; the edge of a letter may shade the next one).
+constexpr double kLeastMarginMm = 10.0 - 0.1;
+
+// A line of a printed table: a question's first line starts with its number (2.12B1).
+bool isQuestionLine(const QString& line) {
+    static const QRegularExpression number(QStringLiteral(R"(^\d+\.\d+[A-Z]+\d+ )"));
+    return number.match(line).hasMatch();
+}
+
+// A category's row of a scorecard: its name, then its score (or N/A, or nothing).
+bool isCategoryLine(const QString& line) {
+    static const QRegularExpression score(QStringLiteral(R"(^( \d+| N/A)?$)"));
+    for (const Xml::XmlNode& name :
+         Globals::gDataDoc.selectNodes(QStringLiteral("data/survey/section/category/small_cat_desc")))
+        if (line.startsWith(name.text()) && score.match(line.mid(name.text().size())).hasMatch())
+            return true;
+    return false;
+}
+
+// A table printed over sheets: no sheet but the last ends with the table's head, and a category's
+// row shares its sheet with its first two questions (all of them when it has fewer).
+void expectNoHeadingAtTheFoot(const QList<PrintedSheet>& sheets, const Expected& expected) {
+    const QString head = QString::fromLatin1(expected.tableHead);
+    struct Category {
+        qsizetype sheet;
+        int questionsOnItsSheet = 0;
+        int questions = 0;
+    };
+    QList<Category> categories;
+    for (qsizetype i = 0; i < sheets.size(); ++i) {
+        const QStringList& lines = sheets[i].lines;
+        if (i + 1 < sheets.size() && !lines.isEmpty())
+            EXPECT_NE(lines.last(), head) << expected.what << " page " << i + 1 << " ends with the table's head";
+        for (const QString& line : lines) {
+            if (isCategoryLine(line)) {
+                categories.append(Category{i, 0, 0});
+            } else if (isQuestionLine(line) && !categories.isEmpty()) {
+                Category& category = categories.last();
+                ++category.questions;
+                if (category.sheet == i)
+                    ++category.questionsOnItsSheet;
+            }
+        }
+    }
+    for (const Category& category : categories)
+        EXPECT_GE(category.questionsOnItsSheet, std::min(category.questions, 2))
+            << expected.what << " page " << category.sheet + 1
+            << " ends with a category's row: " << sheets[category.sheet].lines.join(QLatin1Char('|')).toStdString();
+}
 
 // Texts that mean something on screen only.
 const char* const kScreenOnlyTexts[] = {"Click a", "More background"};
@@ -85,6 +135,7 @@ void expectSheets(const PrintJob& job, const Expected& expected) {
     EXPECT_EQ(job.proposedPdfFile, QFileInfo(Globals::gProjectPath).absolutePath() + QStringLiteral("/RWT-2031 ") +
                                        QLatin1String(expected.title) + QStringLiteral(".pdf"))
         << expected.what;
+    bool tableStarted = false;
     for (qsizetype i = 0; i < sheets.size(); ++i) {
         const PrintedSheet& sheet = sheets[i];
         EXPECT_EQ(sheet.size.width() > sheet.size.height(), expected.orientation == QPageLayout::Landscape)
@@ -93,17 +144,26 @@ void expectSheets(const PrintJob& job, const Expected& expected) {
         // Content is never pushed past the printable area's right edge.
         EXPECT_LE(sheet.inked.right(), sheet.size.width() - jobMargins(expected.orientation).right() + 4)
             << expected.what << " page " << i + 1;
-        const QMarginsF clear(sheet.inked.left(), sheet.inked.top(), sheet.size.width() - sheet.inked.right(),
-                              sheet.size.height() - sheet.inked.bottom());
-        EXPECT_GE(std::min({clear.left(), clear.top(), clear.right(), clear.bottom()}), kLeastMarginPoints)
-            << expected.what << " page " << i + 1 << ": " << clear.left() << " " << clear.top() << " " << clear.right()
-            << " " << clear.bottom() << " pt clear of the edges";
-        // The head's words, each a word of the sheet (the reading order runs through the table's columns).
+        // From the sheet where the table starts on, the head's words, each a word of the sheet (the
+        // reading order runs through the table's columns).
+        tableStarted = tableStarted || sheet.lines.contains(QLatin1String(expected.tableHead));
         const QStringList words = sheet.text.split(QLatin1Char(' '));
         for (const QString& head : QString::fromLatin1(expected.tableHead).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            EXPECT_TRUE(words.contains(head))
+            EXPECT_TRUE(!tableStarted || words.contains(head))
                 << expected.what << " page " << i + 1 << " lacks the table's " << head.toStdString();
     }
+    EXPECT_EQ(tableStarted, expected.tableHead[0] != 0) << expected.what;
+    const QList<QMarginsF> clear = clearOfEdgesMm(job.pdfPath);
+    ASSERT_EQ(clear.size(), sheets.size()) << expected.what;
+    for (qsizetype i = 0; i < clear.size(); ++i) {
+        const QMarginsF& edges = clear[i];
+        EXPECT_GE(std::min({edges.left(), edges.top(), edges.right(), edges.bottom()}), kLeastMarginMm)
+            << expected.what << " page " << i + 1 << ": " << edges.left() << " " << edges.top() << " " << edges.right()
+            << " " << edges.bottom() << " mm clear of the edges";
+    }
+    if (!expected.tableHead[0])
+        return;
+    expectNoHeadingAtTheFoot(sheets, expected);
 }
 
 // The dashboard's charts on paper: every section's chart placed once (a chart cut at a sheet's end
@@ -177,6 +237,7 @@ TEST_F(PrintedSheetsRoad, ReportScreensFillTheLandscapeSheetOnThePagesTheyNeed) 
         const char* screen;
         Expected expected;
         bool charts = false; // a dashboard, whose chart labels are read on paper
+        QPageSize::PageSizeId paper = QPageSize::A4;
     };
     const Screen screens[] = {
         {"mnuGotoFishbone",
@@ -191,6 +252,24 @@ TEST_F(PrintedSheetsRoad, ReportScreensFillTheLandscapeSheetOnThePagesTheyNeed) 
          "dashboard2",
          {"priority dashboard", QPageLayout::Landscape, 0, "Riverside Water Treatment Upgrade", "Priority Dashboard"},
          true},
+        // Letter is wider than A4 in landscape but not as long: the charts must not shrink on it.
+        {"mnuGotoDashboard",
+         "dashboard1",
+         {"dashboard on Letter", QPageLayout::Landscape, 0, "Riverside Water Treatment Upgrade", "Dashboard"},
+         true,
+         QPageSize::Letter},
+        {"mnuGotoPriorityDashboard",
+         "dashboard2",
+         {"priority dashboard on Letter", QPageLayout::Landscape, 0, "Riverside Water Treatment Upgrade",
+          "Priority Dashboard"},
+         true,
+         QPageSize::Letter},
+        {"mnuGotoScoreCard",
+         "scorecard",
+         {"scorecard on Letter", QPageLayout::Landscape, 0, "Procurement and suppliers",
+          "Scorecard Procurement and suppliers", 0.9, "No. Question Term Answer Score Weight"},
+         false,
+         QPageSize::Letter},
         {"mnuGotoScoreCard",
          "scorecard",
          {"scorecard", QPageLayout::Landscape, 0, "Procurement and suppliers", "Scorecard Procurement and suppliers",
@@ -205,6 +284,7 @@ TEST_F(PrintedSheetsRoad, ReportScreensFillTheLandscapeSheetOnThePagesTheyNeed) 
     };
     for (const Screen& screen : screens) {
         ASSERT_TRUE(goTo(*window, screen.menuItem, screen.screen)) << screen.screen;
+        output->paper = QPageSize(screen.paper);
         const PrintJob* job = onePrintJob([window] { window->menuItem(QStringLiteral("mnuFilePrint"))->trigger(); });
         ASSERT_NE(job, nullptr) << screen.screen;
         expectSheets(*job, screen.expected);
@@ -214,36 +294,144 @@ TEST_F(PrintedSheetsRoad, ReportScreensFillTheLandscapeSheetOnThePagesTheyNeed) 
     EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();
 }
 
-TEST_F(PrintedSheetsRoad, GrayscaleChosenInTheDialogLeavesNoColourAndKeepsTheText) {
+// A grayscale printout against the colour one of the same page, sheet by sheet at the same places:
+// how much of the white stays white, and the grey that each of the colours reads as (the median at
+// the places the colour print has it; -1 where it has too few of them).
+struct GreyReading {
+    double whiteKept = 0.0;
+    QList<int> greys;
+};
+
+GreyReading readGreys(const QString& colourPdf, const QString& greyPdf, const QList<printing::GreyOfColour>& colours) {
+    constexpr int kDpi = 60;
+    const QList<QImage> colour = sheetPictures(colourPdf, kDpi);
+    const QList<QImage> grey = sheetPictures(greyPdf, kDpi);
+    GreyReading reading;
+    if (colour.isEmpty() || colour.size() != grey.size())
+        return reading;
+    qint64 white = 0;
+    qint64 whiteKept = 0;
+    QList<QList<int>> found(colours.size());
+    for (qsizetype s = 0; s < colour.size(); ++s) {
+        if (colour[s].size() != grey[s].size())
+            return reading;
+        for (int y = 0; y < colour[s].height(); ++y) {
+            const auto* colourRow = reinterpret_cast<const QRgb*>(colour[s].constScanLine(y));
+            const auto* greyRow = reinterpret_cast<const QRgb*>(grey[s].constScanLine(y));
+            for (int x = 0; x < colour[s].width(); ++x) {
+                const QRgb c = colourRow[x];
+                const int g = qGray(greyRow[x]);
+                // Paper (pictures of pages carry faint compression noise).
+                if (std::min({qRed(c), qGreen(c), qBlue(c)}) >= 252) {
+                    ++white;
+                    whiteKept += g >= 252 ? 1 : 0;
+                }
+                for (qsizetype i = 0; i < colours.size(); ++i) {
+                    const printing::GreyOfColour& wanted = colours[i];
+                    if (std::abs(qRed(c) - wanted.red) <= 4 && std::abs(qGreen(c) - wanted.green) <= 4 &&
+                        std::abs(qBlue(c) - wanted.blue) <= 4)
+                        found[i].append(g);
+                }
+            }
+        }
+    }
+    reading.whiteKept = white > 0 ? double(whiteKept) / white : 0.0;
+    for (QList<int>& greys : found) {
+        std::sort(greys.begin(), greys.end());
+        reading.greys.append(greys.size() >= 6 ? greys[greys.size() / 2] : -1);
+    }
+    return reading;
+}
+
+// The readings of the colours from first up to (not including) last, each at least 25 levels from
+// the others; each must have been found.
+void expectApart(const QList<int>& greys, int first, int last, const std::string& what) {
+    for (int i = first; i < last; ++i) {
+        ASSERT_GE(greys.value(i, -1), 0) << what << ": colour " << i - first + 1 << " not found";
+        for (int j = first; j < i; ++j)
+            EXPECT_GE(std::abs(greys[i] - greys[j]), 25)
+                << what << ": colours " << j - first + 1 << " and " << i - first + 1;
+    }
+}
+
+// Grayscale chosen in the print dialog, on the road of a PDF file and on the road of paper and the
+// preview: no colour is left and the text stays; the sheet is as white as the colour print's; the
+// risk bands keep their order, lighter for less risk, each 25 levels from the next and the lightest
+// 25 from the paper, and "not applicable" 25 from every band; trend lines, and the fishbone's marks
+// of answered and open categories, are 25 levels apart.
+TEST_F(PrintedSheetsRoad, GrayscaleChosenInTheDialogKeepsThePaperWhiteAndTheBandsApart) {
     frmBrowser* window = showSample();
     struct Screen {
         const char* menuItem;
         const char* screen;
         const char* text;
+        int bands;          // how many risk bands the screen shows at least; 5: all four and not applicable
+        int lines = 0;      // how many trend lines it shows
+        bool marks = false; // the marks of answered and open categories
     };
-    // Coloured tiles, coloured chart pictures, and the coloured lines and marks of a drawing.
+    // Tiles and legend chips, chart bars and lines, and the marks of a drawing.
     const Screen screens[] = {
-        {"mnuGotoTileChart", "tilechart", "Team competence"},
-        {"mnuGotoDashboard", "dashboard1", "Riverside Water Treatment Upgrade"},
-        {"mnuGotoFishbone", "fishbone", "Procurement and suppliers"},
+        {"mnuGotoTileChart", "tilechart", "Team competence", 5},
+        {"mnuGotoDashboard", "dashboard1", "Riverside Water Treatment Upgrade", 2},
+        {"mnuGotoTrendDetail", "projecttrenddetail", "Group scores by review date", 0, 5},
+        {"mnuGotoFishbone", "fishbone", "Procurement and suppliers", 0, 0, true},
     };
     for (const Screen& screen : screens) {
         ASSERT_TRUE(goTo(*window, screen.menuItem, screen.screen)) << screen.screen;
-        for (const bool grayscale : {false, true}) {
-            output->grayscale = grayscale;
-            const PrintJob* job =
-                onePrintJob([window] { window->menuItem(QStringLiteral("mnuFilePrint"))->trigger(); });
-            ASSERT_NE(job, nullptr) << screen.screen;
-            const QList<PrintedSheet> sheets = printedSheets(job->pdfPath);
-            ASSERT_FALSE(sheets.isEmpty()) << screen.screen;
-            bool coloured = false;
-            QString text;
-            for (const PrintedSheet& sheet : sheets) {
-                coloured = coloured || sheet.coloured;
-                text += sheet.text + QLatin1Char(' ');
+        for (const bool preview : {false, true}) {
+            const std::string what = std::string(screen.screen) + (preview ? " previewed" : " printed to a file");
+            QString pdfs[2];
+            for (const bool grayscale : {false, true}) {
+                output->grayscale = grayscale;
+                const PrintJob* job = onePrintJob([window, preview] {
+                    window->menuItem(QString::fromLatin1(preview ? "mnuPrintPreviewOpenScreen" : "mnuFilePrint"))
+                        ->trigger();
+                });
+                ASSERT_NE(job, nullptr) << what;
+                pdfs[grayscale] = job->pdfPath;
+                const QList<PrintedSheet> sheets = printedSheets(job->pdfPath);
+                ASSERT_FALSE(sheets.isEmpty()) << what;
+                bool coloured = false;
+                QString text;
+                for (const PrintedSheet& sheet : sheets) {
+                    coloured = coloured || sheet.coloured;
+                    text += sheet.text + QLatin1Char(' ');
+                }
+                EXPECT_EQ(coloured, !grayscale) << what << (grayscale ? " in grayscale" : " in colour");
+                // The preview draws pictures of the pages, without text to search.
+                if (!preview)
+                    EXPECT_TRUE(text.contains(QLatin1String(screen.text))) << what << ": " << text.toStdString();
             }
-            EXPECT_EQ(coloured, !grayscale) << screen.screen << (grayscale ? " in grayscale" : " in colour");
-            EXPECT_TRUE(text.contains(QLatin1String(screen.text))) << screen.screen << ": " << text.toStdString();
+            const int bands = int(printing::bandGreys().size());
+            const int lines = int(printing::lineGreys().size());
+            const GreyReading reading =
+                readGreys(pdfs[0], pdfs[1], printing::bandGreys() + printing::lineGreys() + printing::markGreys());
+            std::cout << "[ printout ] " << what << " in grayscale: " << qRound(reading.whiteKept * 1000) / 10.0
+                      << " % of the white kept, greys of bands, lines and marks:";
+            for (const int grey : reading.greys)
+                std::cout << " " << grey;
+            std::cout << std::endl;
+            EXPECT_GE(reading.whiteKept, 0.99) << what;
+            ASSERT_EQ(reading.greys.size(), bands + lines + printing::markGreys().size()) << what;
+            const QList<int> bandGreys = reading.greys.mid(0, bands);
+            // The bands found, each darker than the one of less risk before it.
+            int found = 0;
+            int lighter = 255;
+            for (int band = 0; band < 4; ++band) {
+                const int grey = bandGreys[band];
+                if (grey < 0)
+                    continue;
+                ++found;
+                EXPECT_LE(grey, lighter - 25) << what << ": band " << band + 1;
+                lighter = grey;
+            }
+            EXPECT_GE(found, std::min(screen.bands, 4)) << what;
+            // Every band, not applicable included, apart from the others.
+            if (screen.bands == 5)
+                expectApart(reading.greys, 0, bands, what + " bands");
+            expectApart(reading.greys, bands, bands + screen.lines, what + " lines");
+            if (screen.marks)
+                expectApart(reading.greys, bands + lines, int(reading.greys.size()), what + " marks");
         }
     }
     EXPECT_TRUE(environment.messages.asked().isEmpty()) << environment.messages.texts().join('\n').toStdString();

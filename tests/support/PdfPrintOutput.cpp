@@ -72,6 +72,8 @@ PrintOutcome PdfPrintOutput::writePdf(QWebEngineView& view, QPageLayout::Orienta
     printer->setOutputFileName(path);
     if (grayscale)
         printer->setColorMode(QPrinter::GrayScale);
+    if (paper.isValid())
+        printer->setPageSize(paper);
     if (!preview)
         return printOnPrinter(view, *printer);
     return printPictures(view, *printer) ? PrintOutcome::Done : PrintOutcome::Failed;

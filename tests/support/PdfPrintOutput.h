@@ -7,6 +7,7 @@
 #include "platform/printing/ui/PrintOutput.h"
 
 #include <QList>
+#include <QPageSize>
 #include <QString>
 
 #include <functional>
@@ -38,6 +39,8 @@ public:
     std::function<void(QWebEngineView&)> duringJob;
     // Grayscale chosen in the print dialog.
     bool grayscale = false;
+    // The paper chosen in the print dialog's properties; the printer's own when not valid.
+    QPageSize paper;
     // What a job answers instead of writing a PDF (Done writes it).
     PrintOutcome answer = PrintOutcome::Done;
 

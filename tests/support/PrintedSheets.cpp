@@ -4,12 +4,14 @@
 
 #include <QDir>
 #include <QImage>
+#include <QMap>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace tova::test {
@@ -69,6 +71,7 @@ std::optional<QByteArray> runTool(const QString& tool, const QStringList& argume
 struct SheetWords {
     QString text;
     double firstTop = -1.0; // the top of the highest word in points; -1 without words
+    QMap<double, QString> lines; // by the top of their words, rounded to a point
 };
 
 // The words of each sheet, as pdftotext places them.
@@ -92,6 +95,8 @@ std::optional<QList<SheetWords>> sheetWords(const QString& pdfPath) {
         if (!sheet.text.isEmpty())
             sheet.text += QLatin1Char(' ');
         sheet.text += match.captured(2);
+        QString& line = sheet.lines[std::round(top)];
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + match.captured(2);
     }
     return sheets;
 }
@@ -121,9 +126,94 @@ QList<PrintedSheet> printedSheets(const QString& pdfPath) {
                                : sheetText.firstTop < 0 ? QRectF()
                                                         : inkedBox(picture, sheetText.firstTop);
         sheets.append({QSizeF(picture.width() * pointsPerPixel, picture.height() * pointsPerPixel), inkedBox(picture),
-                       content, sheetText.text, drawnInColour(picture)});
+                       content, sheetText.text, sheetText.lines.values(), drawnInColour(picture)});
     }
     return sheets;
+}
+
+QList<QImage> sheetPictures(const QString& pdfPath, int dpi) {
+    QTemporaryDir folder;
+    if (!runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                                              pdfPath, folder.filePath(QStringLiteral("sheet"))}))
+        return {};
+    QList<QImage> pictures;
+    for (const QString& file : QDir(folder.path()).entryList({QStringLiteral("sheet-*.png")}, QDir::Files, QDir::Name))
+        pictures.append(QImage(folder.filePath(file)).convertToFormat(QImage::Format_RGB32));
+    return pictures;
+}
+
+namespace {
+
+constexpr int kFineDpi = 600;
+constexpr double kStripMm = 20.0;
+
+// How many rows (from the top or bottom) or columns (from the left or right) of the strip are clear
+// of ink.
+int clearPixels(const QImage& strip, bool rows, bool fromEnd) {
+    const QImage grey = strip.convertToFormat(QImage::Format_Grayscale8);
+    const int count = rows ? grey.height() : grey.width();
+    int clear = count;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* row = grey.constScanLine(y);
+        for (int x = 0; x < grey.width(); ++x) {
+            if (row[x] >= kPaperGrey)
+                continue;
+            const int at = rows ? y : x;
+            clear = std::min(clear, fromEnd ? count - 1 - at : at);
+        }
+    }
+    return clear;
+}
+
+// One strip of a sheet at 600 dpi, in pixels from the sheet's corner.
+QImage sheetStrip(const QString& pdfPath, int page, const QRect& strip) {
+    QTemporaryDir folder;
+    const QString base = folder.filePath(QStringLiteral("strip"));
+    const QStringList arguments = {QStringLiteral("-r"),
+                                   QString::number(kFineDpi),
+                                   QStringLiteral("-gray"),
+                                   QStringLiteral("-png"),
+                                   QStringLiteral("-singlefile"),
+                                   QStringLiteral("-f"),
+                                   QString::number(page),
+                                   QStringLiteral("-l"),
+                                   QString::number(page),
+                                   QStringLiteral("-x"),
+                                   QString::number(strip.x()),
+                                   QStringLiteral("-y"),
+                                   QString::number(strip.y()),
+                                   QStringLiteral("-W"),
+                                   QString::number(strip.width()),
+                                   QStringLiteral("-H"),
+                                   QString::number(strip.height()),
+                                   pdfPath,
+                                   base};
+    return runTool(QStringLiteral("pdftoppm"), arguments) ? QImage(base + QStringLiteral(".png")) : QImage();
+}
+
+} // namespace
+
+QList<QMarginsF> clearOfEdgesMm(const QString& pdfPath) {
+    QList<QMarginsF> margins;
+    const int stripPixels = qRound(kStripMm / 25.4 * kFineDpi);
+    const double mmPerPixel = 25.4 / kFineDpi;
+    for (const QImage& sheet : sheetPictures(pdfPath, 10)) {
+        const int page = int(margins.size()) + 1;
+        // The sheet's size at 600 dpi from its size at 10.
+        const QSize size(qRound(sheet.width() * kFineDpi / 10.0), qRound(sheet.height() * kFineDpi / 10.0));
+        const QImage left = sheetStrip(pdfPath, page, QRect(0, 0, stripPixels, size.height()));
+        const QImage top = sheetStrip(pdfPath, page, QRect(0, 0, size.width(), stripPixels));
+        const QImage right =
+            sheetStrip(pdfPath, page, QRect(size.width() - stripPixels, 0, stripPixels, size.height()));
+        const QImage bottom =
+            sheetStrip(pdfPath, page, QRect(0, size.height() - stripPixels, size.width(), stripPixels));
+        if (left.isNull() || top.isNull() || right.isNull() || bottom.isNull())
+            return {};
+        margins.append(
+            QMarginsF(clearPixels(left, false, false) * mmPerPixel, clearPixels(top, true, false) * mmPerPixel,
+                      clearPixels(right, false, true) * mmPerPixel, clearPixels(bottom, true, true) * mmPerPixel));
+    }
+    return margins;
 }
 
 QList<PlacedPicture> placedPictures(const QString& pdfPath) {

@@ -3,6 +3,7 @@
 // orientation, how much of the printable area a printout fills and what a reader can search.
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -10,6 +11,7 @@
 #include <QSize>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 namespace tova::test {
 
@@ -20,11 +22,19 @@ struct PrintedSheet {
     // without the header picture that stands above it (empty without text); on later sheets, inked.
     QRectF content;
     QString text; // the sheet's words in reading order, a blank between two
+    QStringList lines;     // the sheet's lines of text from top to bottom, words a blank apart
     bool coloured = false; // something on it is drawn in a colour other than a grey
 };
 
 // The sheets of the PDF file; empty when the file cannot be read or pdftoppm or pdftotext is missing.
 QList<PrintedSheet> printedSheets(const QString& pdfPath);
+
+// Each sheet of the PDF file as a picture at dpi dots to the inch; empty when it cannot.
+QList<QImage> sheetPictures(const QString& pdfPath, int dpi);
+
+// The paper left clear of ink along each edge of each sheet of the PDF file, in millimetres, measured
+// at 600 dots to the inch (up to 20 mm: a margin of 20 mm or more reads 20); empty when it cannot.
+QList<QMarginsF> clearOfEdgesMm(const QString& pdfPath);
 
 // A picture placed in a PDF file: its pixels and how many of them make an inch on paper.
 struct PlacedPicture {

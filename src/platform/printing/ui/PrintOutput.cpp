@@ -53,19 +53,39 @@ QByteArray pdfForFile(QWebEngineView& view, const QPrinter& printer, const QByte
     return printing::pdfWithCopies(pdf, pageCount, printer.copyCount(), printer.collateCopies(), timeoutMs);
 }
 
-// Turns the view's page grey, waiting at most timeoutMs for its pictures; false when it could not.
-bool turnPageGray(QWebEngineView& view, int timeoutMs) {
-    QWebEnginePage& page = *view.page();
-    if (!evaluateScript(page, printing::grayPageScript(), timeoutMs).value_or(false).toBool())
-        return false;
-    return waitWhile(
-        [&page] {
-            const std::optional<QVariant> pending =
-                evaluateScript(page, printing::grayPicturesPendingScript(), kPageWaitMs);
-            return !pending || pending->toInt() != 0;
-        },
-        timeoutMs);
-}
+// The view's page in grey for a printer set to grayscale, for as long as the scope lasts: every route
+// (a PDF file, paper, the preview) prints the same greys, and the page shows its own colours again
+// for the next print.
+class GrayPageScope {
+public:
+    GrayPageScope(QWebEngineView& view, const QPrinter& printer, int timeoutMs) : m_page(*view.page()) {
+        if (printer.colorMode() != QPrinter::GrayScale)
+            return;
+        m_grey = true;
+        m_ready = evaluateScript(m_page, printing::grayPageScript(), timeoutMs).value_or(false).toBool() &&
+                  waitWhile(
+                      [this] {
+                          const std::optional<QVariant> pending =
+                              evaluateScript(m_page, printing::grayPicturesPendingScript(), kPageWaitMs);
+                          return !pending || pending->toInt() != 0;
+                      },
+                      timeoutMs);
+    }
+    ~GrayPageScope() {
+        if (m_grey)
+            evaluateScript(m_page, printing::colourPageScript(), kPageWaitMs);
+    }
+    GrayPageScope(const GrayPageScope&) = delete;
+    GrayPageScope& operator=(const GrayPageScope&) = delete;
+
+    // False when the page could not be turned grey in time.
+    bool ready() const { return m_ready; }
+
+private:
+    QWebEnginePage& m_page;
+    bool m_grey = false;
+    bool m_ready = true;
+};
 
 bool writePdfFile(QWebEngineView& view, QPrinter& printer, const QByteArray& whole, int pageCount, int timeoutMs) {
     const QByteArray pdf = pdfForFile(view, printer, whole, pageCount, timeoutMs);
@@ -92,9 +112,10 @@ PrintOutcome printOnPrinter(QWebEngineView& view, QPrinter& printer, int timeout
     {
         // A long question list takes a while on either route.
         const BusyCursor busy;
-        // The engine writes the page's own colours; a grayscale file greys the page first, so that
-        // its text stays text. Paper greys its pictures as it draws them.
-        if (writesPdfFile(printer) && printer.colorMode() == QPrinter::GrayScale && !turnPageGray(view, timeoutMs))
+        // The engine writes the page's own colours; grayscale greys the page first, so that a file's
+        // text stays text.
+        const GrayPageScope grey(view, printer, timeoutMs);
+        if (!grey.ready())
             return PrintOutcome::Failed;
         const QByteArray whole = laidOutPages(view, printer, timeoutMs);
         pageCount = pdfPageCount(whole);
@@ -116,6 +137,9 @@ PrintOutcome printOnPrinter(QWebEngineView& view, QPrinter& printer, int timeout
 
 bool printPictures(QWebEngineView& view, QPrinter& printer, int timeoutMs) {
     const BusyCursor busy;
+    const GrayPageScope grey(view, printer, timeoutMs);
+    if (!grey.ready())
+        return false;
     const QByteArray pdf = laidOutPages(view, printer, timeoutMs);
     return !pdf.isEmpty() && paintPrintedPages(pdf, printer);
 }

@@ -4,20 +4,29 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tova::printing {
 namespace {
 
 // Many printers cannot ink the outer few millimetres of a sheet.
 constexpr qreal kLeastMarginMm = 10.0;
+constexpr qreal kPointsPerMm = 72.0 / 25.4;
+
+// The margin in whole points, at least 10 mm: the engine lays pages out with whole-point margins and
+// drops a fraction, which took 10 mm down to 9.88.
+qreal keptMargin(qreal points) {
+    // A margin already whole (to rounding) stays as it is.
+    return std::ceil(std::max(points, kLeastMarginMm * kPointsPerMm) - 1e-6);
+}
 
 } // namespace
 
 QPageLayout withPrintMargins(QPageLayout layout) {
-    const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
-    const QMarginsF kept(std::max(margins.left(), kLeastMarginMm), std::max(margins.top(), kLeastMarginMm),
-                         std::max(margins.right(), kLeastMarginMm), std::max(margins.bottom(), kLeastMarginMm));
-    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF margins = layout.margins(QPageLayout::Point);
+    const QMarginsF kept(keptMargin(margins.left()), keptMargin(margins.top()), keptMargin(margins.right()),
+                         keptMargin(margins.bottom()));
+    layout.setUnits(QPageLayout::Point);
     layout.setMargins(kept);
     return layout;
 }

@@ -9,8 +9,8 @@
 
 namespace tova::printing {
 
-// The layout with every margin at least 10 mm; margins already wider (the printer's own, or the
-// user's) are kept.
+// The layout with every margin at least 10 mm, each in whole points (as the engine lays pages out);
+// margins already wider (the printer's own, or the user's) are kept, rounded up to a whole point.
 QPageLayout withPrintMargins(QPageLayout layout);
 
 // The asked ranges cut to the pages the printout has; empty when none of its pages is asked for.
