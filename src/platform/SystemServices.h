@@ -5,7 +5,8 @@
 #include <QString>
 
 namespace IEVersionHelpers {
-// The browser engine's major version; 0 when it cannot be read.
+// The browser engine's major version; 0 when it cannot be read. Defined in ui/SystemServicesUi.cpp,
+// beside the engine it asks.
 qint16 GetIEMajorVersion();
 } // namespace IEVersionHelpers
 

@@ -24,12 +24,6 @@ namespace {
 
 const QString kNotApplicable = QStringLiteral("N/A");
 
-// The text of the first child element of that name; empty when there is none. Child names built
-// from stored answers are compared, never put into an XPath expression.
-QString childText(const Xml::XmlNode& parent, const QString& name) {
-    return parent.firstChildElement(name).text();
-}
-
 // A number of the questionnaire as a percentage text ("66.7%"); empty when the text is no number.
 QString percentText(const QString& numberText, double (*toPercent)(double)) {
     bool ok = false;
@@ -41,30 +35,31 @@ QString percentText(const QString& numberText, double (*toPercent)(double)) {
 QHash<QString, QString> glossaryTerms(const Xml::XmlDocument& source) {
     QHash<QString, QString> terms;
     for (const Xml::XmlNode& item : source.selectNodes(QStringLiteral("data/glossary/gloss_item"))) {
-        const QString key = childText(item, QStringLiteral("gloss_key"));
+        const QString key = item.childText(QStringLiteral("gloss_key"));
         if (!terms.contains(key))
-            terms.insert(key, childText(item, QStringLiteral("small_term")));
+            terms.insert(key, item.childText(QStringLiteral("small_term")));
     }
     return terms;
 }
 
 QStringList scorecardItems(const Xml::XmlNode& question, const QHash<QString, QString>& terms) {
-    const QString key = Globals::GetKeyAfterDot(childText(question, QStringLiteral("question_number")));
+    const QString key = Globals::GetKeyAfterDot(question.childText(QStringLiteral("question_number")));
     const QString term = key.isEmpty() ? QString() : terms.value(key);
-    const QString response = childText(question, QStringLiteral("response"));
+    const QString response = question.childText(QStringLiteral("response"));
     QString answer;
     QString remaining;
     if (response == QLatin1String("5")) {
         answer = kNotApplicable;
         remaining = kNotApplicable;
     } else if (!response.isEmpty()) {
+        // Built from the stored answer: compared as a name, never put into an XPath expression.
         const QString option = QStringLiteral("answer") + response;
-        answer = childText(question, option);
-        remaining = percentText(childText(question, option + QStringLiteral("weight")),
+        answer = question.childText(option);
+        remaining = percentText(question.childText(option + QStringLiteral("weight")),
                                 [](double weight) { return 100.0 - weight; });
     }
     const QString weight =
-        percentText(childText(question, QStringLiteral("weight")), [](double weight) { return weight * 100.0; });
+        percentText(question.childText(QStringLiteral("weight")), [](double weight) { return weight * 100.0; });
     return {term, answer, remaining, weight};
 }
 

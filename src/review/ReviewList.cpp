@@ -25,11 +25,6 @@ QString phaseDescription(const QString& phaseId) {
     return QStringLiteral("Phase %1").arg(phaseId);
 }
 
-QString childText(const Xml::XmlNode& node, const QString& name) {
-    const Xml::XmlNode child = node.selectSingleNode(name);
-    return child ? child.text() : QString();
-}
-
 } // namespace
 
 QList<ReviewRow> reviewRows() {
@@ -38,8 +33,8 @@ QList<ReviewRow> reviewRows() {
         return rows;
     for (const Xml::XmlNode& review : Globals::GetReviews()) {
         rows.append({kKeyPrefix + review.attribute(QStringLiteral("id")),
-                     phaseDescription(childText(review, QStringLiteral("phase"))),
-                     childText(review, QStringLiteral("date"))});
+                     phaseDescription(review.childText(QStringLiteral("phase"))),
+                     review.childText(QStringLiteral("date"))});
     }
     return rows;
 }

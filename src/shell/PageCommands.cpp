@@ -1,19 +1,23 @@
 #include "shell/PageCommands.h"
 
 #include "platform/AppFolder.h"
+#include "platform/PageServices.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/dialogs/MessageBox.h"
+#include "reports/SectionOrder.h"
 #include "shell/PageCommand.h"
 #include "shell/PageCommandTarget.h"
-#include "platform/PageServices.h"
-#include "reports/SectionOrder.h"
+#include "shell/ReportScreens.h"
 #include "shell/WindowRegistry.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 
 namespace tova {
 namespace {
+
+// One scorecard per section, at positions 0 to 4.
+constexpr int kLastScoreCard = int(std::tuple_size_v<decltype(Globals::gSectionOrder)>) - 1;
 
 void unknownScreen() {
     MsgBox(QStringLiteral("Unknown Screen"), MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Error"));
@@ -27,6 +31,55 @@ QString PageCommands::screenName() const {
     return name;
 }
 
+// Every link code the main window's pages carry (the first three letters after the last "#",
+// upper-cased) and what it runs. A code not listed is an ordinary in-page anchor.
+struct PageCommands::LinkCode {
+    QLatin1String code;
+    void (*run)(PageCommands& commands, const PageCommand& command);
+};
+
+const PageCommands::LinkCode* PageCommands::findLinkCode(const QString& code) {
+    static const LinkCode codes[] = {
+        {QLatin1String("VUA"),
+         [](PageCommands& c, const PageCommand&) {
+             c.m_webMain.Navigate2(appPath(QStringLiteral("misc/UAPP.htm")), QStringLiteral("_blank"));
+         }},
+        {QLatin1String("SKP"), [](PageCommands& c, const PageCommand&) { c.skipIntroduction(); }},
+        {QLatin1String("FSH"),
+         [](PageCommands& c, const PageCommand&) {
+             c.m_target.GoToFishbone();
+             c.m_target.ShowMainWindow();
+         }},
+        // A section heading's link: the navigation is only cancelled.
+        {QLatin1String("SEC"), [](PageCommands&, const PageCommand&) {}},
+        // A link whose category is no 16-bit whole number is only cancelled.
+        {QLatin1String("CAT"),
+         [](PageCommands& c, const PageCommand& command) {
+             if (const std::optional<qint16> categoryId = command.numberArgument())
+                 c.openQuestionnaire(command.text, *categoryId);
+         }},
+        {QLatin1String("GLS"),
+         [](PageCommands& c, const PageCommand&) { c.m_target.gotoGlossary(QStringLiteral("1A1")); }},
+        {QLatin1String("CLS"), [](PageCommands& c, const PageCommand&) { c.chooseReviewOnNoReviewPage(); }},
+        {QLatin1String("DSH"),
+         [](PageCommands& c, const PageCommand& command) {
+             if (const std::optional<qint16> sectionId = command.numberArgument())
+                 c.m_target.GotoDashboardElement(*sectionId);
+         }},
+        {QLatin1String("PRT"), [](PageCommands& c, const PageCommand&) { c.m_target.CallPrinter(false); }},
+        {QLatin1String("CPY"), [](PageCommands& c, const PageCommand&) { c.m_target.mnuCopyScreen_Click(); }},
+        {QLatin1String("NXT"), [](PageCommands& c, const PageCommand&) { c.Next(); }},
+        {QLatin1String("BCK"), [](PageCommands& c, const PageCommand&) { c.Back(); }},
+        {QLatin1String("INS"), [](PageCommands& c, const PageCommand&) { c.showHelp(); }},
+        {QLatin1String("HLP"), [](PageCommands& c, const PageCommand&) { c.showHelp(); }},
+    };
+    for (const LinkCode& linkCode : codes) {
+        if (code == linkCode.code)
+            return &linkCode;
+    }
+    return nullptr;
+}
+
 bool PageCommands::HandleURL(const QString& url) {
     const PageCommand command = PageCommand::parse(url);
     if (command.isPdf) {
@@ -35,49 +88,25 @@ bool PageCommands::HandleURL(const QString& url) {
     }
     if (!command.hasHash)
         return false;
-
-    const QString& code = command.code;
-    if (code == QLatin1String("VUA")) {
-        m_webMain.Navigate2(appPath(QStringLiteral("misc/UAPP.htm")), QStringLiteral("_blank"));
-    } else if (code == QLatin1String("SKP")) {
-        if (Globals::IsProjectLoaded()) {
-            m_target.GoToFishbone();
-        } else if (ReviewDialogOps* dialogs = windowRegistry().reviewDialogs) {
-            dialogs->NewLoadDoModal(0);
-        } else {
-            showNotAvailable(QStringLiteral("New Project"));
-        }
-    } else if (code == QLatin1String("FSH")) {
-        m_target.GoToFishbone();
-        m_target.ShowMainWindow();
-    } else if (code == QLatin1String("SEC")) {
-        // Only cancels the navigation.
-    } else if (code == QLatin1String("CAT")) {
-        // A link whose category is no 16-bit whole number is only cancelled.
-        if (const std::optional<qint16> categoryId = command.numberArgument())
-            openQuestionnaire(command.text, *categoryId);
-    } else if (code == QLatin1String("GLS")) {
-        m_target.gotoGlossary(QStringLiteral("1A1"));
-    } else if (code == QLatin1String("CLS")) {
-        chooseReviewOnNoReviewPage();
-    } else if (code == QLatin1String("DSH")) {
-        if (const std::optional<qint16> sectionId = command.numberArgument())
-            m_target.GotoDashboardElement(*sectionId);
-    } else if (code == QLatin1String("PRT")) {
-        m_target.CallPrinter(false);
-    } else if (code == QLatin1String("CPY")) {
-        m_target.mnuCopyScreen_Click();
-    } else if (code == QLatin1String("NXT")) {
-        Next();
-    } else if (code == QLatin1String("BCK")) {
-        Back();
-    } else if (code == QLatin1String("INS") || code == QLatin1String("HLP")) {
-        m_target.showHelp(m_webMain.LocationName());
-    } else {
-        // Not a command: an ordinary in-page anchor.
+    const LinkCode* linkCode = findLinkCode(command.code);
+    if (!linkCode)
         return false;
-    }
+    linkCode->run(*this, command);
     return true;
+}
+
+void PageCommands::skipIntroduction() {
+    if (Globals::IsProjectLoaded()) {
+        m_target.GoToFishbone();
+    } else if (ReviewDialogOps* dialogs = windowRegistry().reviewDialogs) {
+        dialogs->NewLoadDoModal(0);
+    } else {
+        showNotAvailable(QStringLiteral("New Project"));
+    }
+}
+
+void PageCommands::showHelp() {
+    m_target.showHelp(m_webMain.LocationName());
 }
 
 void PageCommands::openQuestionnaire(const QString& commandText, qint16 categoryId) {
@@ -109,81 +138,62 @@ void PageCommands::chooseReviewOnNoReviewPage() {
 
 qint16 PageCommands::scoreCardSection() const {
     // The index only ever holds 0 to 4; the bound keeps the section lookup safe all the same.
-    return Globals::gSectionOrder[static_cast<size_t>(qBound(0, int(ScoreCardIndex), 4))];
+    return Globals::gSectionOrder[static_cast<size_t>(qBound(0, int(ScoreCardIndex), kLastScoreCard))];
 }
 
 void PageCommands::goToScoreCardAt(int index) {
-    ScoreCardIndex = static_cast<qint16>(qBound(0, index, 4));
+    ScoreCardIndex = static_cast<qint16>(qBound(0, index, kLastScoreCard));
     m_target.GoToScoreCard(scoreCardSection());
 }
 
+void PageCommands::showScreen(const ReportScreen& screen, int scoreCardIndex) {
+    if (screen.perSection())
+        goToScoreCardAt(scoreCardIndex);
+    else
+        (m_target.*screen.show)();
+}
+
 void PageCommands::Next() {
-    const QString screen = screenName();
-    if (screen == QLatin1String("fishbone")) {
-        m_target.GoToTileChart();
-    } else if (screen == QLatin1String("tilechart")) {
-        m_target.GoToDashboard1();
-    } else if (screen == QLatin1String("dashboard1")) {
-        m_target.GoToDashboard2();
-    } else if (screen == QLatin1String("dashboard2")) {
-        goToScoreCardAt(0);
-    } else if (screen == QLatin1String("scorecard")) {
-        if (ScoreCardIndex >= 4)
-            m_target.GoToProjectTrendGraph();
-        else
-            goToScoreCardAt(ScoreCardIndex + 1);
-    } else if (screen == QLatin1String("projecttrendgraph")) {
-        m_target.GoToProjectTrendDetail();
-    } else if (screen == QLatin1String("projecttrenddetail")) {
+    const qsizetype at = reportScreenIndex(screenName());
+    if (at < 0) {
+        unknownScreen();
+        return;
+    }
+    const QList<ReportScreen>& screens = reportScreens();
+    if (screens.at(at).perSection() && ScoreCardIndex < kLastScoreCard) {
+        goToScoreCardAt(ScoreCardIndex + 1);
+    } else if (at + 1 == screens.size()) {
         MsgBox(QStringLiteral("You are at the last screen."), MsgButtons::Ok, MsgIcon::Exclamation);
     } else {
-        unknownScreen();
+        // Scorecards entered forwards start at the first section.
+        showScreen(screens.at(at + 1), 0);
     }
 }
 
 void PageCommands::Back() {
-    const QString screen = screenName();
-    if (screen == QLatin1String("projecttrenddetail")) {
-        m_target.GoToProjectTrendGraph();
-    } else if (screen == QLatin1String("projecttrendgraph")) {
-        goToScoreCardAt(4);
-    } else if (screen == QLatin1String("scorecard")) {
-        if (ScoreCardIndex <= 0) {
-            ScoreCardIndex = 0;
-            m_target.GoToDashboard2();
-        } else {
-            goToScoreCardAt(ScoreCardIndex - 1);
-        }
-    } else if (screen == QLatin1String("dashboard2")) {
-        m_target.GoToDashboard1();
-    } else if (screen == QLatin1String("dashboard1")) {
-        m_target.GoToTileChart();
-    } else if (screen == QLatin1String("tilechart")) {
-        m_target.GoToFishbone();
-    } else if (screen == QLatin1String("fishbone")) {
+    const qsizetype at = reportScreenIndex(screenName());
+    if (at < 0) {
+        unknownScreen();
+        return;
+    }
+    const QList<ReportScreen>& screens = reportScreens();
+    if (screens.at(at).perSection() && ScoreCardIndex > 0) {
+        goToScoreCardAt(ScoreCardIndex - 1);
+    } else if (at == 0) {
         MsgBox(QStringLiteral("You are already at first screen of TOVI - use Help to return to Introduction."),
                MsgButtons::Ok, MsgIcon::Exclamation);
     } else {
-        unknownScreen();
+        if (screens.at(at).perSection())
+            ScoreCardIndex = 0;
+        // Scorecards entered backwards start at the last section.
+        showScreen(screens.at(at - 1), kLastScoreCard);
     }
 }
 
 void PageCommands::RefreshScreen() {
-    const QString screen = screenName();
-    if (screen == QLatin1String("fishbone"))
-        m_target.GoToFishbone();
-    else if (screen == QLatin1String("tilechart"))
-        m_target.GoToTileChart();
-    else if (screen == QLatin1String("dashboard1"))
-        m_target.GoToDashboard1();
-    else if (screen == QLatin1String("dashboard2"))
-        m_target.GoToDashboard2();
-    else if (screen == QLatin1String("projecttrendgraph"))
-        m_target.GoToProjectTrendGraph();
-    else if (screen == QLatin1String("projecttrenddetail"))
-        m_target.GoToProjectTrendDetail();
-    else if (screen == QLatin1String("scorecard"))
-        goToScoreCardAt(ScoreCardIndex);
+    const qsizetype at = reportScreenIndex(screenName());
+    if (at >= 0)
+        showScreen(reportScreens().at(at), ScoreCardIndex);
 }
 
 } // namespace tova

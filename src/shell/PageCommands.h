@@ -8,6 +8,8 @@ namespace tova {
 
 class PageCommandTarget;
 class WebBrowser;
+struct PageCommand;
+struct ReportScreen;
 
 class PageCommands {
 public:
@@ -27,8 +29,16 @@ public:
     qint16 scoreCardSection() const;
 
 private:
+    struct LinkCode;
+    // The entry of the link code table for a code; null for a code that is no command.
+    static const LinkCode* findLinkCode(const QString& code);
+
     void Next();
     void Back();
+    // Shows the screen; the scorecard at scoreCardIndex.
+    void showScreen(const ReportScreen& screen, int scoreCardIndex);
+    void skipIntroduction();
+    void showHelp();
     void openQuestionnaire(const QString& commandText, qint16 categoryId);
     void chooseReviewOnNoReviewPage();
     void goToScoreCardAt(int index);

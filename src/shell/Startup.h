@@ -1,4 +1,4 @@
-// The program's entry procedure.
+// The program's entry procedure. Both functions are defined in ui/Startup.cpp: they open windows.
 #pragma once
 
 namespace Globals {

@@ -120,11 +120,11 @@ void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser)
 
     static const QRegularExpression digitsOnly(QStringLiteral("^[0-9]+$"));
     for (const Xml::XmlNode& question : questions) {
-        const QString id = tova::store::childText(question, "question_id");
+        const QString id = question.childText(QStringLiteral("question_id"));
         const Xml::XmlNode response = responseWithIdText(gCurrentReview, id);
         if (response.isNull())
             continue;
-        const QString answerText = tova::store::childText(response, "answer");
+        const QString answerText = response.childText(QStringLiteral("answer"));
         bool ok = false;
         const qint16 answer = tova::store::toInt16(answerText, &ok);
         if (!ok) {

@@ -70,7 +70,7 @@ qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews)
     int count = 0;
     for (const Xml::XmlNode& review : reviews) {
         bool ok = false;
-        const qint16 phaseId = tova::store::toInt16(tova::store::childText(review, "phase"), &ok);
+        const qint16 phaseId = tova::store::toInt16(review.childText(QStringLiteral("phase")), &ok);
         // A review whose phase cannot be read cannot be judged complete.
         if (ok && judgeCompletion(survey, phaseId, tova::store::ResponseIndex(review), nullptr))
             ++count;

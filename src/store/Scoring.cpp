@@ -18,7 +18,6 @@ namespace Globals {
 namespace {
 
 using tova::store::childrenNamed;
-using tova::store::childText;
 
 // The stored answer text that counts as answered but never enters a score.
 const QString kNotApplicable = QStringLiteral("5");
@@ -87,7 +86,7 @@ FactsByCategory gatherFacts(const tova::store::SurveyIndex& survey, const tova::
             const Xml::XmlNode response = answers.find(survey.question(question).firstId);
             fact.answered = !response.isNull();
             if (fact.answered) {
-                fact.answer = childText(response, "answer");
+                fact.answer = response.childText(QStringLiteral("answer"));
                 fact.scored = scoredWeights(survey, question, fact.answer, &fact.a, &fact.w);
             }
             list.push_back(std::move(fact));

@@ -50,7 +50,7 @@ bool isWholeInt16(double value) { return value >= -32768 && value <= 32767 && va
 
 std::optional<qint16> ownId(const Xml::XmlNode& element, const char* idName) {
     bool ok = false;
-    const qint16 id = toInt16(childText(element, idName), &ok);
+    const qint16 id = toInt16(element.childText(QLatin1String(idName)), &ok);
     return ok ? std::optional<qint16>(id) : std::nullopt;
 }
 
@@ -83,22 +83,6 @@ QList<Xml::XmlNode> childrenNamed(const Xml::XmlNode& parent, const char* name)
             result.append(Xml::XmlNode(owner, child));
     }
     return result;
-}
-
-QString childText(const Xml::XmlNode& parent, const char* name)
-{
-    if (parent.isNull())
-        return QString();
-    const auto* wanted = reinterpret_cast<const xmlChar*>(name);
-    for (xmlNode* child = parent.raw()->children; child; child = child->next) {
-        if (child->type == XML_ELEMENT_NODE && xmlStrEqual(child->name, wanted)) {
-            xmlChar* content = xmlNodeGetContent(child);
-            const QString text = QString::fromUtf8(reinterpret_cast<const char*>(content));
-            xmlFree(content);
-            return text;
-        }
-    }
-    return QString();
 }
 
 QList<Xml::XmlNode> questionsOfPhase(const Xml::XmlNode& category, qint16 phaseId)
@@ -209,10 +193,10 @@ Xml::XmlNode SurveyIndex::firstSectionWithId(qint16 id) const
 const QuestionReading& SurveyIndex::question(const Xml::XmlNode& node) const {
     return cached(m_questions, static_cast<const void*>(node.raw()), [&node] {
         QuestionReading reading;
-        reading.firstId = xpathNumber(childText(node, "question_id"));
+        reading.firstId = xpathNumber(node.childText(QStringLiteral("question_id")));
         for (const Xml::XmlNode& id : childrenNamed(node, "question_id"))
             reading.ids.push_back(xpathNumber(id.text()));
-        reading.weight = numberIn(childText(node, "weight"));
+        reading.weight = numberIn(node.childText(QStringLiteral("weight")));
         return reading;
     });
 }
@@ -250,7 +234,7 @@ const std::optional<QString>& SurveyIndex::heldScore(const Xml::XmlNode& element
 
 std::optional<double> SurveyIndex::sectionWeight(const Xml::XmlNode& section) const {
     return cached(m_sectionWeights, static_cast<const void*>(section.raw()),
-                  [&section] { return numberIn(childText(section, "section_weight")); });
+                  [&section] { return numberIn(section.childText(QStringLiteral("section_weight"))); });
 }
 
 } // namespace tova::store

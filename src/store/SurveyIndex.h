@@ -19,8 +19,6 @@ namespace tova::store {
 
 // The child elements of a node with a given name, in document order.
 QList<Xml::XmlNode> childrenNamed(const Xml::XmlNode& parent, const char* name);
-// The text of the first child element with that name; "" when there is none.
-QString childText(const Xml::XmlNode& parent, const char* name);
 
 // The questions below a category ("question[phase_id = P]"): those with a phase_id equal to P.
 QList<Xml::XmlNode> questionsOfPhase(const Xml::XmlNode& category, qint16 phaseId);

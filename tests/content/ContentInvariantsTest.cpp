@@ -756,6 +756,30 @@ TEST(ContentStyleSheets, WholeNumberScoresTakeHalvesToTheEvenNeighbour) {
     }
 }
 
+TEST(ContentStyleSheets, TileBandsChangeAtTheScoreChartsEdges) {
+    // Rework risks on either side of each edge, and the band each tile takes.
+    const struct {
+        const char* risk;
+        const char* band;
+    } edges[] = {{"32.99", "band-1"}, {"33", "band-2"},    {"66.99", "band-2"},
+                 {"67", "band-3"},    {"89.99", "band-3"}, {"90", "band-4"}};
+    QString categories;
+    for (const auto& edge : edges)
+        categories += QStringLiteral("<category><small_cat_desc>Risk %1</small_cat_desc><score>%1</score></category>")
+                          .arg(QLatin1String(edge.risk));
+    XmlDocument survey = XmlDocument::create();
+    ASSERT_TRUE(survey.loadXML(QStringLiteral("<survey><score>50</score><section><section_id>2</section_id>"
+                                              "<section_desc>People</section_desc><score>50</score>") +
+                               categories + QStringLiteral("</section></survey>")));
+    const QString tiles =
+        transformWithNumbers(QStringLiteral("tilechart/tilechart.xsl"), survey.documentElement(), {}, {{"score", 50}});
+    for (const auto& edge : edges) {
+        const QStringList band = capture(tiles, QStringLiteral("class=\"tile ([^\"]*)\">Risk %1<")
+                                                    .arg(QRegularExpression::escape(QString::fromLatin1(edge.risk))));
+        EXPECT_EQ(band, QStringList{QLatin1String(edge.band)}) << "risk " << edge.risk;
+    }
+}
+
 TEST(ContentPages, ChartInstructionsExplainEveryBandColourAndMark) {
     // The score charts' four band colours and the two not-applicable marks (the placeholder title and
     // the element table's rows), each shown as on the screens.

@@ -135,4 +135,44 @@ TEST_F(Save, FileThatWouldNotOpenAgainIsNotWritten) {
     expectNotSaved(path, before);
 }
 
+// The size limit holds projects up to and including its last byte: a project of exactly 16 MB saves
+// and opens again; one byte more is refused by the save, and as a file by the open.
+TEST_F(Save, ProjectOfExactlyTheSizeLimitSavesAndOpensAndOneByteMoreIsRefused) {
+    constexpr qint64 kLimit = 16LL * 1024 * 1024;
+    const QString tooLarge = "It is larger than the 16 MB that a project file may hold.";
+    const QString path = scratch("limit.tova");
+    openChangedSample(path);
+    // Two texts share the padding: the parser takes no single text of more than ten million bytes.
+    const auto padTo = [](qint64 fileSize) {
+        Globals::SetProjectDetails(Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
+                                   QStringLiteral("L"), QStringLiteral("O"), Globals::GetProjectManager());
+        const qint64 padding = fileSize - Globals::gProjectDoc.toFileBytes().size() + 2;
+        Globals::SetProjectDetails(Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
+                                   QString(padding / 2, 'L'), QString(padding - padding / 2, 'O'),
+                                   Globals::GetProjectManager());
+        ASSERT_EQ(Globals::gProjectDoc.toFileBytes().size(), fileSize);
+    };
+    padTo(kLimit);
+    const QString owner = Globals::GetOwner();
+    ASSERT_TRUE(Globals::SaveProject(path));
+    ASSERT_EQ(QFileInfo(path).size(), kLimit);
+    Globals::ResetProjectState();
+    ASSERT_TRUE(Globals::OpenProject(path));
+    EXPECT_EQ(Globals::GetOwner(), owner);
+    EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
+
+    const QByteArray atLimit = readBytes(path);
+    padTo(kLimit + 1);
+    EXPECT_FALSE(Globals::SaveProject(path));
+    EXPECT_EQ(env.messages.texts(), QStringList{"Could not save project.  " + tooLarge});
+    expectNotSaved(path, atLimit);
+
+    env.messages.clear();
+    const QString oneMore = scratch("one-more.tova");
+    writeBytes(oneMore, atLimit + "\n");
+    EXPECT_FALSE(Globals::OpenProject(oneMore));
+    EXPECT_EQ(env.messages.texts(), QStringList{"Error Loading Project\n\n" + tooLarge});
+    EXPECT_FALSE(Globals::IsProjectLoaded());
+}
+
 } // namespace

@@ -122,7 +122,8 @@ public:
     // several picture pixels, for sharpness; pages show the picture at the chart's size), replacing the file at
     // path only once the new picture is complete. flag would choose the smallest file over the
     // quickest write; one compression setting gives both, so every picture is written alike. False
-    // when the picture could not be written; the old file is then unchanged.
+    // when the picture could not be written; the old file is then unchanged. Defined in
+    // ui/ChartRenderer.cpp: drawing needs the UI library.
     bool Save(const QString& path, bool flag) const;
 
 private:

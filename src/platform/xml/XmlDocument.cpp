@@ -178,6 +178,10 @@ QString XmlNode::text() const
     return fromXml(content.get());
 }
 
+QString XmlNode::childText(const QString& name) const {
+    return firstChildElement(name).text();
+}
+
 void XmlNode::setText(const QString& text)
 {
     if (!m_node)

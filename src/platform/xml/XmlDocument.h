@@ -28,6 +28,8 @@ public:
     QString name() const;
     // The concatenated text of the node and its descendants.
     QString text() const;
+    // The text of the first child element called name; empty when there is none.
+    QString childText(const QString& name) const;
     // Replaces the children of the node by one text node.
     void setText(const QString& text);
     // The node as XML text.

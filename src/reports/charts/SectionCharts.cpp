@@ -11,11 +11,6 @@ namespace {
 // Unscored points and very low scores still show as a small bar.
 constexpr double kLowestPlotted = 10.0;
 
-QString childText(const Xml::XmlNode& node, const QString& name) {
-    const Xml::XmlNode child = node.selectSingleNode(name);
-    return child.isNull() ? QString() : child.text();
-}
-
 double plotted(const Xml::XmlNode& scored) {
     const Xml::XmlNode score = scored.selectSingleNode(QStringLiteral("score"));
     const double value = score.isNull() ? 0.0 : Globals::ParseNumber(score.text());
@@ -40,7 +35,7 @@ std::optional<ChartSize> SectionChartSize(qint16 sectionId) {
 
 std::optional<qint16> SectionId(const Xml::XmlNode& section) {
     bool ok = false;
-    const short id = childText(section, QStringLiteral("section_id")).trimmed().toShort(&ok);
+    const short id = section.childText(QStringLiteral("section_id")).trimmed().toShort(&ok);
     return ok ? std::optional<qint16>(qint16(id)) : std::nullopt;
 }
 
@@ -50,7 +45,7 @@ ScoreRow CategoryRow(const Xml::XmlNode& section) {
         if (!category.selectSingleNode(QStringLiteral("score")).isNull())
             row.hasScore = true;
         row.values.append(plotted(category));
-        row.labels.append(childText(category, QStringLiteral("small_cat_desc")));
+        row.labels.append(category.childText(QStringLiteral("small_cat_desc")));
     }
     return row;
 }
@@ -66,13 +61,13 @@ ScoreRow PriorityRow(const Xml::XmlDocument& sorted) {
         row.labels.append(QString());
     for (int i = 0; i < points && i < questions.size(); ++i) {
         row.values[i] = plotted(questions.at(i));
-        row.labels[i] = childText(questions.at(i), QStringLiteral("question_keyword"));
+        row.labels[i] = questions.at(i).childText(QStringLiteral("question_keyword"));
     }
     return row;
 }
 
 QString SectionImagePath(const QString& screenFolder, const Xml::XmlNode& section) {
-    return tova::appPath(screenFolder + QStringLiteral("/graph") + childText(section, QStringLiteral("section_id")) +
+    return tova::appPath(screenFolder + QStringLiteral("/graph") + section.childText(QStringLiteral("section_id")) +
                          QStringLiteral(".png"));
 }
 

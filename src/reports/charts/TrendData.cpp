@@ -20,11 +20,6 @@ namespace {
 
 const QDate kOleEpoch(1899, 12, 30);
 
-QString childText(const Xml::XmlNode& node, const QString& path) {
-    const Xml::XmlNode child = node.selectSingleNode(path);
-    return child.isNull() ? QString() : child.text();
-}
-
 std::optional<QDate> readWith(const QLocale& locale, const QString& text, const QStringList& formats) {
     for (const QString& format : formats) {
         const QDate date = locale.toDate(text, format);
@@ -35,8 +30,8 @@ std::optional<QDate> readWith(const QLocale& locale, const QString& text, const 
 }
 
 QString sectionDescription(const Xml::XmlDocument& data, qint16 sectionId) {
-    return childText(data.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId)),
-                     QStringLiteral("section_desc"));
+    return data.selectSingleNode(QStringLiteral("data/survey/section[section_id = %1]").arg(sectionId))
+        .childText(QStringLiteral("section_desc"));
 }
 
 double indexOf(const QString& scoreText) {
@@ -107,7 +102,7 @@ QString labelOf(const std::optional<QDate>& date, const QString& dateText, const
 // review cannot be judged complete.
 std::optional<qint16> phaseOf(const Xml::XmlNode& review) {
     bool ok = false;
-    const short phase = tova::store::childText(review, "phase").trimmed().toShort(&ok);
+    const short phase = review.childText(QStringLiteral("phase")).trimmed().toShort(&ok);
     return ok ? std::optional<qint16>(qint16(phase)) : std::nullopt;
 }
 
@@ -171,7 +166,7 @@ double RoundToTenth(double value) {
 }
 
 double ReviewIndex(const Xml::XmlDocument& scoredCopy) {
-    return indexOf(childText(scoredCopy.documentElement(), QStringLiteral("survey/score")));
+    return indexOf(scoredCopy.documentElement().selectSingleNode(QStringLiteral("survey/score")).text());
 }
 
 double SectionRisk(const Xml::XmlDocument& scoredCopy, qint16 sectionId) {
@@ -245,13 +240,13 @@ TrendData GatherTrend(const Xml::XmlDocument& project, TrendKind kind) {
             continue;
 
         TrendPoint point;
-        const QString dateText = tova::store::childText(review, "date");
+        const QString dateText = review.childText(QStringLiteral("date"));
         const std::optional<QDate> date = dates.read(dateText);
         if (date)
             point.date = OleDate(*date);
         else
             undated.append(int(data.points.size()));
-        point.label = labelOf(date, dateText, tova::store::childText(review, "phase"));
+        point.label = labelOf(date, dateText, review.childText(QStringLiteral("phase")));
         point.values = reader.values(Globals::ScoreReview(Globals::gDataDoc, reader.survey(), answers, *phase,
                                                           Globals::ScoreDetail::SectionsAndSurvey));
         if (data.points.isEmpty())
