@@ -24,9 +24,15 @@ struct WindowPlacement {
     QRect origin;        // outer geometry of the window it came from; empty when none
     QRect originButtons; // the part of origin with its buttons, in screen coordinates; may be empty
     Mode mode = Mode::Centred;
-    // Outer geometries of the open windows of the same kind: a new one never stands on one of them
-    // but opens offset from it, down and right by a title bar where the screen has room.
-    QList<QRect> sameKind;
+    // Outer geometries of the program's other open windows, the lowest in the stack first. The new
+    // window, which opens on top of them, hides no more than half of any title bar of theirs that
+    // is in view: where its own place would, it cascades from the newest window of its kind (or
+    // from its own place), down and right by a title bar, and where the screen has no room below,
+    // from the top. Where the screen has no such room at all, the lowest windows are given up in
+    // turn and a new cascade starts over them.
+    QList<QRect> open;
+    // Outer geometry of the newest open window of the same kind; empty when there is none.
+    QRect lastOfKind;
 
     // The client area's geometry in screen coordinates: the design size where it fits, else as
     // much as the usable area gives, placed so that the frame lies wholly inside the usable area.
@@ -34,12 +40,19 @@ struct WindowPlacement {
     // The same with its frame.
     QRect outerGeometry() const;
 
-private:
-    static constexpr int kMinimumCascadeStep = 24;
+    // The height of a title bar: the frame's top, or a usual title bar where the frame is unknown.
+    int titleBarHeight() const;
 
-    // The best of the wanted top-left corners for a window of this outer size, each kept inside the
-    // usable area and, where it would stand on a window of the same kind, moved on by steps.
-    QRect offsetFromSameKind(const QList<QPoint>& wanted, const QSize& outer, bool beside) const;
+private:
+    static constexpr int kMinimumTitleBar = 24;
+    // How far apart the places are that a cascade tries, beside the edges of the open windows.
+    static constexpr int kPlacesApart = 8;
+
+    // The best of the wanted top-left corners for a window of this outer size, kept inside the
+    // usable area.
+    QRect bestOf(const QList<QPoint>& wanted, const QSize& outer, bool beside) const;
+    // The window's own place, or a cascade's where that would hide a title bar of the open windows.
+    QRect apartFromOpen(const QRect& own) const;
 };
 
 } // namespace tova
