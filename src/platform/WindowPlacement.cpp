@@ -117,11 +117,13 @@ QRect WindowPlacement::apartFromOpen(const QRect& own) const {
     for (qsizetype givenUp = 0; givenUp < open.size(); ++givenUp) {
         const QList<QRect> kept = open.mid(givenUp);
         const TitleBarCover cover(kept, title);
-        // The own place where no other window stands there: one that does, and stays, blocks the
-        // room above it.
-        const bool ownFree = std::none_of(kept.cbegin(), kept.cend(), [&](const QRect& window) {
-            return window != origin && window.intersects(own);
-        });
+        // A companion window stays open beside others, and one that stands on another takes the
+        // room above both from every later one: its own place only where no other window (its
+        // origin aside) stands. A dialog keeps its place on its origin where it hides no title bar.
+        const bool ownFree =
+            mode == Mode::Centred || std::none_of(kept.cbegin(), kept.cend(), [&](const QRect& window) {
+                return window != origin && window.intersects(own);
+            });
         if (ownFree && cover.leavesInView(own))
             return own;
         for (const int y : rows) {

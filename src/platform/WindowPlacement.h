@@ -25,10 +25,11 @@ struct WindowPlacement {
     QRect originButtons; // the part of origin with its buttons, in screen coordinates; may be empty
     Mode mode = Mode::Centred;
     // Outer geometries of the program's other open windows, the lowest in the stack first. The new
-    // window, which opens on top of them, hides no more than half of any title bar of theirs that
-    // is in view: where its own place would, it cascades from the newest window of its kind (or
-    // from its own place), down and right by a title bar, and where the screen has no room below,
-    // from the top. Where the screen has no such room at all, the lowest windows are given up in
+    // window opens on top of them and hides no more than half of any title bar of theirs that is
+    // in view. It opens at its own place where that place does so (for a companion window, only
+    // where no other window but its origin stands there); else it cascades: down and right by a
+    // title bar from the newest window of its kind, or, with none or no room below, from the top
+    // of the screen. Where the screen has no such room at all, the lowest windows are given up in
     // turn and a new cascade starts over them.
     QList<QRect> open;
     // Outer geometry of the newest open window of the same kind; empty when there is none.
@@ -40,10 +41,10 @@ struct WindowPlacement {
     // The same with its frame.
     QRect outerGeometry() const;
 
+private:
     // The height of a title bar: the frame's top, or a usual title bar where the frame is unknown.
     int titleBarHeight() const;
 
-private:
     static constexpr int kMinimumTitleBar = 24;
     // How far apart the places are that a cascade tries, beside the edges of the open windows.
     static constexpr int kPlacesApart = 8;

@@ -15,11 +15,9 @@ namespace tova::test {
 
 namespace {
 
-template <typename Reply>
-using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
+template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
 
-template <typename Reply>
-ReplyPointer<Reply> owned(Reply* reply) {
+template <typename Reply> ReplyPointer<Reply> owned(Reply* reply) {
     return ReplyPointer<Reply>(reply, &std::free);
 }
 

@@ -155,7 +155,10 @@ TEST(WindowPlacement, NoNewWindowHidesMoreThanHalfOfATitleBar) {
         {"pages and instructions in turn", {helpPage, instructions}, {mainWindow}, 8, true},
         {"windows centred on the screen", {dialog(wide, QSize(800, 600), QRect())}, {}, 8, true},
         // As high as the screen and nearly as wide: no room for a second title bar.
-        {"window filling the screen's height", {dialog(QRect(0, 0, 1024, 576), QSize(960, 680), QRect())}, {}, 3,
+        {"window filling the screen's height",
+         {dialog(QRect(0, 0, 1024, 576), QSize(960, 680), QRect())},
+         {},
+         3,
          false},
     };
     for (const CascadeCase& c : cases) {
