@@ -29,9 +29,11 @@ QList<QRect> outside(const QRect& rect, const QRect& cut) {
 
 } // namespace
 
-TitleBarCover::TitleBarCover(const QList<QRect>& stack, int titleHeight) {
+TitleBarCover::TitleBarCover(const QList<QRect>& stack, int titleHeight, const QRect& unkept) {
     for (qsizetype i = 0; i < stack.size(); ++i) {
         const QRect& window = stack.at(i);
+        if (window == unkept)
+            continue;
         Bar bar;
         bar.uncovered = {QRect(window.topLeft(), QSize(window.width(), std::min(titleHeight, window.height())))};
         bar.area = area(bar.uncovered.first());

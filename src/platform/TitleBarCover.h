@@ -9,8 +9,8 @@ namespace tova {
 class TitleBarCover {
 public:
     // stack: the windows' outer geometries, the lowest first; a title bar is the top titleHeight
-    // pixels of a window.
-    TitleBarCover(const QList<QRect>& stack, int titleHeight);
+    // pixels of a window. The title bar of unkept (a window of the stack) need not stay in view.
+    TitleBarCover(const QList<QRect>& stack, int titleHeight, const QRect& unkept = QRect());
 
     // Whether a window opened on top with this outer geometry leaves at least half of every title
     // bar in view that has at least half in view now.

@@ -81,24 +81,57 @@ QRect WindowPlacement::apartFromOpen(const QRect& own) const {
     if (open.isEmpty())
         return own;
     const int title = titleBarHeight();
-    const QSize outer = own.size();
-    const int maxX = std::max(available.left(), available.right() + 1 - outer.width());
-    const int maxY = std::max(available.top(), available.bottom() + 1 - outer.height());
     // A cascade goes on a title bar below the newest window of the kind; a window that starts one
     // starts it at the top, since each window leaves room only below its title bar.
     const bool goesOn = !lastOfKind.isEmpty();
     const QPoint from = goesOn ? lastOfKind.topLeft() : own.topLeft();
     const int firstRow = goesOn ? from.y() + title : available.top();
+    const bool sparesButtons = mode == Mode::Beside && !originButtons.isEmpty();
+    const qint64 ownOnButtons = overlap(own, originButtons);
 
-    // The places tried: a grid fine enough to find room between windows, and the edges where a
-    // window starts to hide a title bar or stops hiding it.
+    for (qsizetype givenUp = 0; givenUp < open.size(); ++givenUp) {
+        const QList<QRect> kept = open.mid(givenUp);
+        const TitleBarCover cover(kept, title);
+        if (cover.leavesInView(own))
+            return own;
+        const QList<QPoint> places = placesInOrder(own.size(), kept, from, firstRow);
+        // First a place that starts above the origin's buttons and leaves them as free as the own
+        // place does. Such a place may hide the origin's title bar, since the buttons are what the
+        // origin is used by. A place that spares them by lying below them is not sought: the
+        // cascade grows down, and the room it needs would go to that one window.
+        if (sparesButtons) {
+            const TitleBarCover originAside(kept, title, origin);
+            const auto spares = [&](const QRect& candidate) {
+                return candidate.top() <= originButtons.top() && overlap(candidate, originButtons) <= ownOnButtons &&
+                       originAside.leavesInView(candidate);
+            };
+            if (spares(own))
+                return own;
+            for (const QPoint& corner : places)
+                if (spares(QRect(corner, own.size())))
+                    return QRect(corner, own.size());
+        }
+        for (const QPoint& corner : places)
+            if (cover.leavesInView(QRect(corner, own.size())))
+                return QRect(corner, own.size());
+    }
+    return own;
+}
+
+QList<QPoint> WindowPlacement::placesInOrder(const QSize& outer, const QList<QRect>& windows, const QPoint& from,
+                                             int firstRow) const {
+    const int title = titleBarHeight();
+    const int maxX = std::max(available.left(), available.right() + 1 - outer.width());
+    const int maxY = std::max(available.top(), available.bottom() + 1 - outer.height());
+    // A grid fine enough to find room between windows, and the edges where a window starts to hide
+    // a title bar or stops hiding it.
     QList<int> rows{maxY, firstRow};
     QList<int> columns{maxX};
     for (int y = available.top(); y <= maxY; y += kPlacesApart)
         rows << y;
     for (int x = available.left(); x <= maxX; x += kPlacesApart)
         columns << x;
-    for (const QRect& window : open) {
+    for (const QRect& window : windows) {
         rows << window.top() + title;
         columns << window.left() + (window.width() + 1) / 2 << window.right() + 1 - window.width() / 2 - outer.width()
                 << window.right() + 1 << window.left() - outer.width();
@@ -114,32 +147,18 @@ QRect WindowPlacement::apartFromOpen(const QRect& own) const {
     // Down from the cascade's next row first; where the screen has no room below, from the top.
     std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return (a < firstRow) < (b < firstRow); });
 
-    for (qsizetype givenUp = 0; givenUp < open.size(); ++givenUp) {
-        const QList<QRect> kept = open.mid(givenUp);
-        const TitleBarCover cover(kept, title);
-        // A companion window stays open beside others, and one that stands on another takes the
-        // room above both from every later one: its own place only where no other window (its
-        // origin aside) stands. A dialog keeps its place on its origin where it hides no title bar.
-        const bool ownFree =
-            mode == Mode::Centred || std::none_of(kept.cbegin(), kept.cend(), [&](const QRect& window) {
-                return window != origin && window.intersects(own);
-            });
-        if (ownFree && cover.leavesInView(own))
-            return own;
-        for (const int y : rows) {
-            // A title bar further right for each title bar further down.
-            const int diagonal = std::clamp(from.x() + (y - from.y()), available.left(), maxX);
-            QList<int> nearest = columns;
-            std::stable_sort(nearest.begin(), nearest.end(),
-                             [&](int a, int b) { return std::abs(a - diagonal) < std::abs(b - diagonal); });
-            for (const int x : nearest) {
-                const QRect candidate(QPoint(x, y), outer);
-                if (cover.leavesInView(candidate))
-                    return candidate;
-            }
-        }
+    QList<QPoint> places;
+    places.reserve(rows.size() * columns.size());
+    for (const int y : rows) {
+        // A title bar further right for each title bar further down.
+        const int diagonal = std::clamp(from.x() + (y - from.y()), available.left(), maxX);
+        QList<int> nearest = columns;
+        std::stable_sort(nearest.begin(), nearest.end(),
+                         [&](int a, int b) { return std::abs(a - diagonal) < std::abs(b - diagonal); });
+        for (const int x : std::as_const(nearest))
+            places << QPoint(x, y);
     }
-    return own;
+    return places;
 }
 
 QRect WindowPlacement::clientGeometry() const {

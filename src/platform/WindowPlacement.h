@@ -54,6 +54,10 @@ private:
     QRect bestOf(const QList<QPoint>& wanted, const QSize& outer, bool beside) const;
     // The window's own place, or a cascade's where that would hide a title bar of the open windows.
     QRect apartFromOpen(const QRect& own) const;
+    // The top-left corners a window of this outer size may take among these windows, in the order
+    // a cascade from the corner from tries them: rows from firstRow down, then from the top.
+    QList<QPoint> placesInOrder(const QSize& outer, const QList<QRect>& windows, const QPoint& from,
+                                int firstRow) const;
 };
 
 } // namespace tova

@@ -40,6 +40,23 @@ QMargins frameOf(const QWidget* window) {
     return handle ? handle->frameMargins() : QMargins();
 }
 
+// The window's outer geometry; one whose frame the window system has not told yet is given the
+// frame guessed for the window being placed.
+QRect outerOf(const QWidget& window, const QMargins& guess) {
+    return frameOf(&window).isNull() ? window.geometry().marginsAdded(guess) : window.frameGeometry();
+}
+
+// Whether a modal window keeps the user from the window: any window but the modal one and those it
+// owns, such as a page opened from it.
+bool blockedBy(const QWidget* modal, const QWidget& window) {
+    if (!modal)
+        return false;
+    for (const QWidget* owner = &window; owner; owner = owner->parentWidget())
+        if (owner == modal)
+            return false;
+    return true;
+}
+
 // The band of the window's outer geometry that holds its buttons: a third of it along their edge.
 QRect buttonsOf(const QWidget& window) {
     const QVariant edge = window.property(kButtonsEdgeProperty);
@@ -91,7 +108,7 @@ public:
         placement.sizeIsOuter = size.isValid() && kind == SizeOf::Outer;
         placement.mode = mode;
         if (from) {
-            placement.origin = from->frameGeometry();
+            placement.origin = outerOf(*from, frame);
             placement.originButtons = buttonsOf(*from);
         }
         placeApartFromOpen(placement);
@@ -169,17 +186,19 @@ private:
     void placeApartFromOpen(WindowPlacement& placement) const {
         QWidgetList open;
         const qint64 raised = raisedAt(m_window);
+        // The user can reach no window but a modal one (a dialog is placed on its origin) and
+        // what it owns: the windows it blocks are left to lie under it.
+        const bool modal = m_window.isModal() || m_window.testAttribute(Qt::WA_ShowModal);
+        const QWidget* blocking = modal ? &m_window : QApplication::activeModalWidget();
         for (QWidget* other : QApplication::topLevelWidgets())
             if (other != &m_window && other->isVisible() && !other->isMinimized() && hasTitleBar(*other) &&
-                raisedAt(*other) < raised)
+                raisedAt(*other) < raised && !blockedBy(blocking, *other))
                 open << other;
         std::stable_sort(open.begin(), open.end(),
                          [](const QWidget* a, const QWidget* b) { return raisedAt(*a) < raisedAt(*b); });
         const char* const kind = m_window.metaObject()->className();
         for (const QWidget* other : std::as_const(open)) {
-            // A window whose frame the window system has not told yet has one like this one's.
-            const QRect outer =
-                frameOf(other).isNull() ? other->geometry().marginsAdded(placement.frame) : other->frameGeometry();
+            const QRect outer = outerOf(*other, placement.frame);
             placement.open << outer;
             if (qstrcmp(other->metaObject()->className(), kind) == 0)
                 placement.lastOfKind = outer;
