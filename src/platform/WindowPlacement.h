@@ -24,13 +24,14 @@ struct WindowPlacement {
     QRect origin;        // outer geometry of the window it came from; empty when none
     QRect originButtons; // the part of origin with its buttons, in screen coordinates; may be empty
     Mode mode = Mode::Centred;
-    // Outer geometries of the program's other open windows, the lowest in the stack first. The new
-    // window opens on top of them and hides no more than half of any title bar of theirs that is
-    // in view. It opens at its own place where that place does so (for a companion window, only
-    // where no other window but its origin stands there); else it cascades: down and right by a
-    // title bar from the newest window of its kind, or, with none or no room below, from the top
-    // of the screen. Where the screen has no such room at all, the lowest windows are given up in
-    // turn and a new cascade starts over them.
+    // Outer geometries of the program's other open windows that the user can reach, the lowest in
+    // the stack first. The new window opens on top of them and hides no more than half of any title
+    // bar of theirs that is in view. It opens at its own place where that place does so; else a
+    // companion window first looks for a place above its origin's buttons that leaves them as free
+    // as its own place (it may hide the origin's title bar there), and then any window cascades:
+    // down and right by a title bar from the newest window of its kind, or, with none or no room
+    // below, from the top of the screen. Where the screen has no such room at all, the lowest
+    // windows are given up in turn and a new cascade starts over them.
     QList<QRect> open;
     // Outer geometry of the newest open window of the same kind; empty when there is none.
     QRect lastOfKind;
