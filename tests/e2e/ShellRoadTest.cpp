@@ -14,6 +14,7 @@
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
 #include "RoadSupport.h"
+#include "ServerFrames.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScopeGuard>
 
 #include <gtest/gtest.h>
 
@@ -201,22 +203,88 @@ TEST_F(ShellRoadTest, TheFishboneFitsTheWindowAtItsStartingSize) {
     window->resize(start);
 }
 
-TEST_F(ShellRoadTest, PagesFromTheHelpMenuOpenApartAndOnTheScreen) {
-    frmBrowser* window = startProgram();
-    QList<QPointer<BrowserWindow>> opened;
-    for (const char* item : {"mnuQuestionWeightings", "mnuCopyright", "mnuTutorial"}) {
-        const QWidgetList before = QApplication::topLevelWidgets();
-        window->menuItem(QString::fromLatin1(item))->trigger();
-        QPointer<BrowserWindow> page = awaitNewBrowserWindow(before, kDriveTimeoutMs);
-        ASSERT_TRUE(page) << item;
-        EXPECT_TRUE(whollyOnScreen(*page)) << item;
-        // Each one leaves the title bars of those before it in view.
-        for (const QPointer<BrowserWindow>& earlier : opened) {
-            const QPoint apart = page->frameGeometry().topLeft() - earlier->frameGeometry().topLeft();
-            EXPECT_GE(std::max(std::abs(apart.x()), std::abs(apart.y())), 20) << item;
-        }
-        opened << page;
+namespace {
+
+// What each of the program's windows shows of its title bar, as the X server stacks and frames
+// them: a message naming every window that shows less than half of it. A window that nothing
+// frames is given the band where a title bar would be.
+std::string titleBarsHiddenOnServer() {
+    const QList<ServerFrame> stack = stackedServerFrames();
+    std::string hidden;
+    for (qsizetype i = 0; i < stack.size(); ++i) {
+        const QRect frame = stack.at(i).frame;
+        const QRect bar(frame.topLeft(), QSize(frame.width(), std::max(stack.at(i).titleBar, 24)));
+        qint64 inView = 0;
+        for (int y = bar.top(); y <= bar.bottom(); ++y)
+            for (int x = bar.left(); x <= bar.right(); ++x)
+                inView += std::none_of(stack.cbegin() + i + 1, stack.cend(),
+                                       [&](const ServerFrame& above) { return above.frame.contains(x, y); });
+        if (2 * inView < qint64(bar.width()) * bar.height())
+            hidden += QStringLiteral("\"%1\" at (%2, %3) shows %4 of %5 pixels of its title bar; ")
+                          .arg(stack.at(i).window->windowTitle())
+                          .arg(frame.x())
+                          .arg(frame.y())
+                          .arg(inView)
+                          .arg(qint64(bar.width()) * bar.height())
+                          .toStdString();
     }
-    for (const QPointer<BrowserWindow>& page : opened)
-        delete page.data();
+    if (!hidden.empty())
+        for (const ServerFrame& shown : stack)
+            hidden += QStringLiteral("[%1: %2, %3, %4 x %5] ")
+                          .arg(shown.window->metaObject()->className())
+                          .arg(shown.frame.x())
+                          .arg(shown.frame.y())
+                          .arg(shown.frame.width())
+                          .arg(shown.frame.height())
+                          .toStdString();
+    return hidden;
+}
+
+// Whether the server shows the window where Qt placed it, framed when a window manager runs, and
+// (onTop) above the program's other windows.
+bool settledOnServer(const QWidget& window, bool onTop) {
+    const QList<ServerFrame> stack = stackedServerFrames();
+    const bool framing = windowManagerRuns();
+    for (qsizetype i = 0; i < stack.size(); ++i)
+        if (stack.at(i).window == &window)
+            return stack.at(i).client == window.geometry() && window.width() > 1 &&
+                   (!framing || stack.at(i).titleBar > 0) && (!onTop || i == stack.size() - 1);
+    return false;
+}
+
+} // namespace
+
+TEST_F(ShellRoadTest, PagesFromTheHelpMenuLeaveEveryTitleBarInView) {
+    frmBrowser* window = startProgram();
+    ASSERT_TRUE(waitWhile([&] { return !settledOnServer(*window, false); }, kDriveTimeoutMs));
+    struct Road {
+        const char* name;
+        QList<const char*> items;
+    };
+    const Road roads[] = {
+        {"five of one page", {"mnuQuestionWeightings", "mnuQuestionWeightings", "mnuQuestionWeightings",
+                              "mnuQuestionWeightings", "mnuQuestionWeightings"}},
+        {"three pages", {"mnuTutorial", "mnuQuestionWeightings", "mnuCopyright"}},
+    };
+    for (const Road& road : roads) {
+        SCOPED_TRACE(road.name);
+        QList<QPointer<BrowserWindow>> opened;
+        const auto closeOpened = qScopeGuard([&] {
+            for (const QPointer<BrowserWindow>& page : std::as_const(opened))
+                delete page.data();
+        });
+        for (const char* item : road.items) {
+            const QWidgetList before = QApplication::topLevelWidgets();
+            window->menuItem(QString::fromLatin1(item))->trigger();
+            QPointer<BrowserWindow> page = awaitNewBrowserWindow(before, kDriveTimeoutMs);
+            ASSERT_TRUE(page) << item;
+            opened << page;
+            ASSERT_TRUE(waitWhile([&] { return page && !settledOnServer(*page, false); }, kDriveTimeoutMs)) << item;
+            activateAsChosen(*page);
+            ASSERT_TRUE(waitWhile([&] { return page && !settledOnServer(*page, true); }, kDriveTimeoutMs)) << item;
+            ASSERT_TRUE(page) << item;
+            EXPECT_TRUE(whollyOnScreen(*page)) << item;
+            EXPECT_EQ(titleBarsHiddenOnServer(), "") << "after page " << opened.size();
+        }
+    }
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -116,45 +117,92 @@ TEST(WindowPlacement, OuterSizesIncludeTheFrameAndClientSizesDoNot) {
     EXPECT_EQ(placement.clientGeometry().size(), QSize(594, 500));
 }
 
-TEST(WindowPlacement, EachNewWindowOfAKindOpensOffsetFromTheOnesBefore) {
+// The share of each window's title bar that no window above it covers, counted pixel by pixel;
+// the stack lowest first.
+QList<double> titleBarsInView(const QList<QRect>& stack) {
+    QList<double> shares;
+    for (qsizetype i = 0; i < stack.size(); ++i) {
+        const QRect bar(stack.at(i).topLeft(), QSize(stack.at(i).width(), kFrame.top()));
+        qint64 inView = 0;
+        for (int y = bar.top(); y <= bar.bottom(); ++y)
+            for (int x = bar.left(); x <= bar.right(); ++x)
+                inView += std::none_of(stack.cbegin() + i + 1, stack.cend(),
+                                       [&](const QRect& above) { return above.contains(x, y); });
+        shares << double(inView) / double(area(bar));
+    }
+    return shares;
+}
+
+TEST(WindowPlacement, NoNewWindowHidesMoreThanHalfOfATitleBar) {
     const QRect wide(0, 0, 1600, 1000);
     // The main window at its start size, centred, its links along the top.
     const QRect mainWindow(226, 84, 1148, 832);
+    const QRect mainLinks(226, 84, 1148, 277);
+    const WindowPlacement helpPage = companion(wide, QSize(800, 600), false, mainWindow, mainLinks);
+    const WindowPlacement instructions = companion(wide, QSize(643, 643), true, mainWindow, mainLinks);
+    // A road map left of the middle, its buttons in its lower third.
+    const QRect roadMap(300, 190, 828, 652);
+    const WindowPlacement fromRoadMap = companion(wide, QSize(800, 600), false, roadMap, QRect(300, 626, 828, 216));
     struct CascadeCase {
         const char* name;
-        WindowPlacement placement;
-        int windows; // as many as the screen has room for apart
+        QList<WindowPlacement> kinds; // opened in turn
+        QList<QRect> openBefore;
+        int windows;
+        bool room; // else each new window starts a cascade of its own, at its own place
+        int sparingButtons = 0; // how many leave the origin's buttons as free as the first one does
     };
     const CascadeCase cases[] = {
-        {"pages from the Help menu beside the main window",
-         companion(wide, QSize(800, 600), false, mainWindow, QRect(226, 84, 1148, 277)), 5},
-        {"instructions from a dashboard", companion(wide, QSize(643, 643), true, mainWindow, QRect(226, 84, 1148, 277)),
-         5},
-        {"windows centred on the screen", dialog(wide, QSize(800, 600), QRect()), 5},
-        // As high as the screen and nearly as wide: only sideways, as far as it goes.
-        {"window filling the screen's height", dialog(QRect(0, 0, 1024, 576), QSize(960, 680), QRect()), 3},
+        // Below the links there is room for one: the others cascade down from the main window's
+        // title bar, clear of the first one's title bar.
+        {"pages from the Help menu beside the main window", {helpPage}, {mainWindow}, 9, true},
+        {"instructions from a dashboard", {instructions}, {mainWindow}, 9, true},
+        {"pages and instructions in turn", {helpPage, instructions}, {mainWindow}, 8, true},
+        {"windows centred on the screen", {dialog(wide, QSize(800, 600), QRect())}, {}, 8, true},
+        // The first above the buttons, the second beside it as long as the screen is that wide.
+        // The road map is modal: the main window, which it blocks, is none of the open windows.
+        {"instructions from the road map", {fromRoadMap}, {roadMap}, 4, true, 2},
+        // As high as the screen and nearly as wide: no room for a second title bar.
+        {"window filling the screen's height",
+         {dialog(QRect(0, 0, 1024, 576), QSize(960, 680), QRect())},
+         {},
+         3,
+         false},
     };
     for (const CascadeCase& c : cases) {
         SCOPED_TRACE(c.name);
-        WindowPlacement placement = c.placement;
-        const QRect alone = placement.outerGeometry();
+        QList<QRect> stack = c.openBefore;
+        QList<QRect> lastOfKind(c.kinds.size());
         for (int i = 0; i < c.windows; ++i) {
+            const qsizetype kind = i % c.kinds.size();
+            WindowPlacement placement = c.kinds.at(kind);
+            const QRect alone = placement.outerGeometry();
+            placement.open = stack;
+            placement.lastOfKind = lastOfKind.at(kind);
             const QRect outer = placement.outerGeometry();
             EXPECT_TRUE(placement.available.contains(outer)) << i;
             EXPECT_EQ(outer.size(), alone.size());
-            // The origin's buttons as free as the first one leaves them.
-            EXPECT_LE(area(outer.intersected(placement.originButtons)), area(alone.intersected(placement.originButtons)))
-                << i;
-            for (const QRect& before : placement.sameKind)
-                EXPECT_TRUE(std::abs(outer.x() - before.x()) >= kFrame.top() ||
-                            std::abs(outer.y() - before.y()) >= kFrame.top())
-                    << i << ": " << text(outer) << " on " << text(before);
-            placement.sameKind << outer;
+            if (i < c.sparingButtons)
+                EXPECT_LE(area(outer.intersected(placement.originButtons)),
+                          area(alone.intersected(placement.originButtons)))
+                    << i << " at " << text(outer);
+            stack << outer;
+            lastOfKind[kind] = outer;
+            if (!c.room) {
+                EXPECT_EQ(text(outer), text(alone)) << i;
+                continue;
+            }
+            const QList<double> shares = titleBarsInView(stack);
+            for (qsizetype below = 0; below < shares.size(); ++below)
+                // A window that spares its origin's buttons may hide the origin's title bar.
+                if (c.sparingButtons == 0 || stack.at(below) != placement.origin)
+                    EXPECT_GE(shares.at(below), 0.5) << "window " << i << " hides window " << below << " at "
+                                                     << text(stack.at(below)) << ", itself at " << text(outer);
         }
     }
-    // The second one a title bar down and to the right of the first.
+    // Where there is room below, the second one a title bar down and to the right of the first.
     WindowPlacement centred = dialog(wide, QSize(800, 600), QRect());
     const QRect first = centred.outerGeometry();
-    centred.sameKind << first;
+    centred.open << first;
+    centred.lastOfKind = first;
     EXPECT_EQ(centred.outerGeometry(), first.translated(kFrame.top(), kFrame.top()));
 }

@@ -9,16 +9,52 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+#include <chrono>
+
 namespace tova {
 
 namespace {
 
 // Where a window keeps the edge of its buttons for the windows placed beside it.
 const char* const kButtonsEdgeProperty = "tovaButtonsEdge";
+// When a window last came on top of the others (it was shown or clicked), on a steady clock.
+const char* const kRaisedProperty = "tovaRaisedAt";
+
+void markRaised(QWidget& window) {
+    window.setProperty(kRaisedProperty, qint64(std::chrono::steady_clock::now().time_since_epoch().count()));
+}
+
+qint64 raisedAt(const QWidget& window) {
+    return window.property(kRaisedProperty).toLongLong();
+}
+
+// The windows that have a title bar to keep in view: not menus, tooltips or frameless pictures.
+bool hasTitleBar(const QWidget& window) {
+    const Qt::WindowType type = window.windowType();
+    return (type == Qt::Window || type == Qt::Dialog) && !(window.windowFlags() & Qt::FramelessWindowHint);
+}
 
 QMargins frameOf(const QWidget* window) {
     const QWindow* handle = window ? window->windowHandle() : nullptr;
     return handle ? handle->frameMargins() : QMargins();
+}
+
+// The window's outer geometry; one whose frame the window system has not told yet is given the
+// frame guessed for the window being placed.
+QRect outerOf(const QWidget& window, const QMargins& guess) {
+    return frameOf(&window).isNull() ? window.geometry().marginsAdded(guess) : window.frameGeometry();
+}
+
+// Whether a modal window keeps the user from the window: any window but the modal one and those it
+// owns, such as a page opened from it.
+bool blockedBy(const QWidget* modal, const QWidget& window) {
+    if (!modal)
+        return false;
+    for (const QWidget* owner = &window; owner; owner = owner->parentWidget())
+        if (owner == modal)
+            return false;
+    return true;
 }
 
 // The band of the window's outer geometry that holds its buttons: a third of it along their edge.
@@ -72,10 +108,10 @@ public:
         placement.sizeIsOuter = size.isValid() && kind == SizeOf::Outer;
         placement.mode = mode;
         if (from) {
-            placement.origin = from->frameGeometry();
+            placement.origin = outerOf(*from, frame);
             placement.originButtons = buttonsOf(*from);
         }
-        placement.sameKind = openOfSameKind();
+        placeApartFromOpen(placement);
         m_frameUsed = frame;
         m_window.setGeometry(placement.clientGeometry());
     }
@@ -87,6 +123,9 @@ protected:
             // move: the window's first showing on the screen is where its frame is known.
             if (event->type() == QEvent::Expose)
                 placeAgainOnceFramed();
+            // A click into a window brings it on top; being given the focus alone need not.
+            if (event->type() == QEvent::MouseButtonPress && event->spontaneous())
+                markRaised(m_window);
             return false;
         }
         if (watched != &m_window)
@@ -94,6 +133,7 @@ protected:
         switch (event->type()) {
         case QEvent::Show:
             if (!event->spontaneous()) {
+                markRaised(m_window);
                 m_shownFrom = originNow();
                 m_framed = false;
                 place();
@@ -140,15 +180,29 @@ private:
         QCoreApplication::sendEvent(&m_window, &framed);
     }
 
-    // The outer geometries of the other shown windows of this one's kind.
-    QList<QRect> openOfSameKind() const {
-        QList<QRect> open;
+    // The program's other windows that were shown before this one came on top, lowest first as far
+    // as their last coming on top tells, and the newest of them of this one's kind. Windows shown
+    // later are on top of this one: placing it again once framed leaves their title bars alone.
+    void placeApartFromOpen(WindowPlacement& placement) const {
+        QWidgetList open;
+        const qint64 raised = raisedAt(m_window);
+        // The user can reach no window but a modal one (a dialog is placed on its origin) and
+        // what it owns: the windows it blocks are left to lie under it.
+        const bool modal = m_window.isModal() || m_window.testAttribute(Qt::WA_ShowModal);
+        const QWidget* blocking = modal ? &m_window : QApplication::activeModalWidget();
+        for (QWidget* other : QApplication::topLevelWidgets())
+            if (other != &m_window && other->isVisible() && !other->isMinimized() && hasTitleBar(*other) &&
+                raisedAt(*other) < raised && !blockedBy(blocking, *other))
+                open << other;
+        std::stable_sort(open.begin(), open.end(),
+                         [](const QWidget* a, const QWidget* b) { return raisedAt(*a) < raisedAt(*b); });
         const char* const kind = m_window.metaObject()->className();
-        for (const QWidget* other : QApplication::topLevelWidgets())
-            if (other != &m_window && other->isVisible() && !other->isMinimized() &&
-                qstrcmp(other->metaObject()->className(), kind) == 0)
-                open << other->frameGeometry();
-        return open;
+        for (const QWidget* other : std::as_const(open)) {
+            const QRect outer = outerOf(*other, placement.frame);
+            placement.open << outer;
+            if (qstrcmp(other->metaObject()->className(), kind) == 0)
+                placement.lastOfKind = outer;
+        }
     }
 
     // The window this one comes from: the one named for it, its parent's, else the window that

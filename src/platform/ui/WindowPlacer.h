@@ -1,6 +1,7 @@
 // Every window the program opens is placed here, by the one rule of platform/WindowPlacement.h:
 // at its design size where the screen's usable area allows, wholly inside that area, near the
-// window it came from and apart from the open windows of its own class. Each time the window is
+// window it came from and hiding no more than half of a title bar of the program's other open
+// windows, cascading from the newest of its own class where it must. Each time the window is
 // shown it is placed anew, so a dialog opens where it opened the first time; once the window
 // system has put its frame around it, a window placed with a guessed frame is placed again with
 // the real one.

@@ -1,5 +1,7 @@
 #include "platform/dialogs/ui/QtFileDialogs.h"
 
+#include "platform/dialogs/ui/FileListsByName.h"
+
 #include <QApplication>
 #include <QFileDialog>
 
@@ -8,7 +10,10 @@ namespace {
 
 std::optional<QString> run(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
+    const FileListsByName byName;
     QFileDialog dialog(QApplication::activeWindow(), request.title);
+    // Only this dialog can be made to list files without reading them.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!request.filter.isEmpty()) {

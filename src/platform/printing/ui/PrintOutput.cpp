@@ -5,6 +5,7 @@
 #include "platform/Wait.h"
 #include "platform/browser/ui/ScriptValue.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/dialogs/ui/FileListsByName.h"
 #include "platform/printing/GrayPage.h"
 #include "platform/printing/PdfCopies.h"
 #include "platform/printing/ui/PrintRanges.h"
@@ -166,6 +167,8 @@ std::unique_ptr<QPrinter> printerForDialog(QPageLayout::Orientation orientation,
 
 PrintOutcome QtPrintOutput::print(QWebEngineView& view, QPageLayout::Orientation orientation, const QString& pdfFile) {
     const std::unique_ptr<QPrinter> printer = printerForDialog(orientation, pdfFile);
+    // The output file's completion and its browse button list files.
+    const FileListsByName byName;
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
     m_open = &dialog;
     const bool accepted = dialog.exec() == QDialog::Accepted;
@@ -180,6 +183,7 @@ PrintOutcome QtPrintOutput::preview(QWebEngineView& view, QPageLayout::Orientati
     // The preview's print button opens the print dialog on this printer: it proposes what File >
     // Print proposes.
     const std::unique_ptr<QPrinter> printer = printerForDialog(orientation, pdfFile);
+    const FileListsByName byName;
     QPrintPreviewDialog dialog(printer.get(), QApplication::activeWindow());
     bool failed = false;
     // Asked for the preview pages, which are drawn into pictures of the pages, and again when the
