@@ -132,7 +132,9 @@ bool typeFolder(QWidget& window, QLineEdit* field, const QString& folder) {
 // Runs action on the modal window of type Window once it is up (bounded).
 template <typename Window> void whenUp(const std::function<void(Window&)>& action) {
     QTimer::singleShot(0, [action] {
-        waitWhile([] { return !qobject_cast<Window*>(QApplication::activeModalWidget()); }, 10000);
+        // The wait's outcome is read from the modal window itself just below.
+        static_cast<void>(
+            waitWhile([] { return !qobject_cast<Window*>(QApplication::activeModalWidget()); }, 10000));
         auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
         if (!window) {
             ADD_FAILURE() << "the dialog never came up";
