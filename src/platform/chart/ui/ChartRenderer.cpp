@@ -1,12 +1,13 @@
-// Drawing and saving a chart. Qt Charts draws the axes, bars, lines and legend into the plot area;
-// the header is painted on top of the picture so that its place and frame follow the chart's state
-// exactly.
+// Drawing and saving a chart. Qt Charts draws the axes, bars and legend into the plot area and the
+// lines are drawn over them (SeriesLines); the header is painted on top of the picture so that its
+// place and frame follow the chart's state exactly.
 #include "platform/chart/ui/ChartRenderer.h"
 
 #include "platform/WholeFile.h"
 #include "platform/chart/ChartControl.h"
 #include "platform/chart/ui/PngEncoder.h"
 #include "platform/chart/ui/PointLabels.h"
+#include "platform/chart/ui/SeriesLines.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -23,6 +24,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <optional>
 
 namespace tova {
@@ -263,26 +265,18 @@ void addBars(QChart& qchart, const ChartControl& chart) {
     qchart.addSeries(bars);
 }
 
-constexpr double kMarkerSize = 5.0;
-// Room around a mark (Qt draws it about twice its size across) so that a point at the edge of a
-// range is drawn whole.
+// Room around a mark so that a point at the edge of a range is drawn whole.
 constexpr double kMarkerRoom = kMarkerSize + 3;
 
-// Each point at its own date: the order of the points in the chart does not matter.
+// The series of a line chart give the legend its entries and the axes their mapping; their lines and
+// marks are drawn by drawSeriesLines once the plot has its place.
 void addLines(QChart& qchart, const ChartControl& chart) {
-    QVector<int> byDate;
-    for (int p = 1; p <= chart.numPoints(); ++p)
-        byDate.append(p);
-    std::stable_sort(byDate.begin(), byDate.end(),
-                     [&chart](int a, int b) { return drawable(chart.xValue(a)) < drawable(chart.xValue(b)); });
     for (int s = 1; s <= chart.seriesCount(); ++s) {
         auto* line = new QLineSeries;
         line->setName(chart.seriesLabels().value(s - 1));
         line->setPen(QPen(colourOf(chart.design().seriesColours.at(s - 1)), 2));
         line->setPointsVisible(true);
         line->setMarkerSize(kMarkerSize);
-        for (int p : byDate)
-            line->append(drawable(chart.xValue(p)), drawable(chart.value(s, p)));
         qchart.addSeries(line);
     }
 }
@@ -385,17 +379,13 @@ constexpr double kMarkAcross = 2 * kMarkerSize + 2;
 // With a single point there are no lines, only one mark per series, and series of nearly the same
 // value would hide each other's mark. A mark that would overlap one already placed moves sideways
 // by a mark's width, right and left by turns, until it stands clear; a mark that overlaps none,
-// and the first series' mark, stay where they are. Gives each series' shift along the date axis.
-QVector<double> spreadSinglePointMarks(QChart& qchart) {
-    QVector<double> shifts;
+// and the first series' mark, stay where they are.
+void spreadSinglePointMarks(QVector<QVector<QPointF>>& marks) {
     QVector<QPointF> placed;
-    for (QAbstractSeries* series : qchart.series()) {
-        auto* line = qobject_cast<QLineSeries*>(series);
-        shifts.append(0.0);
-        if (!line || line->count() != 1)
+    for (QVector<QPointF>& series : marks) {
+        if (series.size() != 1)
             continue;
-        const QPointF value = line->at(0);
-        const QPointF centre = qchart.mapToPosition(value, line);
+        const QPointF centre = series.first();
         // Each placed mark blocks at most two of the places a mark's width apart: one of these is free.
         QPointF at = centre;
         for (int step = 0; step <= 2 * int(placed.size()); ++step) {
@@ -407,13 +397,44 @@ QVector<double> spreadSinglePointMarks(QChart& qchart) {
                 break;
         }
         placed.append(at);
-        if (at != centre) {
-            const double x = qchart.mapToValue(at, line).x();
-            shifts.last() = x - value.x();
-            line->replace(0, QPointF(x, value.y()));
-        }
+        series.first() = at;
     }
-    return shifts;
+}
+
+// Where each series' marks stand in the picture, by series and then by point.
+QVector<QVector<QPointF>> markPositions(QChart& qchart, const ChartControl& chart, const QRect& area) {
+    QVector<QVector<QPointF>> marks;
+    for (int s = 1; s <= chart.seriesCount() && s <= qchart.series().size(); ++s) {
+        QVector<QPointF> positions;
+        positions.reserve(chart.numPoints());
+        for (int p = 1; p <= chart.numPoints(); ++p)
+            positions.append(qchart.mapToPosition(QPointF(drawable(chart.xValue(p)), drawable(chart.value(s, p))),
+                                                  qchart.series().at(s - 1)) +
+                             QPointF(area.topLeft()));
+        marks.append(positions);
+    }
+    if (chart.numPoints() == 1)
+        spreadSinglePointMarks(marks);
+    return marks;
+}
+
+// Each point at its own date, joined oldest to newest: the order of the points in the chart does
+// not matter.
+QVector<SeriesLine> linesByDate(const ChartControl& chart, const QVector<QVector<QPointF>>& marks) {
+    QVector<int> byDate(chart.numPoints());
+    std::iota(byDate.begin(), byDate.end(), 0);
+    std::stable_sort(byDate.begin(), byDate.end(), [&chart](int a, int b) {
+        return drawable(chart.xValue(a + 1)) < drawable(chart.xValue(b + 1));
+    });
+    QVector<SeriesLine> lines;
+    for (int s = 0; s < marks.size(); ++s) {
+        SeriesLine line{colourOf(chart.design().seriesColours.at(s)), {}};
+        line.points.reserve(byDate.size());
+        for (int p : byDate)
+            line.points.append(marks.at(s).at(p));
+        lines.append(line);
+    }
+    return lines;
 }
 
 // Draws the axes, points and legend into area of the painter's picture.
@@ -501,29 +522,20 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
         margins = wanted;
     }
 
-    const QVector<double> shifts =
-        bars || chart.numPoints() != 1 ? QVector<double>(chart.seriesCount(), 0.0) : spreadSinglePointMarks(*qchart);
     scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(area.size())));
     scene.render(&painter, QRectF(area), scene.sceneRect());
+    const QRectF plot = qchart->plotArea().translated(area.topLeft());
+    if (!bars) {
+        layout.marks = markPositions(*qchart, chart, area);
+        drawSeriesLines(painter, plot, linesByDate(chart, layout.marks));
+    }
     labels.draw(painter);
     if (valueLabels)
         valueLabels->draw(painter, *qchart, first, area);
 
-    const QRectF plot = qchart->plotArea().translated(area.topLeft());
     layout.plot = plot;
     layout.points = pointPositions(*qchart, chart, first, area);
     layout.bars = bars ? static_cast<QBarCategoryAxis*>(pointAxis)->count() : 0;
-    if (!bars) {
-        for (int s = 1; s <= chart.seriesCount() && s <= qchart->series().size(); ++s) {
-            QVector<QPointF> marks;
-            for (int p = 1; p <= chart.numPoints(); ++p)
-                marks.append(qchart->mapToPosition(
-                                 QPointF(drawable(chart.xValue(p)) + shifts.value(s - 1), drawable(chart.value(s, p))),
-                                 qchart->series().at(s - 1)) +
-                             QPointF(area.topLeft()));
-            layout.marks.append(marks);
-        }
-    }
     layout.elidedLabels = labels.elided();
     if (qchart->legend()->isVisible())
         layout.legend = qchart->legend()->geometry().translated(area.topLeft());
