@@ -163,8 +163,9 @@ std::optional<QDate> ReviewDateReader::readStoredForm(const QString& text) const
     for (int month = 1; month <= 12; ++month) {
         const QString& name = m_userMonths.at(month - 1);
         const qsizetype day = name.size() + 1;
-        if (name.isEmpty() || text.size() != day + 8 || !text.startsWith(name) || text.at(day - 1) != QLatin1Char(' ') ||
-            text.at(day + 2) != QLatin1Char(',') || text.at(day + 3) != QLatin1Char(' '))
+        if (name.isEmpty() || text.size() != day + 8 || !text.startsWith(name) ||
+            text.at(day - 1) != QLatin1Char(' ') || text.at(day + 2) != QLatin1Char(',') ||
+            text.at(day + 3) != QLatin1Char(' '))
             continue;
         const QDate date(digitsAt(day + 4, 4), month, digitsAt(day, 2));
         if (date.isValid())

@@ -423,9 +423,8 @@ QVector<QVector<QPointF>> markPositions(QChart& qchart, const ChartControl& char
 QVector<SeriesLine> linesByDate(const ChartControl& chart, const QVector<QVector<QPointF>>& marks) {
     QVector<int> byDate(chart.numPoints());
     std::iota(byDate.begin(), byDate.end(), 0);
-    std::stable_sort(byDate.begin(), byDate.end(), [&chart](int a, int b) {
-        return drawable(chart.xValue(a + 1)) < drawable(chart.xValue(b + 1));
-    });
+    std::stable_sort(byDate.begin(), byDate.end(),
+                     [&chart](int a, int b) { return drawable(chart.xValue(a + 1)) < drawable(chart.xValue(b + 1)); });
     QVector<SeriesLine> lines;
     for (int s = 0; s < marks.size(); ++s) {
         SeriesLine line{colourOf(chart.design().seriesColours.at(s)), {}};

@@ -51,8 +51,8 @@ template <typename Measure>
 std::optional<QStringList> wrap(const QString& text, const Measure& measure, double width, int maxLines) {
     // Text that fits on one line as it stands is that line: a chart of thousands of points can
     // afford one measurement per label, not one per word.
-    const bool singleBlanks = !text.startsWith(QLatin1Char(' ')) && !text.endsWith(QLatin1Char(' ')) &&
-                              !text.contains(QLatin1String("  "));
+    const bool singleBlanks =
+        !text.startsWith(QLatin1Char(' ')) && !text.endsWith(QLatin1Char(' ')) && !text.contains(QLatin1String("  "));
     if (!text.isEmpty() && singleBlanks && measure(text) <= width)
         return QStringList{text};
     QStringList lines;

@@ -69,12 +69,14 @@ void drawLine(QPainter& painter, const SeriesLine& line) {
         painter.drawLine(points.at(k - 1), points.at(k));
 }
 
-void stampMarks(QPainter& painter, const SeriesLine& line, int ratio) {
+void stampMarks(QPainter& painter, const SeriesLine& line, const QRectF& clip, int ratio) {
     const QImage stamp = markStamp(line.colour, ratio);
+    // A mark whose stamp would not reach into the clip shows nothing.
+    const QRectF reach = clip.adjusted(-kStampSide, -kStampSide, kStampSide, kStampSide);
     QSet<qint64> stamped;
     stamped.reserve(line.points.size());
     for (const QPointF& point : line.points) {
-        if (!std::isfinite(point.x()) || !std::isfinite(point.y()))
+        if (!reach.contains(point))
             continue;
         const qint64 cell = cellOf(point);
         if (stamped.contains(cell))
@@ -95,7 +97,7 @@ void drawSeriesLines(QPainter& painter, const QRectF& clip, const QVector<Series
     painter.setClipRect(clip);
     for (const SeriesLine& line : series) {
         drawLine(painter, line);
-        stampMarks(painter, line, ratio);
+        stampMarks(painter, line, clip, ratio);
     }
     painter.restore();
 }
