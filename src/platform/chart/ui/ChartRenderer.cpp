@@ -1,13 +1,13 @@
-// Drawing and saving a chart. Qt Charts draws the axes, bars and legend into the plot area and the
-// lines are drawn over them (SeriesLines); the header is painted on top of the picture so that its
-// place and frame follow the chart's state exactly.
+// Drawing and saving a chart. Qt Charts draws the axes, bars, lines and legend into the plot area;
+// the header is painted on top of the picture so that its place and frame follow the chart's state
+// exactly.
 #include "platform/chart/ui/ChartRenderer.h"
 
 #include "platform/WholeFile.h"
 #include "platform/chart/ChartControl.h"
 #include "platform/chart/ui/PngEncoder.h"
+#include "platform/chart/ui/CrowdedPoints.h"
 #include "platform/chart/ui/PointLabels.h"
-#include "platform/chart/ui/SeriesLines.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -265,20 +265,40 @@ void addBars(QChart& qchart, const ChartControl& chart) {
     qchart.addSeries(bars);
 }
 
-// Room around a mark so that a point at the edge of a range is drawn whole.
+constexpr double kMarkerSize = 5.0;
+// Room around a mark (Qt draws it about twice its size across) so that a point at the edge of a
+// range is drawn whole.
 constexpr double kMarkerRoom = kMarkerSize + 3;
 
-// The series of a line chart give the legend its entries and the axes their mapping; their lines and
-// marks are drawn by drawSeriesLines once the plot has its place.
-void addLines(QChart& qchart, const ChartControl& chart) {
+// One series of a line chart as Qt Charts draws it: its line, and over it its marks. They are two
+// series so that each is given only the points it needs; marks and line of one series still lie
+// together above the series before it.
+struct DrawnLine {
+    QLineSeries* line = nullptr;
+    QLineSeries* marks = nullptr;
+};
+
+// The series are given their points once the plot has its place (fillLines): until then every round
+// of the layout would redraw them for nothing.
+QVector<DrawnLine> addLines(QChart& qchart, const ChartControl& chart) {
+    QVector<DrawnLine> drawn;
     for (int s = 1; s <= chart.seriesCount(); ++s) {
+        const QColor colour = colourOf(chart.design().seriesColours.at(s - 1));
         auto* line = new QLineSeries;
         line->setName(chart.seriesLabels().value(s - 1));
-        line->setPen(QPen(colourOf(chart.design().seriesColours.at(s - 1)), 2));
-        line->setPointsVisible(true);
-        line->setMarkerSize(kMarkerSize);
+        line->setPen(QPen(colour, 2));
         qchart.addSeries(line);
+        // Without a name the marks take no place in the legend; without a pen they draw no line.
+        auto* marks = new QLineSeries;
+        QPen invisible(colour, 2);
+        invisible.setStyle(Qt::NoPen);
+        marks->setPen(invisible);
+        marks->setPointsVisible(true);
+        marks->setMarkerSize(kMarkerSize);
+        qchart.addSeries(marks);
+        drawn.append(DrawnLine{line, marks});
     }
+    return drawn;
 }
 
 void setUpLegend(QChart& qchart, const ChartControl& chart, int pixels) {
@@ -402,15 +422,16 @@ void spreadSinglePointMarks(QVector<QVector<QPointF>>& marks) {
 }
 
 // Where each series' marks stand in the picture, by series and then by point.
-QVector<QVector<QPointF>> markPositions(QChart& qchart, const ChartControl& chart, const QRect& area) {
+QVector<QVector<QPointF>> markPositions(QChart& qchart, const ChartControl& chart, QAbstractSeries* mapping,
+                                        const QRect& area) {
     QVector<QVector<QPointF>> marks;
-    for (int s = 1; s <= chart.seriesCount() && s <= qchart.series().size(); ++s) {
+    for (int s = 1; s <= chart.seriesCount(); ++s) {
         QVector<QPointF> positions;
         positions.reserve(chart.numPoints());
         for (int p = 1; p <= chart.numPoints(); ++p)
-            positions.append(qchart.mapToPosition(QPointF(drawable(chart.xValue(p)), drawable(chart.value(s, p))),
-                                                  qchart.series().at(s - 1)) +
-                             QPointF(area.topLeft()));
+            positions.append(
+                qchart.mapToPosition(QPointF(drawable(chart.xValue(p)), drawable(chart.value(s, p))), mapping) +
+                QPointF(area.topLeft()));
         marks.append(positions);
     }
     if (chart.numPoints() == 1)
@@ -418,22 +439,35 @@ QVector<QVector<QPointF>> markPositions(QChart& qchart, const ChartControl& char
     return marks;
 }
 
-// Each point at its own date, joined oldest to newest: the order of the points in the chart does
-// not matter.
-QVector<SeriesLine> linesByDate(const ChartControl& chart, const QVector<QVector<QPointF>>& marks) {
+// Marks whose centres share a square of half a mark's radius cover nearly the same place: of such a
+// crowd only the first is drawn.
+constexpr double kMarkCell = kMarkerSize / 2;
+
+// Gives each series what it draws: the line joins the points oldest to newest (the order of the
+// points in the chart does not matter), both thinned where points crowd. marks are where
+// markPositions put them; the series get the values that stand there.
+void fillLines(QChart& qchart, const ChartControl& chart, const QVector<DrawnLine>& drawn,
+               const QVector<QVector<QPointF>>& marks, const QRect& area) {
     QVector<int> byDate(chart.numPoints());
     std::iota(byDate.begin(), byDate.end(), 0);
     std::stable_sort(byDate.begin(), byDate.end(),
                      [&chart](int a, int b) { return drawable(chart.xValue(a + 1)) < drawable(chart.xValue(b + 1)); });
-    QVector<SeriesLine> lines;
-    for (int s = 0; s < marks.size(); ++s) {
-        SeriesLine line{colourOf(chart.design().seriesColours.at(s)), {}};
-        line.points.reserve(byDate.size());
+    const QPointF origin(area.topLeft());
+    for (int s = 0; s < drawn.size() && s < marks.size(); ++s) {
+        QVector<QPointF> joined;
+        joined.reserve(byDate.size());
         for (int p : byDate)
-            line.points.append(marks.at(s).at(p));
-        lines.append(line);
+            joined.append(marks.at(s).at(p));
+        const auto valuesAt = [&](const QVector<QPointF>& positions) {
+            QList<QPointF> values;
+            values.reserve(positions.size());
+            for (const QPointF& position : positions)
+                values.append(qchart.mapToValue(position - origin, drawn.at(s).line));
+            return values;
+        };
+        drawn.at(s).line->replace(valuesAt(lineThroughColumns(joined)));
+        drawn.at(s).marks->replace(valuesAt(marksApartByCell(joined, kMarkCell)));
     }
-    return lines;
 }
 
 // Draws the axes, points and legend into area of the painter's picture.
@@ -451,10 +485,11 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
     qchart->layout()->setContentsMargins(0, 0, 0, 0);
 
     const bool bars = chart.design().type == ChartType::StackingBar;
+    QVector<DrawnLine> lines;
     if (bars)
         addBars(*qchart, chart);
     else
-        addLines(*qchart, chart);
+        lines = addLines(*qchart, chart);
 
     PointLabels labels(pointTexts(chart), labelFamilies(chart.design()), chart.axis1().annotationAngle,
                        largestLabelPixels(chart.heightPixels()));
@@ -521,13 +556,13 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
         margins = wanted;
     }
 
+    if (!bars) {
+        layout.marks = markPositions(*qchart, chart, first, area);
+        fillLines(*qchart, chart, lines, layout.marks, area);
+    }
     scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(area.size())));
     scene.render(&painter, QRectF(area), scene.sceneRect());
     const QRectF plot = qchart->plotArea().translated(area.topLeft());
-    if (!bars) {
-        layout.marks = markPositions(*qchart, chart, area);
-        drawSeriesLines(painter, plot, linesByDate(chart, layout.marks));
-    }
     labels.draw(painter);
     if (valueLabels)
         valueLabels->draw(painter, *qchart, first, area);
