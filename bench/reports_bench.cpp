@@ -311,14 +311,16 @@ BENCHMARK(BM_LoadQuestionnaire)->Unit(benchmark::kMillisecond);
 
 // Both trend screens as a click on them builds them (busy cursor, judging and scoring every review,
 // the picture drawn and saved, the page), of a project of that many complete reviews (as many as fit
-// within the size limit). "pct_of_load" is one review's share of the screen in percent of one
+// within the size limit), answered alike or, at the limit, with varied answers whose scores spread
+// over the whole plot. "pct_of_load" is one review's share of the screen in percent of one
 // questionnaire load, timed before and after the screens in the same run so that a busy machine
 // slows both alike.
 void BM_TrendScreen(benchmark::State& state) {
     useShippedQuestionnaire();
     const QString path =
-        writeScratch(QStringLiteral("trend%1.tova").arg(state.range(1)),
-                     bench::projectOfCompleteReviews(Globals::gDataDoc, int(state.range(1)), kProjectLimit - 1024));
+        writeScratch(QStringLiteral("trend%1-%2.tova").arg(state.range(1)).arg(state.range(2)),
+                     bench::projectOfCompleteReviews(Globals::gDataDoc, int(state.range(1)), kProjectLimit - 1024,
+                                                     state.range(2) != 0));
     if (!Globals::OpenProject(path)) {
         state.SkipWithError("the project did not open");
         return;
@@ -333,7 +335,7 @@ void BM_TrendScreen(benchmark::State& state) {
     const double screen = (threadSeconds() - start) / double(state.iterations());
     const double load = (loadBefore + questionnaireLoadSeconds()) / 2;
     const double reviews = double(Globals::GetReviews().size());
-    state.SetLabel(kScreenNames[state.range(0)]);
+    state.SetLabel(std::string(kScreenNames[state.range(0)]) + (state.range(2) != 0 ? " varied answers" : ""));
     state.counters["reviews"] = reviews;
     state.counters["load_ms"] = load * 1e3;
     state.counters["per_review_us"] = screen / reviews * 1e6;
@@ -341,7 +343,9 @@ void BM_TrendScreen(benchmark::State& state) {
     Globals::ResetProjectState();
 }
 BENCHMARK(BM_TrendScreen)
-    ->ArgsProduct({{TrendGraph, TrendDetail}, {10, 100, 1000, 9000}})
+    ->ArgsProduct({{TrendGraph, TrendDetail}, {10, 100, 1000, 9000}, {0}})
+    ->Args({TrendGraph, 9000, 1})
+    ->Args({TrendDetail, 9000, 1})
     ->Unit(benchmark::kMillisecond);
 
 void BM_OpenProjectAtLimit(benchmark::State& state) {
