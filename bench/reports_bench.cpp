@@ -317,10 +317,9 @@ BENCHMARK(BM_LoadQuestionnaire)->Unit(benchmark::kMillisecond);
 // slows both alike.
 void BM_TrendScreen(benchmark::State& state) {
     useShippedQuestionnaire();
-    const QString path =
-        writeScratch(QStringLiteral("trend%1-%2.tova").arg(state.range(1)).arg(state.range(2)),
-                     bench::projectOfCompleteReviews(Globals::gDataDoc, int(state.range(1)), kProjectLimit - 1024,
-                                                     state.range(2) != 0));
+    const QString path = writeScratch(QStringLiteral("trend%1-%2.tova").arg(state.range(1)).arg(state.range(2)),
+                                      bench::projectOfCompleteReviews(Globals::gDataDoc, int(state.range(1)),
+                                                                      kProjectLimit - 1024, state.range(2) != 0));
     if (!Globals::OpenProject(path)) {
         state.SkipWithError("the project did not open");
         return;

@@ -5,8 +5,8 @@
 
 #include "platform/WholeFile.h"
 #include "platform/chart/ChartControl.h"
-#include "platform/chart/ui/PngEncoder.h"
 #include "platform/chart/ui/CrowdedPoints.h"
+#include "platform/chart/ui/PngEncoder.h"
 #include "platform/chart/ui/PointLabels.h"
 
 #include <QBarCategoryAxis>
