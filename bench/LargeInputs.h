@@ -50,28 +50,35 @@ inline QString tenTimesDatabase(const QString& shipped) {
 }
 
 // One review element (id, phase, date ten days after the previous one) answering every question
-// of its phase in the questionnaire.
-inline QString completeReview(const Xml::XmlDocument& data, int id, int phase) {
+// of its phase in the questionnaire: each with 2, or, varied, with answers whose mix (and so the
+// review's scores) changes from review to review.
+inline QString completeReview(const Xml::XmlDocument& data, int id, int phase, bool varied = false) {
     const QString date = QLocale(QLocale::English)
                              .toString(QDate(2004, 1, 1).addDays(10 * (id - 1)), QStringLiteral("MMM dd, yyyy"));
     QString xml = QStringLiteral("<review id=\"%1\"><phase>%2</phase><date>%3</date>").arg(id).arg(phase).arg(date);
     const auto ids =
         data.selectNodes(QStringLiteral("data/survey/section/category/question[phase_id = %1]/question_id").arg(phase));
-    for (const Xml::XmlNode& questionId : ids)
-        xml += QStringLiteral("<response><question_id>%1</question_id><answer>2</answer></response>")
-                   .arg(questionId.text());
+    const int shareOfFours = (id * 37) % 101;
+    for (const Xml::XmlNode& questionId : ids) {
+        const int spread = (questionId.text().toInt() * 53 + id * 17) % 101;
+        const int answer = !varied ? 2 : spread < shareOfFours ? 4 : 1 + spread % 3;
+        xml += QStringLiteral("<response><question_id>%1</question_id><answer>%2</answer></response>")
+                   .arg(questionId.text())
+                   .arg(answer);
+    }
     return xml + QStringLiteral("</review>");
 }
 
 // A project text of complete reviews (phases 1 to 5 in turn), the first current, as long as it
 // stays within maxBytes or until it holds maxReviews.
-inline QByteArray projectOfCompleteReviews(const Xml::XmlDocument& data, int maxReviews, qint64 maxBytes) {
+inline QByteArray projectOfCompleteReviews(const Xml::XmlDocument& data, int maxReviews, qint64 maxBytes,
+                                           bool varied = false) {
     QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<project ver=\"2.0\"><reference_num>R-1</reference_num>"
                      "<projectname>Large</projectname><subprojectname/><location/><owner/><projectmanager/>"
                      "<currentreview>1</currentreview>";
     const QByteArray end = "</project>\n";
     for (int id = 1; id <= maxReviews; ++id) {
-        const QByteArray review = completeReview(data, id, 1 + (id - 1) % 5).toUtf8();
+        const QByteArray review = completeReview(data, id, 1 + (id - 1) % 5, varied).toUtf8();
         if (xml.size() + review.size() + end.size() > maxBytes)
             break;
         xml += review;

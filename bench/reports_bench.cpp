@@ -3,9 +3,10 @@
 // same page without its pictures and with libxslt alone doing what xsltproc does with the same style
 // sheet, the same prepared input file and the same parameters (parse both, transform, serialise), on
 // the shipped questionnaire and on one ten times its size.
-// Also: both trend screens of projects of 10 to 9,000 complete reviews; opening a project at the
-// size limit made of complete reviews and building its fishbone, and opening a file of that size
-// made of millions of empty elements.
+// Also: both trend screens of projects of 10 to 9,000 complete reviews (9,000 fill the size limit),
+// each review's share of them read against one load of the questionnaire timed in the same run;
+// opening a project at the size limit made of complete reviews and building its fishbone, and opening
+// a file of that size made of millions of empty elements.
 #include "LargeInputs.h"
 #include "NullBrowser.h"
 #include "Xsltproc.h"
@@ -21,6 +22,7 @@
 #include "reports/ScreenSupport.h"
 #include "reports/TileChart.h"
 #include "reports/TrendScreens.h"
+#include "reports/charts/ui/TrendCharts.h"
 #include "reports/charts/ui/frmGraphs.h"
 #include "reports/charts/ui/frmProjectTrendDetail.h"
 #include "reports/charts/ui/frmProjectTrendGraph.h"
@@ -41,6 +43,7 @@
 #include <libxslt/xsltInternals.h>
 #include <libxslt/xsltutils.h>
 
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -274,26 +277,73 @@ QString projectAtLimit() {
                         bench::projectOfCompleteReviews(Globals::gDataDoc, 32767, kProjectLimit - 1024));
 }
 
-// Both trend screens, pictures included, of a project of that many complete reviews (as many as fit
-// within the size limit).
+// CPU time of this thread, the clock the benchmarks' own CPU column reads.
+double threadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// One load of the questionnaire as the program loads it at start, in CPU seconds: the mean of as
+// many loads as take a tenth of a second.
+double questionnaireLoadSeconds() {
+    const QString path = tova::appPath(QStringLiteral("database/data.xml"));
+    int loads = 0;
+    double spent = 0.0;
+    while (loads < 5 || spent < 0.1) {
+        const double start = threadSeconds();
+        Xml::XmlDocument document = Xml::XmlDocument::create();
+        benchmark::DoNotOptimize(document.load(path));
+        spent += threadSeconds() - start;
+        ++loads;
+    }
+    return spent / loads;
+}
+
+void BM_LoadQuestionnaire(benchmark::State& state) {
+    const QString path = tova::appPath(QStringLiteral("database/data.xml"));
+    for (auto _ : state) {
+        Xml::XmlDocument document = Xml::XmlDocument::create();
+        benchmark::DoNotOptimize(document.load(path));
+    }
+}
+BENCHMARK(BM_LoadQuestionnaire)->Unit(benchmark::kMillisecond);
+
+// Both trend screens as a click on them builds them (busy cursor, judging and scoring every review,
+// the picture drawn and saved, the page), of a project of that many complete reviews (as many as fit
+// within the size limit), answered alike or with varied answers whose scores spread over the plot.
+// "pct_of_load" is one review's share of the screen in percent of one
+// questionnaire load, timed before and after the screens in the same run so that a busy machine
+// slows both alike.
 void BM_TrendScreen(benchmark::State& state) {
     useShippedQuestionnaire();
-    const QString path =
-        writeScratch(QStringLiteral("trend%1.tova").arg(state.range(1)),
-                     bench::projectOfCompleteReviews(Globals::gDataDoc, int(state.range(1)), kProjectLimit - 1024));
+    const QString path = writeScratch(QStringLiteral("trend%1-%2.tova").arg(state.range(1)).arg(state.range(2)),
+                                      bench::projectOfCompleteReviews(Globals::gDataDoc, int(state.range(1)),
+                                                                      kProjectLimit - 1024, state.range(2) != 0));
     if (!Globals::OpenProject(path)) {
         state.SkipWithError("the project did not open");
         return;
     }
+    const Reports::TrendKind kind =
+        state.range(0) == TrendGraph ? Reports::TrendKind::Overall : Reports::TrendKind::PerSection;
     bench::NullBrowser browser;
+    const double loadBefore = questionnaireLoadSeconds();
+    const double start = threadSeconds();
     for (auto _ : state)
-        buildChartScreen(int(state.range(0)), true, browser);
-    state.SetLabel(kScreenNames[state.range(0)]);
-    state.counters["reviews"] = double(Globals::GetReviews().size());
+        Reports::GoToTrendScreen(kind, browser);
+    const double screen = (threadSeconds() - start) / double(state.iterations());
+    const double load = (loadBefore + questionnaireLoadSeconds()) / 2;
+    const double reviews = double(Globals::GetReviews().size());
+    state.SetLabel(std::string(kScreenNames[state.range(0)]) + (state.range(2) != 0 ? " varied answers" : ""));
+    state.counters["reviews"] = reviews;
+    state.counters["load_ms"] = load * 1e3;
+    state.counters["per_review_us"] = screen / reviews * 1e6;
+    state.counters["pct_of_load"] = screen / reviews / load * 100;
     Globals::ResetProjectState();
 }
 BENCHMARK(BM_TrendScreen)
-    ->ArgsProduct({{TrendGraph, TrendDetail}, {10, 100, 1000, 9000}})
+    ->ArgsProduct({{TrendGraph, TrendDetail}, {10, 100, 1000, 9000}, {0}})
+    ->ArgsProduct({{TrendGraph, TrendDetail}, {1000, 9000}, {1}})
     ->Unit(benchmark::kMillisecond);
 
 void BM_OpenProjectAtLimit(benchmark::State& state) {

@@ -134,6 +134,7 @@ TEST(ChartDrawing, MarksAtZeroAndHundredAreDrawnWholeInsideThePlot) {
             // The last series is drawn on top.
             const QRgb colour = rgbOf(Reports::TrendChart(kind).design().seriesColours.last());
             ASSERT_EQ(layout.points.size(), reviews.size());
+            ASSERT_EQ(layout.marks.size(), trendOf(reviews, kind).seriesNames.size());
             for (const QPointF& point : layout.marks.last()) {
                 SCOPED_TRACE(point.y());
                 // The mark's whole circle lies inside the plot, and the picture shows it above and
@@ -167,6 +168,47 @@ TEST(ChartDrawing, LegendAndAxisTitleKeepClearOfEachOtherAndTheDates) {
             for (int k = 1; k < n; ++k)
                 EXPECT_LT(layout.points.at(k).x(), layout.points.at(k - 1).x());
         }
+}
+
+TEST(ChartDrawing, CrowdedTrendAxisKeepsTicksOnlyUnderTheLabelsShown) {
+    // A tick under every review made the date axis of a thousand reviews one grey bar.
+    QList<QPair<QDate, double>> daily;
+    for (int i = 729; i >= 0; --i)
+        daily.append({QDate(2023, 1, 1).addDays(i), 20.0 + (i * 37) % 60});
+    const struct {
+        const char* name;
+        QList<QPair<QDate, double>> reviews;
+        Reports::TrendKind kind;
+    } cases[] = {
+        {"1,000 reviews weeks apart", reviews(1000), Reports::TrendKind::Overall},
+        {"1,000 reviews weeks apart, per section", reviews(1000), Reports::TrendKind::PerSection},
+        {"two years of daily reviews", daily, Reports::TrendKind::Overall},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ChartLayout layout;
+        const QImage image = drawTrend(trendOf(c.reviews, c.kind), c.kind, layout);
+        // Two pixels under the axis line, above the labels: only the ticks reach there.
+        const int row = int(std::floor(layout.plot.bottom())) + 2;
+        QVector<QPair<int, int>> ticks; // first and last column of each
+        for (int x = int(layout.plot.left()); x <= int(layout.plot.right()); ++x) {
+            if (image.pixel(x, row) == qRgb(255, 255, 255))
+                continue;
+            if (!ticks.isEmpty() && ticks.last().second == x - 1)
+                ticks.last().second = x;
+            else
+                ticks.append({x, x});
+        }
+        ASSERT_GE(ticks.size(), 2);
+        const auto centre = [&ticks](int k) { return (ticks.at(k).first + ticks.at(k).second) / 2.0; };
+        for (int k = 0; k < ticks.size(); ++k) {
+            SCOPED_TRACE(ticks.at(k).first);
+            EXPECT_LE(ticks.at(k).second - ticks.at(k).first, 2);
+            // Labels stand at least a line of the smallest text apart, and so do their ticks.
+            if (k > 0)
+                EXPECT_GE(centre(k) - centre(k - 1), 6.0);
+        }
+    }
 }
 
 TEST(ChartDrawing, EveryPointGetsItsBarWhateverItsLabel) {
@@ -270,6 +312,7 @@ TEST(ChartDrawing, TrendPlotSpansThePictureAndLegendNamesShowWhole) {
                 ASSERT_EQ(layout.marks.size(), data.seriesNames.size());
                 for (int s = 0; s < layout.marks.size(); ++s) {
                     SCOPED_TRACE(s);
+                    ASSERT_EQ(layout.marks.at(s).size(), 1);
                     EXPECT_TRUE(layout.plot.contains(layout.marks.at(s).first()));
                     EXPECT_GT(colourAround(image, layout.marks.at(s).first(), 1, rgbOf(colours.at(s))), 3);
                 }

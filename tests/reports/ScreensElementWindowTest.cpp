@@ -75,6 +75,7 @@ TEST(ScreensElementWindow, NothingToDrawLeavesThePictureAndTellsTheUser) {
             QFile::remove(appPath(QStringLiteral("dashboard2/sortbyqweight.xsl")));
         EXPECT_FALSE(frmDashboardElement::instance().GenerateDashBoardElement(Reports::ScoredCopy(), 2)) << c.name;
         EXPECT_EQ(scene.environment.messages.texts(), c.messages) << c.name;
+        ASSERT_FALSE(scene.environment.messages.asked().isEmpty()) << c.name;
         EXPECT_EQ(scene.environment.messages.asked().last().icon, MsgIcon::Exclamation) << c.name;
         EXPECT_EQ(scene.page(kGraph), "previous picture") << c.name;
     }

@@ -133,6 +133,7 @@ TEST(ScreensDashboards, ChartsFirstThenAPlainPageWithTheTileChartsScore) {
         EXPECT_EQ(printed(page, "score"), tileScore) << row->styleSheet.toStdString();
         EXPECT_EQ(printed(page, "root"), "data");
         EXPECT_EQ(printed(page, "marks"), "0/0/0") << "the page's input holds no review";
+        ASSERT_FALSE(scene.browser.navigations.isEmpty()) << row->styleSheet.toStdString();
         EXPECT_EQ(scene.browser.navigations.last().first, Globals::PathToURL(appPath(row->screenPage)));
     }
     EXPECT_TRUE(Globals::gDataDoc.selectNodes(QStringLiteral("//score")).isEmpty());

@@ -107,6 +107,7 @@ TEST(SectionCharts, CategoriesGiveOnePointEachRaisedToTenAndScoredWhenAnyHasASco
                     category(QStringLiteral("D"), QStringLiteral("4.5"))) +
         section(0, QStringLiteral("Planning"), category(QStringLiteral("E")) + category(QStringLiteral("F"))));
     const QList<Xml::XmlNode> sections = copy.selectNodes(QStringLiteral("data/survey/section"));
+    ASSERT_EQ(sections.size(), 2);
 
     const Reports::ScoreRow scored = Reports::CategoryRow(sections.at(0));
     EXPECT_TRUE(scored.hasScore);

@@ -212,6 +212,7 @@ TEST_F(TrendChartsTest, OnlyCompleteReviewsBecomePointsNewestFirst) {
 
     EXPECT_EQ(labelsOf(data), QStringList({"2003May06 (3)", "2003Jan10 (1)"}));
     EXPECT_EQ(data.seriesNames, QStringList({"Review Index"}));
+    ASSERT_EQ(data.points.size(), 2);
     EXPECT_DOUBLE_EQ(data.points.first().date, Reports::OleDate(QDate(2003, 5, 6)));
     EXPECT_DOUBLE_EQ(Reports::OleDate(QDate(1899, 12, 31)), 1.0);
 }
@@ -223,6 +224,7 @@ TEST_F(TrendChartsTest, IncreasingDatesComeOutReversedEachPointKeepingItsValues)
     const Reports::TrendData alone = Reports::GatherTrend(project({newer}), TrendKind::PerSection);
     const Reports::TrendData both = Reports::GatherTrend(project({older, newer}), TrendKind::PerSection);
 
+    ASSERT_EQ(alone.points.size(), 1);
     ASSERT_EQ(both.points.size(), 2);
     EXPECT_EQ(both.points.first().label, QStringLiteral("2003Feb10 (1)"));
     EXPECT_EQ(both.points.first().values, alone.points.first().values);
@@ -243,6 +245,7 @@ TEST_F(TrendChartsTest, ReviewWithAnUnreadableDateStandsJustBeforeTheOldest) {
                                                                   {3, QStringLiteral("Jun 01, 2003")}}),
                                                          TrendKind::Overall);
     EXPECT_EQ(labelsOf(data), QStringList({"2003Jun01 (3)", "2003Jan10 (1)", "not a date (2)"}));
+    ASSERT_EQ(data.points.size(), 3);
     // Plotted at its date, it would stretch the time axis back to 1899.
     EXPECT_DOUBLE_EQ(data.points.last().date, Reports::OleDate(QDate(2003, 1, 10)) - 1.0);
 }

@@ -133,6 +133,8 @@ ReviewDateReader::ReviewDateReader()
     : m_english(QLocale::English, QLocale::UnitedStates),
       m_stored({QStringLiteral("MMM dd, yyyy"), QStringLiteral("MMM d, yyyy"), QStringLiteral("MMMM d, yyyy")}) {
     m_userFormats = m_stored;
+    for (int month = 1; month <= 12; ++month)
+        m_userMonths << m_user.monthName(month, QLocale::ShortFormat);
     for (const QLocale::FormatType type : {QLocale::ShortFormat, QLocale::LongFormat}) {
         const QString format = m_user.dateFormat(type);
         m_userFormats << format;
@@ -142,8 +144,37 @@ ReviewDateReader::ReviewDateReader()
     }
 }
 
+std::optional<QDate> ReviewDateReader::readStoredForm(const QString& text) const {
+    // "dd, yyyy" after the month's name and a blank.
+    const auto digitsAt = [&text](qsizetype from, qsizetype count) {
+        int value = 0;
+        for (qsizetype k = from; k < from + count; ++k) {
+            if (text.at(k) < QLatin1Char('0') || text.at(k) > QLatin1Char('9'))
+                return -1;
+            value = value * 10 + text.at(k).digitValue();
+        }
+        return value;
+    };
+    for (int month = 1; month <= 12; ++month) {
+        const QString& name = m_userMonths.at(month - 1);
+        const qsizetype day = name.size() + 1;
+        if (name.isEmpty() || text.size() != day + 8 || !text.startsWith(name) ||
+            text.at(day - 1) != QLatin1Char(' ') || text.at(day + 2) != QLatin1Char(',') ||
+            text.at(day + 3) != QLatin1Char(' '))
+            continue;
+        const QDate date(digitsAt(day + 4, 4), month, digitsAt(day, 2));
+        if (date.isValid())
+            return date;
+    }
+    return std::nullopt;
+}
+
 std::optional<QDate> ReviewDateReader::read(const QString& text) const {
     const QString trimmed = text.trimmed();
+    // The general parser reads the stored form first, as this does, and costs more than the rest of
+    // a review's point.
+    if (const std::optional<QDate> date = readStoredForm(trimmed))
+        return date;
     if (const std::optional<QDate> date = readWith(m_user, trimmed, m_userFormats))
         return date;
     return readWith(m_english, trimmed, m_stored);

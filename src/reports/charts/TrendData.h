@@ -40,7 +40,12 @@ public:
     std::optional<QDate> read(const QString& text) const;
 
 private:
+    // The stored form, "May 06, 2003", in the user's month names, read without the general parser;
+    // nothing when the text is in any other form.
+    std::optional<QDate> readStoredForm(const QString& text) const;
+
     QLocale m_user;
+    QStringList m_userMonths; // short names, January first
     QLocale m_english;
     QStringList m_stored;
     QStringList m_userFormats;

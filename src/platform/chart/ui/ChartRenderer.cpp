@@ -5,6 +5,7 @@
 
 #include "platform/WholeFile.h"
 #include "platform/chart/ChartControl.h"
+#include "platform/chart/ui/CrowdedPoints.h"
 #include "platform/chart/ui/PngEncoder.h"
 #include "platform/chart/ui/PointLabels.h"
 
@@ -23,6 +24,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <optional>
 
 namespace tova {
@@ -268,23 +270,35 @@ constexpr double kMarkerSize = 5.0;
 // range is drawn whole.
 constexpr double kMarkerRoom = kMarkerSize + 3;
 
-// Each point at its own date: the order of the points in the chart does not matter.
-void addLines(QChart& qchart, const ChartControl& chart) {
-    QVector<int> byDate;
-    for (int p = 1; p <= chart.numPoints(); ++p)
-        byDate.append(p);
-    std::stable_sort(byDate.begin(), byDate.end(),
-                     [&chart](int a, int b) { return drawable(chart.xValue(a)) < drawable(chart.xValue(b)); });
+// One series of a line chart as Qt Charts draws it: its line, and over it its marks. They are two
+// series so that each is given only the points it needs; marks and line of one series still lie
+// together above the series before it.
+struct DrawnLine {
+    QLineSeries* line = nullptr;
+    QLineSeries* marks = nullptr;
+};
+
+// The series are given their points once the plot has its place (fillLines): until then every round
+// of the layout would redraw them for nothing.
+QVector<DrawnLine> addLines(QChart& qchart, const ChartControl& chart) {
+    QVector<DrawnLine> drawn;
     for (int s = 1; s <= chart.seriesCount(); ++s) {
+        const QColor colour = colourOf(chart.design().seriesColours.at(s - 1));
         auto* line = new QLineSeries;
         line->setName(chart.seriesLabels().value(s - 1));
-        line->setPen(QPen(colourOf(chart.design().seriesColours.at(s - 1)), 2));
-        line->setPointsVisible(true);
-        line->setMarkerSize(kMarkerSize);
-        for (int p : byDate)
-            line->append(drawable(chart.xValue(p)), drawable(chart.value(s, p)));
+        line->setPen(QPen(colour, 2));
         qchart.addSeries(line);
+        // Without a name the marks take no place in the legend; without a pen they draw no line.
+        auto* marks = new QLineSeries;
+        QPen invisible(colour, 2);
+        invisible.setStyle(Qt::NoPen);
+        marks->setPen(invisible);
+        marks->setPointsVisible(true);
+        marks->setMarkerSize(kMarkerSize);
+        qchart.addSeries(marks);
+        drawn.append(DrawnLine{line, marks});
     }
+    return drawn;
 }
 
 void setUpLegend(QChart& qchart, const ChartControl& chart, int pixels) {
@@ -385,17 +399,13 @@ constexpr double kMarkAcross = 2 * kMarkerSize + 2;
 // With a single point there are no lines, only one mark per series, and series of nearly the same
 // value would hide each other's mark. A mark that would overlap one already placed moves sideways
 // by a mark's width, right and left by turns, until it stands clear; a mark that overlaps none,
-// and the first series' mark, stay where they are. Gives each series' shift along the date axis.
-QVector<double> spreadSinglePointMarks(QChart& qchart) {
-    QVector<double> shifts;
+// and the first series' mark, stay where they are.
+void spreadSinglePointMarks(QVector<QVector<QPointF>>& marks) {
     QVector<QPointF> placed;
-    for (QAbstractSeries* series : qchart.series()) {
-        auto* line = qobject_cast<QLineSeries*>(series);
-        shifts.append(0.0);
-        if (!line || line->count() != 1)
+    for (QVector<QPointF>& series : marks) {
+        if (series.size() != 1)
             continue;
-        const QPointF value = line->at(0);
-        const QPointF centre = qchart.mapToPosition(value, line);
+        const QPointF centre = series.first();
         // Each placed mark blocks at most two of the places a mark's width apart: one of these is free.
         QPointF at = centre;
         for (int step = 0; step <= 2 * int(placed.size()); ++step) {
@@ -407,13 +417,58 @@ QVector<double> spreadSinglePointMarks(QChart& qchart) {
                 break;
         }
         placed.append(at);
-        if (at != centre) {
-            const double x = qchart.mapToValue(at, line).x();
-            shifts.last() = x - value.x();
-            line->replace(0, QPointF(x, value.y()));
-        }
+        series.first() = at;
     }
-    return shifts;
+}
+
+// Where each series' marks stand in the picture, by series and then by point.
+QVector<QVector<QPointF>> markPositions(QChart& qchart, const ChartControl& chart, QAbstractSeries* mapping,
+                                        const QRect& area) {
+    QVector<QVector<QPointF>> marks;
+    for (int s = 1; s <= chart.seriesCount(); ++s) {
+        QVector<QPointF> positions;
+        positions.reserve(chart.numPoints());
+        for (int p = 1; p <= chart.numPoints(); ++p)
+            positions.append(
+                qchart.mapToPosition(QPointF(drawable(chart.xValue(p)), drawable(chart.value(s, p))), mapping) +
+                QPointF(area.topLeft()));
+        marks.append(positions);
+    }
+    if (chart.numPoints() == 1)
+        spreadSinglePointMarks(marks);
+    return marks;
+}
+
+// Marks whose centres share a square of half a mark's width (its radius) cover nearly the same place:
+// of such a crowd only the first is drawn. A finer square would keep more of a crowd's ragged edge,
+// at tens of microseconds a mark in a saved picture.
+constexpr double kMarkCell = kMarkerSize;
+
+// Gives each series what it draws: the line joins the points oldest to newest (the order of the
+// points in the chart does not matter), both thinned where points crowd. marks are where
+// markPositions put them; the series get the values that stand there.
+void fillLines(QChart& qchart, const ChartControl& chart, const QVector<DrawnLine>& drawn,
+               const QVector<QVector<QPointF>>& marks, const QRect& area) {
+    QVector<int> byDate(chart.numPoints());
+    std::iota(byDate.begin(), byDate.end(), 0);
+    std::stable_sort(byDate.begin(), byDate.end(),
+                     [&chart](int a, int b) { return drawable(chart.xValue(a + 1)) < drawable(chart.xValue(b + 1)); });
+    const QPointF origin(area.topLeft());
+    for (int s = 0; s < drawn.size() && s < marks.size(); ++s) {
+        QVector<QPointF> joined;
+        joined.reserve(byDate.size());
+        for (int p : byDate)
+            joined.append(marks.at(s).at(p));
+        const auto valuesAt = [&](const QVector<QPointF>& positions) {
+            QList<QPointF> values;
+            values.reserve(positions.size());
+            for (const QPointF& position : positions)
+                values.append(qchart.mapToValue(position - origin, drawn.at(s).line));
+            return values;
+        };
+        drawn.at(s).line->replace(valuesAt(lineThroughColumns(joined)));
+        drawn.at(s).marks->replace(valuesAt(marksApartByCell(joined, kMarkCell)));
+    }
 }
 
 // Draws the axes, points and legend into area of the painter's picture.
@@ -431,10 +486,11 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
     qchart->layout()->setContentsMargins(0, 0, 0, 0);
 
     const bool bars = chart.design().type == ChartType::StackingBar;
+    QVector<DrawnLine> lines;
     if (bars)
         addBars(*qchart, chart);
     else
-        addLines(*qchart, chart);
+        lines = addLines(*qchart, chart);
 
     PointLabels labels(pointTexts(chart), labelFamilies(chart.design()), chart.axis1().annotationAngle,
                        largestLabelPixels(chart.heightPixels()));
@@ -501,29 +557,20 @@ void drawPlot(QPainter& painter, const ChartControl& chart, const QRect& area, C
         margins = wanted;
     }
 
-    const QVector<double> shifts =
-        bars || chart.numPoints() != 1 ? QVector<double>(chart.seriesCount(), 0.0) : spreadSinglePointMarks(*qchart);
+    if (!bars) {
+        layout.marks = markPositions(*qchart, chart, first, area);
+        fillLines(*qchart, chart, lines, layout.marks, area);
+    }
     scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(area.size())));
     scene.render(&painter, QRectF(area), scene.sceneRect());
+    const QRectF plot = qchart->plotArea().translated(area.topLeft());
     labels.draw(painter);
     if (valueLabels)
         valueLabels->draw(painter, *qchart, first, area);
 
-    const QRectF plot = qchart->plotArea().translated(area.topLeft());
     layout.plot = plot;
     layout.points = pointPositions(*qchart, chart, first, area);
     layout.bars = bars ? static_cast<QBarCategoryAxis*>(pointAxis)->count() : 0;
-    if (!bars) {
-        for (int s = 1; s <= chart.seriesCount() && s <= qchart->series().size(); ++s) {
-            QVector<QPointF> marks;
-            for (int p = 1; p <= chart.numPoints(); ++p)
-                marks.append(qchart->mapToPosition(
-                                 QPointF(drawable(chart.xValue(p)) + shifts.value(s - 1), drawable(chart.value(s, p))),
-                                 qchart->series().at(s - 1)) +
-                             QPointF(area.topLeft()));
-            layout.marks.append(marks);
-        }
-    }
     layout.elidedLabels = labels.elided();
     if (qchart->legend()->isVisible())
         layout.legend = qchart->legend()->geometry().translated(area.topLeft());

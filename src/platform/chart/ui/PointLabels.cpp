@@ -49,6 +49,12 @@ QVector<Word> wordsOf(const QString& text) {
 // The text in at most maxLines lines no wider than width; nothing when it cannot be done.
 template <typename Measure>
 std::optional<QStringList> wrap(const QString& text, const Measure& measure, double width, int maxLines) {
+    // Text that fits on one line as it stands is that line: a chart of thousands of points can
+    // afford one measurement per label, not one per word.
+    const bool singleBlanks =
+        !text.startsWith(QLatin1Char(' ')) && !text.endsWith(QLatin1Char(' ')) && !text.contains(QLatin1String("  "));
+    if (!text.isEmpty() && singleBlanks && measure(text) <= width)
+        return QStringList{text};
     QStringList lines;
     QString line;
     for (const Word& word : wordsOf(text)) {
@@ -154,6 +160,9 @@ void PointLabels::fit(const PointLabelRoom& room) {
         tryLayout(angle, kSmallestPixels, kMostLines, true);
         if (!best || m_elided.size() < best->elided.size())
             best = Layout{m_angle, m_font, m_placed, m_elided};
+        // Only a layout that shortens fewer replaces the best, and none shortens fewer than none.
+        if (best->elided.isEmpty())
+            break;
     }
     m_angle = best->angle;
     m_font = best->font;
@@ -322,13 +331,15 @@ void PointLabels::draw(QPainter& painter) const {
     painter.save();
     painter.setFont(m_font);
     for (const Placed& label : m_placed) {
+        // A tick says which point a label names: with a tick under every point, a thousand points
+        // make the axis one grey bar.
+        if (!label.shown)
+            continue;
         // Points that stand at their own x get a tick of their own on the axis.
         if (!m_room.evenlySpaced) {
             painter.setPen(QPen(QColor(110, 110, 110), 1));
             painter.drawLine(QPointF(label.anchor, m_room.top), QPointF(label.anchor, m_room.top + 3));
         }
-        if (!label.shown)
-            continue;
         // A label moved away from its point is joined to it.
         if (std::abs(label.x - label.anchor) > 1.0) {
             painter.setPen(QPen(QColor(150, 150, 150), 0.8));

@@ -53,7 +53,7 @@ private:
         double width = 0.0;
         double x = 0.0; // where the label stands; the anchor when it did not move
         double anchor = 0.0;
-        // False for a label left out because its neighbours took the room (its tick stays).
+        // False for a label left out because its neighbours took the room; its tick goes with it.
         bool shown = true;
     };
 
