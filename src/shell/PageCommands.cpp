@@ -81,6 +81,9 @@ bool PageCommands::HandleURL(const QString& url) {
 }
 
 void PageCommands::openQuestionnaire(const QString& commandText, qint16 categoryId) {
+    // A category link still on screen after its project went leads nowhere.
+    if (!Globals::IsProjectLoaded())
+        return;
     SurveyWindowOps* survey = windowRegistry().survey;
     if (!survey) {
         showNotAvailable(QStringLiteral("Survey"));
