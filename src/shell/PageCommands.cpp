@@ -110,6 +110,9 @@ void PageCommands::showHelp() {
 }
 
 void PageCommands::openQuestionnaire(const QString& commandText, qint16 categoryId) {
+    // A category link still on screen after its project went leads nowhere.
+    if (!Globals::IsProjectLoaded())
+        return;
     SurveyWindowOps* survey = windowRegistry().survey;
     if (!survey) {
         showNotAvailable(QStringLiteral("Survey"));

@@ -28,6 +28,20 @@ void refreshTitle()
         window->UpdateTitleBar();
 }
 
+QString noProjectPageUrl()
+{
+    return PathToURL(tova::appPath(QStringLiteral("misc/noproject.htm")));
+}
+
+// With no project open, the screen and the title say so: a report of the dropped project left on
+// screen would lead into a project that is gone.
+void showNoProject()
+{
+    if (tova::MainWindowCallbacks* window = mainWindow())
+        window->NavigateMain(noProjectPageUrl());
+    refreshTitle();
+}
+
 QString tooLargeText()
 {
     return QStringLiteral("It is larger than the %1 MB that a project file may hold.")
@@ -39,8 +53,7 @@ bool failOpening(const QString& reason = QString())
 {
     gProjectDoc = Xml::XmlDocument();
     gCurrentReview = Xml::XmlNode();
-    // The dropped project must not stay named in the title.
-    refreshTitle();
+    showNoProject();
     QString text = QStringLiteral("Error Loading Project");
     if (!reason.isEmpty())
         text += QStringLiteral("\n\n") + reason;
@@ -58,11 +71,6 @@ QString refusalToWrite(const QByteArray& bytes)
     if (!Xml::XmlDocument::create().loadBytes(bytes, &reason, kMaxProjectFileBytes))
         return QStringLiteral("Could not save project.  It could not be read back: %1").arg(reason.trimmed());
     return QString();
-}
-
-QString noProjectPageUrl()
-{
-    return PathToURL(tova::appPath(QStringLiteral("misc/noproject.htm")));
 }
 
 } // namespace
@@ -147,9 +155,7 @@ bool CloseProject()
     }
     gProjectDoc = Xml::XmlDocument();
     gCurrentReview = Xml::XmlNode();
-    if (tova::MainWindowCallbacks* window = mainWindow())
-        window->NavigateMain(noProjectPageUrl());
-    refreshTitle();
+    showNoProject();
     return true;
 }
 

@@ -1,10 +1,11 @@
 // Closing a changed project through the main window's menus: when the save the user asked for did
 // not happen, or the question was not answered, the project stays open with its change and nothing
-// else is started. And the project details form: when it cannot be shown filled, it is not shown at
-// all.
+// else is started. A failed open leaves the screen of a closed project. And the project details
+// form: when it cannot be shown filled, it is not shown at all.
 #include "../shell/RecordingTargets.h"
 
 #include "RoadSupport.h"
+#include "platform/AppFolder.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "review/ui/frmNewLoad.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMessageBox>
+#include <QPoint>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -163,6 +165,51 @@ TEST_F(ProjectClosingRoad, ExitQuestionOutlastsACloseRequestToTheMainWindow) {
     EXPECT_TRUE(mainWindow->isVisible() && mainWindow->windowHandle()->isVisible());
     EXPECT_EQ(lastWindowClosed.count(), 0);
     expectChangedProjectStillOpen(path);
+}
+
+// An open that fails drops the open project: the screen is then the one a closed project shows, and
+// a click where a category of the dropped project stood opens nothing.
+TEST_F(ProjectClosingRoad, FailedOpenLeavesTheClosedProjectScreen) {
+    RecordingSurvey survey;
+    RecordingDialogs dialogs;
+    RegistryScope scope(&survey, &dialogs);
+    showSample();
+    WebBrowser& browser = *mainWindow->webMain();
+    const std::optional<QPoint> category =
+        elementCentre(browser, QStringLiteral("main"), QStringLiteral("a[href=\"#CAT1\"]"));
+    ASSERT_TRUE(category);
+    QFile file(appPath(QStringLiteral("sample.tova")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("These are notes, not a project.\n");
+    file.close();
+
+    RealMessageBoxes boxes;
+    bool failed = false;
+    whenMessageBox(QStringLiteral("Do you wish to Save your project before proceeding?"), [&](QMessageBox& save) {
+        whenMessageBox(QStringLiteral("Error Loading Project"), [&](QMessageBox& error) {
+            failed = true;
+            pressButton(*error.button(QMessageBox::Ok));
+        });
+        pressButton(*save.button(QMessageBox::No));
+    });
+    mainWindow->menuItem(QStringLiteral("mnuSampleProject"))->trigger();
+    ASSERT_TRUE(failed);
+    EXPECT_FALSE(Globals::IsProjectLoaded());
+    EXPECT_EQ(mainWindow->windowTitle(), QStringLiteral("TOVA v2.0"));
+    ASSERT_TRUE(waitWhile([&] { return !browser.LocationURL().endsWith(QLatin1String("/misc/noproject.htm")); }))
+        << qPrintable(browser.LocationURL());
+    ASSERT_TRUE(waitWhile([&] { return !pageReady(browser); }));
+    EXPECT_FALSE(mainWindow->menuItem(QStringLiteral("mnuGotoFishbone"))->isEnabled());
+
+    // Where the category stood, then the page's own link: once that link has been taken, the click
+    // before it has been too.
+    QWidget* input = inputWidget(browser);
+    ASSERT_NE(input, nullptr);
+    QTest::mouseClick(input, Qt::LeftButton, Qt::NoModifier, *category);
+    ASSERT_TRUE(clickLink(browser, QString(), QStringLiteral("#SKP")));
+    EXPECT_TRUE(waitWhile([&] { return dialogs.calls.isEmpty(); }, kDriveTimeoutMs));
+    EXPECT_EQ(dialogs.calls, QStringList{"NewLoadDoModal(0)"});
+    EXPECT_EQ(survey.calls, QStringList());
 }
 
 // A details form that cannot be filled with the stored texts would, on OK, replace them all with

@@ -65,6 +65,8 @@ TEST(PageCommandDispatch, CommandsRunTheirActionAndCancel) {
         {"file:///app/x.htm#hlp", true, {"showHelp(fishbone.htm)"}},
         {"file:///app/x.htm#FSH", true, {"GoToFishbone", "ShowMainWindow"}},
         {"file:///app/x.htm#DSH3", true, {"GotoDashboardElement(3)"}},
+        // No project is open here: a category link left on screen opens no questionnaire.
+        {"file:///app/fishbone/fish.htm#CAT7", true, {}},
         {"file:///app/x.htm#DSHx", true, {}},
         {"file:///app/x.htm#DSH40000", true, {}},
         {"file:///app/x.htm#nxt", true, {"GoToTileChart"}},

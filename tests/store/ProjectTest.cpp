@@ -90,8 +90,8 @@ TEST_F(Project, OpeningSetsTheStateAndShowsTheCurrentReview)
     EXPECT_EQ(window.mainWindowShown, 2);
 }
 
-// Every broken or hostile file fails alike and leaves no project open; path, saved flag and recent
-// list stay as they were.
+// Every broken or hostile file fails alike and leaves no project open (the screen shows none); path,
+// saved flag and recent list stay as they were.
 TEST_F(Project, BrokenAndHostileFilesFailCleanly)
 {
     QStringList paths;
@@ -109,9 +109,13 @@ TEST_F(Project, BrokenAndHostileFilesFailCleanly)
         openNewProjectWithReview();
         Globals::gProjectPath = "/x/previous.tova";
         Globals::gProjectSaved = true;
+        window.navigations.clear();
         Globals::OpenProjectAndShow(path);
         expectOneMessage("Error Loading Project", tova::MsgIcon::Critical);
         EXPECT_FALSE(Globals::IsProjectLoaded());
+        // The screen of the dropped project goes with it.
+        ASSERT_EQ(window.navigations.size(), 1);
+        EXPECT_TRUE(window.navigations.first().endsWith("/misc/noproject.htm"));
         EXPECT_TRUE(Globals::gCurrentReview.isNull());
         EXPECT_EQ(Globals::gProjectPath, "/x/previous.tova");
         EXPECT_TRUE(Globals::gProjectSaved);

@@ -97,6 +97,9 @@ frmNewLoad::frmNewLoad(QWidget* parent) : QDialog(parent) {
     connect(cmdRecentCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(lvwRecent->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { lvwRecent_ColumnClick(column); });
+    // Enter opens the selected row through the Open button of the tab on show; a default button on
+    // the hidden tab would take the key and do nothing.
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int tab) { defaultToOpenOf(tab); });
     placeWindow(*this, QSize(520, 380), SizeOf::Client);
 }
 
@@ -104,10 +107,15 @@ void frmNewLoad::DoModal(qint16 tab) {
     m_afterClose = nullptr;
     fillLists();
     SSTab1->setCurrentIndex(tab == 1 ? 1 : 0);
+    defaultToOpenOf(SSTab1->currentIndex());
     exec();
     // What the chosen row opens runs with the dialog closed.
     if (std::function<void()> action = std::exchange(m_afterClose, nullptr))
         action();
+}
+
+void frmNewLoad::defaultToOpenOf(int tab) {
+    (tab == 1 ? cmdRecentOpen : cmdNewOpen)->setDefault(true);
 }
 
 void frmNewLoad::fillLists() {

@@ -37,6 +37,8 @@ private:
     explicit frmNewLoad(QWidget* parent = nullptr);
 
     void fillLists();
+    // Makes the Open button of the tab the one Enter presses.
+    void defaultToOpenOf(int tab);
     // Gives the names' column its width in the existing projects' list, leaving the folders in view.
     void fitRecentColumns();
     void lvwNew_DblClick();
