@@ -53,8 +53,8 @@ inline QString tenTimesDatabase(const QString& shipped) {
 // of its phase in the questionnaire: each with 2, or, varied, with answers whose mix (and so the
 // review's scores) changes from review to review.
 inline QString completeReview(const Xml::XmlDocument& data, int id, int phase, bool varied = false) {
-    const QString date = QLocale(QLocale::English)
-                             .toString(QDate(2004, 1, 1).addDays(10 * (id - 1)), QStringLiteral("MMM dd, yyyy"));
+    const QString date =
+        QLocale(QLocale::English).toString(QDate(2004, 1, 1).addDays(10 * (id - 1)), QStringLiteral("MMM dd, yyyy"));
     QString xml = QStringLiteral("<review id=\"%1\"><phase>%2</phase><date>%3</date>").arg(id).arg(phase).arg(date);
     const auto ids =
         data.selectNodes(QStringLiteral("data/survey/section/category/question[phase_id = %1]/question_id").arg(phase));
@@ -73,9 +73,10 @@ inline QString completeReview(const Xml::XmlDocument& data, int id, int phase, b
 // stays within maxBytes or until it holds maxReviews.
 inline QByteArray projectOfCompleteReviews(const Xml::XmlDocument& data, int maxReviews, qint64 maxBytes,
                                            bool varied = false) {
-    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<project ver=\"2.0\"><reference_num>R-1</reference_num>"
-                     "<projectname>Large</projectname><subprojectname/><location/><owner/><projectmanager/>"
-                     "<currentreview>1</currentreview>";
+    QByteArray xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<project ver=\"2.0\"><reference_num>R-1</reference_num>"
+        "<projectname>Large</projectname><subprojectname/><location/><owner/><projectmanager/>"
+        "<currentreview>1</currentreview>";
     const QByteArray end = "</project>\n";
     for (int id = 1; id <= maxReviews; ++id) {
         const QByteArray review = completeReview(data, id, 1 + (id - 1) % 5, varied).toUtf8();

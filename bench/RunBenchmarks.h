@@ -6,8 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
-template <typename Application>
-int runBenchmarks(int argc, char** argv) {
+template <typename Application> int runBenchmarks(int argc, char** argv) {
     Application app(argc, argv);
     tova::useCNumbersInCLibrary();
     benchmark::Initialize(&argc, argv);

@@ -97,7 +97,8 @@ bool openScene(benchmark::State& state) {
 }
 
 qint16 firstSectionId() {
-    return qint16(Globals::gDataDoc.selectSingleNode(QStringLiteral("data/survey/section/section_id")).text().toShort());
+    return qint16(
+        Globals::gDataDoc.selectSingleNode(QStringLiteral("data/survey/section/section_id")).text().toShort());
 }
 
 // The screen's page and the chart drawer the program gives it; no drawer for the page alone.
@@ -131,9 +132,15 @@ void BM_ProgramScreen(benchmark::State& state) {
     const qint16 section = firstSectionId();
     for (auto _ : state) {
         switch (state.range(0)) {
-        case Fishbone: Reports::GoToFishbone(browser); break;
-        case TileChart: Reports::GoToTileChart(browser, {}); break;
-        case Scorecard: Reports::GoToScoreCard(section, browser); break;
+        case Fishbone:
+            Reports::GoToFishbone(browser);
+            break;
+        case TileChart:
+            Reports::GoToTileChart(browser, {});
+            break;
+        case Scorecard:
+            Reports::GoToScoreCard(section, browser);
+            break;
         default:
             buildChartScreen(int(state.range(0)), state.range(2) != 0, browser);
             break;

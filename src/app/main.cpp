@@ -9,8 +9,7 @@
 
 #include <unistd.h>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     // The web engine's sandbox cannot run for the superuser; the program must still start there.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

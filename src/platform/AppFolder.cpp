@@ -8,8 +8,7 @@
 
 namespace tova {
 
-QString appFolder()
-{
+QString appFolder() {
     QString folder = services().appFolder;
     if (folder.isEmpty())
         folder = QCoreApplication::applicationDirPath();
@@ -18,8 +17,7 @@ QString appFolder()
     return folder;
 }
 
-QString resolveCaseInsensitive(const QString& folder, const QString& relative)
-{
+QString resolveCaseInsensitive(const QString& folder, const QString& relative) {
     QString path = folder;
     QString normalised = relative;
     normalised.replace(QLatin1Char('\\'), QLatin1Char('/'));
@@ -29,7 +27,8 @@ QString resolveCaseInsensitive(const QString& folder, const QString& relative)
         QString chosen = part;
         if (stillExisting && part != QLatin1String(".") && part != QLatin1String("..")) {
             if (!QFileInfo::exists(path + QLatin1Char('/') + part)) {
-                const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+                const QStringList entries =
+                    QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
                 stillExisting = false;
                 for (const QString& entry : entries) {
                     if (entry.compare(part, Qt::CaseInsensitive) == 0) {
@@ -45,6 +44,8 @@ QString resolveCaseInsensitive(const QString& folder, const QString& relative)
     return path;
 }
 
-QString appPath(const QString& relative) { return resolveCaseInsensitive(appFolder(), relative); }
+QString appPath(const QString& relative) {
+    return resolveCaseInsensitive(appFolder(), relative);
+}
 
 } // namespace tova

@@ -4,8 +4,7 @@
 
 namespace tova {
 
-void useCNumbersInCLibrary()
-{
+void useCNumbersInCLibrary() {
     std::setlocale(LC_NUMERIC, "C");
 }
 

@@ -2,8 +2,7 @@
 
 namespace tova {
 
-Services& services()
-{
+Services& services() {
     static Services instance;
     return instance;
 }

@@ -12,15 +12,15 @@ namespace tova {
 namespace {
 
 // QSettings treats "/" as a group separator; keep each part whole.
-QString cleanPart(QString part) { return part.replace(QLatin1Char('/'), QLatin1Char('_')); }
+QString cleanPart(QString part) {
+    return part.replace(QLatin1Char('/'), QLatin1Char('_'));
+}
 
-QString groupPath(const QString& application, const QString& section)
-{
+QString groupPath(const QString& application, const QString& section) {
     return cleanPart(application) + QLatin1Char('/') + cleanPart(section);
 }
 
-QString keyPath(const QString& application, const QString& section, const QString& key)
-{
+QString keyPath(const QString& application, const QString& section, const QString& key) {
     return groupPath(application, section) + QLatin1Char('/') + cleanPart(key);
 }
 
@@ -59,9 +59,8 @@ bool moveAside(const QString& file) {
 } // namespace
 
 SettingsStore::SettingsStore()
-    : m_file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/TOVA/settings.ini"))
-{
-}
+    : m_file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+             QStringLiteral("/TOVA/settings.ini")) {}
 
 SettingsStore::SettingsStore(const QString& iniFile) : m_file(iniFile) {}
 
@@ -78,26 +77,22 @@ std::unique_ptr<QSettings> SettingsStore::openForChange() {
 }
 
 QString SettingsStore::GetSetting(const QString& application, const QString& section, const QString& key,
-                                  const QString& defaultValue) const
-{
+                                  const QString& defaultValue) const {
     const std::unique_ptr<QSettings> settings = open();
     return settings ? settings->value(keyPath(application, section, key), defaultValue).toString() : defaultValue;
 }
 
 void SettingsStore::SaveSetting(const QString& application, const QString& section, const QString& key,
-                                const QString& value)
-{
+                                const QString& value) {
     SaveSettings(application, section, {{key, value}});
 }
 
-bool SettingsStore::HasSetting(const QString& application, const QString& section, const QString& key) const
-{
+bool SettingsStore::HasSetting(const QString& application, const QString& section, const QString& key) const {
     const std::unique_ptr<QSettings> settings = open();
     return settings && settings->contains(keyPath(application, section, key));
 }
 
-void SettingsStore::DeleteSetting(const QString& application, const QString& section, const QString& key)
-{
+void SettingsStore::DeleteSetting(const QString& application, const QString& section, const QString& key) {
     if (const std::unique_ptr<QSettings> settings = openForChange()) {
         settings->remove(keyPath(application, section, key));
         settings->sync();
@@ -117,8 +112,7 @@ QHash<QString, QString> SettingsStore::GetSection(const QString& application, co
 }
 
 void SettingsStore::SaveSettings(const QString& application, const QString& section,
-                                 const QList<QPair<QString, QString>>& values)
-{
+                                 const QList<QPair<QString, QString>>& values) {
     const std::unique_ptr<QSettings> settings = openForChange();
     if (!settings)
         return;

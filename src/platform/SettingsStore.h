@@ -31,8 +31,7 @@ public:
     // Every key of a section with its text, read at once.
     QHash<QString, QString> GetSection(const QString& application, const QString& section) const;
     // Several keys of a section (key, text) written at once: the file is read and written once.
-    void SaveSettings(const QString& application, const QString& section,
-                      const QList<QPair<QString, QString>>& values);
+    void SaveSettings(const QString& application, const QString& section, const QList<QPair<QString, QString>>& values);
 
     const QString& fileName() const { return m_file; }
 

@@ -28,29 +28,31 @@ constexpr int kOpenerVerdictSeconds = 5;
 
 // Runs the opener in the background and answers with its exit status, or 0 once it has run for the
 // verdict time (it then goes on alone: the application it started must outlive this watch).
-QString openerWatchScript()
-{
-    return QStringLiteral("xdg-open \"$1\" </dev/null >/dev/null 2>&1 & opener=$!\n"
-                          "ticks=0\n"
-                          "while kill -0 $opener 2>/dev/null && [ $ticks -lt %1 ]; do sleep 0.1; ticks=$((ticks+1)); done\n"
-                          "kill -0 $opener 2>/dev/null && exit 0\n"
-                          "wait $opener\n")
+QString openerWatchScript() {
+    return QStringLiteral(
+               "xdg-open \"$1\" </dev/null >/dev/null 2>&1 & opener=$!\n"
+               "ticks=0\n"
+               "while kill -0 $opener 2>/dev/null && [ $ticks -lt %1 ]; do sleep 0.1; ticks=$((ticks+1)); done\n"
+               "kill -0 $opener 2>/dev/null && exit 0\n"
+               "wait $opener\n")
         .arg(kOpenerVerdictSeconds * 10);
 }
 
-QString valueKey(const QString& valueName) { return valueName.isEmpty() ? defaultValueName() : valueName; }
+QString valueKey(const QString& valueName) {
+    return valueName.isEmpty() ? defaultValueName() : valueName;
+}
 
-bool keyExists(const SettingsStore& settings, const QString& section)
-{
+bool keyExists(const SettingsStore& settings, const QString& section) {
     return settings.HasSetting(registryApplication(), section, keyMarker());
 }
 
 } // namespace
 
-QString registrySection(const QString& root, const QString& keyPath) { return root + QLatin1Char('\\') + keyPath; }
+QString registrySection(const QString& root, const QString& keyPath) {
+    return root + QLatin1Char('\\') + keyPath;
+}
 
-QString readRegistryValue(const QString& root, const QString& keyPath, const QString& valueName)
-{
+QString readRegistryValue(const QString& root, const QString& keyPath, const QString& valueName) {
     const SettingsStore* settings = services().settings;
     const QString section = registrySection(root, keyPath);
     if (!settings || !keyExists(*settings, section))
@@ -72,8 +74,7 @@ QString readRegistryValue(const QString& root, const QString& keyPath, const QSt
 }
 
 void writeRegistryValue(const QString& root, const QString& keyPath, const QString& valueName, const QString& value,
-                        int valueType)
-{
+                        int valueType) {
     SettingsStore* settings = services().settings;
     const QString section = registrySection(root, keyPath);
     if (!settings || !keyExists(*settings, section))
@@ -94,26 +95,28 @@ void writeRegistryValue(const QString& root, const QString& keyPath, const QStri
                           QString::number(valueType) + QLatin1Char(':') + data);
 }
 
-qint16 majorVersionFromText(const QString& versionText)
-{
+qint16 majorVersionFromText(const QString& versionText) {
     const QString major = versionText.section(QLatin1Char('.'), 0, 0).trimmed();
     bool ok = false;
     const qint16 version = major.toShort(&ok);
     if (ok && version >= 0)
         return version;
-    const bool digits = !major.isEmpty() && std::all_of(major.begin(), major.end(), [](QChar c) { return c.isDigit(); });
+    const bool digits =
+        !major.isEmpty() && std::all_of(major.begin(), major.end(), [](QChar c) { return c.isDigit(); });
     const int number = digits ? 2 : 1;
-    const QString description = digits ? QStringLiteral("version number %1 is too large").arg(major)
-                                       : QStringLiteral("the browser engine's version \"%1\" cannot be read").arg(versionText);
+    const QString description =
+        digits ? QStringLiteral("version number %1 is too large").arg(major)
+               : QStringLiteral("the browser engine's version \"%1\" cannot be read").arg(versionText);
     MsgBox(unexpectedErrorText(number, description, QStringLiteral("GetIEMajorVersion"), QStringLiteral("Module"),
                                QStringLiteral("IEVersionHelpers")));
     return 0;
 }
 
-QString defaultPdfApplication() { return defaultApplicationFor(QStringLiteral("application/pdf")); }
+QString defaultPdfApplication() {
+    return defaultApplicationFor(QStringLiteral("application/pdf"));
+}
 
-QString defaultApplicationFor(const QString& mimeType)
-{
+QString defaultApplicationFor(const QString& mimeType) {
     QProcess query;
     query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType});
     if (!query.waitForStarted(kDesktopQueryMs))
@@ -132,8 +135,7 @@ QString defaultApplicationFor(const QString& mimeType)
 
 namespace ShellHelpers {
 
-void ExecCmd(const QString& programPath, const QString& commandLine, bool wait)
-{
+void ExecCmd(const QString& programPath, const QString& commandLine, bool wait) {
     tova::doEvents();
     const QStringList arguments = QProcess::splitCommand(commandLine);
     if (!wait) {
@@ -153,8 +155,7 @@ void ExecCmd(const QString& programPath, const QString& commandLine, bool wait)
     tova::waitForProcessEnd(process, tova::system::kProgramWaitMs);
 }
 
-bool OpenWithDefaultApplication(const QString& filePath)
-{
+bool OpenWithDefaultApplication(const QString& filePath) {
     const QMimeType type = QMimeDatabase().mimeTypeForFile(filePath);
     // The opener would fall back to some other program (often a web browser) for a type that has
     // no application of its own; the caller tells the user instead.
@@ -163,20 +164,20 @@ bool OpenWithDefaultApplication(const QString& filePath)
     // The opener itself may fail (a content type without a program although the name's extension
     // has one): its exit status counts, so that failure is reported like a missing program.
     QProcess watch;
-    watch.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), tova::system::openerWatchScript(),
-                                            QStringLiteral("tova-open"), filePath});
+    watch.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), tova::system::openerWatchScript(), QStringLiteral("tova-open"), filePath});
     if (!watch.waitForStarted(tova::system::kStartWaitMs))
         return false;
     const int boundMs = (tova::system::kOpenerVerdictSeconds + 5) * 1000;
-    return tova::waitForProcessEnd(watch, boundMs) && watch.exitStatus() == QProcess::NormalExit && watch.exitCode() == 0;
+    return tova::waitForProcessEnd(watch, boundMs) && watch.exitStatus() == QProcess::NormalExit &&
+           watch.exitCode() == 0;
 }
 
 } // namespace ShellHelpers
 
 namespace RegHelpers {
 
-QString QueryValueHKCR(const QString& keyPath, const QString& valueName)
-{
+QString QueryValueHKCR(const QString& keyPath, const QString& valueName) {
     // The one question asked of the classes root is whether PDF files can be opened: the embedded
     // browser's own viewer counts, else the desktop's default application for them.
     if (keyPath.compare(QLatin1String(".pdf"), Qt::CaseInsensitive) == 0 && valueName.isEmpty()) {
@@ -188,13 +189,11 @@ QString QueryValueHKCR(const QString& keyPath, const QString& valueName)
     return tova::system::readRegistryValue(tova::system::classesRoot(), keyPath, valueName);
 }
 
-QString QueryValueHKCU(const QString& keyPath, const QString& valueName)
-{
+QString QueryValueHKCU(const QString& keyPath, const QString& valueName) {
     return tova::system::readRegistryValue(tova::system::currentUserRoot(), keyPath, valueName);
 }
 
-void SetKeyValueHKCU(const QString& keyPath, const QString& valueName, const QString& value, int valueType)
-{
+void SetKeyValueHKCU(const QString& keyPath, const QString& valueName, const QString& value, int valueType) {
     tova::system::writeRegistryValue(tova::system::currentUserRoot(), keyPath, valueName, value, valueType);
 }
 
@@ -202,8 +201,7 @@ void SetKeyValueHKCU(const QString& keyPath, const QString& valueName, const QSt
 
 namespace SystemFolderHelpers {
 
-QString GetMyDocumentsFolder()
-{
+QString GetMyDocumentsFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
         return QString();

@@ -8,15 +8,25 @@
 namespace tova::system {
 
 // Registry roots as the settings store names them.
-inline QString classesRoot() { return QStringLiteral("HKEY_CLASSES_ROOT"); }
-inline QString currentUserRoot() { return QStringLiteral("HKEY_CURRENT_USER"); }
+inline QString classesRoot() {
+    return QStringLiteral("HKEY_CLASSES_ROOT");
+}
+inline QString currentUserRoot() {
+    return QStringLiteral("HKEY_CURRENT_USER");
+}
 
 // Where a key lives in the settings store: application "Registry", one section per root and key
 // path. A key exists when its marker entry does; each value is stored as "<type>:<data>".
-inline QString registryApplication() { return QStringLiteral("Registry"); }
+inline QString registryApplication() {
+    return QStringLiteral("Registry");
+}
 QString registrySection(const QString& root, const QString& keyPath);
-inline QString keyMarker() { return QStringLiteral("(key)"); }
-inline QString defaultValueName() { return QStringLiteral("(Default)"); }
+inline QString keyMarker() {
+    return QStringLiteral("(key)");
+}
+inline QString defaultValueName() {
+    return QStringLiteral("(Default)");
+}
 
 // A value as text: text values as they are, whole numbers in decimal, any other type and anything
 // missing as "".

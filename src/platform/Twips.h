@@ -5,6 +5,8 @@ namespace tova {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline constexpr int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+inline constexpr int twipsToPixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 } // namespace tova

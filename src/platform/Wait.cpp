@@ -8,8 +8,7 @@
 
 namespace tova {
 
-bool waitWhile(const std::function<bool()>& condition, int timeoutMs)
-{
+bool waitWhile(const std::function<bool()>& condition, int timeoutMs) {
     QElapsedTimer timer;
     timer.start();
     while (condition()) {
@@ -27,8 +26,7 @@ void processEventsFor(int timeoutMs) {
     static_cast<void>(waitWhile([] { return true; }, timeoutMs));
 }
 
-bool waitForProcessEnd(QProcess& process, int timeoutMs)
-{
+bool waitForProcessEnd(QProcess& process, int timeoutMs) {
     if (waitWhile([&] { return process.state() != QProcess::NotRunning; }, timeoutMs))
         return true;
     process.kill();
@@ -36,8 +34,12 @@ bool waitForProcessEnd(QProcess& process, int timeoutMs)
     return false;
 }
 
-void doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void doEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
-void deliverEventsQueuedBehindCaller() { QCoreApplication::sendPostedEvents(); }
+void deliverEventsQueuedBehindCaller() {
+    QCoreApplication::sendPostedEvents();
+}
 
 } // namespace tova

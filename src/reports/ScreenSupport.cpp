@@ -1,10 +1,10 @@
 #include "reports/ScreenSupport.h"
 
 #include "platform/AppFolder.h"
+#include "platform/PageServices.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/dialogs/MessageBox.h"
 #include "reports/ReportPipeline.h"
-#include "platform/PageServices.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"

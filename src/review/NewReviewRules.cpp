@@ -41,7 +41,9 @@ std::optional<qint16> parsePhaseSubmission(const QString& url) {
 
 namespace {
 
-QLocale reviewDateLocale() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+QLocale reviewDateLocale() {
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
 
 } // namespace
 

@@ -4,14 +4,12 @@
 
 namespace tova {
 
-WindowRegistry& windowRegistry()
-{
+WindowRegistry& windowRegistry() {
     static WindowRegistry registry;
     return registry;
 }
 
-void showNotAvailable(const QString& screen)
-{
+void showNotAvailable(const QString& screen) {
     MsgBox(QStringLiteral("%1 is not available in this version of TOVA.").arg(screen), MsgButtons::Ok,
            MsgIcon::Information);
 }

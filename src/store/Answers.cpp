@@ -18,8 +18,7 @@ namespace Globals {
 namespace {
 
 // The first response of the review whose question_id text equals the id text exactly.
-Xml::XmlNode responseWithIdText(const Xml::XmlNode& review, const QString& idText)
-{
+Xml::XmlNode responseWithIdText(const Xml::XmlNode& review, const QString& idText) {
     for (const Xml::XmlNode& response : tova::store::childrenNamed(review, "response")) {
         for (const Xml::XmlNode& questionId : tova::store::childrenNamed(response, "question_id")) {
             if (questionId.text() == idText)
@@ -35,8 +34,7 @@ enum class TickError { PageNotLoaded = 1, AnswerNotWholeNumber = 2, ButtonMissin
 // Reached after the questions have been selected.
 constexpr int kProgressQuestionsSelected = 3;
 
-void reportTickError(TickError error, const QString& description, int progress)
-{
+void reportTickError(TickError error, const QString& description, int progress) {
     tova::MsgBox(tova::unexpectedErrorText(int(error), description, QStringLiteral("LoadAnswers"),
                                            QStringLiteral("Module"), QStringLiteral("Globals")) +
                  QStringLiteral(" (progress:%1)").arg(progress));
@@ -99,8 +97,7 @@ void storeAnswers(Xml::XmlNode review, const QString& url) {
 
 } // namespace
 
-void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser)
-{
+void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser) {
     int progress = 0;
     const QString mainFrame = QStringLiteral("main");
     // Bounded waits: a page that never finishes must not freeze the questionnaire.
@@ -112,10 +109,10 @@ void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser)
     if (gDataDoc.isNull() || gCurrentReview.isNull())
         return;
 
-    const QList<Xml::XmlNode> questions = gDataDoc.selectNodes(
-        QStringLiteral("data/survey/section/category[category_id = %1]/question[phase_id=\"%2\"]")
-            .arg(categoryId)
-            .arg(phaseId));
+    const QList<Xml::XmlNode> questions =
+        gDataDoc.selectNodes(QStringLiteral("data/survey/section/category[category_id = %1]/question[phase_id=\"%2\"]")
+                                 .arg(categoryId)
+                                 .arg(phaseId));
     progress = kProgressQuestionsSelected;
 
     static const QRegularExpression digitsOnly(QStringLiteral("^[0-9]+$"));
@@ -128,9 +125,10 @@ void LoadAnswers(qint16 categoryId, qint16 phaseId, tova::WebBrowser& browser)
         bool ok = false;
         const qint16 answer = tova::store::toInt16(answerText, &ok);
         if (!ok) {
-            reportTickError(TickError::AnswerNotWholeNumber,
-                            QStringLiteral("the stored answer \"%1\" of question %2 is not a whole number").arg(answerText, id),
-                            progress);
+            reportTickError(
+                TickError::AnswerNotWholeNumber,
+                QStringLiteral("the stored answer \"%1\" of question %2 is not a whole number").arg(answerText, id),
+                progress);
             return;
         }
         // The id becomes part of a script line: only a plain number may go there.

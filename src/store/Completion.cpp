@@ -12,8 +12,7 @@ namespace {
 enum class Status { NoQuestions, Complete, Incomplete };
 
 Status categoryStatus(const tova::store::SurveyIndex& survey, const Xml::XmlNode& category, qint16 phaseId,
-                      const tova::store::ResponseIndex& answers)
-{
+                      const tova::store::ResponseIndex& answers) {
     // A category whose id cannot be read cannot be looked up: it has no questions to answer.
     const std::optional<qint16> categoryId = survey.categoryId(category);
     if (!categoryId)
@@ -57,13 +56,11 @@ bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml:
                            &scoredCopy);
 }
 
-bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlDocument& reviewCopy)
-{
+bool MarkCategoryStatus(Xml::XmlDocument& scoredCopy, qint16 phaseId, const Xml::XmlDocument& reviewCopy) {
     return MarkCategoryStatus(scoredCopy, phaseId, reviewCopy.isNull() ? Xml::XmlNode() : reviewCopy.documentElement());
 }
 
-qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews)
-{
+qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews) {
     // Marks on a fresh copy of the questionnaire would be thrown away unread; judging the database
     // itself without marking gives the same answer and leaves it untouched.
     const tova::store::SurveyIndex survey(gDataDoc);
@@ -78,8 +75,7 @@ qint16 CountCompleteReviews(const QList<Xml::XmlNode>& reviews)
     return qint16(qMin(count, 32767));
 }
 
-bool IsReviewComplete(qint16 phaseId, const Xml::XmlNode& review)
-{
+bool IsReviewComplete(qint16 phaseId, const Xml::XmlNode& review) {
     return IsReviewComplete(tova::store::SurveyIndex(gDataDoc), phaseId, tova::store::ResponseIndex(review));
 }
 

@@ -8,16 +8,14 @@ namespace Globals {
 
 Xml::XmlDocument gDataDoc;
 
-void LoadDatabase()
-{
+void LoadDatabase() {
     gDataDoc = Xml::XmlDocument::create();
     // load() leaves the document empty when the file is missing, unreadable or not well-formed.
     if (!gDataDoc.load(tova::appPath(QStringLiteral("database/data.xml"))))
         tova::MsgBox(QStringLiteral("Error loading XML"));
 }
 
-bool PhaseWithoutQuestions(const QString& phaseText)
-{
+bool PhaseWithoutQuestions(const QString& phaseText) {
     if (gDataDoc.isNull() || gDataDoc.selectSingleNode(QStringLiteral("data/survey")).isNull())
         return false;
     bool ok = false;

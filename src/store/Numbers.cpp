@@ -10,8 +10,7 @@
 
 namespace Globals {
 
-QString FormatNumber(double value)
-{
+QString FormatNumber(double value) {
     if (value == 0.0 || !std::isfinite(value))
         return value == 0.0 ? QStringLiteral("0") : QString();
     // 'g' keeps at most 15 significant digits and drops trailing zeros, so 75.0 reads "75".
@@ -53,8 +52,7 @@ std::optional<double> plainDecimal(QStringView text) {
 
 } // namespace
 
-double ParseNumber(const QString& text, bool* ok)
-{
+double ParseNumber(const QString& text, bool* ok) {
     const QString trimmed = text.trimmed();
     if (const std::optional<double> plain = plainDecimal(trimmed)) {
         if (ok)

@@ -7,8 +7,7 @@
 namespace XMLhelpers {
 
 Xml::XmlNode AddElement(Xml::XmlDocument& document, const QString& name, const QString& text,
-                        const Xml::XmlNode& parent)
-{
+                        const Xml::XmlNode& parent) {
     Xml::XmlNode element = document.createElement(name, text);
     if (parent.isNull())
         document.setDocumentElement(element);
@@ -32,14 +31,12 @@ namespace {
 const char* const kHeaderFields[] = {"reference_num", "projectname", "subprojectname",
                                      "location",      "owner",       "projectmanager"};
 
-void refreshTitle()
-{
+void refreshTitle() {
     if (tova::MainWindowCallbacks* window = tova::services().mainWindow)
         window->UpdateTitleBar();
 }
 
-QString headerField(const char* field)
-{
+QString headerField(const char* field) {
     if (gProjectDoc.isNull())
         return QString();
     // A field missing from a file edited by hand reads as empty text. The fields are the project
@@ -54,8 +51,7 @@ QString headerField(const char* field)
 } // namespace
 
 void CreateProject(const QString& referenceNum, const QString& projectName, const QString& subProjectName,
-                   const QString& location, const QString& owner, const QString& projectManager)
-{
+                   const QString& location, const QString& owner, const QString& projectManager) {
     Xml::XmlDocument document = Xml::XmlDocument::create();
     Xml::XmlNode root = XMLhelpers::AddElement(document, QStringLiteral("project"), QString());
     root.setAttribute(QStringLiteral("ver"), QStringLiteral("2.0"));
@@ -72,8 +68,7 @@ void CreateProject(const QString& referenceNum, const QString& projectName, cons
 }
 
 void SetProjectDetails(const QString& referenceNum, const QString& projectName, const QString& subProjectName,
-                       const QString& location, const QString& owner, const QString& projectManager)
-{
+                       const QString& location, const QString& owner, const QString& projectManager) {
     if (gProjectDoc.isNull())
         return;
     Xml::XmlNode root = gProjectDoc.selectSingleNode(QStringLiteral("project"));
@@ -94,10 +89,11 @@ void SetProjectDetails(const QString& referenceNum, const QString& projectName, 
     refreshTitle();
 }
 
-QString GetReferenceNum() { return headerField("reference_num"); }
+QString GetReferenceNum() {
+    return headerField("reference_num");
+}
 
-QString GetProjectName()
-{
+QString GetProjectName() {
     if (!IsProjectLoaded()) {
         tova::MsgBox(QStringLiteral("No project to save, no project is loaded."), tova::MsgButtons::Ok,
                      tova::MsgIcon::Exclamation, QStringLiteral("No Project Loaded...."));
@@ -106,17 +102,28 @@ QString GetProjectName()
     return headerField("projectname");
 }
 
-QString GetSubProjectName() { return headerField("subprojectname"); }
-QString GetLocation() { return headerField("location"); }
-QString GetOwner() { return headerField("owner"); }
-QString GetProjectManager() { return headerField("projectmanager"); }
+QString GetSubProjectName() {
+    return headerField("subprojectname");
+}
+QString GetLocation() {
+    return headerField("location");
+}
+QString GetOwner() {
+    return headerField("owner");
+}
+QString GetProjectManager() {
+    return headerField("projectmanager");
+}
 
-QString GetProjectXML() { return gProjectDoc.isNull() ? QString() : gProjectDoc.xml(); }
+QString GetProjectXML() {
+    return gProjectDoc.isNull() ? QString() : gProjectDoc.xml();
+}
 
-bool IsProjectLoaded() { return !gProjectDoc.isNull(); }
+bool IsProjectLoaded() {
+    return !gProjectDoc.isNull();
+}
 
-void ResetProjectState()
-{
+void ResetProjectState() {
     gProjectDoc = Xml::XmlDocument();
     gCurrentReview = Xml::XmlNode();
     gProjectPath.clear();

@@ -16,9 +16,9 @@ Xml::XmlNode AddElement(Xml::XmlDocument& document, const QString& name, const Q
 
 namespace Globals {
 
-extern Xml::XmlDocument gProjectDoc;   // null while no project is open
-extern Xml::XmlNode gCurrentReview;    // null while there is no current review
-extern QString gProjectPath;           // "" for a project never saved
+extern Xml::XmlDocument gProjectDoc; // null while no project is open
+extern Xml::XmlNode gCurrentReview;  // null while there is no current review
+extern QString gProjectPath;         // "" for a project never saved
 extern bool gProjectSaved;
 
 void CreateProject(const QString& referenceNum, const QString& projectName, const QString& subProjectName,

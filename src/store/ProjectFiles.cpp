@@ -2,10 +2,10 @@
 
 #include "platform/AppFolder.h"
 #include "platform/MainWindowCallbacks.h"
-#include "platform/Services.h"
-#include "platform/dialogs/MessageBox.h"
 #include "platform/PageServices.h"
+#include "platform/Services.h"
 #include "platform/WholeFile.h"
+#include "platform/dialogs/MessageBox.h"
 #include "store/ProjectDocument.h"
 #include "store/TextValues.h"
 
@@ -20,37 +20,34 @@ constexpr qint64 kMaxProjectFileBytes = 16LL * 1024 * 1024;
 
 const QString kCouldNotSave = QStringLiteral("Could not save project.  Check if file is read only or disk is full.");
 
-tova::MainWindowCallbacks* mainWindow() { return tova::services().mainWindow; }
+tova::MainWindowCallbacks* mainWindow() {
+    return tova::services().mainWindow;
+}
 
-void refreshTitle()
-{
+void refreshTitle() {
     if (tova::MainWindowCallbacks* window = mainWindow())
         window->UpdateTitleBar();
 }
 
-QString noProjectPageUrl()
-{
+QString noProjectPageUrl() {
     return PathToURL(tova::appPath(QStringLiteral("misc/noproject.htm")));
 }
 
 // With no project open, the screen and the title say so: a report of the dropped project left on
 // screen would lead into a project that is gone.
-void showNoProject()
-{
+void showNoProject() {
     if (tova::MainWindowCallbacks* window = mainWindow())
         window->NavigateMain(noProjectPageUrl());
     refreshTitle();
 }
 
-QString tooLargeText()
-{
+QString tooLargeText() {
     return QStringLiteral("It is larger than the %1 MB that a project file may hold.")
         .arg(kMaxProjectFileBytes / (1024 * 1024));
 }
 
 // A reason is given where the user can do something about it; a broken file is just broken.
-bool failOpening(const QString& reason = QString())
-{
+bool failOpening(const QString& reason = QString()) {
     gProjectDoc = Xml::XmlDocument();
     gCurrentReview = Xml::XmlNode();
     showNoProject();
@@ -63,8 +60,7 @@ bool failOpening(const QString& reason = QString())
 
 // Why the bytes must not be written (empty when they may): a file that this program would refuse
 // to open is never written over a project.
-QString refusalToWrite(const QByteArray& bytes)
-{
+QString refusalToWrite(const QByteArray& bytes) {
     if (bytes.size() > kMaxProjectFileBytes)
         return QStringLiteral("Could not save project.  ") + tooLargeText();
     QString reason;
@@ -75,8 +71,7 @@ QString refusalToWrite(const QByteArray& bytes)
 
 } // namespace
 
-bool OpenProject(const QString& filePath)
-{
+bool OpenProject(const QString& filePath) {
     gProjectDoc = Xml::XmlDocument();
     gCurrentReview = Xml::XmlNode();
 
@@ -108,8 +103,7 @@ bool OpenProject(const QString& filePath)
     return true;
 }
 
-bool SaveProject(const QString& filePath)
-{
+bool SaveProject(const QString& filePath) {
     if (filePath.isEmpty()) {
         tova::MainWindowCallbacks* window = mainWindow();
         if (!window)
@@ -143,11 +137,11 @@ bool SaveProject(const QString& filePath)
     return true;
 }
 
-bool CloseProject()
-{
+bool CloseProject() {
     if (IsProjectLoaded()) {
-        const tova::MsgAnswer answer = tova::MsgBox(QStringLiteral("Save Project before closing?"), tova::MsgButtons::YesNo,
-                                                    tova::MsgIcon::Exclamation, QStringLiteral("Save Changes?"));
+        const tova::MsgAnswer answer =
+            tova::MsgBox(QStringLiteral("Save Project before closing?"), tova::MsgButtons::YesNo,
+                         tova::MsgIcon::Exclamation, QStringLiteral("Save Changes?"));
         // The user asked for a save: when it failed (it has reported itself) or Save As was
         // cancelled, the project stays open with its changes.
         if (answer == tova::MsgAnswer::Yes && !SaveProject(gProjectPath))
@@ -159,8 +153,7 @@ bool CloseProject()
     return true;
 }
 
-void OpenProjectAndShow(const QString& filePath)
-{
+void OpenProjectAndShow(const QString& filePath) {
     if (!OpenProject(filePath))
         return;
     tova::MainWindowCallbacks* window = mainWindow();

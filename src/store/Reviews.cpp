@@ -12,9 +12,9 @@ constexpr int kLargestReviewId = 32767;
 
 } // namespace
 
-bool CreateReview(const QString& reviewDate, qint16 phaseId)
-{
-    Xml::XmlNode project = gProjectDoc.isNull() ? Xml::XmlNode() : gProjectDoc.selectSingleNode(QStringLiteral("project"));
+bool CreateReview(const QString& reviewDate, qint16 phaseId) {
+    Xml::XmlNode project =
+        gProjectDoc.isNull() ? Xml::XmlNode() : gProjectDoc.selectSingleNode(QStringLiteral("project"));
     if (project.isNull())
         return false;
     const QList<Xml::XmlNode> reviews = GetReviews();
@@ -48,13 +48,11 @@ bool CreateReview(const QString& reviewDate, qint16 phaseId)
     return true;
 }
 
-QList<Xml::XmlNode> GetReviews()
-{
+QList<Xml::XmlNode> GetReviews() {
     return gProjectDoc.isNull() ? QList<Xml::XmlNode>() : gProjectDoc.selectNodes(QStringLiteral("project/review"));
 }
 
-void SetCurrentReview(qint16 reviewId)
-{
+void SetCurrentReview(qint16 reviewId) {
     if (gProjectDoc.isNull())
         return;
     gCurrentReview = gProjectDoc.selectSingleNode(QStringLiteral("project/review[@id = %1]").arg(reviewId));
@@ -67,8 +65,7 @@ void SetCurrentReview(qint16 reviewId)
     }
 }
 
-void ClearCurrentReview()
-{
+void ClearCurrentReview() {
     gCurrentReview = Xml::XmlNode();
     Xml::XmlNode current =
         gProjectDoc.isNull() ? Xml::XmlNode() : gProjectDoc.selectSingleNode(QStringLiteral("project/currentreview"));
@@ -78,8 +75,7 @@ void ClearCurrentReview()
     }
 }
 
-Xml::XmlDocument GetCurrentReviewDoc()
-{
+Xml::XmlDocument GetCurrentReviewDoc() {
     if (gCurrentReview.isNull())
         return Xml::XmlDocument();
     return Xml::XmlDocument::copyOf(gCurrentReview);
@@ -95,15 +91,13 @@ QString GetCurrentReviewDate() {
     return gCurrentReview.firstChildElement(QStringLiteral("date")).text();
 }
 
-qint16 GetCurrentReviewID()
-{
+qint16 GetCurrentReviewID() {
     bool ok = false;
     const qint16 id = tova::store::toInt16(gCurrentReview.attribute(QStringLiteral("id")), &ok);
     return ok ? id : qint16(0);
 }
 
-QString GetPhaseDesc()
-{
+QString GetPhaseDesc() {
     // The phase goes into the path as a number; a text that is none matches no phase.
     bool ok = false;
     const qint16 phase = tova::store::toInt16(GetCurrentPhase(), &ok);

@@ -75,8 +75,7 @@ struct QuestionFacts {
 using FactsByCategory = std::unordered_map<const void*, std::vector<QuestionFacts>>;
 
 FactsByCategory gatherFacts(const tova::store::SurveyIndex& survey, const tova::store::ResponseIndex& answers,
-                            qint16 phaseId)
-{
+                            qint16 phaseId) {
     FactsByCategory facts;
     for (const Xml::XmlNode& category : survey.categories()) {
         std::vector<QuestionFacts>& list = facts[category.raw()];
@@ -95,8 +94,7 @@ FactsByCategory gatherFacts(const tova::store::SurveyIndex& survey, const tova::
     return facts;
 }
 
-const std::vector<QuestionFacts>& factsOf(const FactsByCategory& facts, const Xml::XmlNode& category)
-{
+const std::vector<QuestionFacts>& factsOf(const FactsByCategory& facts, const Xml::XmlNode& category) {
     static const std::vector<QuestionFacts> none;
     const auto it = facts.find(category.raw());
     return it == facts.end() ? none : it->second;

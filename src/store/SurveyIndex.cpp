@@ -14,8 +14,7 @@ namespace {
 
 // The numbers an element's id children stand for; an element may carry the id element more than
 // once and then matches each of them.
-template <typename Fn> void forEachIdValue(const Xml::XmlNode& element, const char* idName, Fn fn)
-{
+template <typename Fn> void forEachIdValue(const Xml::XmlNode& element, const char* idName, Fn fn) {
     for (const Xml::XmlNode& id : childrenNamed(element, idName)) {
         const double value = xpathNumber(id.text());
         if (!std::isnan(value))
@@ -46,7 +45,9 @@ bool isOfPhase(xmlNode* question, qint16 phaseId) {
     return false;
 }
 
-bool isWholeInt16(double value) { return value >= -32768 && value <= 32767 && value == std::floor(value); }
+bool isWholeInt16(double value) {
+    return value >= -32768 && value <= 32767 && value == std::floor(value);
+}
 
 std::optional<qint16> ownId(const Xml::XmlNode& element, const char* idName) {
     bool ok = false;
@@ -71,8 +72,7 @@ const typename Map::mapped_type& cached(Map& cache, const Key& key, Make make) {
 
 } // namespace
 
-QList<Xml::XmlNode> childrenNamed(const Xml::XmlNode& parent, const char* name)
-{
+QList<Xml::XmlNode> childrenNamed(const Xml::XmlNode& parent, const char* name) {
     QList<Xml::XmlNode> result;
     if (parent.isNull())
         return result;
@@ -85,8 +85,7 @@ QList<Xml::XmlNode> childrenNamed(const Xml::XmlNode& parent, const char* name)
     return result;
 }
 
-QList<Xml::XmlNode> questionsOfPhase(const Xml::XmlNode& category, qint16 phaseId)
-{
+QList<Xml::XmlNode> questionsOfPhase(const Xml::XmlNode& category, qint16 phaseId) {
     QList<Xml::XmlNode> result;
     if (category.isNull())
         return result;
@@ -108,8 +107,7 @@ bool hasQuestionOfPhase(const Xml::XmlNode& category, qint16 phaseId) {
     return false;
 }
 
-ResponseIndex::ResponseIndex(const Xml::XmlNode& review)
-{
+ResponseIndex::ResponseIndex(const Xml::XmlNode& review) {
     if (review.isNull() || review.name() != QLatin1String("review"))
         return;
     // Walked in place: a trend indexes every review of the project.
@@ -136,8 +134,7 @@ Xml::XmlNode ResponseIndex::find(double value) const {
     return it == m_byQuestion.end() ? Xml::XmlNode() : it->second;
 }
 
-SurveyIndex::SurveyIndex(const Xml::XmlDocument& data)
-{
+SurveyIndex::SurveyIndex(const Xml::XmlDocument& data) {
     if (data.isNull())
         return;
     m_survey = data.selectSingleNode(QStringLiteral("data/survey"));
@@ -163,8 +160,7 @@ SurveyIndex::SurveyIndex(const Xml::XmlDocument& data)
     }
 }
 
-const std::vector<Xml::XmlNode>& SurveyIndex::categoriesWithId(qint16 id) const
-{
+const std::vector<Xml::XmlNode>& SurveyIndex::categoriesWithId(qint16 id) const {
     static const std::vector<Xml::XmlNode> none;
     const auto it = m_categoriesById.find(id);
     return it == m_categoriesById.end() ? none : it->second;
@@ -178,14 +174,12 @@ const QList<Xml::XmlNode>& SurveyIndex::questionsOfPhase(const Xml::XmlNode& cat
     return m_questionsOfPhase.emplace(key, tova::store::questionsOfPhase(category, phaseId)).first->second;
 }
 
-Xml::XmlNode SurveyIndex::firstCategoryWithId(qint16 id) const
-{
+Xml::XmlNode SurveyIndex::firstCategoryWithId(qint16 id) const {
     const std::vector<Xml::XmlNode>& found = categoriesWithId(id);
     return found.empty() ? Xml::XmlNode() : found.front();
 }
 
-Xml::XmlNode SurveyIndex::firstSectionWithId(qint16 id) const
-{
+Xml::XmlNode SurveyIndex::firstSectionWithId(qint16 id) const {
     const auto it = m_firstSectionById.find(id);
     return it == m_firstSectionById.end() ? Xml::XmlNode() : it->second;
 }

@@ -6,15 +6,13 @@
 namespace tova::store {
 namespace {
 
-bool isXmlBlank(QChar c)
-{
+bool isXmlBlank(QChar c) {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
 }
 
 } // namespace
 
-qint16 toInt16(const QString& text, bool* ok)
-{
+qint16 toInt16(const QString& text, bool* ok) {
     bool good = false;
     const short value = text.toShort(&good, 10);
     if (ok)
@@ -22,8 +20,7 @@ qint16 toInt16(const QString& text, bool* ok)
     return good ? qint16(value) : qint16(0);
 }
 
-double xpathNumber(const QString& text)
-{
+double xpathNumber(const QString& text) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     int begin = 0;
     int end = int(text.size());

@@ -1,6 +1,8 @@
 // Page links clicked as a user clicks them: real mouse events on the browser's input widget at the
 // link's place on screen, and then no further event. Each click must act at once and once; several
 // clicks act in order; windows opened from a modal window can be used beside it.
+#include "QuestionnaireData.h"
+#include "RoadSupport.h"
 #include "platform/AppFolder.h"
 #include "platform/ScriptLiteral.h"
 #include "platform/Wait.h"
@@ -14,8 +16,6 @@
 #include "store/ProjectDocument.h"
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
-#include "QuestionnaireData.h"
-#include "RoadSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -161,8 +161,9 @@ TEST_F(ClickRoad, FishboneCategoryAndQuestionnaireCategoriesEachShowAtOnce) {
             if (waitWhile([&] { return !showsCategory(survey.browser(), categories[1]); }, kDriveTimeoutMs))
                 moved = clock.elapsed();
             // A second category clicked while the first is still loading: the last click wins.
-            ASSERT_TRUE(clickLinksQuickly(survey.browser(), kSide,
-                                          {QStringLiteral("#cat") + categories[2], QStringLiteral("#cat") + categories[3]}));
+            ASSERT_TRUE(
+                clickLinksQuickly(survey.browser(), kSide,
+                                  {QStringLiteral("#cat") + categories[2], QStringLiteral("#cat") + categories[3]}));
             lastWon = waitWhile([&] { return !showsCategory(survey.browser(), categories[3]); }, 2 * kActsWithinMs);
             processEventsFor(kSettleMs);
             lastWon = lastWon && showsCategory(survey.browser(), categories[3]);

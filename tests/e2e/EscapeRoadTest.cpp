@@ -87,7 +87,8 @@ TEST_F(EscapeRoad, EscapeInsideThePageClosesTheWindowWithTheAnswersStored) {
         // take its time over the click.
         ASSERT_TRUE(waitWhile([&] {
             return !survey.browser().ExecScript(
-                QStringLiteral("if (!document.querySelector('%1').checked) throw 0;").arg(choice), QStringLiteral("main"));
+                QStringLiteral("if (!document.querySelector('%1').checked) throw 0;").arg(choice),
+                QStringLiteral("main"));
         }));
         QWidget* page = inputWidget(survey.browser());
         ASSERT_NE(page, nullptr);
@@ -130,10 +131,14 @@ TEST_F(EscapeRoad, EscapeInsideThePageClosesEveryWindowThatShowsOne) {
     const Case cases[] = {
         // The road map is due on a new project's first review.
         {"road map", true, [] { frmRoadmap::instance().ShowRoadMap(); }, QString(), QStringLiteral("p")},
-        {"element window", false, [this] { mainWindow->GotoDashboardElement(1); }, QStringLiteral("main"), QStringLiteral(".banner .title")},
-        {"project details", false, [] { frmNewProject::instance().ViewDetails(); }, QString(), QStringLiteral("#owner")},
-        {"new review", false, [] { frmNewReview::instance().AddReview(); }, QString(), QStringLiteral("label[for=phase]")},
-        {"instructions", false, [this] { mainWindow->HandleURL(QStringLiteral("#INS")); }, QString(), QStringLiteral("h1")},
+        {"element window", false, [this] { mainWindow->GotoDashboardElement(1); }, QStringLiteral("main"),
+         QStringLiteral(".banner .title")},
+        {"project details", false, [] { frmNewProject::instance().ViewDetails(); }, QString(),
+         QStringLiteral("#owner")},
+        {"new review", false, [] { frmNewReview::instance().AddReview(); }, QString(),
+         QStringLiteral("label[for=phase]")},
+        {"instructions", false, [this] { mainWindow->HandleURL(QStringLiteral("#INS")); }, QString(),
+         QStringLiteral("h1")},
         {"PDF reader", false,
          [this] { mainWindow->OpenPDF(Globals::PathToURL(appPath(QStringLiteral("Library/ReworkPrimer.pdf")))); },
          QString(), QString()},

@@ -1,6 +1,7 @@
 // Printing and copying from the real main window over the shipped content: the report screen on
 // display printed in landscape under the header picture, the question list printed in portrait
 // while the screen stays, screens that cannot be printed, and the screen area on the clipboard.
+#include "RoadSupport.h"
 #include "platform/AppFolder.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
@@ -11,7 +12,6 @@
 #include "store/Reviews.h"
 #include "support/PdfPrintOutput.h"
 #include "support/TestEnvironment.h"
-#include "RoadSupport.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -23,7 +23,6 @@
 #include <QWebEngineView>
 
 #include <gtest/gtest.h>
-
 
 using namespace tova;
 using namespace tova::test;

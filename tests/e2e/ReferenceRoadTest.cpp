@@ -1,6 +1,8 @@
 // The reference windows in real windows over the shipped content: the definitions window from the
 // Tools menu and from a question's definition link, the acronym window, and the instructions for
 // the fishbone screen. Modal windows are driven from timers that wait (bounded) until they are up.
+#include "QuestionnaireData.h"
+#include "RoadSupport.h"
 #include "platform/AppFolder.h"
 #include "platform/ScriptLiteral.h"
 #include "platform/Services.h"
@@ -19,8 +21,6 @@
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
-#include "QuestionnaireData.h"
-#include "RoadSupport.h"
 
 #include <QAction>
 #include <QApplication>

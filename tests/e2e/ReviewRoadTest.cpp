@@ -2,6 +2,8 @@
 // details page, its first review, answers given by clicking the question page, the fishbone screen
 // rebuilt, a second review added, chosen and deleted, and the project reopened from the recent
 // list. Modal windows are driven from timers that wait (bounded) until the window is up.
+#include "QuestionnaireData.h"
+#include "RoadSupport.h"
 #include "platform/Services.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/BrowserWindow.h"
@@ -9,12 +11,12 @@
 #include "reference/ui/frmGlossary.h"
 #include "review/ReviewClock.h"
 #include "review/SurveyLinks.h"
+#include "review/ui/ReviewDateBox.h"
 #include "review/ui/ReviewWindows.h"
 #include "review/ui/frmDeleteReview.h"
 #include "review/ui/frmLoadReview.h"
 #include "review/ui/frmNewLoad.h"
 #include "review/ui/frmNewProject.h"
-#include "review/ui/ReviewDateBox.h"
 #include "review/ui/frmNewReview.h"
 #include "review/ui/frmRoadmap.h"
 #include "review/ui/frmSurvey.h"
@@ -25,14 +27,13 @@
 #include "store/ProjectFiles.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
-#include "QuestionnaireData.h"
-#include "RoadSupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -40,7 +41,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QMessageBox>
 #include <QUrl>
 #include <QWindow>
 
@@ -164,8 +164,12 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
 
     // --- Changing the details shows the stored texts unchanged; submitting without edits keeps them
     // byte for byte, also texts a one-line field cannot hold as they are (a file edited by hand).
-    const QStringList stored{QString(QChar(0xFEFF)) + QStringLiteral("R-7"), typed.at(1), typed.at(2),
-                             QStringLiteral("two\nlines"), typed.at(4), typed.at(5)};
+    const QStringList stored{QString(QChar(0xFEFF)) + QStringLiteral("R-7"),
+                             typed.at(1),
+                             typed.at(2),
+                             QStringLiteral("two\nlines"),
+                             typed.at(4),
+                             typed.at(5)};
     Globals::SetProjectDetails(stored.at(0), stored.at(1), stored.at(2), stored.at(3), stored.at(4), stored.at(5));
     whenModal(
         &details, [&] { return pageReady(details.browser()); },
@@ -353,14 +357,15 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
 
     // --- The file round trip: every answer given by clicking is ticked again on its question page.
     ASSERT_TRUE(waitWhile([&] {
-        return !mainWindow->webMain()->ExecScript(QStringLiteral("if (!document.querySelector('a[href=\"#CAT2\"]')) throw 0;"),
-                                                  QStringLiteral("main"));
+        return !mainWindow->webMain()->ExecScript(
+            QStringLiteral("if (!document.querySelector('a[href=\"#CAT2\"]')) throw 0;"), QStringLiteral("main"));
     }));
     const auto ticked = [&](const QString& question, int option) {
-        const QString check = QStringLiteral("if (!document.querySelector('input[name=\"R%1\"][value=\"V%2\"]').checked) "
-                                             "throw 0;")
-                                  .arg(question)
-                                  .arg(option);
+        const QString check =
+            QStringLiteral("if (!document.querySelector('input[name=\"R%1\"][value=\"V%2\"]').checked) "
+                           "throw 0;")
+                .arg(question)
+                .arg(option);
         return waitWhile([&] { return !survey.browser().ExecScript(check, QStringLiteral("main")); }, 10000);
     };
     // Category 1's page first, then category 2's through the questionnaire's own tree.
@@ -409,13 +414,15 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
     env.messages.clear();
     // The sample project from the start dialog's "New" tab.
     frmNewLoad& start = frmNewLoad::instance();
-    whenModal(&start, [] { return true; }, [&] {
-        EXPECT_EQ(start.tabs().currentIndex(), 0);
-        QListWidget& list = start.newList();
-        ASSERT_EQ(list.count(), 2);
-        EXPECT_EQ(list.item(0)->text(), QStringLiteral("New Project"));
-        doubleClickItem(list, list.item(1));
-    });
+    whenModal(
+        &start, [] { return true; },
+        [&] {
+            EXPECT_EQ(start.tabs().currentIndex(), 0);
+            QListWidget& list = start.newList();
+            ASSERT_EQ(list.count(), 2);
+            EXPECT_EQ(list.item(0)->text(), QStringLiteral("New Project"));
+            doubleClickItem(list, list.item(1));
+        });
     start.DoModal(0);
     ASSERT_TRUE(Globals::IsProjectLoaded());
     const int reviews = Globals::GetReviews().size();
@@ -466,7 +473,8 @@ TEST_F(ReviewRoad, APhaseChosenAfterDecliningToStopCreatesTheReview) {
                 for (const MsgAnswer answer : declining)
                     env.messages.queue(answer);
                 clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
-                askedToStop = waitWhile([&] { return env.messages.texts().size() < declining.size(); }, kDriveTimeoutMs);
+                askedToStop =
+                    waitWhile([&] { return env.messages.texts().size() < declining.size(); }, kDriveTimeoutMs);
                 if (roadMapFollows) {
                     whenModal(
                         &roadmap, [&] { return pageReady(roadmap.browser()); },
@@ -490,7 +498,8 @@ TEST_F(ReviewRoad, APhaseChosenAfterDecliningToStopCreatesTheReview) {
         return 0;
     };
     const auto throughCreateNewReview = [&] {
-        whenModal(&start, [] { return true; }, [&] { doubleClickItem(start.newList(), start.newList().item(1)); });
+        whenModal(
+            &start, [] { return true; }, [&] { doubleClickItem(start.newList(), start.newList().item(1)); });
         start.DoModal(0);
         const int before = Globals::GetReviews().size();
         whenModal(
@@ -653,8 +662,8 @@ TEST_F(ReviewRoad, EscapeOnTheOpenPhaseListClosesTheListOnly) {
             ASSERT_TRUE(stayed);
             // The window system hands the keyboard back to the window in its own time; the user sees
             // the window take it before pressing the next key.
-            ASSERT_TRUE(waitWhile([&] { return QGuiApplication::focusWindow() != newReview.windowHandle(); },
-                                  kDriveTimeoutMs));
+            ASSERT_TRUE(
+                waitWhile([&] { return QGuiApplication::focusWindow() != newReview.windowHandle(); }, kDriveTimeoutMs));
             QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
             closedAfterwards = waitWhile([&] { return newReview.isVisible(); }, kDriveTimeoutMs);
         });

@@ -2,15 +2,15 @@
 
 #include "platform/AppFolder.h"
 #include "platform/ScriptLiteral.h"
+#include "platform/Services.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/browser/ui/BrowserPage.h"
 #include "platform/browser/ui/BrowserWindow.h"
-#include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/browser/ui/PageScripts.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/dialogs/ui/QtMessageBox.h"
-#include "platform/Services.h"
 #include "reference/ui/frmAcronyms.h"
 #include "reference/ui/frmGlossary.h"
 #include "reference/ui/frmHelp.h"
@@ -62,8 +62,7 @@ namespace {
 // dialog that pending gives is then ended), or the dialog stays open after the action (it is then
 // ended), the test fails instead of hanging.
 void whenFound(const std::function<QDialog*()>& find, const std::function<void(QDialog&)>& action,
-               const std::function<QDialog*()>& pending)
-{
+               const std::function<QDialog*()>& pending) {
     auto* timer = new QTimer;
     auto* clock = new QElapsedTimer;
     clock->start();
@@ -96,8 +95,7 @@ void whenFound(const std::function<QDialog*()>& find, const std::function<void(Q
 
 } // namespace
 
-void whenModal(QDialog* window, std::function<bool()> ready, std::function<void()> action)
-{
+void whenModal(QDialog* window, std::function<bool()> ready, std::function<void()> action) {
     const QPointer<QDialog> dialog(window);
     whenFound(
         [dialog, ready]() -> QDialog* {
@@ -108,8 +106,7 @@ void whenModal(QDialog* window, std::function<bool()> ready, std::function<void(
         [dialog]() -> QDialog* { return dialog && dialog->isVisible() ? dialog.data() : nullptr; });
 }
 
-void whenMessageBox(const QString& text, std::function<void(QMessageBox&)> action)
-{
+void whenMessageBox(const QString& text, std::function<void(QMessageBox&)> action) {
     whenFound(
         [text]() -> QDialog* {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -118,36 +115,31 @@ void whenMessageBox(const QString& text, std::function<void(QMessageBox&)> actio
         [action](QDialog& box) { action(static_cast<QMessageBox&>(box)); }, nullptr);
 }
 
-RealMessageBoxes::RealMessageBoxes() : m_box(std::make_unique<QtMessageBox>()), m_previous(services().messageBox)
-{
+RealMessageBoxes::RealMessageBoxes() : m_box(std::make_unique<QtMessageBox>()), m_previous(services().messageBox) {
     services().messageBox = m_box.get();
 }
 
-RealMessageBoxes::~RealMessageBoxes()
-{
+RealMessageBoxes::~RealMessageBoxes() {
     services().messageBox = m_previous;
 }
 
 namespace {
 
 // The connection to the X server; null on any other platform.
-xcb_connection_t* xConnection()
-{
+xcb_connection_t* xConnection() {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     return x11 ? x11->connection() : nullptr;
 }
 
 } // namespace
 
-bool closeRequestsReachWindows()
-{
+bool closeRequestsReachWindows() {
     return xConnection() != nullptr;
 }
 
 namespace {
 
-xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
-{
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
         xcb_intern_atom_reply(connection,
                               xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr),
@@ -162,8 +154,7 @@ public:
     bool arrived = false;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == m_window && event->type() == QEvent::Close && event->spontaneous())
             arrived = true;
         return false;
@@ -175,8 +166,7 @@ private:
 
 } // namespace
 
-bool requestClose(QWidget& window)
-{
+bool requestClose(QWidget& window) {
     xcb_connection_t* connection = xConnection();
     QWindow* handle = window.windowHandle();
     if (!connection || !handle) {
@@ -200,29 +190,27 @@ bool requestClose(QWidget& window)
     return arrived;
 }
 
-bool pageReady(WebBrowser& browser) { return !browser.Busy() && browser.ReadyState() == 4; }
+bool pageReady(WebBrowser& browser) {
+    return !browser.Busy() && browser.ReadyState() == 4;
+}
 
-bool framesReady(WebBrowser& browser)
-{
+bool framesReady(WebBrowser& browser) {
     return pageReady(browser) && browser.IsFrameComplete(QStringLiteral("main")) &&
            browser.IsFrameComplete(QStringLiteral("side"));
 }
 
-bool headingIs(WebBrowser& browser, const QString& frame, const QString& text)
-{
+bool headingIs(WebBrowser& browser, const QString& frame, const QString& text) {
     return browser.ExecScript(
         QStringLiteral("if (document.querySelector('h1').textContent !== %1) throw 0;").arg(tova::scriptLiteral(text)),
         frame);
 }
 
-QString readFile(const QString& path)
-{
+QString readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-void MainWindowRoad::SetUp()
-{
+void MainWindowRoad::SetUp() {
     appFolder = env.copyAppFolder();
     env.messages.setFallback(MsgAnswer::No);
     Globals::ResetProjectState();
@@ -232,16 +220,14 @@ void MainWindowRoad::SetUp()
     mainWindow->show();
 }
 
-void MainWindowRoad::showSample(const QString& path)
-{
+void MainWindowRoad::showSample(const QString& path) {
     Globals::OpenProjectAndShow(path.isEmpty() ? appPath(QStringLiteral("sample.tova")) : path);
     ASSERT_TRUE(Globals::IsProjectLoaded());
     ASSERT_TRUE(waitWhile([this] { return mainWindow->webMain()->LocationName() != QLatin1String("fishbone"); }));
     ASSERT_TRUE(waitWhile([this] { return !mainWindow->webMain()->IsFrameComplete(QStringLiteral("main")); }));
 }
 
-bool MainWindowRoad::driveQuestionnaire(const QString& categoryId, const std::function<void(frmSurvey&)>& drive)
-{
+bool MainWindowRoad::driveQuestionnaire(const QString& categoryId, const std::function<void(frmSurvey&)>& drive) {
     frmSurvey& survey = frmSurvey::instance();
     bool drove = false;
     whenModal(
@@ -256,8 +242,7 @@ bool MainWindowRoad::driveQuestionnaire(const QString& categoryId, const std::fu
     return drove && !survey.isVisible();
 }
 
-void MainWindowRoad::TearDown()
-{
+void MainWindowRoad::TearDown() {
     Globals::ResetProjectState();
     windowRegistry() = WindowRegistry{};
     deleteReviewWindows();
@@ -267,30 +252,26 @@ void MainWindowRoad::TearDown()
     delete frmBrowser::existingInstance();
 }
 
-void StartedProgramRoad::SetUp()
-{
+void StartedProgramRoad::SetUp() {
     environment.copyAppFolder();
     Globals::ResetProjectState();
     environment.messages.setFallback(MsgAnswer::No);
 }
 
-void StartedProgramRoad::TearDown()
-{
+void StartedProgramRoad::TearDown() {
     if (frmBrowser* window = frmBrowser::existingInstance())
         window->hide();
     Globals::ResetProjectState();
 }
 
-frmBrowser* StartedProgramRoad::startProgram()
-{
+frmBrowser* StartedProgramRoad::startProgram() {
     EXPECT_TRUE(Globals::Main());
     frmBrowser* window = frmBrowser::existingInstance();
     EXPECT_NE(window, nullptr);
     return window;
 }
 
-frmBrowser* StartedProgramRoad::showSample()
-{
+frmBrowser* StartedProgramRoad::showSample() {
     frmBrowser* window = startProgram();
     window->menuItem(QStringLiteral("mnuSampleProject"))->trigger();
     EXPECT_TRUE(waitWhile([window] { return window->webMain()->LocationName() != QLatin1String("fishbone"); }));
@@ -458,8 +439,7 @@ bool clickInTurn(WebBrowser& browser, const QString& frame, const QStringList& s
             waitWhile([&] { return !(centre = locate(browser, frame, selector, &isLink)); }, 2 * kLayoutReadMs));
         links += isLink ? 1 : 0;
         if (!input || !centre) {
-            ADD_FAILURE() << "not on screen: " << selector.toStdString() << " in frame '" << frame.toStdString()
-                          << "'";
+            ADD_FAILURE() << "not on screen: " << selector.toStdString() << " in frame '" << frame.toStdString() << "'";
             return false;
         }
         places << *centre;

@@ -26,7 +26,7 @@ namespace tova {
 class BrowserWindow;
 class MessageBoxService;
 class WebBrowser;
-}
+} // namespace tova
 
 namespace tova::test {
 

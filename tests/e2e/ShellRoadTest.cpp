@@ -2,6 +2,8 @@
 // start-up to the fishbone screen, its page links and the exit question.
 #include "../shell/RecordingTargets.h"
 
+#include "RoadSupport.h"
+#include "ServerFrames.h"
 #include "platform/AppFolder.h"
 #include "platform/Services.h"
 #include "platform/Wait.h"
@@ -13,8 +15,6 @@
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 #include "support/TestEnvironment.h"
-#include "RoadSupport.h"
-#include "ServerFrames.h"
 
 #include <QAction>
 #include <QApplication>
@@ -262,8 +262,9 @@ TEST_F(ShellRoadTest, PagesFromTheHelpMenuLeaveEveryTitleBarInView) {
         QList<const char*> items;
     };
     const Road roads[] = {
-        {"five of one page", {"mnuQuestionWeightings", "mnuQuestionWeightings", "mnuQuestionWeightings",
-                              "mnuQuestionWeightings", "mnuQuestionWeightings"}},
+        {"five of one page",
+         {"mnuQuestionWeightings", "mnuQuestionWeightings", "mnuQuestionWeightings", "mnuQuestionWeightings",
+          "mnuQuestionWeightings"}},
         {"three pages", {"mnuTutorial", "mnuQuestionWeightings", "mnuCopyright"}},
     };
     for (const Road& road : roads) {

@@ -18,8 +18,9 @@ namespace {
 // A printout as the engine hands it over: pages of the sheet's size, each inked edge to edge
 // inside the margins.
 QByteArray laidOutPages(const QPageLayout& layout, int pages) {
-    return laidOutPdf(layout, pages,
-                      [](QPainter& painter, const QRect& printable, int) { painter.fillRect(printable, Qt::darkGray); });
+    return laidOutPdf(layout, pages, [](QPainter& painter, const QRect& printable, int) {
+        painter.fillRect(printable, Qt::darkGray);
+    });
 }
 
 } // namespace

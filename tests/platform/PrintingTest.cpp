@@ -290,8 +290,8 @@ TEST_F(PrintHTMLDocTest, BusyCursorWhileThePageLoadsAndPrintsButNotWhileTheDialo
         QTimer sampler;
         sampler.setInterval(1);
         QObject::connect(&sampler, &QTimer::timeout, [&] {
-            const bool busy = QGuiApplication::overrideCursor() &&
-                              QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            const bool busy =
+                QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
             if (stage == Stage::Loading)
                 busyWhileLoading |= busy;
             else if (stage == Stage::Printing)

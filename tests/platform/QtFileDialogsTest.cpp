@@ -1,7 +1,7 @@
 // The program's file dialogs as the user meets them: the filter reads as the request words it and
 // lists the files of its pattern only; a folder is listed without a file of it being opened.
-#include "platform/Wait.h"
 #include "platform/dialogs/ui/QtFileDialogs.h"
+#include "platform/Wait.h"
 #include "platform/printing/ui/PrintOutput.h"
 
 #include <QAbstractButton>
@@ -133,8 +133,7 @@ bool typeFolder(QWidget& window, QLineEdit* field, const QString& folder) {
 template <typename Window> void whenUp(const std::function<void(Window&)>& action) {
     QTimer::singleShot(0, [action] {
         // The wait's outcome is read from the modal window itself just below.
-        static_cast<void>(
-            waitWhile([] { return !qobject_cast<Window*>(QApplication::activeModalWidget()); }, 10000));
+        static_cast<void>(waitWhile([] { return !qobject_cast<Window*>(QApplication::activeModalWidget()); }, 10000));
         auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
         if (!window) {
             ADD_FAILURE() << "the dialog never came up";

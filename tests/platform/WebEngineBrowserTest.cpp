@@ -30,27 +30,23 @@ namespace {
 
 constexpr int kWaitMs = 5000;
 
-QString fixture(const QString& name)
-{
+QString fixture(const QString& name) {
     return QUrl::fromLocalFile(QDir(QStringLiteral(TOVA_TEST_DATA_DIR "/browser")).filePath(name))
         .toString(QUrl::FullyEncoded);
 }
 
 // Lets queued work (link hook messages, deferred handlers) run for a while.
-void settle(int ms = 150)
-{
+void settle(int ms = 150) {
     tova::processEventsFor(ms);
 }
 
-void runModalDialog(int closeAfterMs)
-{
+void runModalDialog(int closeAfterMs) {
     QDialog dialog;
     QTimer::singleShot(closeAfterMs, &dialog, &QDialog::accept);
     dialog.exec();
 }
 
-QList<tova::BrowserWindow*> browserWindows()
-{
+QList<tova::BrowserWindow*> browserWindows() {
     QList<tova::BrowserWindow*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (auto* window = qobject_cast<tova::BrowserWindow*>(widget))
@@ -61,8 +57,7 @@ QList<tova::BrowserWindow*> browserWindows()
 
 class WebEngineBrowserTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         browser = std::make_unique<WebEngineBrowser>(QStringLiteral("WebBrowser1"));
         browser->resize(800, 600);
         browser->show();
@@ -72,15 +67,13 @@ protected:
         });
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         for (tova::BrowserWindow* window : browserWindows())
             delete window;
     }
 
     // Shows a fixture page and waits until it and the named frames have loaded.
-    void show(const QString& page, const QStringList& frames = {})
-    {
+    void show(const QString& page, const QStringList& frames = {}) {
         browser->Navigate2(fixture(page));
         ASSERT_TRUE(tova::waitWhile([&] { return browser->ReadyState() != 4; }, kWaitMs)) << page.toStdString();
         for (const QString& frame : frames)
@@ -88,20 +81,17 @@ protected:
         seen.clear();
     }
 
-    bool frameComplete(const QString& frame)
-    {
+    bool frameComplete(const QString& frame) {
         return tova::waitWhile([&] { return !browser->IsFrameComplete(frame); }, kWaitMs);
     }
 
     // Whether the frame's (or, for "", the top window's) address ends with suffix.
-    bool addressEndsWith(const QString& frame, const QString& suffix)
-    {
+    bool addressEndsWith(const QString& frame, const QString& suffix) {
         return browser->ExecScript(
             QStringLiteral("if (!location.href.endsWith(%1)) throw 0;").arg(tova::scriptLiteral(suffix)), frame);
     }
 
-    bool waitSeen(const QString& suffix)
-    {
+    bool waitSeen(const QString& suffix) {
         return tova::waitWhile(
             [&] {
                 return std::none_of(seen.begin(), seen.end(), [&](const QString& u) { return u.endsWith(suffix); });
@@ -109,8 +99,7 @@ protected:
             kWaitMs);
     }
 
-    int countSeen(const QString& suffix) const
-    {
+    int countSeen(const QString& suffix) const {
         return static_cast<int>(
             std::count_if(seen.begin(), seen.end(), [&](const QString& u) { return u.endsWith(suffix); }));
     }
@@ -120,8 +109,7 @@ protected:
     std::function<bool(const QString&)> onNavigate;
 };
 
-TEST_F(WebEngineBrowserTest, FramesetLoadsAndFramesAreFoundByName)
-{
+TEST_F(WebEngineBrowserTest, FramesetLoadsAndFramesAreFoundByName) {
     show(QStringLiteral("frames.htm"));
     EXPECT_EQ(browser->ReadyState(), 4);
     EXPECT_FALSE(browser->Busy());
@@ -137,8 +125,7 @@ TEST_F(WebEngineBrowserTest, FramesetLoadsAndFramesAreFoundByName)
     EXPECT_TRUE(browser->ExecScript(QStringLiteral("findAndHighlight('#cat1')"), QStringLiteral("side")));
 }
 
-TEST_F(WebEngineBrowserTest, LocationNameIsTitleOrFileName)
-{
+TEST_F(WebEngineBrowserTest, LocationNameIsTitleOrFileName) {
     const struct {
         const char* page;
         const char* name;
@@ -149,8 +136,7 @@ TEST_F(WebEngineBrowserTest, LocationNameIsTitleOrFileName)
     }
 }
 
-TEST_F(WebEngineBrowserTest, ExecScriptRunsInTheNamedFrame)
-{
+TEST_F(WebEngineBrowserTest, ExecScriptRunsInTheNamedFrame) {
     show(QStringLiteral("frames.htm"), {QStringLiteral("side"), QStringLiteral("main")});
     EXPECT_TRUE(browser->ExecScript(QStringLiteral("showResult('changed')"), QStringLiteral("main")));
     EXPECT_TRUE(
@@ -179,8 +165,7 @@ TEST_F(WebEngineBrowserTest, ExecScriptRunsInTheNamedFrame)
     EXPECT_EQ(browser->LocationName(), QStringLiteral("Top"));
 }
 
-TEST_F(WebEngineBrowserTest, ScriptAddressesResolveAgainstTheFramesOwnDocument)
-{
+TEST_F(WebEngineBrowserTest, ScriptAddressesResolveAgainstTheFramesOwnDocument) {
     show(QStringLiteral("subframes.htm"), {QStringLiteral("inner")});
     onNavigate = [](const QString&) { return true; };
     EXPECT_TRUE(browser->ExecScript(QStringLiteral("location.href = 'page.htm'"), QStringLiteral("inner")));
@@ -189,8 +174,7 @@ TEST_F(WebEngineBrowserTest, ScriptAddressesResolveAgainstTheFramesOwnDocument)
 
 // Link clicks in the top window and in frames: each reaches the handler once with its absolute
 // address; a cancelled one leaves the window where it was, any other is followed.
-TEST_F(WebEngineBrowserTest, LinkClicksReachTheHandlerOnce)
-{
+TEST_F(WebEngineBrowserTest, LinkClicksReachTheHandlerOnce) {
     const struct {
         const char* page;
         const char* frame;
@@ -229,8 +213,7 @@ TEST_F(WebEngineBrowserTest, LinkClicksReachTheHandlerOnce)
     }
 }
 
-TEST_F(WebEngineBrowserTest, ALinkClickedWhileTheHandlerWaitsIsHandedOverAfterIt)
-{
+TEST_F(WebEngineBrowserTest, ALinkClickedWhileTheHandlerWaitsIsHandedOverAfterIt) {
     show(QStringLiteral("frames.htm"), {QStringLiteral("side")});
     QStringList order;
     onNavigate = [&](const QString& url) {
@@ -250,8 +233,7 @@ TEST_F(WebEngineBrowserTest, ALinkClickedWhileTheHandlerWaitsIsHandedOverAfterIt
     EXPECT_EQ(order, (QStringList{"enter NXT", "leave NXT", "enter cat12", "leave cat12"}));
 }
 
-TEST_F(WebEngineBrowserTest, AClickFromAClosedWindowNeverActsWhenItIsShownAgain)
-{
+TEST_F(WebEngineBrowserTest, AClickFromAClosedWindowNeverActsWhenItIsShownAgain) {
     // The window closes while a handler runs with a second click waiting, or before the page's
     // click is handed over; either click is gone once the window is shown again.
     for (const bool closedByHandler : {true, false}) {
@@ -281,8 +263,7 @@ TEST_F(WebEngineBrowserTest, AClickFromAClosedWindowNeverActsWhenItIsShownAgain)
     }
 }
 
-TEST_F(WebEngineBrowserTest, AWindowOpenedWhileAModalWindowIsUpBelongsToIt)
-{
+TEST_F(WebEngineBrowserTest, AWindowOpenedWhileAModalWindowIsUpBelongsToIt) {
     show(QStringLiteral("notitle.htm"));
     QDialog modal;
     QList<tova::BrowserWindow*> opened;
@@ -298,8 +279,7 @@ TEST_F(WebEngineBrowserTest, AWindowOpenedWhileAModalWindowIsUpBelongsToIt)
     EXPECT_TRUE(opened.first()->isWindow());
 }
 
-TEST_F(WebEngineBrowserTest, LinksThePageHandlesOrSendsElsewhereAreLeftAlone)
-{
+TEST_F(WebEngineBrowserTest, LinksThePageHandlesOrSendsElsewhereAreLeftAlone) {
     show(QStringLiteral("frames.htm"), {QStringLiteral("side")});
     ASSERT_TRUE(
         browser->ExecScript(QStringLiteral("document.getElementById('handled').click()"), QStringLiteral("side")));
@@ -314,8 +294,7 @@ TEST_F(WebEngineBrowserTest, LinksThePageHandlesOrSendsElsewhereAreLeftAlone)
     EXPECT_TRUE(tova::waitWhile([&] { return window->windowTitle() != QLatin1String("Other"); }, kWaitMs));
 }
 
-TEST_F(WebEngineBrowserTest, TopLevelNavigationsReachTheHandler)
-{
+TEST_F(WebEngineBrowserTest, TopLevelNavigationsReachTheHandler) {
     show(QStringLiteral("notitle.htm"));
     onNavigate = [](const QString& url) { return url.contains(QLatin1String("#CMD")); };
 
@@ -336,8 +315,7 @@ TEST_F(WebEngineBrowserTest, TopLevelNavigationsReachTheHandler)
     EXPECT_TRUE(tova::waitWhile([&] { return browser->ReadyState() != 4; }, kWaitMs));
 }
 
-TEST_F(WebEngineBrowserTest, FormSubmittedInAFrameIsHandledBeforeTheScriptReturns)
-{
+TEST_F(WebEngineBrowserTest, FormSubmittedInAFrameIsHandledBeforeTheScriptReturns) {
     show(QStringLiteral("frames.htm"), {QStringLiteral("main")});
     onNavigate = [](const QString& url) { return url.contains(QLatin1Char('?')); };
     ASSERT_TRUE(browser->ExecScript(QStringLiteral("javascript:document.forms[0].submit()"), QStringLiteral("main")));
@@ -353,8 +331,7 @@ TEST_F(WebEngineBrowserTest, FormSubmittedInAFrameIsHandledBeforeTheScriptReturn
         tova::waitWhile([&] { return !addressEndsWith(QStringLiteral("main"), QStringLiteral("?R101=V2")); }, kWaitMs));
 }
 
-TEST_F(WebEngineBrowserTest, Navigate2ToAFrameReloadsOnlyThatFrame)
-{
+TEST_F(WebEngineBrowserTest, Navigate2ToAFrameReloadsOnlyThatFrame) {
     show(QStringLiteral("frames.htm"), {QStringLiteral("side"), QStringLiteral("main")});
     ASSERT_TRUE(browser->ExecScript(QStringLiteral("window.kept = true"), QStringLiteral("side")));
     ASSERT_TRUE(browser->ExecScript(QStringLiteral("window.kept = true"), QStringLiteral("main")));
@@ -380,8 +357,7 @@ TEST_F(WebEngineBrowserTest, Navigate2ToAFrameReloadsOnlyThatFrame)
     EXPECT_TRUE(browser->LocationURL().endsWith(QLatin1String("/frames.htm")));
 }
 
-TEST_F(WebEngineBrowserTest, Navigate2ToBlankOpensABrowserWindow)
-{
+TEST_F(WebEngineBrowserTest, Navigate2ToBlankOpensABrowserWindow) {
     show(QStringLiteral("notitle.htm"));
     browser->Navigate2(fixture(QStringLiteral("other.htm")), QStringLiteral("_blank"));
     ASSERT_EQ(browserWindows().size(), 1);
@@ -396,8 +372,7 @@ TEST_F(WebEngineBrowserTest, Navigate2ToBlankOpensABrowserWindow)
     EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(WebEngineBrowserTest, PdfOpensInTheBuiltInViewer)
-{
+TEST_F(WebEngineBrowserTest, PdfOpensInTheBuiltInViewer) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
     {
@@ -419,8 +394,7 @@ TEST_F(WebEngineBrowserTest, PdfOpensInTheBuiltInViewer)
 }
 
 // The handler runs page commands that open modal dialogs and wait for pages.
-TEST_F(WebEngineBrowserTest, HandlerMayOpenDialogsAndWaitForPages)
-{
+TEST_F(WebEngineBrowserTest, HandlerMayOpenDialogsAndWaitForPages) {
     show(QStringLiteral("notitle.htm"));
     int dialogs = 0;
     bool innerPageLoaded = false;
@@ -460,8 +434,7 @@ TEST_F(WebEngineBrowserTest, HandlerMayOpenDialogsAndWaitForPages)
                                 kWaitMs));
 }
 
-TEST_F(WebEngineBrowserTest, PagesThatDoNotFinishDoNotHangAWait)
-{
+TEST_F(WebEngineBrowserTest, PagesThatDoNotFinishDoNotHangAWait) {
     // A frame whose file is missing: the page completes, the frame is never reachable.
     show(QStringLiteral("missingframe.htm"), {QStringLiteral("present")});
     QElapsedTimer timer;
@@ -480,8 +453,7 @@ TEST_F(WebEngineBrowserTest, PagesThatDoNotFinishDoNotHangAWait)
 
 // Submitted form fields travel in the address and are decoded once by the receiver: the address
 // must reach the handler exactly as the engine encoded it.
-TEST(AddressText, KeepsTheEnginesEncoding)
-{
+TEST(AddressText, KeepsTheEnginesEncoding) {
     const char* addresses[] = {
         "file:///opt/my%20app/NewProj/Proj.htm?refnum=%2B1+a&projname=caf%C3%A9&loc=a%26b%3Dc",
         "file:///opt/app/survey/main.htm?R101=V2&R102=V5",
@@ -494,8 +466,7 @@ TEST(AddressText, KeepsTheEnginesEncoding)
 }
 
 // Report pages and their chart pictures are rewritten under the same names between visits.
-TEST_F(WebEngineBrowserTest, RewrittenFilesAreReadAfresh)
-{
+TEST_F(WebEngineBrowserTest, RewrittenFilesAreReadAfresh) {
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("chart.htm"));
     const QString picture = dir.filePath(QStringLiteral("graph.png"));
@@ -518,8 +489,7 @@ TEST_F(WebEngineBrowserTest, RewrittenFilesAreReadAfresh)
     }
 }
 
-TEST_F(WebEngineBrowserTest, WaitForBeforeNavigateSeesOnlyLaterMatches)
-{
+TEST_F(WebEngineBrowserTest, WaitForBeforeNavigateSeesOnlyLaterMatches) {
     show(QStringLiteral("frames.htm"), {QStringLiteral("side")});
     const std::uint64_t before = browser->beforeNavigateCount();
     auto isNext = [](const QString& url) { return url.endsWith(QLatin1String("#NXT")); };

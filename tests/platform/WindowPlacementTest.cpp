@@ -148,7 +148,7 @@ TEST(WindowPlacement, NoNewWindowHidesMoreThanHalfOfATitleBar) {
         QList<WindowPlacement> kinds; // opened in turn
         QList<QRect> openBefore;
         int windows;
-        bool room; // else each new window starts a cascade of its own, at its own place
+        bool room;              // else each new window starts a cascade of its own, at its own place
         int sparingButtons = 0; // how many leave the origin's buttons as free as the first one does
     };
     const CascadeCase cases[] = {

@@ -33,15 +33,13 @@ const char* kData = R"(<data>
   <glossary><gloss_item><gloss_key>1A1</gloss_key><small_term>Scope</small_term></gloss_item></glossary>
 </data>)";
 
-XmlDocument loadData()
-{
+XmlDocument loadData() {
     XmlDocument doc = XmlDocument::create();
     EXPECT_TRUE(doc.loadXML(QString::fromUtf8(kData)));
     return doc;
 }
 
-QString writeFile(QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
-{
+QString writeFile(QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -52,21 +50,18 @@ QString writeFile(QTemporaryDir& dir, const QString& name, const QByteArray& byt
 // Every libxml2 node made while it lives, until the node is freed.
 class LiveNodes {
 public:
-    LiveNodes()
-    {
+    LiveNodes() {
         live().clear();
         m_register = xmlRegisterNodeDefault([](xmlNode* node) { live().insert(node); });
         m_deregister = xmlDeregisterNodeDefault([](xmlNode* node) { live().erase(node); });
     }
-    ~LiveNodes()
-    {
+    ~LiveNodes() {
         xmlRegisterNodeDefault(m_register);
         xmlDeregisterNodeDefault(m_deregister);
     }
     LiveNodes(const LiveNodes&) = delete;
     LiveNodes& operator=(const LiveNodes&) = delete;
-    static std::set<xmlNode*>& live()
-    {
+    static std::set<xmlNode*>& live() {
         static std::set<xmlNode*> nodes;
         return nodes;
     }
@@ -78,8 +73,7 @@ private:
 
 } // namespace
 
-TEST(XmlPaths, IdsCompareAsNumbersAndAsText)
-{
+TEST(XmlPaths, IdsCompareAsNumbersAndAsText) {
     XmlDocument doc = loadData();
     EXPECT_EQ(doc.selectSingleNode("data/phases/phase[phase_id = 3]/phase_desc").text(), "Design");
     EXPECT_EQ(doc.selectSingleNode("data/phases/phase[phase_id = \"3\"]/phase_desc").text(), "Design");
@@ -99,8 +93,7 @@ TEST(XmlPaths, IdsCompareAsNumbersAndAsText)
     EXPECT_TRUE(doc.selectNodes("data/[[").isEmpty());
 }
 
-TEST(XmlText, MarkupInTextStaysText)
-{
+TEST(XmlText, MarkupInTextStaysText) {
     XmlDocument doc = XmlDocument::create();
     XmlNode root = doc.createElement("project");
     ASSERT_TRUE(doc.setDocumentElement(root));
@@ -119,8 +112,7 @@ TEST(XmlText, MarkupInTextStaysText)
     EXPECT_FALSE(doc.setDocumentElement(doc.createElement("other")));
 }
 
-TEST(XmlText, NonAsciiRoundTripsThroughFileBytes)
-{
+TEST(XmlText, NonAsciiRoundTripsThroughFileBytes) {
     XmlDocument doc = XmlDocument::create();
     ASSERT_TRUE(doc.loadXML(QStringLiteral("<p><n>Zürich – ☂</n></p>")));
     XmlDocument again = XmlDocument::create();
@@ -130,8 +122,7 @@ TEST(XmlText, NonAsciiRoundTripsThroughFileBytes)
     EXPECT_EQ(again.selectSingleNode("p/n").text(), QStringLiteral("Zürich – ☂"));
 }
 
-TEST(XmlNodes, RemovedNodeStaysUsableAndCopiesAreIndependent)
-{
+TEST(XmlNodes, RemovedNodeStaysUsableAndCopiesAreIndependent) {
     XmlDocument doc = loadData();
     XmlNode phases = doc.selectSingleNode("data/phases");
     XmlNode first = phases.selectSingleNode("phase");
@@ -146,8 +137,7 @@ TEST(XmlNodes, RemovedNodeStaysUsableAndCopiesAreIndependent)
     EXPECT_FALSE(copy.selectSingleNode("data/extra").isNull());
 }
 
-TEST(XmlLoading, BrokenAndHostileInputFails)
-{
+TEST(XmlLoading, BrokenAndHostileInputFails) {
     QTemporaryDir dir;
     const QList<QByteArray> bad = {
         "",
@@ -155,7 +145,8 @@ TEST(XmlLoading, BrokenAndHostileInputFails)
         "<project><currentreview>1</currentreview>",
         "<?xml version=\"1.0\"?><!DOCTYPE p [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><p>&x;</p>",
         "<?xml version=\"1.0\"?><!DOCTYPE l [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
-        "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]><l>&d;&d;&d;</l>",
+        "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d "
+        "\"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]><l>&d;&d;&d;</l>",
         "<p xmlns:xi=\"http://www.w3.org/2001/XInclude\"><xi:include href=\"/etc/passwd\" parse=\"text\"/></p>",
     };
     int index = 0;
@@ -176,8 +167,7 @@ TEST(XmlLoading, BrokenAndHostileInputFails)
     EXPECT_FALSE(missing.load(dir.filePath("nothing-here.xml")));
 }
 
-TEST(XmlLoading, OversizedFileIsRefusedBeforeParsing)
-{
+TEST(XmlLoading, OversizedFileIsRefusedBeforeParsing) {
     QTemporaryDir dir;
     const QString path = writeFile(dir, "big.xml", "<p>" + QByteArray(2000, 'x') + "</p>");
     XmlDocument doc = XmlDocument::create();
@@ -187,10 +177,10 @@ TEST(XmlLoading, OversizedFileIsRefusedBeforeParsing)
     EXPECT_TRUE(doc.load(path, &error, 10000));
 }
 
-TEST(XslProcessing, ParametersInputElementAndOutput)
-{
+TEST(XslProcessing, ParametersInputElementAndOutput) {
     QTemporaryDir dir;
-    const QString sheet = writeFile(dir, "t.xsl", R"XSL(<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
+    const QString sheet =
+        writeFile(dir, "t.xsl", R"XSL(<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
   <xsl:output method="html" encoding="UTF-8"/>
   <xsl:param name="projname"/>
   <xsl:param name="phase_id"/>
@@ -224,26 +214,32 @@ TEST(XslProcessing, ParametersInputElementAndOutput)
     EXPECT_TRUE(html.contains("<p id=\"up\">0</p>")) << html.toStdString();
 }
 
-TEST(XslProcessing, MissingOrInvalidStyleSheetFailsWithReason)
-{
+TEST(XslProcessing, MissingOrInvalidStyleSheetFailsWithReason) {
     QTemporaryDir dir;
     XslTemplate xsl;
     QString error;
     EXPECT_FALSE(xsl.load(dir.filePath("missing.xsl"), &error));
     EXPECT_FALSE(error.isEmpty());
-    const QString broken = writeFile(dir, "broken.xsl", "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\"><xsl:template match=\"/\"><xsl:bogus/></xsl:template>");
+    const QString broken =
+        writeFile(dir, "broken.xsl",
+                  "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\"><xsl:template "
+                  "match=\"/\"><xsl:bogus/></xsl:template>");
     EXPECT_FALSE(xsl.load(broken, &error));
     const QString notXsl = writeFile(dir, "plain.xsl", "<html/>");
     EXPECT_FALSE(xsl.load(notXsl, &error));
 }
 
-TEST(XslProcessing, WritingFilesFromAStyleSheetIsForbidden)
-{
+TEST(XslProcessing, WritingFilesFromAStyleSheetIsForbidden) {
     QTemporaryDir dir;
     const QString target = dir.filePath("written.txt");
-    const QString sheet = writeFile(dir, "w.xsl", QStringLiteral(R"XSL(<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform" xmlns:exsl="http://exslt.org/common" extension-element-prefixes="exsl">
+    const QString sheet = writeFile(
+        dir, "w.xsl",
+        QStringLiteral(
+            R"XSL(<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform" xmlns:exsl="http://exslt.org/common" extension-element-prefixes="exsl">
   <xsl:template match="/"><exsl:document href="%1">x</exsl:document><out/></xsl:template>
-</xsl:stylesheet>)XSL").arg(target).toUtf8());
+</xsl:stylesheet>)XSL")
+            .arg(target)
+            .toUtf8());
     XslTemplate xsl;
     ASSERT_TRUE(xsl.load(sheet));
     Xml::XslProcessor processor = xsl.createProcessor();
@@ -253,8 +249,7 @@ TEST(XslProcessing, WritingFilesFromAStyleSheetIsForbidden)
     EXPECT_FALSE(QFile::exists(target));
 }
 
-TEST(XmlNodes, EveryElementGoesWithItsDocumentAttachedOrNot)
-{
+TEST(XmlNodes, EveryElementGoesWithItsDocumentAttachedOrNot) {
     LiveNodes nodes;
     {
         XmlDocument doc = XmlDocument::create();
@@ -273,8 +268,7 @@ TEST(XmlNodes, EveryElementGoesWithItsDocumentAttachedOrNot)
 }
 
 // A removed element that is appended again belongs to the tree once more and is freed once.
-TEST(XmlNodes, RemovedElementAppendedAgainIsFreedOnce)
-{
+TEST(XmlNodes, RemovedElementAppendedAgainIsFreedOnce) {
     LiveNodes nodes;
     {
         XmlDocument doc = XmlDocument::create();
@@ -289,8 +283,7 @@ TEST(XmlNodes, RemovedElementAppendedAgainIsFreedOnce)
     EXPECT_TRUE(LiveNodes::live().empty());
 }
 
-TEST(XmlText, CharactersXmlCannotHoldBecomeBlanksOnTheWayIn)
-{
+TEST(XmlText, CharactersXmlCannotHoldBecomeBlanksOnTheWayIn) {
     XmlDocument doc = XmlDocument::create();
     XmlNode root = doc.createElement("r", QString("a\x0b") + QChar(0) + "b" + QChar(0xFFFF));
     ASSERT_TRUE(doc.setDocumentElement(root));
@@ -300,8 +293,7 @@ TEST(XmlText, CharactersXmlCannotHoldBecomeBlanksOnTheWayIn)
     EXPECT_TRUE(back.loadBytes(doc.toFileBytes()));
 }
 
-TEST(XmlLoading, AttributesAndNestingAreCountedOutsideQuotesCommentsAndCharacterData)
-{
+TEST(XmlLoading, AttributesAndNestingAreCountedOutsideQuotesCommentsAndCharacterData) {
     struct Case {
         QByteArray xml;
         int attributes, depth;
@@ -323,10 +315,10 @@ TEST(XmlLoading, AttributesAndNestingAreCountedOutsideQuotesCommentsAndCharacter
     }
 }
 
-TEST(XslProcessing, AnyTextADocumentHoldsPassesAsATextParameter)
-{
+TEST(XslProcessing, AnyTextADocumentHoldsPassesAsATextParameter) {
     QTemporaryDir dir;
-    const QString sheet = writeFile(dir, "t.xsl", R"XSL(<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
+    const QString sheet =
+        writeFile(dir, "t.xsl", R"XSL(<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
   <xsl:output method="text" encoding="UTF-8"/>
   <xsl:param name="loc"/>
   <xsl:template match="/">[<xsl:value-of select="$loc"/>]</xsl:template>

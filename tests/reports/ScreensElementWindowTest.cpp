@@ -2,9 +2,9 @@
 #include "ScreensFixture.h"
 
 #include "platform/AppFolder.h"
-#include "platform/chart/ui/ChartRenderer.h"
 #include "platform/Wait.h"
 #include "platform/browser/WebBrowser.h"
+#include "platform/chart/ui/ChartRenderer.h"
 #include "reports/ScreenSupport.h"
 #include "reports/ui/frmDashboardElement.h"
 #include "support/PdfPrintOutput.h"

@@ -3,11 +3,11 @@
 #include "ScreensFixture.h"
 
 #include "platform/AppFolder.h"
+#include "platform/PageServices.h"
 #include "reports/Dashboards.h"
 #include "reports/ReportPipeline.h"
 #include "reports/TileChart.h"
 #include "reports/TrendScreens.h"
-#include "platform/PageServices.h"
 #include "shell/SaveCommands.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"

@@ -1,12 +1,12 @@
 // The project trend charts: which reviews become points, their order, labels and values, and the
 // pictures written for the two trend screens.
+#include "reports/charts/ui/TrendCharts.h"
 #include "platform/AppFolder.h"
 #include "platform/chart/ui/ChartRenderer.h"
 #include "reports/ReportPipeline.h"
 #include "reports/SectionOrder.h"
 #include "reports/TrendScreens.h"
 #include "reports/charts/TrendData.h"
-#include "reports/charts/ui/TrendCharts.h"
 #include "reports/charts/ui/frmProjectTrendDetail.h"
 #include "reports/charts/ui/frmProjectTrendGraph.h"
 #include "store/Database.h"
@@ -259,7 +259,8 @@ TEST_F(TrendChartsTest, WithoutCompleteReviewsThereIsNothingButThePictureIsStill
 
     Globals::gProjectDoc = incomplete;
     frmProjectTrendGraph::GenerateProjectTrendGraph(Xml::XmlDocument());
-    EXPECT_EQ(QImage(tova::appPath(QStringLiteral("projecttrendgraph/graph.png"))).size(), QSize(641, 277) * tova::kSavedPixelRatio);
+    EXPECT_EQ(QImage(tova::appPath(QStringLiteral("projecttrendgraph/graph.png"))).size(),
+              QSize(641, 277) * tova::kSavedPixelRatio);
     EXPECT_TRUE(environment.messages.asked().isEmpty());
 }
 
@@ -360,9 +361,10 @@ TEST(TrendValues, ReviewDatesReadInTheUsersNumericFormsThenInEnglish) {
 
 TEST_F(TrendChartsTest, AReviewOfAPhaseWithoutQuestionsIsNoPoint) {
     // With nothing to answer it would count as complete with a perfect score.
-    const QString xml = QStringLiteral("<project ver=\"2.0\"><projectname>P</projectname><currentreview>1</currentreview>") +
-                        reviewXml(1, {1, QStringLiteral("Jan 10, 2003")}) +
-                        QStringLiteral("<review id=\"2\"><phase>99</phase><date>May 06, 2003</date></review></project>");
+    const QString xml =
+        QStringLiteral("<project ver=\"2.0\"><projectname>P</projectname><currentreview>1</currentreview>") +
+        reviewXml(1, {1, QStringLiteral("Jan 10, 2003")}) +
+        QStringLiteral("<review id=\"2\"><phase>99</phase><date>May 06, 2003</date></review></project>");
     const Reports::TrendData data = Reports::GatherTrend(documentOf(xml), TrendKind::Overall);
     EXPECT_EQ(labelsOf(data), QStringList({"2003Jan10 (1)"}));
 }

@@ -45,8 +45,12 @@ TEST(NewReviewRules, TypedDatesAreReadOnlyInTheBoxsOwnForm) {
         const char* typed;
         QDate expected;
     } cases[] = {
-        {"Aug 20, 2024", QDate(2024, 8, 20)}, {" aug 2, 2024 ", QDate(2024, 8, 2)}, {"08/20/2024", QDate()},
-        {"Feb 30, 2024", QDate()},            {"Aug 20 2024", QDate()},             {"", QDate()},
+        {"Aug 20, 2024", QDate(2024, 8, 20)},
+        {" aug 2, 2024 ", QDate(2024, 8, 2)},
+        {"08/20/2024", QDate()},
+        {"Feb 30, 2024", QDate()},
+        {"Aug 20 2024", QDate()},
+        {"", QDate()},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseTypedReviewDate(QString::fromUtf8(c.typed)).value_or(QDate()), c.expected) << c.typed;

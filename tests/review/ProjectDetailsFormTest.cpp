@@ -45,16 +45,22 @@ TEST(ProjectDetailsForm, ValuesStandAtTheOddPositionsOfTheQuery) {
     // Only the first "?" starts the query; a later one belongs to a value.
     EXPECT_EQ(parseProjectSubmission(QStringLiteral("a?refnum=x?y"))[0], QStringLiteral("x?y"));
     // A fragment left on the page's address is no part of the last value.
-    EXPECT_EQ(parseProjectSubmission(QStringLiteral("Proj.htm?refnum=1&projname=2&subprojname=3&loc=4&owner=5&pm=P#CLS"))
-                  .back(),
-              QStringLiteral("P"));
+    EXPECT_EQ(
+        parseProjectSubmission(QStringLiteral("Proj.htm?refnum=1&projname=2&subprojname=3&loc=4&owner=5&pm=P#CLS"))
+            .back(),
+        QStringLiteral("P"));
 }
 
 TEST(ProjectDetailsForm, TextsSubmittedAsShownKeepTheirStoredBytes) {
-    const ProjectFields stored{QStringLiteral("two\r\nlines"), QString(QChar(0xFEFF)) + QStringLiteral("P"),
-                               QStringLiteral("S"), QStringLiteral("L"), QStringLiteral("O"), QStringLiteral("M")};
+    const ProjectFields stored{QStringLiteral("two\r\nlines"),
+                               QString(QChar(0xFEFF)) + QStringLiteral("P"),
+                               QStringLiteral("S"),
+                               QStringLiteral("L"),
+                               QStringLiteral("O"),
+                               QStringLiteral("M")};
     const ProjectFields submitted{QStringLiteral("twolines"), QString(QChar(0xFEFF)) + QStringLiteral("P"),
-                                  QStringLiteral("S2"), QStringLiteral("L"), QStringLiteral("O"), QString()};
+                                  QStringLiteral("S2"),       QStringLiteral("L"),
+                                  QStringLiteral("O"),        QString()};
     EXPECT_EQ(keepUneditedTexts(submitted, stored),
               (ProjectFields{stored[0], stored[1], QStringLiteral("S2"), QStringLiteral("L"), QStringLiteral("O"),
                              QString()}));

@@ -158,8 +158,8 @@ TEST(ExitPrompt, ChangedDetailsOrAnotherReviewAreOfferedForSaving) {
     const std::function<void()> changes[] = {
         [] {
             Globals::SetProjectDetails(Globals::GetReferenceNum(), Globals::GetProjectName(),
-                                       Globals::GetSubProjectName(), Globals::GetLocation(), QStringLiteral("New owner"),
-                                       Globals::GetProjectManager());
+                                       Globals::GetSubProjectName(), Globals::GetLocation(),
+                                       QStringLiteral("New owner"), Globals::GetProjectManager());
         },
         [] { Globals::SetCurrentReview(1); },
     };

@@ -3,9 +3,9 @@
 #include "ProjectFixture.h"
 
 #include "platform/AppFolder.h"
+#include "platform/PageServices.h"
 #include "reports/Fishbone.h"
 #include "reports/ReportPipeline.h"
-#include "platform/PageServices.h"
 #include "store/Database.h"
 #include "store/ProjectDocument.h"
 #include "store/ProjectFiles.h"
@@ -221,8 +221,7 @@ TEST(FishboneScreen, MissingDatabaseIsReportedNotFatal) {
         << scene.environment.messages.asked()[0].text.toStdString();
 }
 
-TEST(FishboneScreen, ShippedStyleSheetShowsHeaderMarkupAsText)
-{
+TEST(FishboneScreen, ShippedStyleSheetShowsHeaderMarkupAsText) {
     TestEnvironment environment;
     environment.copyAppFolder();
     ProjectFixture fixture;

@@ -1,9 +1,9 @@
 // Start-up's browser version check and the small windows of the shell: the about window and the
 // reader installation window.
+#include "platform/ui/frmInstallReader.h"
 #include "shell/BrowserVersionCheck.h"
 #include "shell/ShellGlobals.h"
 #include "shell/ui/frmAbout.h"
-#include "platform/ui/frmInstallReader.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>

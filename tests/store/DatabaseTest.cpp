@@ -14,8 +14,7 @@ class Database : public StoreTest {};
 
 // In every encoding the parser reads, a small questionnaire loads and a flood of attributes is
 // refused before the parser spends minutes on it.
-TEST_F(Database, LoadsOrGivesOneMessageAndAnEmptyDocument)
-{
+TEST_F(Database, LoadsOrGivesOneMessageAndAnEmptyDocument) {
     const QString app = env.scratch.filePath("app");
     tova::services().appFolder = app;
     const QByteArray good = readBytes(testDataPath("store/data.xml"));

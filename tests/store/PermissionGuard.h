@@ -11,16 +11,14 @@ namespace tova::test {
 
 class PermissionGuard {
 public:
-    PermissionGuard()
-    {
+    PermissionGuard() {
         if (syscall(SYS_capget, &m_header, m_saved) != 0)
             return;
         __user_cap_data_struct lowered[2] = {m_saved[0], m_saved[1]};
         lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
         m_active = syscall(SYS_capset, &m_header, lowered) == 0;
     }
-    ~PermissionGuard()
-    {
+    ~PermissionGuard() {
         if (m_active)
             syscall(SYS_capset, &m_header, m_saved);
     }

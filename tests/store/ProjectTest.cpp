@@ -19,22 +19,19 @@ namespace {
 class Project : public StoreTest {
 protected:
     QString scratch(const QString& name) { return env.scratch.filePath(name); }
-    void setRecent(const QStringList& files)
-    {
+    void setRecent(const QStringList& files) {
         env.settings->SaveSetting("TOVA2v2.0", "Recent", "RecentCount", QString::number(files.size()));
         for (int i = 0; i < files.size(); ++i)
             env.settings->SaveSetting("TOVA2v2.0", "Recent", QString("File%1").arg(i), files[i]);
     }
-    void expectOneMessage(const QString& text, tova::MsgIcon icon, const QString& title = "TOVA2")
-    {
+    void expectOneMessage(const QString& text, tova::MsgIcon icon, const QString& title = "TOVA2") {
         ASSERT_EQ(env.messages.texts(), QStringList{text});
         EXPECT_EQ(env.messages.asked().first().icon, icon);
         EXPECT_EQ(env.messages.asked().first().title, title);
         env.messages.clear();
     }
     // The save's failure is reported with the system's reason after our own sentence.
-    void expectSaveFailure()
-    {
+    void expectSaveFailure() {
         ASSERT_EQ(env.messages.asked().size(), 1);
         const QString text = env.messages.texts().first();
         EXPECT_TRUE(text.startsWith("Could not save project.  Check if file is read only or disk is full.\n\n"));
@@ -44,8 +41,7 @@ protected:
     }
 };
 
-TEST_F(Project, NewProjectShapeAndHeaderTextsStoredUnchanged)
-{
+TEST_F(Project, NewProjectShapeAndHeaderTextsStoredUnchanged) {
     EXPECT_EQ(Globals::GetProjectName(), "");
     expectOneMessage("No project to save, no project is loaded.", tova::MsgIcon::Exclamation, "No Project Loaded....");
     Globals::gProjectSaved = true;
@@ -69,8 +65,7 @@ TEST_F(Project, NewProjectShapeAndHeaderTextsStoredUnchanged)
     EXPECT_TRUE(Globals::gProjectSaved);
 }
 
-TEST_F(Project, OpeningSetsTheStateAndShowsTheCurrentReview)
-{
+TEST_F(Project, OpeningSetsTheStateAndShowsTheCurrentReview) {
     const QString path = scratch("valid.tova");
     QFile::copy(testDataPath("projects/valid.tova"), path);
     Globals::OpenProjectAndShow(path);
@@ -92,8 +87,7 @@ TEST_F(Project, OpeningSetsTheStateAndShowsTheCurrentReview)
 
 // Every broken or hostile file fails alike and leaves no project open (the screen shows none); path,
 // saved flag and recent list stay as they were.
-TEST_F(Project, BrokenAndHostileFilesFailCleanly)
-{
+TEST_F(Project, BrokenAndHostileFilesFailCleanly) {
     QStringList paths;
     for (const char* name : {"not-xml", "empty", "truncated", "binary", "no-currentreview", "empty-currentreview",
                              "currentreview-past-range", "currentreview-text", "currentreview-fraction", "wrong-root",
@@ -124,8 +118,7 @@ TEST_F(Project, BrokenAndHostileFilesFailCleanly)
     EXPECT_EQ(window.fishboneShown + window.mainWindowShown, 0);
 }
 
-TEST_F(Project, SavedFileReadsBackAndSaveAsReportsOnlyRealSaves)
-{
+TEST_F(Project, SavedFileReadsBackAndSaveAsReportsOnlyRealSaves) {
     openNewProjectWithReview();
     Globals::SaveAnswers("file:///survey.htm?R101=V2&R102=V5");
     const QString xml = Globals::GetProjectXML();
@@ -147,8 +140,7 @@ TEST_F(Project, SavedFileReadsBackAndSaveAsReportsOnlyRealSaves)
 
 // A save that cannot complete leaves the previous file byte for byte and changes neither the path,
 // the saved flag nor the recent list.
-TEST_F(Project, FailedSavesLeaveTheOldFileIntact)
-{
+TEST_F(Project, FailedSavesLeaveTheOldFileIntact) {
     const QByteArray old = readBytes(testDataPath("projects/valid.tova"));
     QDir().mkpath(scratch("readonly"));
     writeBytes(scratch("readonly/p.tova"), old);
@@ -180,9 +172,9 @@ TEST_F(Project, FailedSavesLeaveTheOldFileIntact)
     EXPECT_EQ(readBytes(scratch("readonly/p.tova")), old);
 }
 
-TEST_F(Project, ClosingAsksThenShowsTheNoProjectPage)
-{
-    const QPair<bool, tova::MsgAnswer> cases[] = {{true, tova::MsgAnswer::No}, {true, tova::MsgAnswer::Yes}, {false, tova::MsgAnswer::Yes}};
+TEST_F(Project, ClosingAsksThenShowsTheNoProjectPage) {
+    const QPair<bool, tova::MsgAnswer> cases[] = {
+        {true, tova::MsgAnswer::No}, {true, tova::MsgAnswer::Yes}, {false, tova::MsgAnswer::Yes}};
     for (const auto& [open, answer] : cases) {
         Globals::ResetProjectState();
         if (open)
@@ -202,13 +194,14 @@ TEST_F(Project, ClosingAsksThenShowsTheNoProjectPage)
     }
 }
 
-TEST_F(Project, RecentListMovesToTheFrontAndGrows)
-{
+TEST_F(Project, RecentListMovesToTheFrontAndGrows) {
     env.settings->SaveSetting("TOVA2v2.0", "Recent", "RecentCount", "many");
     EXPECT_TRUE(Globals::GetRecentFiles().isEmpty());
     setRecent({"a", "b", "c"});
-    const QPair<const char*, QStringList> steps[] = {
-        {"c", {"c", "a", "b"}}, {"d", {"d", "c", "a", "b"}}, {"d", {"d", "c", "a", "b"}}, {"A", {"A", "d", "c", "a", "b"}}};
+    const QPair<const char*, QStringList> steps[] = {{"c", {"c", "a", "b"}},
+                                                     {"d", {"d", "c", "a", "b"}},
+                                                     {"d", {"d", "c", "a", "b"}},
+                                                     {"A", {"A", "d", "c", "a", "b"}}};
     for (const auto& [path, expected] : steps) {
         Globals::gProjectPath = path;
         Globals::AddRecentFile();

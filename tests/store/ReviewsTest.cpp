@@ -14,8 +14,7 @@ namespace {
 
 class Reviews : public StoreTest {
 protected:
-    void openWithReviewIds(const QStringList& ids)
-    {
+    void openWithReviewIds(const QStringList& ids) {
         QString xml = "<project><projectname>P</projectname><currentreview>" + ids.first() + "</currentreview>";
         for (const QString& id : ids)
             xml += "<review id=\"" + id + "\"><phase>1</phase><date>d</date></review>";
@@ -23,23 +22,21 @@ protected:
         Globals::gCurrentReview = Globals::GetReviews().first();
         Globals::gProjectSaved = true;
     }
-    QStringList responses() const
-    {
+    QStringList responses() const {
         QStringList pairs;
         for (const Xml::XmlNode& response : Globals::gCurrentReview.selectNodes("response"))
-            pairs.append(response.selectSingleNode("question_id").text() + "=" + response.selectSingleNode("answer").text());
+            pairs.append(response.selectSingleNode("question_id").text() + "=" +
+                         response.selectSingleNode("answer").text());
         return pairs;
     }
-    void store(const QString& question, const QString& answer)
-    {
+    void store(const QString& question, const QString& answer) {
         Xml::XmlNode response = XMLhelpers::AddElement(Globals::gProjectDoc, "response", "", Globals::gCurrentReview);
         XMLhelpers::AddElement(Globals::gProjectDoc, "question_id", question, response);
         XMLhelpers::AddElement(Globals::gProjectDoc, "answer", answer, response);
     }
 };
 
-TEST_F(Reviews, NewIdFollowsTheLargestAndStopsAt32767)
-{
+TEST_F(Reviews, NewIdFollowsTheLargestAndStopsAt32767) {
     openNewProjectWithReview();
     EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
     EXPECT_EQ(Globals::GetPhaseDesc(), "Initiation");
@@ -50,14 +47,16 @@ TEST_F(Reviews, NewIdFollowsTheLargestAndStopsAt32767)
     EXPECT_EQ(copy.documentElement().name(), "review");
     EXPECT_EQ(Globals::GetProjectXML(), project);
 
-    const QPair<QStringList, int> cases[] = {{{"1"}, 2}, {{"1", "3"}, 4}, {{"5"}, 6}, {{"3", "1"}, 4}, {{"x", "-4", "40000"}, 2}};
+    const QPair<QStringList, int> cases[] = {
+        {{"1"}, 2}, {{"1", "3"}, 4}, {{"5"}, 6}, {{"3", "1"}, 4}, {{"x", "-4", "40000"}, 2}};
     for (const auto& [existing, expected] : cases) {
         openWithReviewIds(existing);
         ASSERT_TRUE(Globals::CreateReview("May 06, 2003", 2));
         const QString id = QString::number(expected);
         EXPECT_EQ(Globals::gProjectDoc.selectSingleNode("project/currentreview").text(), id);
         EXPECT_EQ(Globals::GetReviews().last(), Globals::gCurrentReview);
-        EXPECT_EQ(Globals::gCurrentReview.xml(), "<review id=\"" + id + "\"><phase>2</phase><date>May 06, 2003</date></review>");
+        EXPECT_EQ(Globals::gCurrentReview.xml(),
+                  "<review id=\"" + id + "\"><phase>2</phase><date>May 06, 2003</date></review>");
         EXPECT_FALSE(Globals::gProjectSaved);
     }
     openWithReviewIds({"1", "32767"});
@@ -79,8 +78,7 @@ struct SaveCase {
 
 class StoringAnswers : public Reviews, public ::testing::WithParamInterface<SaveCase> {};
 
-TEST_P(StoringAnswers, ResponsesReplacedInOrder)
-{
+TEST_P(StoringAnswers, ResponsesReplacedInOrder) {
     openNewProjectWithReview();
     for (const QString& pair : GetParam().before)
         store(pair.section('=', 0, 0), pair.section('=', 1));
@@ -114,8 +112,7 @@ struct TickCase {
 
 class TickingAnswers : public Reviews, public ::testing::WithParamInterface<TickCase> {};
 
-TEST_P(TickingAnswers, OneScriptLinePerStoredAnswer)
-{
+TEST_P(TickingAnswers, OneScriptLinePerStoredAnswer) {
     const TickCase& c = GetParam();
     openNewProjectWithReview();
     for (const QString& pair : c.stored)
@@ -127,26 +124,42 @@ TEST_P(TickingAnswers, OneScriptLinePerStoredAnswer)
     for (const auto& [frame, line] : browser.scripts)
         lines.append(frame + ": " + line);
     EXPECT_EQ(lines, c.scripts);
-    EXPECT_EQ(env.messages.texts(), c.error.isEmpty() ? QStringList()
-                                                       : QStringList{c.error + " in procedure LoadAnswers of Module Globals (progress:3)"});
+    EXPECT_EQ(env.messages.texts(),
+              c.error.isEmpty() ? QStringList()
+                                : QStringList{c.error + " in procedure LoadAnswers of Module Globals (progress:3)"});
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TickingAnswers,
-    ::testing::Values(
-        TickCase{"InQuestionOrder", 10, {"102=4", "103=2", "201=1", "101=1"},
-                 {"main: document.survey.R101[0].checked = true", "main: document.survey.R102[3].checked = true"}, false, ""},
-        TickCase{"NoQuestionsOfThePhase", 11, {"111=1"}, {}, false, ""},
-        TickCase{"AnswerNotAWholeNumber", 10, {"101=2", "102=abc"}, {"main: document.survey.R101[1].checked = true"}, false,
-                 "Error 2 (the stored answer \"abc\" of question 102 is not a whole number)"},
-        TickCase{"AnswerOutOfRange", 10, {"101=70000"}, {}, false,
-                 "Error 2 (the stored answer \"70000\" of question 101 is not a whole number)"},
-        TickCase{"ButtonMissing", 10, {"101=9", "102=1"}, {"main: document.survey.R101[8].checked = true"}, true,
-                 "Error 3 (answer 9 of question 101 has no button in the page)"}),
+    ::testing::Values(TickCase{"InQuestionOrder",
+                               10,
+                               {"102=4", "103=2", "201=1", "101=1"},
+                               {"main: document.survey.R101[0].checked = true",
+                                "main: document.survey.R102[3].checked = true"},
+                               false,
+                               ""},
+                      TickCase{"NoQuestionsOfThePhase", 11, {"111=1"}, {}, false, ""},
+                      TickCase{"AnswerNotAWholeNumber",
+                               10,
+                               {"101=2", "102=abc"},
+                               {"main: document.survey.R101[1].checked = true"},
+                               false,
+                               "Error 2 (the stored answer \"abc\" of question 102 is not a whole number)"},
+                      TickCase{"AnswerOutOfRange",
+                               10,
+                               {"101=70000"},
+                               {},
+                               false,
+                               "Error 2 (the stored answer \"70000\" of question 101 is not a whole number)"},
+                      TickCase{"ButtonMissing",
+                               10,
+                               {"101=9", "102=1"},
+                               {"main: document.survey.R101[8].checked = true"},
+                               true,
+                               "Error 3 (answer 9 of question 101 has no button in the page)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Reviews, TickingWaitsForThePageButNotForever)
-{
+TEST_F(Reviews, TickingWaitsForThePageButNotForever) {
     openNewProjectWithReview();
     store("101", "1");
     FakeBrowser browser;

@@ -19,21 +19,18 @@
 
 namespace tova::test {
 
-inline Xml::XmlDocument parseXml(const QString& text)
-{
+inline Xml::XmlDocument parseXml(const QString& text) {
     Xml::XmlDocument document = Xml::XmlDocument::create();
     EXPECT_TRUE(document.loadXML(text)) << text.toStdString();
     return document;
 }
 
-inline QByteArray readBytes(const QString& path)
-{
+inline QByteArray readBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline void writeBytes(const QString& path, const QByteArray& bytes)
-{
+inline void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     file.write(bytes);
@@ -102,8 +99,7 @@ inline QByteArray encodedXml(const QString& xml, const FileEncoding& encoding) {
 
 // One element carrying the given number of attributes. Their names hold U+3E00, a letter whose
 // UTF-16 form carries the byte of ">": a look at the bytes alone sees each tag end early.
-inline QString elementWithAttributes(const QString& name, int count, const QString& content)
-{
+inline QString elementWithAttributes(const QString& name, int count, const QString& content) {
     QString attributes;
     for (int i = 0; i < count; ++i)
         attributes += QStringLiteral(" a\u3E00%1=\"v\"").arg(i);
@@ -112,22 +108,19 @@ inline QString elementWithAttributes(const QString& name, int count, const QStri
 
 class StoreTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Globals::ResetProjectState();
         services().mainWindow = &window;
         Globals::gDataDoc = Xml::XmlDocument::create();
         ASSERT_TRUE(Globals::gDataDoc.load(testDataPath("store/data.xml")));
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         services().mainWindow = nullptr;
         Globals::ResetProjectState();
         Globals::gDataDoc = Xml::XmlDocument();
     }
     // A new, never saved project with one review (id 1, phase 1).
-    void openNewProjectWithReview()
-    {
+    void openNewProjectWithReview() {
         Globals::CreateProject("R-1", "Bridge", "Deck", "Oslo", "City", "Kari");
         ASSERT_TRUE(Globals::CreateReview("May 06, 2003", 1));
     }

@@ -1,7 +1,7 @@
 // The system services: the registry-like value store, the browser engine's version, starting a
 // program and waiting for it, the PDF handler question and the documents folder.
-#include "platform/Services.h"
 #include "platform/SystemServices.h"
+#include "platform/Services.h"
 #include "platform/SystemServicesSupport.h"
 #include "support/TestEnvironment.h"
 
@@ -15,16 +15,17 @@ using namespace tova::system;
 
 namespace {
 
-TEST(Registry, ReadsTextAndNumbersWritesOnlyIntoExistingKeys)
-{
+TEST(Registry, ReadsTextAndNumbersWritesOnlyIntoExistingKeys) {
     tova::test::TestEnvironment env;
     const QString key = "Software\\Browser\\PageSetup";
     const QString section = registrySection(currentUserRoot(), key);
     env.settings->SaveSetting(registryApplication(), section, keyMarker(), "");
-    const QPair<const char*, const char*> stored[] = {{"text", "1:yes"}, {"number", "4:42"}, {"expand", "2:%HOME%"}, {"binary", "3:AAEC"}};
+    const QPair<const char*, const char*> stored[] = {
+        {"text", "1:yes"}, {"number", "4:42"}, {"expand", "2:%HOME%"}, {"binary", "3:AAEC"}};
     for (const auto& [name, value] : stored)
         env.settings->SaveSetting(registryApplication(), section, name, value);
-    const QPair<const char*, const char*> read[] = {{"text", "yes"}, {"number", "42"}, {"expand", ""}, {"binary", ""}, {"missing", ""}};
+    const QPair<const char*, const char*> read[] = {
+        {"text", "yes"}, {"number", "42"}, {"expand", ""}, {"binary", ""}, {"missing", ""}};
     for (const auto& [name, expected] : read)
         EXPECT_EQ(RegHelpers::QueryValueHKCU(key, name), expected) << name;
 
@@ -35,8 +36,8 @@ TEST(Registry, ReadsTextAndNumbersWritesOnlyIntoExistingKeys)
     EXPECT_EQ(RegHelpers::QueryValueHKCU(key, "number"), "42");
     EXPECT_EQ(RegHelpers::QueryValueHKCU(key, "text"), "yes");
     RegHelpers::SetKeyValueHKCU("Software\\NoSuchKey", "Print_Background", "yes", RegHelpers::REG_SZ);
-    EXPECT_FALSE(env.settings->HasSetting(registryApplication(), registrySection(currentUserRoot(), "Software\\NoSuchKey"),
-                                          "Print_Background"));
+    EXPECT_FALSE(env.settings->HasSetting(
+        registryApplication(), registrySection(currentUserRoot(), "Software\\NoSuchKey"), "Print_Background"));
     // PDF files have a handler while the embedded viewer is on; with it off, the desktop decides.
     EXPECT_FALSE(RegHelpers::QueryValueHKCR(".pdf", "").isEmpty());
     tova::services().embeddedPdfViewerEnabled = [] { return false; };
@@ -45,8 +46,7 @@ TEST(Registry, ReadsTextAndNumbersWritesOnlyIntoExistingKeys)
     EXPECT_EQ(RegHelpers::QueryValueHKCR(".xyz", ""), "");
 }
 
-TEST(BrowserVersion, EngineVersionIsAtLeastSixAndUnreadableTextsGiveZero)
-{
+TEST(BrowserVersion, EngineVersionIsAtLeastSixAndUnreadableTextsGiveZero) {
     tova::test::TestEnvironment env;
     EXPECT_GE(IEVersionHelpers::GetIEMajorVersion(), 6);
     EXPECT_EQ(majorVersionFromText("102.0.5005.177"), 102);
@@ -56,8 +56,7 @@ TEST(BrowserVersion, EngineVersionIsAtLeastSixAndUnreadableTextsGiveZero)
     EXPECT_TRUE(env.messages.texts().last().endsWith("in procedure GetIEMajorVersion of Module IEVersionHelpers"));
 }
 
-TEST(StartingPrograms, WaitsWhileEventsRunAndReturnsAtOnceWhenItCannotStart)
-{
+TEST(StartingPrograms, WaitsWhileEventsRunAndReturnsAtOnceWhenItCannotStart) {
     tova::test::TestEnvironment env;
     const QString marker = env.scratch.filePath("done");
     int ticks = 0;
@@ -74,8 +73,7 @@ TEST(StartingPrograms, WaitsWhileEventsRunAndReturnsAtOnceWhenItCannotStart)
     EXPECT_LT(clock.elapsed(), 1500);
 }
 
-TEST(DocumentsFolder, EndsInExactlyOneSeparator)
-{
+TEST(DocumentsFolder, EndsInExactlyOneSeparator) {
     tova::test::TestEnvironment env;
     const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(env.scratch.path()));

@@ -18,8 +18,7 @@ public:
     explicit FakeBrowser(QString name = QStringLiteral("FakeBrowser")) : m_name(std::move(name)) {}
 
     QString Name() const override { return m_name; }
-    void Navigate2(const QString& url, const QString& targetFrame = QString()) override
-    {
+    void Navigate2(const QString& url, const QString& targetFrame = QString()) override {
         if (onNavigate)
             onNavigate(url);
         navigations.append({url, targetFrame});
@@ -31,8 +30,7 @@ public:
     bool IsFrameComplete(const QString& frameName) const override { return completeFrames.contains(frameName); }
     QString LocationName() const override { return locationName; }
     QString LocationURL() const override { return location; }
-    bool ExecScript(const QString& script, const QString& frameName = QString()) override
-    {
+    bool ExecScript(const QString& script, const QString& frameName = QString()) override {
         scripts.append({frameName, script});
         return !failingScripts;
     }

@@ -23,9 +23,9 @@ public:
         : m_folder(folder), m_oldPath(qgetenv("PATH")) {
         QDir().mkpath(folder);
         writeScript(QStringLiteral("xdg-mime"), QStringLiteral("#!/bin/sh\necho '%1'\n").arg(application));
-        writeScript(QStringLiteral("xdg-open"), QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n")
-                                                    .arg(openedFile())
-                                                    .arg(openerExit));
+        writeScript(
+            QStringLiteral("xdg-open"),
+            QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n").arg(openedFile()).arg(openerExit));
         qputenv("PATH", folder.toLocal8Bit() + ':' + m_oldPath);
     }
     ~FakeDesktop() { qputenv("PATH", m_oldPath); }

@@ -70,7 +70,7 @@ std::optional<QByteArray> runTool(const QString& tool, const QStringList& argume
 
 struct SheetWords {
     QString text;
-    double firstTop = -1.0; // the top of the highest word in points; -1 without words
+    double firstTop = -1.0;      // the top of the highest word in points; -1 without words
     QMap<double, QString> lines; // by the top of their words, rounded to a point
 };
 

@@ -21,7 +21,7 @@ struct PrintedSheet {
     // The report's own content: on the first sheet, what is drawn from its first line of text down,
     // without the header picture that stands above it (empty without text); on later sheets, inked.
     QRectF content;
-    QString text; // the sheet's words in reading order, a blank between two
+    QString text;          // the sheet's words in reading order, a blank between two
     QStringList lines;     // the sheet's lines of text from top to bottom, words a blank apart
     bool coloured = false; // something on it is drawn in a colour other than a grey
 };

@@ -16,8 +16,7 @@ public:
     const QList<FileDialogRequest>& requests() const { return m_requests; }
 
 private:
-    std::optional<QString> next(const FileDialogRequest& request)
-    {
+    std::optional<QString> next(const FileDialogRequest& request) {
         m_requests.append(request);
         return m_answers.isEmpty() ? std::nullopt : m_answers.takeFirst();
     }

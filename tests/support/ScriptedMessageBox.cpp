@@ -2,8 +2,7 @@
 
 namespace tova::test {
 
-MsgAnswer ScriptedMessageBox::ask(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
-{
+MsgAnswer ScriptedMessageBox::ask(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) {
     m_asked.append({text, buttons, icon, title});
     if (m_onAsk)
         m_onAsk(m_asked.last());
@@ -12,8 +11,7 @@ MsgAnswer ScriptedMessageBox::ask(const QString& text, MsgButtons buttons, MsgIc
     return buttons == MsgButtons::Ok ? MsgAnswer::Ok : m_fallback;
 }
 
-QStringList ScriptedMessageBox::texts() const
-{
+QStringList ScriptedMessageBox::texts() const {
     QStringList result;
     for (const AskedMessage& message : m_asked)
         result << message.text;

@@ -30,7 +30,10 @@ public:
 
     const QList<AskedMessage>& asked() const { return m_asked; }
     QStringList texts() const;
-    void clear() { m_asked.clear(); m_answers.clear(); }
+    void clear() {
+        m_asked.clear();
+        m_answers.clear();
+    }
 
 private:
     QList<AskedMessage> m_asked;

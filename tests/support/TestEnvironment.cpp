@@ -7,23 +7,25 @@
 
 namespace tova::test {
 
-QString builtAppFolder() { return QStringLiteral(TOVA_APP_DIR); }
+QString builtAppFolder() {
+    return QStringLiteral(TOVA_APP_DIR);
+}
 
-QString testDataPath(const QString& name) { return QStringLiteral(TOVA_TEST_DATA_DIR) + QLatin1Char('/') + name; }
+QString testDataPath(const QString& name) {
+    return QStringLiteral(TOVA_TEST_DATA_DIR) + QLatin1Char('/') + name;
+}
 
 namespace {
 
 // Copies the built application folder, without the program, to target.
-void copyBuiltAppFolder(const QString& target)
-{
+void copyBuiltAppFolder(const QString& target) {
     copyAppFolderWithoutProgram(builtAppFolder(), QStringLiteral(TOVA_PROGRAM), target);
 }
 
 // The application folder of tests that ask for none: one writable copy for the whole run, made
 // when first needed. Tests write generated pages into the application folder, and the built one
 // is what the program is started from (and what the suite's run under another locale reads).
-QString sharedAppFolder()
-{
+QString sharedAppFolder() {
     static QTemporaryDir folder;
     static const bool copied = (copyBuiltAppFolder(folder.path()), true);
     Q_UNUSED(copied);
@@ -32,8 +34,7 @@ QString sharedAppFolder()
 
 } // namespace
 
-TestEnvironment::TestEnvironment(const QString& appFolder)
-{
+TestEnvironment::TestEnvironment(const QString& appFolder) {
     settings = std::make_unique<SettingsStore>(scratch.filePath(QStringLiteral("settings.ini")));
     Services& s = services();
     s.messageBox = &messages;
@@ -44,8 +45,7 @@ TestEnvironment::TestEnvironment(const QString& appFolder)
     printouts = std::make_unique<PdfPrintOutput>(scratch.filePath(QStringLiteral("printouts")));
 }
 
-TestEnvironment::~TestEnvironment()
-{
+TestEnvironment::~TestEnvironment() {
     Services& s = services();
     if (s.messageBox == &messages)
         s.messageBox = nullptr;
@@ -59,8 +59,7 @@ TestEnvironment::~TestEnvironment()
         s.appFolder = sharedAppFolder();
 }
 
-QString TestEnvironment::copyAppFolder(const QString& folder)
-{
+QString TestEnvironment::copyAppFolder(const QString& folder) {
     const QString target = scratch.filePath(folder);
     copyBuiltAppFolder(target);
     services().appFolder = target;

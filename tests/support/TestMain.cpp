@@ -13,8 +13,7 @@
 
 #include <gtest/gtest.h>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // Qt finds its cache folder once per process (the shader cache under the home of whichever test
     // first draws) and writes into it later, after that test's home has gone. Without a runtime
     // folder Qt makes one in the temporary folder, and it stays. Both go with the run's own folder,

@@ -9,8 +9,7 @@ namespace {
 constexpr std::size_t kRecentNavigations = 64;
 } // namespace
 
-bool WebBrowser::fireBeforeNavigate(const QString& url)
-{
+bool WebBrowser::fireBeforeNavigate(const QString& url) {
     const bool cancel = m_beforeNavigate ? m_beforeNavigate(url) : false;
     m_recent.emplace_back(++m_fired, url);
     while (m_recent.size() > kRecentNavigations)
@@ -19,8 +18,7 @@ bool WebBrowser::fireBeforeNavigate(const QString& url)
 }
 
 bool WebBrowser::waitForBeforeNavigate(std::uint64_t since, const std::function<bool(const QString&)>& matches,
-                                       int timeoutMs)
-{
+                                       int timeoutMs) {
     auto seen = [&] {
         for (const auto& [number, url] : m_recent) {
             if (number > since && matches(url))

@@ -11,7 +11,9 @@ enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 // The title of every message box that names none of its own.
-inline QString applicationTitle() { return QStringLiteral("TOVA2"); }
+inline QString applicationTitle() {
+    return QStringLiteral("TOVA2");
+}
 
 class MessageBoxService {
 public:

@@ -6,11 +6,9 @@
 
 namespace tova {
 
-template <typename Window>
-class SingleInstance {
+template <typename Window> class SingleInstance {
 public:
-    static Window& instance()
-    {
+    static Window& instance() {
         if (!slot())
             slot() = new Window;
         return *slot();
@@ -20,8 +18,7 @@ public:
     static void destroyInstance() { delete slot().data(); }
 
 private:
-    static QPointer<Window>& slot()
-    {
+    static QPointer<Window>& slot() {
         static QPointer<Window> window;
         return window;
     }

@@ -7,8 +7,7 @@
 
 namespace IEVersionHelpers {
 
-qint16 GetIEMajorVersion()
-{
+qint16 GetIEMajorVersion() {
     return tova::system::majorVersionFromText(QString::fromLatin1(qWebEngineChromiumVersion()));
 }
 

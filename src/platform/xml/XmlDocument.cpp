@@ -26,8 +26,7 @@ struct DocumentExtras {
     std::unordered_set<xmlNode*> detachedNodes;
 };
 
-DocumentExtras& extrasOf(xmlDoc* doc)
-{
+DocumentExtras& extrasOf(xmlDoc* doc) {
     auto* extras = static_cast<DocumentExtras*>(doc->_private);
     if (!extras) {
         extras = new DocumentExtras;
@@ -36,19 +35,19 @@ DocumentExtras& extrasOf(xmlDoc* doc)
     return *extras;
 }
 
-void keepDetached(xmlNode* node) { extrasOf(node->doc).detachedNodes.insert(node); }
+void keepDetached(xmlNode* node) {
+    extrasOf(node->doc).detachedNodes.insert(node);
+}
 
 // The node is in the tree again; the tree frees it.
-void forgetDetached(xmlNode* node)
-{
+void forgetDetached(xmlNode* node) {
     auto* extras = static_cast<DocumentExtras*>(node->doc->_private);
     if (!extras)
         return;
     extras->detachedNodes.erase(node);
 }
 
-void freeDocument(xmlDoc* doc)
-{
+void freeDocument(xmlDoc* doc) {
     if (!doc)
         return;
     if (auto* extras = static_cast<DocumentExtras*>(doc->_private)) {
@@ -63,14 +62,17 @@ void freeDocument(xmlDoc* doc)
     xmlFreeDoc(doc);
 }
 
-std::shared_ptr<xmlDoc> own(xmlDoc* doc)
-{
+std::shared_ptr<xmlDoc> own(xmlDoc* doc) {
     return doc ? std::shared_ptr<xmlDoc>(doc, freeDocument) : std::shared_ptr<xmlDoc>();
 }
 
-const xmlChar* toXml(const QByteArray& utf8) { return reinterpret_cast<const xmlChar*>(utf8.constData()); }
+const xmlChar* toXml(const QByteArray& utf8) {
+    return reinterpret_cast<const xmlChar*>(utf8.constData());
+}
 
-QString fromXml(const xmlChar* text) { return textFromUtf8(reinterpret_cast<const char*>(text)); }
+QString fromXml(const xmlChar* text) {
+    return textFromUtf8(reinterpret_cast<const char*>(text));
+}
 
 // The program's own bounds (file size, nesting, attributes per element) are met before the text
 // reaches the parser, which is told not to add bounds of its own: without that it refuses a sound
@@ -79,7 +81,9 @@ QString fromXml(const xmlChar* text) { return textFromUtf8(reinterpret_cast<cons
 constexpr int kParseOptions =
     XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOCDATA | XML_PARSE_NOWARNING | XML_PARSE_HUGE;
 
-bool declaresDocumentType(const QByteArray& bytes) { return bytes.contains("<!DOCTYPE") || bytes.contains("<!ENTITY"); }
+bool declaresDocumentType(const QByteArray& bytes) {
+    return bytes.contains("<!DOCTYPE") || bytes.contains("<!ENTITY");
+}
 
 bool fail(QString* error, const QString& reason) {
     if (error)
@@ -130,8 +134,7 @@ xmlDoc* parseSafely(const QByteArray& bytes, const char* url, bool fromFile, QSt
     return doc;
 }
 
-QString serialise(xmlNode* node)
-{
+QString serialise(xmlNode* node) {
     XmlBufferPtr buffer(xmlBufferCreate());
     xmlSaveCtxt* save = xmlSaveToBuffer(buffer.get(), "UTF-8", XML_SAVE_NO_DECL);
     if (!save)
@@ -141,8 +144,7 @@ QString serialise(xmlNode* node)
     return textFromUtf8(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())), xmlBufferLength(buffer.get()));
 }
 
-QList<XmlNode> evaluate(const std::shared_ptr<xmlDoc>& owner, xmlNode* context, const QString& xpath, bool firstOnly)
-{
+QList<XmlNode> evaluate(const std::shared_ptr<xmlDoc>& owner, xmlNode* context, const QString& xpath, bool firstOnly) {
     QList<XmlNode> result;
     if (!owner)
         return result;
@@ -168,10 +170,11 @@ QList<XmlNode> evaluate(const std::shared_ptr<xmlDoc>& owner, xmlNode* context, 
 
 // ---- XmlNode ----
 
-QString XmlNode::name() const { return m_node ? fromXml(m_node->name) : QString(); }
+QString XmlNode::name() const {
+    return m_node ? fromXml(m_node->name) : QString();
+}
 
-QString XmlNode::text() const
-{
+QString XmlNode::text() const {
     if (!m_node)
         return QString();
     XmlCharPtr content(xmlNodeGetContent(m_node));
@@ -182,8 +185,7 @@ QString XmlNode::childText(const QString& name) const {
     return firstChildElement(name).text();
 }
 
-void XmlNode::setText(const QString& text)
-{
+void XmlNode::setText(const QString& text) {
     if (!m_node)
         return;
     // Replace the children by one literal text node: the text is never read as markup or entities.
@@ -198,49 +200,44 @@ void XmlNode::setText(const QString& text)
     }
 }
 
-QString XmlNode::xml() const { return m_node ? serialise(m_node) : QString(); }
+QString XmlNode::xml() const {
+    return m_node ? serialise(m_node) : QString();
+}
 
-QString XmlNode::attribute(const QString& name) const
-{
+QString XmlNode::attribute(const QString& name) const {
     if (!m_node || m_node->type != XML_ELEMENT_NODE)
         return QString();
     XmlCharPtr value(xmlGetProp(m_node, toXml(name.toUtf8())));
     return fromXml(value.get());
 }
 
-bool XmlNode::hasAttribute(const QString& name) const
-{
+bool XmlNode::hasAttribute(const QString& name) const {
     return m_node && m_node->type == XML_ELEMENT_NODE && xmlHasProp(m_node, toXml(name.toUtf8()));
 }
 
-void XmlNode::setAttribute(const QString& name, const QString& value)
-{
+void XmlNode::setAttribute(const QString& name, const QString& value) {
     if (m_node && m_node->type == XML_ELEMENT_NODE)
         xmlSetProp(m_node, toXml(name.toUtf8()), toXml(xmlSafeText(value).toUtf8()));
 }
 
-XmlNode XmlNode::selectSingleNode(const QString& xpath) const
-{
+XmlNode XmlNode::selectSingleNode(const QString& xpath) const {
     if (!m_node)
         return XmlNode();
     const QList<XmlNode> nodes = evaluate(m_owner, m_node, xpath, true);
     return nodes.isEmpty() ? XmlNode() : nodes.first();
 }
 
-QList<XmlNode> XmlNode::selectNodes(const QString& xpath) const
-{
+QList<XmlNode> XmlNode::selectNodes(const QString& xpath) const {
     return m_node ? evaluate(m_owner, m_node, xpath, false) : QList<XmlNode>();
 }
 
-XmlNode XmlNode::parentNode() const
-{
+XmlNode XmlNode::parentNode() const {
     if (!m_node || !m_node->parent || m_node->parent->type != XML_ELEMENT_NODE)
         return XmlNode();
     return XmlNode(m_owner, m_node->parent);
 }
 
-QList<XmlNode> XmlNode::childElements() const
-{
+QList<XmlNode> XmlNode::childElements() const {
     QList<XmlNode> children;
     if (!m_node)
         return children;
@@ -251,8 +248,7 @@ QList<XmlNode> XmlNode::childElements() const
     return children;
 }
 
-XmlNode XmlNode::firstChildElement(const QString& name) const
-{
+XmlNode XmlNode::firstChildElement(const QString& name) const {
     if (!m_node)
         return XmlNode();
     const QByteArray wanted = name.toUtf8();
@@ -263,8 +259,7 @@ XmlNode XmlNode::firstChildElement(const QString& name) const
     return XmlNode();
 }
 
-void XmlNode::appendChild(const XmlNode& child)
-{
+void XmlNode::appendChild(const XmlNode& child) {
     if (!m_node || !child.m_node || child.m_node->doc != m_node->doc)
         return;
     if (!child.m_node->parent)
@@ -273,15 +268,16 @@ void XmlNode::appendChild(const XmlNode& child)
     xmlAddChild(m_node, child.m_node);
 }
 
-void XmlNode::removeChild(XmlNode& child)
-{
+void XmlNode::removeChild(XmlNode& child) {
     if (!m_node || !child.m_node || child.m_node->parent != m_node)
         return;
     xmlUnlinkNode(child.m_node);
     keepDetached(child.m_node);
 }
 
-XmlDocument XmlNode::ownerDocument() const { return XmlDocument(m_owner); }
+XmlDocument XmlNode::ownerDocument() const {
+    return XmlDocument(m_owner);
+}
 
 quint64 XmlNode::identity() const {
     if (!m_node)
@@ -301,12 +297,15 @@ bool XmlNode::hasIdentity(quint64 identity) const {
 
 // ---- XmlDocument ----
 
-XmlDocument XmlDocument::create() { return XmlDocument(own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")))); }
+XmlDocument XmlDocument::create() {
+    return XmlDocument(own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0"))));
+}
 
-XmlDocument XmlDocument::fromRaw(xmlDoc* doc) { return XmlDocument(own(doc)); }
+XmlDocument XmlDocument::fromRaw(xmlDoc* doc) {
+    return XmlDocument(own(doc));
+}
 
-bool XmlDocument::load(const QString& path, QString* error, qint64 maxBytes, bool* pastLimits)
-{
+bool XmlDocument::load(const QString& path, QString* error, qint64 maxBytes, bool* pastLimits) {
     m_doc = own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
     QByteArray bytes;
     if (pastLimits)
@@ -317,8 +316,7 @@ bool XmlDocument::load(const QString& path, QString* error, qint64 maxBytes, boo
 }
 
 bool XmlDocument::loadBytes(const QByteArray& bytes, QString* error, qint64 maxBytes, const QByteArray& url,
-                            bool* pastLimits)
-{
+                            bool* pastLimits) {
     m_doc = own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
     if (bytes.size() > maxBytes) {
         if (pastLimits)
@@ -332,8 +330,7 @@ bool XmlDocument::loadBytes(const QByteArray& bytes, QString* error, qint64 maxB
     return true;
 }
 
-bool XmlDocument::loadXML(const QString& text, QString* error)
-{
+bool XmlDocument::loadXML(const QString& text, QString* error) {
     m_doc = own(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
     xmlDoc* doc = parseSafely(text.toUtf8(), nullptr, false, error, nullptr);
     if (!doc)
@@ -342,14 +339,12 @@ bool XmlDocument::loadXML(const QString& text, QString* error)
     return true;
 }
 
-QString XmlDocument::xml() const
-{
+QString XmlDocument::xml() const {
     const XmlNode root = documentElement();
     return root ? root.xml() : QString();
 }
 
-QByteArray XmlDocument::toFileBytes() const
-{
+QByteArray XmlDocument::toFileBytes() const {
     if (!m_doc)
         return QByteArray();
     xmlChar* memory = nullptr;
@@ -359,24 +354,23 @@ QByteArray XmlDocument::toFileBytes() const
     return QByteArray(reinterpret_cast<const char*>(memory), size);
 }
 
-XmlNode XmlDocument::documentElement() const
-{
+XmlNode XmlDocument::documentElement() const {
     if (!m_doc)
         return XmlNode();
     xmlNode* root = xmlDocGetRootElement(m_doc.get());
     return root ? XmlNode(m_doc, root) : XmlNode();
 }
 
-XmlNode XmlDocument::selectSingleNode(const QString& xpath) const
-{
+XmlNode XmlDocument::selectSingleNode(const QString& xpath) const {
     const QList<XmlNode> nodes = evaluate(m_doc, nullptr, xpath, true);
     return nodes.isEmpty() ? XmlNode() : nodes.first();
 }
 
-QList<XmlNode> XmlDocument::selectNodes(const QString& xpath) const { return evaluate(m_doc, nullptr, xpath, false); }
+QList<XmlNode> XmlDocument::selectNodes(const QString& xpath) const {
+    return evaluate(m_doc, nullptr, xpath, false);
+}
 
-XmlNode XmlDocument::createElement(const QString& name, const QString& text)
-{
+XmlNode XmlDocument::createElement(const QString& name, const QString& text) {
     if (!m_doc)
         return XmlNode();
     xmlNode* element = xmlNewDocNode(m_doc.get(), nullptr, toXml(name.toUtf8()), nullptr);
@@ -388,8 +382,7 @@ XmlNode XmlDocument::createElement(const QString& name, const QString& text)
     return node;
 }
 
-bool XmlDocument::setDocumentElement(const XmlNode& element)
-{
+bool XmlDocument::setDocumentElement(const XmlNode& element) {
     if (!m_doc || !element.raw() || element.raw()->doc != m_doc.get() || xmlDocGetRootElement(m_doc.get()))
         return false;
     if (!element.raw()->parent)
@@ -399,10 +392,11 @@ bool XmlDocument::setDocumentElement(const XmlNode& element)
     return true;
 }
 
-XmlDocument XmlDocument::clone() const { return m_doc ? XmlDocument(own(xmlCopyDoc(m_doc.get(), 1))) : XmlDocument(); }
+XmlDocument XmlDocument::clone() const {
+    return m_doc ? XmlDocument(own(xmlCopyDoc(m_doc.get(), 1))) : XmlDocument();
+}
 
-XmlDocument XmlDocument::copyOf(const XmlNode& element)
-{
+XmlDocument XmlDocument::copyOf(const XmlNode& element) {
     if (element.isNull())
         return XmlDocument();
     XmlDocument copy = create();
@@ -410,8 +404,7 @@ XmlDocument XmlDocument::copyOf(const XmlNode& element)
     return copy;
 }
 
-void copyElementInto(_xmlNode* element, _xmlDoc* target)
-{
+void copyElementInto(_xmlNode* element, _xmlDoc* target) {
     // Sharing the source's name dictionary, the copy's names are looked up instead of allocated
     // one by one, and its nodes go faster too.
     if (element->doc && element->doc->dict && !target->dict) {

@@ -18,8 +18,7 @@ struct EncodingHandlerDeleter {
 };
 using EncodingHandlerPtr = std::unique_ptr<xmlCharEncodingHandler, EncodingHandlerDeleter>;
 
-bool fail(QString* error, const QString& reason)
-{
+bool fail(QString* error, const QString& reason) {
     if (error)
         *error = reason;
     return false;

@@ -9,8 +9,7 @@
 namespace Xml {
 namespace {
 
-void genericHandler(void* context, const char* format, ...)
-{
+void genericHandler(void* context, const char* format, ...) {
     char buffer[1024];
     va_list args;
     va_start(args, format);
@@ -19,8 +18,7 @@ void genericHandler(void* context, const char* format, ...)
     static_cast<ErrorCollector*>(context)->add(QString::fromUtf8(buffer));
 }
 
-void structuredHandler(void* context, xmlErrorPtr error)
-{
+void structuredHandler(void* context, xmlErrorPtr error) {
     if (!error || !error->message)
         return;
     QString message = QString::fromUtf8(error->message).trimmed();
@@ -31,8 +29,7 @@ void structuredHandler(void* context, xmlErrorPtr error)
 
 } // namespace
 
-ErrorCollector::ErrorCollector()
-{
+ErrorCollector::ErrorCollector() {
     m_previousGenericContext = xmlGenericErrorContext;
     m_previousGenericHandler = reinterpret_cast<void*>(xmlGenericError);
     m_previousStructuredContext = xmlStructuredErrorContext;
@@ -44,16 +41,14 @@ ErrorCollector::ErrorCollector()
     xsltSetGenericErrorFunc(this, genericHandler);
 }
 
-ErrorCollector::~ErrorCollector()
-{
+ErrorCollector::~ErrorCollector() {
     xmlSetGenericErrorFunc(m_previousGenericContext, reinterpret_cast<xmlGenericErrorFunc>(m_previousGenericHandler));
     xmlSetStructuredErrorFunc(m_previousStructuredContext,
                               reinterpret_cast<xmlStructuredErrorFunc>(m_previousStructuredHandler));
     xsltSetGenericErrorFunc(m_previousXsltContext, reinterpret_cast<xmlGenericErrorFunc>(m_previousXsltHandler));
 }
 
-void ErrorCollector::add(const QString& message)
-{
+void ErrorCollector::add(const QString& message) {
     // Keep the first messages only: a hostile input can produce an unbounded stream of them.
     if (m_messages.size() > 4096)
         return;

@@ -13,7 +13,6 @@
 
 #include <optional>
 
-
 namespace Xml {
 namespace {
 
@@ -32,8 +31,7 @@ struct RawDocDeleter {
 };
 
 // Style sheets are content of our own, but they still get no way to write files or reach the net.
-std::unique_ptr<xsltSecurityPrefs, SecurityPrefsDeleter> restrictivePrefs()
-{
+std::unique_ptr<xsltSecurityPrefs, SecurityPrefsDeleter> restrictivePrefs() {
     std::unique_ptr<xsltSecurityPrefs, SecurityPrefsDeleter> prefs(xsltNewSecurityPrefs());
     xsltSetSecurityPrefs(prefs.get(), XSLT_SECPREF_WRITE_FILE, xsltSecurityForbid);
     xsltSetSecurityPrefs(prefs.get(), XSLT_SECPREF_CREATE_DIRECTORY, xsltSecurityForbid);
@@ -48,13 +46,10 @@ std::unique_ptr<xsltSecurityPrefs, SecurityPrefsDeleter> restrictivePrefs()
 // element's subtree are cleared again, so that the document reads as it did before.
 class BorrowedRoot {
 public:
-    explicit BorrowedRoot(xmlNode* element)
-        : m_element(element), m_parent(element->parent), m_next(element->next)
-    {
+    explicit BorrowedRoot(xmlNode* element) : m_element(element), m_parent(element->parent), m_next(element->next) {
         m_formerRoot = xmlDocSetRootElement(element->doc, element);
     }
-    ~BorrowedRoot()
-    {
+    ~BorrowedRoot() {
         clearOrder(m_element);
         xmlDocSetRootElement(m_element->doc, m_formerRoot);
         if (m_next)
@@ -66,8 +61,7 @@ public:
     BorrowedRoot& operator=(const BorrowedRoot&) = delete;
 
 private:
-    static void clearOrder(xmlNode* node)
-    {
+    static void clearOrder(xmlNode* node) {
         for (xmlNode* child = node; child; child = child->next) {
             if (child->type != XML_ELEMENT_NODE)
                 continue;
@@ -84,8 +78,7 @@ private:
 
 } // namespace
 
-bool XslTemplate::load(const QString& path, QString* error)
-{
+bool XslTemplate::load(const QString& path, QString* error) {
     m_stylesheet.reset();
     XmlDocument document;
     if (!document.load(path, error))
@@ -93,8 +86,7 @@ bool XslTemplate::load(const QString& path, QString* error)
     return setStylesheet(document, error);
 }
 
-bool XslTemplate::setStylesheet(const XmlDocument& stylesheet, QString* error)
-{
+bool XslTemplate::setStylesheet(const XmlDocument& stylesheet, QString* error) {
     m_stylesheet.reset();
     if (stylesheet.isNull() || stylesheet.documentElement().isNull()) {
         if (error)
@@ -118,37 +110,31 @@ bool XslTemplate::setStylesheet(const XmlDocument& stylesheet, QString* error)
     return true;
 }
 
-XslProcessor XslTemplate::createProcessor() const
-{
+XslProcessor XslTemplate::createProcessor() const {
     XslProcessor processor;
     processor.m_stylesheet = m_stylesheet;
     return processor;
 }
 
-void XslProcessor::addParameter(const QString& name, const QString& value)
-{
+void XslProcessor::addParameter(const QString& name, const QString& value) {
     m_parameters.append({name.toUtf8(), value.toUtf8(), true});
 }
 
-void XslProcessor::addParameter(const QString& name, double value)
-{
+void XslProcessor::addParameter(const QString& name, double value) {
     m_parameters.append({name.toUtf8(), QByteArray::number(value, 'g', 17), false});
 }
 
-void XslProcessor::setInput(const XmlNode& input)
-{
+void XslProcessor::setInput(const XmlNode& input) {
     m_inputNode = input;
     m_inputDocument = XmlDocument();
 }
 
-void XslProcessor::setInput(const XmlDocument& input)
-{
+void XslProcessor::setInput(const XmlDocument& input) {
     m_inputDocument = input;
     m_inputNode = XmlNode();
 }
 
-bool XslProcessor::transform(QString* error)
-{
+bool XslProcessor::transform(QString* error) {
     m_output.clear();
     auto fail = [error](const QString& reason) {
         if (error)
@@ -198,8 +184,9 @@ bool XslProcessor::transform(QString* error)
         const int failed = parameter.isText ? xsltQuoteOneUserParam(context.get(), name, value)
                                             : xsltEvalOneUserParam(context.get(), name, value);
         if (failed != 0)
-            return fail(errors.messages().isEmpty() ? QStringLiteral("bad parameter ") + QString::fromUtf8(parameter.name)
-                                                    : errors.messages());
+            return fail(errors.messages().isEmpty()
+                            ? QStringLiteral("bad parameter ") + QString::fromUtf8(parameter.name)
+                            : errors.messages());
     }
 
     std::unique_ptr<xmlDoc, RawDocDeleter> result(

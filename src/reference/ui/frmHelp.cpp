@@ -1,12 +1,12 @@
 #include "reference/ui/frmHelp.h"
 
 #include "platform/AppFolder.h"
-#include "platform/browser/ui/WebEngineBrowser.h"
-#include "platform/ui/EscapeCloses.h"
-#include "reference/ReferenceLinks.h"
-#include "platform/ui/BrowserLayout.h"
-#include "platform/ui/WindowPlacer.h"
 #include "platform/PageServices.h"
+#include "platform/browser/ui/WebEngineBrowser.h"
+#include "platform/ui/BrowserLayout.h"
+#include "platform/ui/EscapeCloses.h"
+#include "platform/ui/WindowPlacer.h"
+#include "reference/ReferenceLinks.h"
 
 #include <QResizeEvent>
 #include <QTimer>
@@ -40,8 +40,7 @@ void frmHelp::showHelp(const QString& locationName) {
     if (const std::optional<InstructionPage> page = instructionPageFor(locationName)) {
         window.WebBrowser1->Navigate2(Globals::PathToURL(appPath(page->page)));
         // The page's sizes are outer sizes: applied again once the window system has framed it.
-        setDesignSize(window, QSize(twipsToPixels(page->widthTwips), twipsToPixels(page->heightTwips)),
-                         SizeOf::Outer);
+        setDesignSize(window, QSize(twipsToPixels(page->widthTwips), twipsToPixels(page->heightTwips)), SizeOf::Outer);
     } else {
         // A browser that has never loaded anything makes its drawing surface only once shown, and
         // the window system then makes the window anew: on a real display it comes back without

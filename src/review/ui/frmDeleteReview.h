@@ -14,7 +14,6 @@ class frmDeleteReview final : public QDialog, public tova::SingleInstance<frmDel
     Q_DISABLE_COPY_MOVE(frmDeleteReview)
 
 public:
-
     // Loads the list afresh and runs modally; returns when the dialog has closed.
     void ShowModal();
 

@@ -18,7 +18,6 @@ class frmLoadReview final : public QDialog, public tova::SingleInstance<frmLoadR
     Q_DISABLE_COPY_MOVE(frmLoadReview)
 
 public:
-
     // Lists the reviews below "Create New Review..." and runs modally. With required set the user
     // must choose a row: Cancel is unavailable and the close box is refused.
     void AskLoadReview(bool required);

@@ -20,7 +20,6 @@ class frmNewLoad final : public QDialog, public tova::SingleInstance<frmNewLoad>
     Q_DISABLE_COPY_MOVE(frmNewLoad)
 
 public:
-
     // Fills both lists, shows tab 0 ("New") or 1 ("Existing") and runs modally; returns when the
     // dialog has closed and what was chosen has been opened.
     void DoModal(qint16 tab);

@@ -2,6 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/FormQuery.h"
+#include "platform/PageServices.h"
 #include "platform/Wait.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/dialogs/MessageBox.h"
@@ -9,7 +10,6 @@
 #include "platform/ui/WindowPlacer.h"
 #include "review/PageWaits.h"
 #include "review/ui/frmNewReview.h"
-#include "platform/PageServices.h"
 #include "store/ProjectDocument.h"
 
 #include <QTimer>

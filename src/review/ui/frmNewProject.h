@@ -19,7 +19,6 @@ class frmNewProject final : public QDialog, public tova::SingleInstance<frmNewPr
     Q_DISABLE_COPY_MOVE(frmNewProject)
 
 public:
-
     // The empty form for a new project; after a submission the first review is asked for.
     void NewProject();
     // The form filled with the open project's texts; a submission replaces them.

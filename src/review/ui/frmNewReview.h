@@ -20,7 +20,6 @@ class frmNewReview final : public QDialog, public tova::SingleInstance<frmNewRev
     Q_DISABLE_COPY_MOVE(frmNewReview)
 
 public:
-
     // Opened by the main window's command: closing without a phase simply closes.
     void AddReview();
     // Opened right after a project was created, or to create a review that must replace a lost

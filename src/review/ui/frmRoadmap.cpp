@@ -1,11 +1,11 @@
 #include "review/ui/frmRoadmap.h"
 
 #include "platform/AppFolder.h"
+#include "platform/PageServices.h"
 #include "platform/browser/ui/WebEngineBrowser.h"
 #include "platform/ui/BrowserLayout.h"
-#include "platform/ui/WindowPlacer.h"
-#include "platform/PageServices.h"
 #include "platform/ui/EscapeCloses.h"
+#include "platform/ui/WindowPlacer.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 

@@ -14,7 +14,6 @@ class frmRoadmap final : public QDialog, public tova::SingleInstance<frmRoadmap>
     Q_DISABLE_COPY_MOVE(frmRoadmap)
 
 public:
-
     // Shows the road map modally after the first review of a project that has never been saved;
     // otherwise returns at once.
     void ShowRoadMap();

@@ -21,7 +21,6 @@ class frmSurvey final : public QDialog, public tova::SingleInstance<frmSurvey>, 
     Q_DISABLE_COPY_MOVE(frmSurvey)
 
 public:
-
     void LoadQuestions(qint16 categoryId, qint16 phaseId, bool refresh) override;
     void LoadTree(bool navigate) override;
     static qint32 getCat(const QString& url);

@@ -12,8 +12,7 @@ namespace tova {
 
 namespace {
 
-QWebEngineProfile* createProfile()
-{
+QWebEngineProfile* createProfile() {
     // No storage name: an off-the-record profile. Owned by the application object, so it outlives
     // every page (pages are deleted with their windows before the application object goes).
     auto* profile = new QWebEngineProfile(QCoreApplication::instance());
@@ -38,8 +37,7 @@ QWebEngineProfile* createProfile()
 
 } // namespace
 
-QWebEngineProfile* browserProfile()
-{
+QWebEngineProfile* browserProfile() {
     static QWebEngineProfile* profile = createProfile();
     return profile;
 }

@@ -12,8 +12,7 @@
 namespace tova {
 
 BrowserWindow::BrowserWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_browser(new WebEngineBrowser(QStringLiteral("BrowserWindow"), this))
-{
+    : QWidget(parent, Qt::Window), m_browser(new WebEngineBrowser(QStringLiteral("BrowserWindow"), this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -25,8 +24,7 @@ BrowserWindow::BrowserWindow(QWidget* parent)
     connect(m_browser->page(), &QWebEnginePage::windowCloseRequested, this, &QWidget::close);
 }
 
-BrowserWindow* BrowserWindow::create(QWidget* origin)
-{
+BrowserWindow* BrowserWindow::create(QWidget* origin) {
     // While a modal window is up, every other top-level window is blocked: a window opened from it
     // (or for it) is made its own, so it can be scrolled, zoomed and closed beside it.
     auto* window = new BrowserWindow(QApplication::activeModalWidget());
@@ -34,8 +32,7 @@ BrowserWindow* BrowserWindow::create(QWidget* origin)
     return window;
 }
 
-BrowserWindow* BrowserWindow::open(const QUrl& url, QWidget* origin)
-{
+BrowserWindow* BrowserWindow::open(const QUrl& url, QWidget* origin) {
     auto* window = create(origin);
     // Loading first gives the browser its drawing surface before the window is shown, so the
     // window system does not have to make the shown window anew.

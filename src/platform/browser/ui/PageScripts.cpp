@@ -87,15 +87,13 @@ const char* kLinkHook = R"JS(
 })();
 )JS";
 
-QString program(const QString& body)
-{
+QString program(const QString& body) {
     return QStringLiteral("(function () {\n") + QString::fromLatin1(kFrameSearch) + body + QStringLiteral("\n})()");
 }
 
 } // namespace
 
-QString linkHook()
-{
+QString linkHook() {
     QFile channelScript(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
     QString text;
     if (channelScript.open(QIODevice::ReadOnly))
@@ -103,8 +101,7 @@ QString linkHook()
     return text + QStringLiteral("\n") + QString::fromLatin1(kLinkHook);
 }
 
-QString execLine(const QString& line, const QString& frameName)
-{
+QString execLine(const QString& line, const QString& frameName) {
     // The line runs from a script element of the frame's own document, so relative addresses in it
     // resolve against that document, as for the page's own scripts. form.submit() and submit events
     // are watched so the caller can wait for the submission to be asked about.
@@ -138,8 +135,7 @@ return run.submitted || (run.event && !run.event.defaultPrevented) ? 'submitted'
                        .arg(scriptLiteral(frameName), scriptLiteral(line)));
 }
 
-QString frameComplete(const QString& frameName)
-{
+QString frameComplete(const QString& frameName) {
     return program(QStringLiteral(R"JS(
 var target = tovaFindFrame(%1);
 if (!target) return false;
@@ -148,8 +144,7 @@ try { return !target.__tovaReplacing && target.document.readyState === 'complete
                        .arg(scriptLiteral(frameName)));
 }
 
-QString resolveInFrame(const QString& url, const QString& frameName)
-{
+QString resolveInFrame(const QString& url, const QString& frameName) {
     return program(QStringLiteral(R"JS(
 var target = tovaFindFrame(%1);
 if (!target) return '';
@@ -158,8 +153,7 @@ try { return new URL(%2, target.document.baseURI).href; } catch (e) { return '';
                        .arg(scriptLiteral(frameName), scriptLiteral(url)));
 }
 
-QString navigateFrame(const QString& address, const QString& frameName)
-{
+QString navigateFrame(const QString& address, const QString& frameName) {
     // Until the new document replaces it, the frame still shows the old, complete one: the mark
     // keeps readiness questions from answering for the wrong document.
     return program(QStringLiteral(R"JS(
@@ -177,8 +171,7 @@ try {
                        .arg(scriptLiteral(frameName), scriptLiteral(address)));
 }
 
-QString followLink(const QString& address, const QString& token)
-{
+QString followLink(const QString& address, const QString& token) {
     return program(QStringLiteral(R"JS(
 var token = %1;
 var target = tovaFindWindow(function (w) { return w.__tovaFrameToken === token; });
@@ -189,8 +182,7 @@ return true;
                        .arg(scriptLiteral(token), scriptLiteral(address)));
 }
 
-QString clearNavigationMarks()
-{
+QString clearNavigationMarks() {
     return program(QStringLiteral("tovaFindWindow(function (w) { delete w.__tovaReplacing; return false; });"
                                   "\nreturn true;"));
 }

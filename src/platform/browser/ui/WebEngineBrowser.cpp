@@ -39,11 +39,12 @@ namespace {
 // does not ask about) must not let a later navigation to the same place through unasked.
 constexpr int kPassLifetimeMs = 3000;
 
-QString passKey(const QUrl& url) { return addressText(url.adjusted(QUrl::NormalizePathSegments)); }
+QString passKey(const QUrl& url) {
+    return addressText(url.adjusted(QUrl::NormalizePathSegments));
+}
 } // namespace
 
-QString addressText(const QUrl& url)
-{
+QString addressText(const QUrl& url) {
     QString text = url.toString(QUrl::FullyEncoded | QUrl::RemoveFragment);
     // A "#" inside the fragment stays as it is (pages write "#top#NXT"; the text after the last "#"
     // is what counts), where full encoding would turn it into "%23".
@@ -53,8 +54,7 @@ QString addressText(const QUrl& url)
 }
 
 WebEngineBrowser::WebEngineBrowser(const QString& name, QWidget* parent)
-    : QWebEngineView(parent), m_name(name), m_page(new BrowserPage(this))
-{
+    : QWebEngineView(parent), m_name(name), m_page(new BrowserPage(this)) {
     setPage(m_page);
     m_page->setNavigationFilter([this](const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame) {
         return onNavigationRequest(url, type, isMainFrame);
@@ -67,23 +67,20 @@ WebEngineBrowser::WebEngineBrowser(const QString& name, QWidget* parent)
 
 WebEngineBrowser::~WebEngineBrowser() = default;
 
-QUrl WebEngineBrowser::resolve(const QString& address) const
-{
+QUrl WebEngineBrowser::resolve(const QString& address) const {
     if (address.startsWith(QLatin1Char('/')))
         return QUrl::fromLocalFile(address);
     const QUrl url(address, QUrl::TolerantMode);
     return url.isRelative() ? m_page->url().resolved(url) : url;
 }
 
-void WebEngineBrowser::loadTop(const QUrl& url)
-{
+void WebEngineBrowser::loadTop(const QUrl& url) {
     allowOnce(url);
     m_loading = true;
     m_page->load(url);
 }
 
-void WebEngineBrowser::Navigate2(const QString& url, const QString& targetFrame)
-{
+void WebEngineBrowser::Navigate2(const QString& url, const QString& targetFrame) {
     if (targetFrame.compare(QLatin1String("_blank"), Qt::CaseInsensitive) == 0) {
         BrowserWindow::open(resolve(url), this);
         return;
@@ -104,12 +101,15 @@ void WebEngineBrowser::Navigate2(const QString& url, const QString& targetFrame)
     m_page->runJavaScript(pagescripts::navigateFrame(addressText(target), targetFrame));
 }
 
-bool WebEngineBrowser::Busy() const { return m_loading; }
+bool WebEngineBrowser::Busy() const {
+    return m_loading;
+}
 
-int WebEngineBrowser::ReadyState() const { return m_loading ? 1 : 4; }
+int WebEngineBrowser::ReadyState() const {
+    return m_loading ? 1 : 4;
+}
 
-bool WebEngineBrowser::IsFrameComplete(const QString& frameName) const
-{
+bool WebEngineBrowser::IsFrameComplete(const QString& frameName) const {
     // While the top page is replaced, the frames found would be the old page's.
     if (m_loading)
         return false;
@@ -117,8 +117,7 @@ bool WebEngineBrowser::IsFrameComplete(const QString& frameName) const
     return complete && complete->toBool();
 }
 
-QString WebEngineBrowser::LocationName() const
-{
+QString WebEngineBrowser::LocationName() const {
     // The title the engine holds for the page, not asked of the page: commands read it first thing
     // after a click, when a page still busy with input may leave a script request unanswered. The
     // engine gives a local page without a title its file name.
@@ -126,10 +125,11 @@ QString WebEngineBrowser::LocationName() const
     return title.isEmpty() ? m_page->url().fileName() : title;
 }
 
-QString WebEngineBrowser::LocationURL() const { return addressText(m_page->url()); }
+QString WebEngineBrowser::LocationURL() const {
+    return addressText(m_page->url());
+}
 
-bool WebEngineBrowser::ExecScript(const QString& script, const QString& frameName)
-{
+bool WebEngineBrowser::ExecScript(const QString& script, const QString& frameName) {
     const std::uint64_t before = beforeNavigateCount();
     QDeadlineTimer deadline(kScriptWaitMs);
     const auto outcome = evaluate(pagescripts::execLine(script, frameName));
@@ -145,10 +145,11 @@ bool WebEngineBrowser::ExecScript(const QString& script, const QString& frameNam
     return result != QLatin1String("failed");
 }
 
-void WebEngineBrowser::allowOnce(const QUrl& url) { m_passes.append({passKey(url), QDeadlineTimer(kPassLifetimeMs)}); }
+void WebEngineBrowser::allowOnce(const QUrl& url) {
+    m_passes.append({passKey(url), QDeadlineTimer(kPassLifetimeMs)});
+}
 
-bool WebEngineBrowser::takePass(const QUrl& url)
-{
+bool WebEngineBrowser::takePass(const QUrl& url) {
     m_passes.removeIf([](const Pass& pass) { return pass.expiry.hasExpired(); });
     const QString key = passKey(url);
     for (qsizetype i = 0; i < m_passes.size(); ++i) {
@@ -160,8 +161,7 @@ bool WebEngineBrowser::takePass(const QUrl& url)
     return false;
 }
 
-bool WebEngineBrowser::onNavigationRequest(const QUrl& url, QWebEnginePage::NavigationType, bool isMainFrame)
-{
+bool WebEngineBrowser::onNavigationRequest(const QUrl& url, QWebEnginePage::NavigationType, bool isMainFrame) {
     if (!hasBeforeNavigate() || takePass(url))
         return true;
     if (isMainFrame) {
@@ -177,14 +177,12 @@ bool WebEngineBrowser::onNavigationRequest(const QUrl& url, QWebEnginePage::Navi
     return !cancel;
 }
 
-void WebEngineBrowser::hideEvent(QHideEvent* event)
-{
+void WebEngineBrowser::hideEvent(QHideEvent* event) {
     m_clicks.clear();
     QWebEngineView::hideEvent(event);
 }
 
-void WebEngineBrowser::onLinkClicked(const QString& href, const QString& token)
-{
+void WebEngineBrowser::onLinkClicked(const QString& href, const QString& token) {
     if (!isVisible())
         return;
     m_clicks.append({href, token});
@@ -199,8 +197,7 @@ void WebEngineBrowser::onLinkClicked(const QString& href, const QString& token)
     QTimer::singleShot(0, this, &WebEngineBrowser::followClicks);
 }
 
-void WebEngineBrowser::followClicks()
-{
+void WebEngineBrowser::followClicks() {
     const QPointer<WebEngineBrowser> alive(this);
     while (alive && !m_clicks.isEmpty()) {
         const Click click = m_clicks.takeFirst();
@@ -216,8 +213,7 @@ void WebEngineBrowser::followClicks()
         m_followingClicks = false;
 }
 
-void WebEngineBrowser::followClick(const QString& href, const QString& token)
-{
+void WebEngineBrowser::followClick(const QString& href, const QString& token) {
     const QUrl url(href);
     if (fireBeforeNavigate(addressText(url)))
         return;
@@ -225,8 +221,7 @@ void WebEngineBrowser::followClick(const QString& href, const QString& token)
     m_page->runJavaScript(pagescripts::followLink(addressText(url), token));
 }
 
-std::optional<QVariant> WebEngineBrowser::evaluate(const QString& script, int timeoutMs) const
-{
+std::optional<QVariant> WebEngineBrowser::evaluate(const QString& script, int timeoutMs) const {
     return evaluateScript(*m_page, script, timeoutMs);
 }
 

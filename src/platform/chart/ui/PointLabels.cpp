@@ -75,8 +75,7 @@ std::optional<QStringList> wrap(const QString& text, const Measure& measure, dou
     return lines;
 }
 
-template <typename Measure>
-double widestOf(const QStringList& lines, const Measure& measure) {
+template <typename Measure> double widestOf(const QStringList& lines, const Measure& measure) {
     double widest = 0.0;
     for (const QString& line : lines)
         widest = std::max(widest, measure(line));

@@ -8,8 +8,7 @@
 namespace tova {
 namespace {
 
-std::optional<QString> run(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
-{
+std::optional<QString> run(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     const FileListsByName byName;
     QFileDialog dialog(QApplication::activeWindow(), request.title);
     // Only this dialog can be made to list files without reading them.
@@ -35,13 +34,11 @@ std::optional<QString> run(const FileDialogRequest& request, QFileDialog::Accept
 
 } // namespace
 
-std::optional<QString> QtFileDialogs::getOpenFileName(const FileDialogRequest& request)
-{
+std::optional<QString> QtFileDialogs::getOpenFileName(const FileDialogRequest& request) {
     return run(request, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> QtFileDialogs::getSaveFileName(const FileDialogRequest& request)
-{
+std::optional<QString> QtFileDialogs::getSaveFileName(const FileDialogRequest& request) {
     return run(request, QFileDialog::AcceptSave);
 }
 
