@@ -2,7 +2,7 @@
 # Installs the Debian packages TOVA needs to build, run and test; quick when all are present.
 set -euo pipefail
 packages=(
-    build-essential cmake pkg-config
+    build-essential cmake pkg-config clang-format
     qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-charts-dev qt6-pdf-dev libgl-dev
     libxml2-dev libxslt1-dev libxml2-utils xsltproc libpng-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
