@@ -162,8 +162,10 @@ std::optional<QDate> ReviewDateReader::readStoredForm(const QString& text) const
             text.at(day - 1) != QLatin1Char(' ') || text.at(day + 2) != QLatin1Char(',') ||
             text.at(day + 3) != QLatin1Char(' '))
             continue;
-        const QDate date(digitsAt(day + 4, 4), month, digitsAt(day, 2));
-        if (date.isValid())
+        // A year of other than digits is no year here: QDate would take -1 as a year before Christ.
+        const int year = digitsAt(day + 4, 4);
+        const QDate date(year, month, digitsAt(day, 2));
+        if (year > 0 && date.isValid())
             return date;
     }
     return std::nullopt;
