@@ -349,12 +349,17 @@ TEST(TrendValues, ReviewDatesReadInTheUsersNumericFormsThenInEnglish) {
         {"ja_JP", "May 06, 2003", "2003-05-06"},
         {"tr_TR", "Oct 16, 2003", "2003-10-16"},
         {"fr_FR", "Dec 24, 2004", "2004-12-24"},
+        // The stored form with a letter for a digit is no date.
+        {"C", "May 06, 2O03", ""},
+        {"de_DE", "May 0x, 2003", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.locale) + " " + c.text);
         QLocale::setDefault(QLocale(QLatin1String(c.locale)));
         const std::optional<QDate> read = Reports::ReadReviewDate(QLatin1String(c.text));
         QLocale::setDefault(QLocale::c());
+        // A date before year 1 has no ISO text, so whether a date was read is asked apart.
+        EXPECT_EQ(read.has_value(), *c.read != '\0');
         EXPECT_EQ(read ? read->toString(Qt::ISODate).toStdString() : std::string(), c.read);
     }
 }
