@@ -210,18 +210,16 @@ TEST_F(ClickRoad, QuestionnaireOpensAtOnceTenTimesInARow) {
 TEST_F(ClickRoad, DefinitionsTermLinkShowsItsTermAtOnce) {
     QPointer<frmGlossary> glossary = &frmGlossary::instance();
     qint64 shown = -1;
-    whenModal(
-        glossary, [&] { return framesReady(glossary->browser()); },
-        [&] {
-            WebBrowser& page = glossary->browser();
-            QElapsedTimer clock;
-            clock.start();
-            ASSERT_TRUE(clickLink(page, kSide, QStringLiteral("#gls1B1")));
-            if (waitWhile([&] { return !headingIs(page, kMain, term(QStringLiteral("1B1"))); }, kDriveTimeoutMs))
-                shown = clock.elapsed();
-            // The index's Close link.
-            clickLink(page, kSide, QStringLiteral("#BCK"));
-        });
+    whenFramesReady(glossary.data(), [&] {
+        WebBrowser& page = glossary->browser();
+        QElapsedTimer clock;
+        clock.start();
+        ASSERT_TRUE(clickLink(page, kSide, QStringLiteral("#gls1B1")));
+        if (waitWhile([&] { return !headingIs(page, kMain, term(QStringLiteral("1B1"))); }, kDriveTimeoutMs))
+            shown = clock.elapsed();
+        // The index's Close link.
+        clickLink(page, kSide, QStringLiteral("#BCK"));
+    });
     mainWindow->menuItem(QStringLiteral("mnuGlossary"))->trigger();
     EXPECT_GE(shown, 0);
     EXPECT_LT(shown, kActsWithinMs);
@@ -235,29 +233,27 @@ TEST_F(ClickRoad, PdfFromTheDefinitionsWindowIsUsableBesideIt) {
     bool scrolled = false;
     bool closed = false;
     bool definitionsStayed = false;
-    whenModal(
-        glossary, [&] { return framesReady(glossary->browser()); },
-        [&] {
-            const QWidgetList before = QApplication::topLevelWidgets();
-            ASSERT_TRUE(clickElement(glossary->browser(), kMain, QStringLiteral("a[href$=\".pdf\"]")));
-            QPointer<BrowserWindow> pdf = awaitNewBrowserWindow(before, kActsWithinMs);
-            ASSERT_FALSE(pdf.isNull());
-            EXPECT_TRUE(waitWhile([&] { return pdf->browser()->Busy(); }, kDriveTimeoutMs));
-            EXPECT_TRUE(pdf->browser()->LocationURL().endsWith(QStringLiteral(".pdf")));
-            EXPECT_TRUE(whollyOnScreen(*pdf));
-            // The mouse reaches it through the window system, and its wheel scrolls it.
-            used = clickReachesPage(*pdf, kActsWithinMs);
-            QWidget* input = inputWidget(*pdf->browser());
-            ASSERT_NE(input, nullptr);
-            const QImage unscrolled = settledPicture(input);
-            turnWheel(*pdf->browser(), -3);
-            scrolled = waitWhile([&] { return input->grab().toImage() == unscrolled; }, kActsWithinMs);
-            // Its close box closes it; the definitions window stays.
-            pdf->close();
-            closed = waitWhile([&] { return !pdf.isNull(); }, kActsWithinMs);
-            definitionsStayed = glossary && glossary->isVisible();
-            clickLink(glossary->browser(), kSide, QStringLiteral("#BCK"));
-        });
+    whenFramesReady(glossary.data(), [&] {
+        const QWidgetList before = QApplication::topLevelWidgets();
+        ASSERT_TRUE(clickElement(glossary->browser(), kMain, QStringLiteral("a[href$=\".pdf\"]")));
+        QPointer<BrowserWindow> pdf = awaitNewBrowserWindow(before, kActsWithinMs);
+        ASSERT_FALSE(pdf.isNull());
+        EXPECT_TRUE(waitWhile([&] { return pdf->browser()->Busy(); }, kDriveTimeoutMs));
+        EXPECT_TRUE(pdf->browser()->LocationURL().endsWith(QStringLiteral(".pdf")));
+        EXPECT_TRUE(whollyOnScreen(*pdf));
+        // The mouse reaches it through the window system, and its wheel scrolls it.
+        used = clickReachesPage(*pdf, kActsWithinMs);
+        QWidget* input = inputWidget(*pdf->browser());
+        ASSERT_NE(input, nullptr);
+        const QImage unscrolled = settledPicture(input);
+        turnWheel(*pdf->browser(), -3);
+        scrolled = waitWhile([&] { return input->grab().toImage() == unscrolled; }, kActsWithinMs);
+        // Its close box closes it; the definitions window stays.
+        pdf->close();
+        closed = waitWhile([&] { return !pdf.isNull(); }, kActsWithinMs);
+        definitionsStayed = glossary && glossary->isVisible();
+        clickLink(glossary->browser(), kSide, QStringLiteral("#BCK"));
+    });
     mainWindow->menuItem(QStringLiteral("mnuGlossary"))->trigger();
     EXPECT_TRUE(used);
     EXPECT_TRUE(scrolled);

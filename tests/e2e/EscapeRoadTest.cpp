@@ -102,17 +102,15 @@ TEST_F(EscapeRoad, EscapeInsideThePageClosesTheWindowWithTheAnswersStored) {
 TEST_F(EscapeRoad, EscapeInsideTheIndexClosesTheDefinitionsWindow) {
     QPointer<frmGlossary> glossary = &frmGlossary::instance();
     bool drove = false;
-    whenModal(
-        glossary, [&] { return framesReady(glossary->browser()); },
-        [&] {
-            drove = true;
-            // A click on the index's heading puts the keys inside the index.
-            ASSERT_TRUE(clickElement(glossary->browser(), QStringLiteral("side"), QStringLiteral("h2")));
-            QWidget* page = inputWidget(glossary->browser());
-            ASSERT_NE(page, nullptr);
-            QTest::keyClick(page, Qt::Key_Escape);
-            EXPECT_TRUE(waitWhile([&] { return glossary && glossary->isVisible(); }, kCloseTimeoutMs));
-        });
+    whenFramesReady(glossary.data(), [&] {
+        drove = true;
+        // A click on the index's heading puts the keys inside the index.
+        ASSERT_TRUE(clickElement(glossary->browser(), QStringLiteral("side"), QStringLiteral("h2")));
+        QWidget* page = inputWidget(glossary->browser());
+        ASSERT_NE(page, nullptr);
+        QTest::keyClick(page, Qt::Key_Escape);
+        EXPECT_TRUE(waitWhile([&] { return glossary && glossary->isVisible(); }, kCloseTimeoutMs));
+    });
     mainWindow->gotoGlossary(QStringLiteral("1A1"));
     EXPECT_TRUE(drove);
     EXPECT_TRUE(glossary.isNull());

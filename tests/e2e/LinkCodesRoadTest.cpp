@@ -52,15 +52,13 @@ TEST_F(LinkCodesRoad, AProjectManagerNamedLikeTheCloseLinkIsStored) {
     showSample();
     frmNewProject& details = frmNewProject::instance();
     bool drove = false;
-    whenModal(
-        &details, [&] { return pageReady(details.browser()); },
-        [&] {
-            drove = true;
-            // Typed over the stored name and sent with Enter, as a user does.
-            ASSERT_TRUE(typeInto(details.browser(), QString(), QStringLiteral("#pm"), QStringLiteral("J. NCLS")));
-            QTest::keyClick(inputWidget(details.browser()), Qt::Key_Return);
-            EXPECT_TRUE(waitWhile([&] { return details.isVisible(); }, kDriveTimeoutMs));
-        });
+    whenPageReady(&details, [&] {
+        drove = true;
+        // Typed over the stored name and sent with Enter, as a user does.
+        ASSERT_TRUE(typeInto(details.browser(), QString(), QStringLiteral("#pm"), QStringLiteral("J. NCLS")));
+        QTest::keyClick(inputWidget(details.browser()), Qt::Key_Return);
+        EXPECT_TRUE(waitWhile([&] { return details.isVisible(); }, kDriveTimeoutMs));
+    });
     mainWindow->menuItem(QStringLiteral("mnuChangeProject"))->trigger();
     EXPECT_TRUE(drove);
     EXPECT_EQ(Globals::GetProjectManager(), QStringLiteral("J. NCLS"));
@@ -112,13 +110,11 @@ TEST_F(LinkCodesRoad, EveryPageShowsFromAFolderNamedWithAddressCharacters) {
     EXPECT_TRUE(driveQuestionnaire(categoryId, [&](frmSurvey& survey) {
         EXPECT_TRUE(
             survey.browser().ExecScript(QStringLiteral("if (!document.forms[0]) throw 0;"), QStringLiteral("main")));
-        whenModal(
-            glossary, [&] { return framesReady(glossary->browser()); },
-            [&] {
-                definitionShown =
-                    waitWhile([&] { return !headingIs(glossary->browser(), QStringLiteral("main"), term(key)); });
-                glossary->close();
-            });
+        whenFramesReady(glossary.data(), [&] {
+            definitionShown =
+                waitWhile([&] { return !headingIs(glossary->browser(), QStringLiteral("main"), term(key)); });
+            glossary->close();
+        });
         EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"),
                                  QStringLiteral("a.q-gls[href$=\"gls%1\"]").arg(key)));
         EXPECT_TRUE(waitWhile([&] { return !glossary.isNull(); }, kDriveTimeoutMs));
@@ -128,13 +124,11 @@ TEST_F(LinkCodesRoad, EveryPageShowsFromAFolderNamedWithAddressCharacters) {
 
     // The project details form, sent with Enter, is read from its own address.
     frmNewProject& details = frmNewProject::instance();
-    whenModal(
-        &details, [&] { return pageReady(details.browser()); },
-        [&] {
-            ASSERT_TRUE(typeInto(details.browser(), QString(), QStringLiteral("#pm"), QStringLiteral("A. Ng #2 ?")));
-            QTest::keyClick(inputWidget(details.browser()), Qt::Key_Return);
-            EXPECT_TRUE(waitWhile([&] { return details.isVisible(); }, kDriveTimeoutMs));
-        });
+    whenPageReady(&details, [&] {
+        ASSERT_TRUE(typeInto(details.browser(), QString(), QStringLiteral("#pm"), QStringLiteral("A. Ng #2 ?")));
+        QTest::keyClick(inputWidget(details.browser()), Qt::Key_Return);
+        EXPECT_TRUE(waitWhile([&] { return details.isVisible(); }, kDriveTimeoutMs));
+    });
     mainWindow->menuItem(QStringLiteral("mnuChangeProject"))->trigger();
     EXPECT_EQ(Globals::GetProjectManager(), QStringLiteral("A. Ng #2 ?"));
     EXPECT_EQ(env.messages.texts(), QStringList());

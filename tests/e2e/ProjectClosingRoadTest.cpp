@@ -131,13 +131,11 @@ TEST_F(ProjectClosingRoad, SaveQuestionWithoutCancelStaysThroughEscapeAndItsClos
             stayed = save.isVisible() && Globals::IsProjectLoaded() &&
                      Globals::GetOwner() == QLatin1String("Changed owner") && !Globals::gProjectSaved;
             // The start dialog that follows the close is left with its Cancel button.
-            whenModal(
-                &start, [] { return true; },
-                [&] {
-                    for (QPushButton* button : start.findChildren<QPushButton*>())
-                        if (button->text() == QLatin1String("Cancel") && button->isVisible())
-                            return pressButton(*button);
-                });
+            whenModal(&start, [&] {
+                for (QPushButton* button : start.findChildren<QPushButton*>())
+                    if (button->text() == QLatin1String("Cancel") && button->isVisible())
+                        return pressButton(*button);
+            });
             pressButton(*save.button(QMessageBox::Yes));
         });
         pressButton(*close.button(QMessageBox::Yes));

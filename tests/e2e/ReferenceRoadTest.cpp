@@ -82,62 +82,60 @@ using ReferenceRoad = MainWindowRoad;
 TEST_F(ReferenceRoad, DefinitionsFromTheToolsMenu) {
     QPointer<frmGlossary> glossary = &frmGlossary::instance();
     bool drove = false;
-    whenModal(
-        glossary, [&] { return framesReady(glossary->browser()); },
-        [&] {
-            drove = true;
-            WebBrowser& browser = glossary->browser();
-            EXPECT_EQ(glossary->windowTitle(), QStringLiteral("TOVA Defititions and Suggestions"));
-            // Opened on 1A1, marked in the index.
-            EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), term(QStringLiteral("1A1"))));
-            EXPECT_TRUE(indexMarks(browser, QStringLiteral("#gls1A1")));
+    whenFramesReady(glossary.data(), [&] {
+        drove = true;
+        WebBrowser& browser = glossary->browser();
+        EXPECT_EQ(glossary->windowTitle(), QStringLiteral("TOVA Defititions and Suggestions"));
+        // Opened on 1A1, marked in the index.
+        EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), term(QStringLiteral("1A1"))));
+        EXPECT_TRUE(indexMarks(browser, QStringLiteral("#gls1A1")));
 
-            // Another term of the index shows in frame "main" and is what would be printed.
-            EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#gls1B1\"]")));
-            EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), term(QStringLiteral("1B1"))));
-            EXPECT_TRUE(
-                readFile(appFolder + QStringLiteral("/definitions/main.htm")).contains(term(QStringLiteral("1B1"))));
-            // Print prints that page: portrait, no preview.
-            EXPECT_TRUE(click(browser, QStringLiteral("main"), QStringLiteral("a[href=\"#PRT\"]")));
-            EXPECT_TRUE(waitWhile([&] { return env.printouts->jobs.isEmpty(); }, kPageTimeoutMs));
-            if (!env.printouts->jobs.isEmpty()) {
-                EXPECT_FALSE(env.printouts->jobs.first().preview);
-                EXPECT_EQ(env.printouts->jobs.first().orientation, QPageLayout::Portrait);
-                EXPECT_TRUE(env.printouts->jobs.first().pageText.contains(term(QStringLiteral("1B1"))));
-            }
+        // Another term of the index shows in frame "main" and is what would be printed.
+        EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#gls1B1\"]")));
+        EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), term(QStringLiteral("1B1"))));
+        EXPECT_TRUE(
+            readFile(appFolder + QStringLiteral("/definitions/main.htm")).contains(term(QStringLiteral("1B1"))));
+        // Print prints that page: portrait, no preview.
+        EXPECT_TRUE(click(browser, QStringLiteral("main"), QStringLiteral("a[href=\"#PRT\"]")));
+        EXPECT_TRUE(waitWhile([&] { return env.printouts->jobs.isEmpty(); }, kPageTimeoutMs));
+        if (!env.printouts->jobs.isEmpty()) {
+            EXPECT_FALSE(env.printouts->jobs.first().preview);
+            EXPECT_EQ(env.printouts->jobs.first().orientation, QPageLayout::Portrait);
+            EXPECT_TRUE(env.printouts->jobs.first().pageText.contains(term(QStringLiteral("1B1"))));
+        }
 
-            // "NUL" empties frame "main".
-            EXPECT_TRUE(clickNew(browser, QStringLiteral("side"), QStringLiteral("#NUL")));
-            EXPECT_TRUE(waitWhile(
-                [&] {
-                    return !browser.ExecScript(QStringLiteral("if (document.querySelector('h1')) throw 0;"),
-                                               QStringLiteral("main"));
-                },
-                kPageTimeoutMs));
-            // Commands the window does not know go to the main window's handler.
-            EXPECT_TRUE(clickNew(browser, QStringLiteral("side"), QStringLiteral("#NXT")));
-            EXPECT_TRUE(waitWhile([&] { return env.messages.texts().isEmpty(); }, kPageTimeoutMs));
-            EXPECT_EQ(env.messages.texts(), QStringList{QStringLiteral("Unknown Screen")});
-            env.messages.clear();
+        // "NUL" empties frame "main".
+        EXPECT_TRUE(clickNew(browser, QStringLiteral("side"), QStringLiteral("#NUL")));
+        EXPECT_TRUE(waitWhile(
+            [&] {
+                return !browser.ExecScript(QStringLiteral("if (document.querySelector('h1')) throw 0;"),
+                                           QStringLiteral("main"));
+            },
+            kPageTimeoutMs));
+        // Commands the window does not know go to the main window's handler.
+        EXPECT_TRUE(clickNew(browser, QStringLiteral("side"), QStringLiteral("#NXT")));
+        EXPECT_TRUE(waitWhile([&] { return env.messages.texts().isEmpty(); }, kPageTimeoutMs));
+        EXPECT_EQ(env.messages.texts(), QStringList{QStringLiteral("Unknown Screen")});
+        env.messages.clear();
 
-            // The page's Find opens our find bar over the index and lets the navigation go on.
-            EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#FND\"]")));
-            EXPECT_TRUE(waitWhile([&] { return !glossary->findBar().isVisible(); }, kPageTimeoutMs));
-            EXPECT_TRUE(waitWhile(
-                [&] {
-                    return !browser.ExecScript(QStringLiteral("if (location.hash !== '#FND') throw 0;"),
-                                               QStringLiteral("side"));
-                },
-                kPageTimeoutMs));
-            glossary->findBar().input()->setText(QStringLiteral("no such words anywhere"));
-            glossary->findBar().findNext();
-            EXPECT_TRUE(waitWhile([&] { return glossary->findBar().outcome().isEmpty(); }, kPageTimeoutMs));
-            glossary->findBar().dismiss();
-            EXPECT_TRUE(glossary->isVisible());
+        // The page's Find opens our find bar over the index and lets the navigation go on.
+        EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#FND\"]")));
+        EXPECT_TRUE(waitWhile([&] { return !glossary->findBar().isVisible(); }, kPageTimeoutMs));
+        EXPECT_TRUE(waitWhile(
+            [&] {
+                return !browser.ExecScript(QStringLiteral("if (location.hash !== '#FND') throw 0;"),
+                                           QStringLiteral("side"));
+            },
+            kPageTimeoutMs));
+        glossary->findBar().input()->setText(QStringLiteral("no such words anywhere"));
+        glossary->findBar().findNext();
+        EXPECT_TRUE(waitWhile([&] { return glossary->findBar().outcome().isEmpty(); }, kPageTimeoutMs));
+        glossary->findBar().dismiss();
+        EXPECT_TRUE(glossary->isVisible());
 
-            // The index's Close link unloads the window.
-            EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#BCK\"]")));
-        });
+        // The index's Close link unloads the window.
+        EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#BCK\"]")));
+    });
     mainWindow->menuItem(QStringLiteral("mnuGlossary"))->trigger();
     EXPECT_TRUE(drove);
     EXPECT_TRUE(glossary.isNull());
@@ -147,14 +145,12 @@ TEST_F(ReferenceRoad, DefinitionsFromTheToolsMenu) {
 TEST_F(ReferenceRoad, AKeyWithoutATermShowsTheEmptyDefinition) {
     QPointer<frmGlossary> glossary = &frmGlossary::instance();
     const QString blank = readFile(appFolder + QStringLiteral("/definitions/blank.htm"));
-    whenModal(
-        glossary, [&] { return framesReady(glossary->browser()); },
-        [&] {
-            EXPECT_TRUE(readFile(appFolder + QStringLiteral("/definitions/main.htm")).startsWith(blank.trimmed()));
-            EXPECT_TRUE(glossary->browser().ExecScript(
-                QStringLiteral("if (document.querySelector('a.highlight')) throw 0;"), QStringLiteral("side")));
-            glossary->reject();
-        });
+    whenFramesReady(glossary.data(), [&] {
+        EXPECT_TRUE(readFile(appFolder + QStringLiteral("/definitions/main.htm")).startsWith(blank.trimmed()));
+        EXPECT_TRUE(glossary->browser().ExecScript(
+            QStringLiteral("if (document.querySelector('a.highlight')) throw 0;"), QStringLiteral("side")));
+        glossary->reject();
+    });
     // A key holding a double quote cannot stand in the selection; it must not change it either.
     mainWindow->gotoGlossary(QStringLiteral("1A1\"] | //*[\""));
     EXPECT_TRUE(glossary.isNull());
@@ -164,8 +160,7 @@ TEST_F(ReferenceRoad, AKeyWithoutATermShowsTheEmptyDefinition) {
 TEST_F(ReferenceRoad, AMissingStyleSheetIsReportedAndTheWindowStillCloses) {
     ASSERT_TRUE(QFile::remove(appFolder + QStringLiteral("/definitions/glossdefs.xsl")));
     QPointer<frmGlossary> glossary = &frmGlossary::instance();
-    whenModal(
-        glossary, [] { return true; }, [&] { glossary->reject(); });
+    whenModal(glossary, [&] { glossary->reject(); });
     mainWindow->gotoGlossary(QStringLiteral("1A1"));
     EXPECT_EQ(env.messages.texts(), QStringList{QStringLiteral("Error loading XSL")});
     EXPECT_TRUE(glossary.isNull());
@@ -192,14 +187,12 @@ TEST_F(ReferenceRoad, DefinitionLinkOfAQuestionOpensOnItsTerm) {
     QPointer<frmGlossary> glossary = &frmGlossary::instance();
     bool shownOverSurvey = false;
     EXPECT_TRUE(driveQuestionnaire(categoryId, [&](frmSurvey& survey) {
-        whenModal(
-            glossary, [&] { return framesReady(glossary->browser()); },
-            [&] {
-                shownOverSurvey = survey.isVisible();
-                EXPECT_TRUE(frameHeadingBecomes(glossary->browser(), QStringLiteral("main"), term(key)));
-                EXPECT_TRUE(indexMarks(glossary->browser(), QStringLiteral("#gls") + key));
-                glossary->close();
-            });
+        whenFramesReady(glossary.data(), [&] {
+            shownOverSurvey = survey.isVisible();
+            EXPECT_TRUE(frameHeadingBecomes(glossary->browser(), QStringLiteral("main"), term(key)));
+            EXPECT_TRUE(indexMarks(glossary->browser(), QStringLiteral("#gls") + key));
+            glossary->close();
+        });
         EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"),
                                  QStringLiteral("a.q-gls[href$=\"gls%1\"]").arg(key)));
         // Back in the questionnaire once the definitions window has closed.
@@ -215,33 +208,31 @@ TEST_F(ReferenceRoad, DefinitionLinkOfAQuestionOpensOnItsTerm) {
 TEST_F(ReferenceRoad, AcronymsFromTheToolsMenu) {
     QPointer<frmAcronyms> acronyms = &frmAcronyms::instance();
     bool drove = false;
-    whenModal(
-        acronyms, [&] { return framesReady(acronyms->browser()); },
-        [&] {
-            drove = true;
-            WebBrowser& browser = acronyms->browser();
-            EXPECT_EQ(acronyms->windowTitle(), QStringLiteral("TOVA Acronym Glossary"));
-            EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), abbreviation(QStringLiteral("13"))));
-            // The index is not marked when the window opens.
-            EXPECT_TRUE(browser.ExecScript(QStringLiteral("if (document.querySelector('a.highlight')) throw 0;"),
-                                           QStringLiteral("side")));
-            EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#acr2\"]")));
-            EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), abbreviation(QStringLiteral("2"))));
-            // A link written with leading zeros names the same entry.
-            EXPECT_TRUE(clickNew(browser, QStringLiteral("side"), QStringLiteral("#acr007")));
-            EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), abbreviation(QStringLiteral("7"))));
-            // Print prints the entry on display.
-            EXPECT_TRUE(click(browser, QStringLiteral("main"), QStringLiteral("a[href=\"#PRT\"]")));
-            EXPECT_TRUE(waitWhile([&] { return env.printouts->jobs.isEmpty(); }, kPageTimeoutMs));
-            if (!env.printouts->jobs.isEmpty()) {
-                EXPECT_TRUE(env.printouts->jobs.first().pageText.contains(abbreviation(QStringLiteral("7"))));
-            }
-            // The Find button opens the find bar.
-            pressButton(acronyms->findButton());
-            EXPECT_TRUE(acronyms->findBar().isVisible());
-            // The index's Close link unloads the window.
-            EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#BCK\"]")));
-        });
+    whenFramesReady(acronyms.data(), [&] {
+        drove = true;
+        WebBrowser& browser = acronyms->browser();
+        EXPECT_EQ(acronyms->windowTitle(), QStringLiteral("TOVA Acronym Glossary"));
+        EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), abbreviation(QStringLiteral("13"))));
+        // The index is not marked when the window opens.
+        EXPECT_TRUE(browser.ExecScript(QStringLiteral("if (document.querySelector('a.highlight')) throw 0;"),
+                                       QStringLiteral("side")));
+        EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#acr2\"]")));
+        EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), abbreviation(QStringLiteral("2"))));
+        // A link written with leading zeros names the same entry.
+        EXPECT_TRUE(clickNew(browser, QStringLiteral("side"), QStringLiteral("#acr007")));
+        EXPECT_TRUE(frameHeadingBecomes(browser, QStringLiteral("main"), abbreviation(QStringLiteral("7"))));
+        // Print prints the entry on display.
+        EXPECT_TRUE(click(browser, QStringLiteral("main"), QStringLiteral("a[href=\"#PRT\"]")));
+        EXPECT_TRUE(waitWhile([&] { return env.printouts->jobs.isEmpty(); }, kPageTimeoutMs));
+        if (!env.printouts->jobs.isEmpty()) {
+            EXPECT_TRUE(env.printouts->jobs.first().pageText.contains(abbreviation(QStringLiteral("7"))));
+        }
+        // The Find button opens the find bar.
+        pressButton(acronyms->findButton());
+        EXPECT_TRUE(acronyms->findBar().isVisible());
+        // The index's Close link unloads the window.
+        EXPECT_TRUE(click(browser, QStringLiteral("side"), QStringLiteral("a[href=\"#BCK\"]")));
+    });
     mainWindow->menuItem(QStringLiteral("mnuAcronyms"))->trigger();
     EXPECT_TRUE(drove);
     EXPECT_TRUE(acronyms.isNull());
@@ -281,16 +272,14 @@ TEST_F(ReferenceRoad, InstructionsForTheFishboneScreen) {
 TEST_F(ReferenceRoad, InstructionsForAScreenWithoutThemOpenEmpty) {
     QPointer<frmHelp> help = &frmHelp::instance();
     bool drove = false;
-    whenModal(
-        help, [] { return true; },
-        [&] {
-            drove = true;
-            EXPECT_TRUE(help->browser().LocationURL().isEmpty() ||
-                        help->browser().LocationURL() == QLatin1String("about:blank"));
-            EXPECT_EQ(help->size(), QSize(586, 566));
-            EXPECT_TRUE(whollyOnScreen(*help));
-            help->reject();
-        });
+    whenModal(help, [&] {
+        drove = true;
+        EXPECT_TRUE(help->browser().LocationURL().isEmpty() ||
+                    help->browser().LocationURL() == QLatin1String("about:blank"));
+        EXPECT_EQ(help->size(), QSize(586, 566));
+        EXPECT_TRUE(whollyOnScreen(*help));
+        help->reject();
+    });
     frmHelp::showHelp(QStringLiteral("tilechart.htm"));
     EXPECT_TRUE(drove);
     EXPECT_TRUE(help.isNull());
@@ -326,15 +315,13 @@ TEST_F(ReferenceRoad, TheMarkedTermIsInSightWhenTheDefinitionsWindowOpens) {
     ASSERT_FALSE(key.isEmpty());
     QPointer<frmGlossary> glossary = &frmGlossary::instance();
     bool drove = false;
-    whenModal(
-        glossary, [&] { return framesReady(glossary->browser()); },
-        [&] {
-            drove = true;
-            EXPECT_TRUE(indexMarks(glossary->browser(), QStringLiteral("#gls") + key));
-            EXPECT_TRUE(
-                waitWhile([&] { return !markInView(glossary->browser(), QStringLiteral("side")); }, kPageTimeoutMs));
-            glossary->reject();
-        });
+    whenFramesReady(glossary.data(), [&] {
+        drove = true;
+        EXPECT_TRUE(indexMarks(glossary->browser(), QStringLiteral("#gls") + key));
+        EXPECT_TRUE(
+            waitWhile([&] { return !markInView(glossary->browser(), QStringLiteral("side")); }, kPageTimeoutMs));
+        glossary->reject();
+    });
     mainWindow->gotoGlossary(key);
     EXPECT_TRUE(drove);
     EXPECT_EQ(env.messages.texts(), QStringList());

@@ -97,57 +97,49 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     bool roadmapShown = false;
     bool instructionsUsable = false;
     bool instructionsClosed = false;
-    whenModal(
-        &details, [&] { return pageReady(details.browser()); },
-        [&] {
-            // The first review: phase 2 chosen on the generated page.
-            whenModal(
-                &newReview, [&] { return pageReady(newReview.browser()); },
-                [&] {
-                    whenModal(
-                        &roadmap, [&] { return pageReady(roadmap.browser()); },
-                        [&] {
-                            roadmapShown = true;
-                            // The full instructions open in a window of their own that can be used
-                            // and closed while the road map is up; each one, the second too, lies
-                            // on the screen and leaves the road map's buttons free.
-                            QList<QPointer<BrowserWindow>> opened;
-                            for (int i = 0; i < 2; ++i) {
-                                const QWidgetList before = QApplication::topLevelWidgets();
-                                EXPECT_TRUE(clickLink(roadmap.browser(), QString(), QStringLiteral("#INS")));
-                                opened << awaitNewBrowserWindow(before, kDriveTimeoutMs);
-                                if (!opened.last())
-                                    continue;
-                                EXPECT_TRUE(whollyOnScreen(*opened.last()));
-                                const QStringList buttons{QStringLiteral("#CLS"), QStringLiteral("#INS")};
-                                if (!roomClearOfLinks(roadmap.browser(), QString(), buttons,
-                                                      opened.last()->frameGeometry().size()))
-                                    continue;
-                                for (const QString& link : buttons)
-                                    EXPECT_FALSE(coversLink(*opened.last(), roadmap.browser(), QString(), link))
-                                        << link.toStdString();
-                            }
-                            QPointer<BrowserWindow> instructions = opened.first();
-                            if (opened.last() && opened.last() != instructions)
-                                opened.last()->close();
-                            if (instructions) {
-                                instructionsUsable = clickReachesPage(*instructions, kDriveTimeoutMs);
-                                instructions->close();
-                                static_cast<void>(waitWhile([&] { return !instructions.isNull(); }, kDriveTimeoutMs));
-                                instructionsClosed = instructions.isNull() && roadmap.isVisible();
-                            }
-                            clickLink(roadmap.browser(), QString(), QStringLiteral("#CLS"));
-                        });
-                    // The first phase is the one the list starts on.
-                    clickElement(newReview.browser(), QString(), kSubmit);
-                });
-            const QStringList fields{QStringLiteral("#refnum"),      QStringLiteral("#projname"),
-                                     QStringLiteral("#subprojname"), QStringLiteral("#loc"),
-                                     QStringLiteral("#owner"),       QStringLiteral("#pm")};
-            for (int i = 0; i < fields.size(); ++i)
-                typeInto(details.browser(), QString(), fields.at(i), typed.at(i));
-            clickElement(details.browser(), QString(), kSubmit);
+    whenPageReady(&details, [&] {
+        // The first review: phase 2 chosen on the generated page.
+        whenPageReady(&newReview, [&] {
+            whenPageReady(&roadmap, [&] {
+                roadmapShown = true;
+                // The full instructions open in a window of their own that can be used
+                // and closed while the road map is up; each one, the second too, lies
+                // on the screen and leaves the road map's buttons free.
+                QList<QPointer<BrowserWindow>> opened;
+                for (int i = 0; i < 2; ++i) {
+                    const QWidgetList before = QApplication::topLevelWidgets();
+                    EXPECT_TRUE(clickLink(roadmap.browser(), QString(), QStringLiteral("#INS")));
+                    opened << awaitNewBrowserWindow(before, kDriveTimeoutMs);
+                    if (!opened.last())
+                        continue;
+                    EXPECT_TRUE(whollyOnScreen(*opened.last()));
+                    const QStringList buttons{QStringLiteral("#CLS"), QStringLiteral("#INS")};
+                    if (!roomClearOfLinks(roadmap.browser(), QString(), buttons, opened.last()->frameGeometry().size()))
+                        continue;
+                    for (const QString& link : buttons)
+                        EXPECT_FALSE(coversLink(*opened.last(), roadmap.browser(), QString(), link))
+                            << link.toStdString();
+                }
+                QPointer<BrowserWindow> instructions = opened.first();
+                if (opened.last() && opened.last() != instructions)
+                    opened.last()->close();
+                if (instructions) {
+                    instructionsUsable = clickReachesPage(*instructions, kDriveTimeoutMs);
+                    instructions->close();
+                    static_cast<void>(waitWhile([&] { return !instructions.isNull(); }, kDriveTimeoutMs));
+                    instructionsClosed = instructions.isNull() && roadmap.isVisible();
+                }
+                clickLink(roadmap.browser(), QString(), QStringLiteral("#CLS"));
+            });
+            // The first phase is the one the list starts on.
+            clickElement(newReview.browser(), QString(), kSubmit);
         });
+        const QStringList fields{QStringLiteral("#refnum"), QStringLiteral("#projname"), QStringLiteral("#subprojname"),
+                                 QStringLiteral("#loc"),    QStringLiteral("#owner"),    QStringLiteral("#pm")};
+        for (int i = 0; i < fields.size(); ++i)
+            typeInto(details.browser(), QString(), fields.at(i), typed.at(i));
+        clickElement(details.browser(), QString(), kSubmit);
+    });
     details.NewProject();
 
     ASSERT_TRUE(Globals::IsProjectLoaded());
@@ -171,9 +163,7 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
                              typed.at(4),
                              typed.at(5)};
     Globals::SetProjectDetails(stored.at(0), stored.at(1), stored.at(2), stored.at(3), stored.at(4), stored.at(5));
-    whenModal(
-        &details, [&] { return pageReady(details.browser()); },
-        [&] { clickElement(details.browser(), QString(), kSubmit); });
+    whenPageReady(&details, [&] { clickElement(details.browser(), QString(), kSubmit); });
     details.ViewDetails();
     EXPECT_EQ((QStringList{Globals::GetReferenceNum(), Globals::GetProjectName(), Globals::GetSubProjectName(),
                            Globals::GetLocation(), Globals::GetOwner(), Globals::GetProjectManager()}),
@@ -195,12 +185,10 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
         // window may come up while the click's script call is still waiting, so watch for it first.
         QPointer<frmGlossary> glossary = &frmGlossary::instance();
         bool glossaryShown = false;
-        whenModal(
-            glossary, [] { return true; },
-            [&] {
-                glossaryShown = true;
-                glossary->close();
-            });
+        whenModal(glossary, [&] {
+            glossaryShown = true;
+            glossary->close();
+        });
         EXPECT_TRUE(clickElement(survey.browser(), QStringLiteral("main"), QStringLiteral("a.q-gls")));
         EXPECT_TRUE(waitWhile([&] { return !glossaryShown || !glossary.isNull(); }, kDriveTimeoutMs));
         EXPECT_EQ(env.messages.texts(), QStringList());
@@ -244,14 +232,12 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
 
     // --- A second review through the main window's command: no road map this time.
     roadmapShown = false;
-    whenModal(
-        &newReview, [&] { return pageReady(newReview.browser()); },
-        [&] {
-            // The label puts the keys on the phase list; one step down is the second phase.
-            clickElement(newReview.browser(), QString(), QStringLiteral("label[for=phase]"));
-            QTest::keyClick(inputWidget(newReview.browser()), Qt::Key_Down);
-            clickElement(newReview.browser(), QString(), kSubmit);
-        });
+    whenPageReady(&newReview, [&] {
+        // The label puts the keys on the phase list; one step down is the second phase.
+        clickElement(newReview.browser(), QString(), QStringLiteral("label[for=phase]"));
+        QTest::keyClick(inputWidget(newReview.browser()), Qt::Key_Down);
+        clickElement(newReview.browser(), QString(), kSubmit);
+    });
     FixedClock clock(QDateTime(QDate(2003, 5, 6), QTime(9, 30)));
     newReview.setClock(&clock);
     newReview.AddReview();
@@ -265,15 +251,13 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
 
     // --- Choose the first review again.
     frmLoadReview& chooser = frmLoadReview::instance();
-    whenModal(
-        &chooser, [] { return true; },
-        [&] {
-            QTreeWidget& list = chooser.reviewList();
-            ASSERT_EQ(list.topLevelItemCount(), 3);
-            EXPECT_EQ(list.topLevelItem(0)->text(0), QStringLiteral("Create New Review..."));
-            clickRow(list, 1);
-            pressButton(chooser.okButton());
-        });
+    whenModal(&chooser, [&] {
+        QTreeWidget& list = chooser.reviewList();
+        ASSERT_EQ(list.topLevelItemCount(), 3);
+        EXPECT_EQ(list.topLevelItem(0)->text(0), QStringLiteral("Create New Review..."));
+        clickRow(list, 1);
+        pressButton(chooser.okButton());
+    });
     chooser.AskLoadReview(false);
     EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
 
@@ -282,14 +266,12 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     env.fileDialogs.queue(projectFile);
     env.messages.queue(MsgAnswer::Yes);
     frmDeleteReview& deleter = frmDeleteReview::instance();
-    whenModal(
-        &deleter, [] { return true; },
-        [&] {
-            QTreeWidget& list = deleter.reviewList();
-            ASSERT_EQ(list.topLevelItemCount(), 2);
-            clickRow(list, 1);
-            pressButton(deleter.deleteButton());
-        });
+    whenModal(&deleter, [&] {
+        QTreeWidget& list = deleter.reviewList();
+        ASSERT_EQ(list.topLevelItemCount(), 2);
+        clickRow(list, 1);
+        pressButton(deleter.deleteButton());
+    });
     deleter.ShowModal();
     ASSERT_EQ(Globals::GetReviews().size(), 1);
     EXPECT_EQ(Globals::gProjectPath, projectFile);
@@ -301,27 +283,25 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     // file dialog cancelled opens nothing.
     frmNewLoad& start = frmNewLoad::instance();
     bool stillUp = false;
-    whenModal(
-        &start, [] { return true; },
-        [&] {
-            QTreeWidget& list = start.recentList();
-            ASSERT_EQ(list.selectedItems().size(), 1);
-            EXPECT_EQ(list.selectedItems().first()->text(0), QStringLiteral("More Files..."));
-            QWidget* viewport = list.viewport();
-            const QPoint empty(5, viewport->height() - 3);
-            ASSERT_EQ(list.itemAt(empty), nullptr);
-            QMouseEvent press(QEvent::MouseButtonPress, QPointF(empty), viewport->mapToGlobal(QPointF(empty)),
-                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(viewport, &press);
-            EXPECT_TRUE(list.selectedItems().isEmpty());
-            const QList<QPushButton*> opens = start.findChildren<QPushButton*>();
-            for (QPushButton* button : opens) {
-                if (button->text() == QStringLiteral("Open") && button->isVisible())
-                    pressButton(*button);
-            }
-            stillUp = start.isVisible();
-            doubleClickItem(list, list.topLevelItem(0));
-        });
+    whenModal(&start, [&] {
+        QTreeWidget& list = start.recentList();
+        ASSERT_EQ(list.selectedItems().size(), 1);
+        EXPECT_EQ(list.selectedItems().first()->text(0), QStringLiteral("More Files..."));
+        QWidget* viewport = list.viewport();
+        const QPoint empty(5, viewport->height() - 3);
+        ASSERT_EQ(list.itemAt(empty), nullptr);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(empty), viewport->mapToGlobal(QPointF(empty)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &press);
+        EXPECT_TRUE(list.selectedItems().isEmpty());
+        const QList<QPushButton*> opens = start.findChildren<QPushButton*>();
+        for (QPushButton* button : opens) {
+            if (button->text() == QStringLiteral("Open") && button->isVisible())
+                pressButton(*button);
+        }
+        stillUp = start.isVisible();
+        doubleClickItem(list, list.topLevelItem(0));
+    });
     const int dialogsBefore = env.fileDialogs.requests().size();
     start.DoModal(1);
     EXPECT_TRUE(stillUp);
@@ -333,22 +313,19 @@ TEST_F(ReviewRoad, FromNewProjectToAnsweredReviewAndBack) {
     env.messages.queue(MsgAnswer::No); // "Save Project before closing?"
     Globals::CloseProject();
     ASSERT_FALSE(Globals::IsProjectLoaded());
-    whenModal(
-        &start, [] { return true; },
-        [&] {
-            EXPECT_EQ(start.tabs().currentIndex(), 1);
-            QTreeWidget& list = start.recentList();
-            QTreeWidgetItem* row = nullptr;
-            for (int i = 0; i < list.topLevelItemCount(); ++i) {
-                if (list.topLevelItem(i)->text(0) == QStringLiteral("R&D-1 + QA road of the tunnel.tova"))
-                    row = list.topLevelItem(i);
-            }
-            ASSERT_NE(row, nullptr);
-            // The name column shows the whole name beside its icon.
-            EXPECT_GE(list.columnWidth(0),
-                      list.fontMetrics().horizontalAdvance(row->text(0)) + list.iconSize().width());
-            doubleClickItem(list, row);
-        });
+    whenModal(&start, [&] {
+        EXPECT_EQ(start.tabs().currentIndex(), 1);
+        QTreeWidget& list = start.recentList();
+        QTreeWidgetItem* row = nullptr;
+        for (int i = 0; i < list.topLevelItemCount(); ++i) {
+            if (list.topLevelItem(i)->text(0) == QStringLiteral("R&D-1 + QA road of the tunnel.tova"))
+                row = list.topLevelItem(i);
+        }
+        ASSERT_NE(row, nullptr);
+        // The name column shows the whole name beside its icon.
+        EXPECT_GE(list.columnWidth(0), list.fontMetrics().horizontalAdvance(row->text(0)) + list.iconSize().width());
+        doubleClickItem(list, row);
+    });
     start.DoModal(1);
     ASSERT_TRUE(Globals::IsProjectLoaded());
     EXPECT_EQ(Globals::gProjectPath, projectFile);
@@ -389,19 +366,15 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
     env.messages.queue(MsgAnswer::Yes); // Stop creating new project?
     env.messages.queue(MsgAnswer::No);  // Save Project before closing?
     bool stayedOpen = false;
-    whenModal(
-        &details, [&] { return pageReady(details.browser()); },
-        [&] {
-            whenModal(
-                &newReview, [&] { return pageReady(newReview.browser()); },
-                [&] {
-                    newReview.close();
-                    stayedOpen = newReview.isVisible() && Globals::IsProjectLoaded();
-                    clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
-                });
-            typeInto(details.browser(), QString(), QStringLiteral("#projname"), QStringLiteral("Tunnel"));
-            clickElement(details.browser(), QString(), kSubmit);
+    whenPageReady(&details, [&] {
+        whenPageReady(&newReview, [&] {
+            newReview.close();
+            stayedOpen = newReview.isVisible() && Globals::IsProjectLoaded();
+            clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
         });
+        typeInto(details.browser(), QString(), QStringLiteral("#projname"), QStringLiteral("Tunnel"));
+        clickElement(details.browser(), QString(), kSubmit);
+    });
     details.NewProject();
     EXPECT_TRUE(stayedOpen);
     EXPECT_FALSE(Globals::IsProjectLoaded());
@@ -414,15 +387,13 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
     env.messages.clear();
     // The sample project from the start dialog's "New" tab.
     frmNewLoad& start = frmNewLoad::instance();
-    whenModal(
-        &start, [] { return true; },
-        [&] {
-            EXPECT_EQ(start.tabs().currentIndex(), 0);
-            QListWidget& list = start.newList();
-            ASSERT_EQ(list.count(), 2);
-            EXPECT_EQ(list.item(0)->text(), QStringLiteral("New Project"));
-            doubleClickItem(list, list.item(1));
-        });
+    whenModal(&start, [&] {
+        EXPECT_EQ(start.tabs().currentIndex(), 0);
+        QListWidget& list = start.newList();
+        ASSERT_EQ(list.count(), 2);
+        EXPECT_EQ(list.item(0)->text(), QStringLiteral("New Project"));
+        doubleClickItem(list, list.item(1));
+    });
     start.DoModal(0);
     ASSERT_TRUE(Globals::IsProjectLoaded());
     const int reviews = Globals::GetReviews().size();
@@ -431,18 +402,15 @@ TEST_F(ReviewRoad, ClosingWithoutAReviewAsksWhetherToStopAndARequiredChoiceCanno
     env.messages.queue(MsgAnswer::Ok);  // A review must be selected in order to continue.
     env.messages.queue(MsgAnswer::Yes); // Stop creating new project?
     env.messages.queue(MsgAnswer::No);  // Save Project before closing?
-    whenModal(
-        &chooser, [] { return true; },
-        [&] {
-            EXPECT_FALSE(chooser.cancelButton().isEnabled());
-            EXPECT_EQ(chooser.reviewList().topLevelItemCount(), reviews + 1);
-            chooser.close();
-            refused = chooser.isVisible();
-            whenModal(
-                &newReview, [&] { return pageReady(newReview.browser()); }, [&] { newReview.close(); });
-            clickRow(chooser.reviewList(), 0);
-            pressButton(chooser.okButton());
-        });
+    whenModal(&chooser, [&] {
+        EXPECT_FALSE(chooser.cancelButton().isEnabled());
+        EXPECT_EQ(chooser.reviewList().topLevelItemCount(), reviews + 1);
+        chooser.close();
+        refused = chooser.isVisible();
+        whenPageReady(&newReview, [&] { newReview.close(); });
+        clickRow(chooser.reviewList(), 0);
+        pressButton(chooser.okButton());
+    });
     chooser.AskLoadReview(true);
     EXPECT_TRUE(refused);
     EXPECT_FALSE(Globals::IsProjectLoaded());
@@ -467,48 +435,38 @@ TEST_F(ReviewRoad, APhaseChosenAfterDecliningToStopCreatesTheReview) {
     // The answers that decline to stop, queued when the page's cancel link is clicked.
     QList<MsgAnswer> declining;
     const auto choosePhaseAfterDeclining = [&](bool roadMapFollows) {
-        whenModal(
-            &newReview, [&] { return pageReady(newReview.browser()); },
-            [&, roadMapFollows] {
-                for (const MsgAnswer answer : declining)
-                    env.messages.queue(answer);
-                clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
-                askedToStop =
-                    waitWhile([&] { return env.messages.texts().size() < declining.size(); }, kDriveTimeoutMs);
-                if (roadMapFollows) {
-                    whenModal(
-                        &roadmap, [&] { return pageReady(roadmap.browser()); },
-                        [&] { clickLink(roadmap.browser(), QString(), QStringLiteral("#CLS")); });
-                }
-                clickElement(newReview.browser(), QString(), QStringLiteral("label[for=phase]"));
-                QTest::keyClick(inputWidget(newReview.browser()), Qt::Key_Down);
-                clickElement(newReview.browser(), QString(), kSubmit);
-            });
+        whenPageReady(&newReview, [&, roadMapFollows] {
+            for (const MsgAnswer answer : declining)
+                env.messages.queue(answer);
+            clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
+            askedToStop = waitWhile([&] { return env.messages.texts().size() < declining.size(); }, kDriveTimeoutMs);
+            if (roadMapFollows) {
+                whenPageReady(&roadmap, [&] { clickLink(roadmap.browser(), QString(), QStringLiteral("#CLS")); });
+            }
+            clickElement(newReview.browser(), QString(), QStringLiteral("label[for=phase]"));
+            QTest::keyClick(inputWidget(newReview.browser()), Qt::Key_Down);
+            clickElement(newReview.browser(), QString(), kSubmit);
+        });
     };
     // Gives the number of reviews the project had before the new one.
     const auto afterNewProjectDetails = [&] {
-        whenModal(
-            &details, [&] { return pageReady(details.browser()); },
-            [&] {
-                choosePhaseAfterDeclining(true);
-                typeInto(details.browser(), QString(), QStringLiteral("#projname"), QStringLiteral("Tunnel"));
-                clickElement(details.browser(), QString(), kSubmit);
-            });
+        whenPageReady(&details, [&] {
+            choosePhaseAfterDeclining(true);
+            typeInto(details.browser(), QString(), QStringLiteral("#projname"), QStringLiteral("Tunnel"));
+            clickElement(details.browser(), QString(), kSubmit);
+        });
         details.NewProject();
         return 0;
     };
     const auto throughCreateNewReview = [&] {
-        whenModal(
-            &start, [] { return true; }, [&] { doubleClickItem(start.newList(), start.newList().item(1)); });
+        whenModal(&start, [&] { doubleClickItem(start.newList(), start.newList().item(1)); });
         start.DoModal(0);
         const int before = Globals::GetReviews().size();
-        whenModal(
-            &chooser, [] { return true; },
-            [&] {
-                choosePhaseAfterDeclining(false);
-                clickRow(chooser.reviewList(), 0);
-                pressButton(chooser.okButton());
-            });
+        whenModal(&chooser, [&] {
+            choosePhaseAfterDeclining(false);
+            clickRow(chooser.reviewList(), 0);
+            pressButton(chooser.okButton());
+        });
         chooser.AskLoadReview(true);
         return before;
     };
@@ -561,21 +519,19 @@ TEST_F(ReviewRoad, ADateTypedInTheDateBoxIsExactlyThatDateOrNoReview) {
         const int reviewsBefore = Globals::GetReviews().size();
         bool stayed = false;
         QString shownAfterwards;
-        whenModal(
-            &newReview, [&] { return pageReady(newReview.browser()); },
-            [&] {
-                QLineEdit& field = newReview.dateControl().textField();
-                QTest::mouseClick(&field, Qt::LeftButton, Qt::NoModifier, field.rect().center());
-                QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(&field, QString::fromUtf8(c.typed));
-                clickElement(newReview.browser(), QString(), kSubmit);
-                if (c.stored)
-                    return;
-                static_cast<void>(waitWhile([&] { return env.messages.texts().isEmpty(); }, kDriveTimeoutMs));
-                stayed = onScreen(newReview);
-                shownAfterwards = field.text();
-                clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
-            });
+        whenPageReady(&newReview, [&] {
+            QLineEdit& field = newReview.dateControl().textField();
+            QTest::mouseClick(&field, Qt::LeftButton, Qt::NoModifier, field.rect().center());
+            QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(&field, QString::fromUtf8(c.typed));
+            clickElement(newReview.browser(), QString(), kSubmit);
+            if (c.stored)
+                return;
+            static_cast<void>(waitWhile([&] { return env.messages.texts().isEmpty(); }, kDriveTimeoutMs));
+            stayed = onScreen(newReview);
+            shownAfterwards = field.text();
+            clickLink(newReview.browser(), QString(), QStringLiteral("#CLS"));
+        });
         newReview.AddReview();
         if (!c.stored) {
             EXPECT_TRUE(stayed);
@@ -649,24 +605,22 @@ TEST_F(ReviewRoad, EscapeOnTheOpenPhaseListClosesTheListOnly) {
     bool listClosed = false;
     bool stayed = false;
     bool closedAfterwards = false;
-    whenModal(
-        &newReview, [&] { return pageReady(newReview.browser()); },
-        [&] {
-            ASSERT_TRUE(clickElement(newReview.browser(), QString(), QStringLiteral("#phase")));
-            listOpened = waitWhile([] { return !QApplication::activePopupWidget(); }, kDriveTimeoutMs);
-            // The window system gives the key to the window that has the keyboard: the open list.
-            ASSERT_TRUE(waitWhile([] { return !QGuiApplication::focusWindow(); }, kDriveTimeoutMs));
-            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
-            listClosed = waitWhile([] { return QApplication::activePopupWidget(); }, kDriveTimeoutMs);
-            stayed = onScreen(newReview);
-            ASSERT_TRUE(stayed);
-            // The window system hands the keyboard back to the window in its own time; the user sees
-            // the window take it before pressing the next key.
-            ASSERT_TRUE(
-                waitWhile([&] { return QGuiApplication::focusWindow() != newReview.windowHandle(); }, kDriveTimeoutMs));
-            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
-            closedAfterwards = waitWhile([&] { return newReview.isVisible(); }, kDriveTimeoutMs);
-        });
+    whenPageReady(&newReview, [&] {
+        ASSERT_TRUE(clickElement(newReview.browser(), QString(), QStringLiteral("#phase")));
+        listOpened = waitWhile([] { return !QApplication::activePopupWidget(); }, kDriveTimeoutMs);
+        // The window system gives the key to the window that has the keyboard: the open list.
+        ASSERT_TRUE(waitWhile([] { return !QGuiApplication::focusWindow(); }, kDriveTimeoutMs));
+        QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+        listClosed = waitWhile([] { return QApplication::activePopupWidget(); }, kDriveTimeoutMs);
+        stayed = onScreen(newReview);
+        ASSERT_TRUE(stayed);
+        // The window system hands the keyboard back to the window in its own time; the user sees
+        // the window take it before pressing the next key.
+        ASSERT_TRUE(
+            waitWhile([&] { return QGuiApplication::focusWindow() != newReview.windowHandle(); }, kDriveTimeoutMs));
+        QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+        closedAfterwards = waitWhile([&] { return newReview.isVisible(); }, kDriveTimeoutMs);
+    });
     newReview.AddReview();
     EXPECT_TRUE(listOpened);
     EXPECT_TRUE(listClosed);
@@ -687,41 +641,35 @@ TEST_F(ReviewRoad, RequiredChooserOutlastsACloseRequestWhileItsMessageIsUp) {
     frmLoadReview& chooser = frmLoadReview::instance();
     bool stayedThroughTheRequest = false;
     bool usableAfterwards = false;
-    whenModal(
-        &deleter, [] { return true; },
-        [&] {
-            whenMessageBox(QStringLiteral("Are you sure you want to delete this review?"), [&](QMessageBox& sure) {
-                whenModal(
-                    &chooser, [] { return true; },
-                    [&] {
-                        whenMessageBox(QStringLiteral("A review must be selected in order to continue."),
-                                       [&](QMessageBox& required) {
-                                           requestClose(chooser);
-                                           stayedThroughTheRequest = onScreen(chooser);
-                                           pressButton(*required.button(QMessageBox::Ok));
-                                       });
-                        QTest::keyClick(&chooser, Qt::Key_Escape);
-                        usableAfterwards = onScreen(chooser) && QApplication::activeModalWidget() == &chooser;
-                        clickRow(chooser.reviewList(), 1);
-                        pressButton(chooser.okButton());
-                    });
-                pressButton(*sure.button(QMessageBox::No));
+    whenModal(&deleter, [&] {
+        whenMessageBox(QStringLiteral("Are you sure you want to delete this review?"), [&](QMessageBox& sure) {
+            whenModal(&chooser, [&] {
+                whenMessageBox(QStringLiteral("A review must be selected in order to continue."),
+                               [&](QMessageBox& required) {
+                                   requestClose(chooser);
+                                   stayedThroughTheRequest = onScreen(chooser);
+                                   pressButton(*required.button(QMessageBox::Ok));
+                               });
+                QTest::keyClick(&chooser, Qt::Key_Escape);
+                usableAfterwards = onScreen(chooser) && QApplication::activeModalWidget() == &chooser;
+                clickRow(chooser.reviewList(), 1);
+                pressButton(chooser.okButton());
             });
-            clickRow(deleter.reviewList(), kSampleCurrentDeleteRow);
-            pressButton(deleter.deleteButton());
+            pressButton(*sure.button(QMessageBox::No));
         });
+        clickRow(deleter.reviewList(), kSampleCurrentDeleteRow);
+        pressButton(deleter.deleteButton());
+    });
     deleter.ShowModal();
     EXPECT_TRUE(stayedThroughTheRequest);
     EXPECT_TRUE(usableAfterwards);
     EXPECT_EQ(Globals::GetCurrentReviewID(), 1);
 
     bool opened = false;
-    whenModal(
-        &chooser, [] { return true; },
-        [&] {
-            opened = onScreen(chooser);
-            pressButton(chooser.cancelButton());
-        });
+    whenModal(&chooser, [&] {
+        opened = onScreen(chooser);
+        pressButton(chooser.cancelButton());
+    });
     mainWindow->menuItem(QStringLiteral("mnuFileLoadReview"))->trigger();
     EXPECT_TRUE(opened);
 }
@@ -750,29 +698,23 @@ TEST_F(ReviewRoad, DeletedCurrentReviewIsGoneWhicheverWayTheChoiceIsLeft) {
         frmNewReview& newReview = frmNewReview::instance();
         QString pageWhileChoosing;
         bool currentWhileChoosing = true;
-        whenModal(
-            &deleter, [] { return true; },
-            [&] {
-                whenModal(
-                    &chooser, [] { return true; },
-                    [&] {
-                        pageWhileChoosing = QUrl(mainWindow->webMain()->LocationURL()).fileName();
-                        currentWhileChoosing = !Globals::gCurrentReview.isNull();
-                        QTest::keyClick(&chooser, Qt::Key_Escape);
-                        if (c.beginNewReview) {
-                            whenModal(
-                                &newReview, [&] { return pageReady(newReview.browser()); },
-                                [&] {
-                                    clickElement(newReview.browser(), QString(), QStringLiteral("label[for=phase]"));
-                                    QTest::keyClick(inputWidget(newReview.browser()), Qt::Key_Escape);
-                                });
-                        }
-                        clickRow(chooser.reviewList(), c.beginNewReview ? 0 : 1);
-                        pressButton(chooser.okButton());
+        whenModal(&deleter, [&] {
+            whenModal(&chooser, [&] {
+                pageWhileChoosing = QUrl(mainWindow->webMain()->LocationURL()).fileName();
+                currentWhileChoosing = !Globals::gCurrentReview.isNull();
+                QTest::keyClick(&chooser, Qt::Key_Escape);
+                if (c.beginNewReview) {
+                    whenPageReady(&newReview, [&] {
+                        clickElement(newReview.browser(), QString(), QStringLiteral("label[for=phase]"));
+                        QTest::keyClick(inputWidget(newReview.browser()), Qt::Key_Escape);
                     });
-                clickRow(deleter.reviewList(), kSampleCurrentDeleteRow);
-                pressButton(deleter.deleteButton());
+                }
+                clickRow(chooser.reviewList(), c.beginNewReview ? 0 : 1);
+                pressButton(chooser.okButton());
             });
+            clickRow(deleter.reviewList(), kSampleCurrentDeleteRow);
+            pressButton(deleter.deleteButton());
+        });
         deleter.ShowModal();
 
         EXPECT_EQ(pageWhileChoosing, QStringLiteral("noreview.htm")) << qPrintable(pageWhileChoosing);

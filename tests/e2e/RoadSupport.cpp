@@ -106,6 +106,11 @@ void whenModal(QDialog* window, std::function<bool()> ready, std::function<void(
         [dialog]() -> QDialog* { return dialog && dialog->isVisible() ? dialog.data() : nullptr; });
 }
 
+void whenModal(QDialog* dialog, std::function<void()> action) {
+    whenModal(
+        dialog, [] { return true; }, std::move(action));
+}
+
 void whenMessageBox(const QString& text, std::function<void(QMessageBox&)> action) {
     whenFound(
         [text]() -> QDialog* {
@@ -230,12 +235,10 @@ void MainWindowRoad::showSample(const QString& path) {
 bool MainWindowRoad::driveQuestionnaire(const QString& categoryId, const std::function<void(frmSurvey&)>& drive) {
     frmSurvey& survey = frmSurvey::instance();
     bool drove = false;
-    whenModal(
-        &survey, [&] { return framesReady(survey.browser()); },
-        [&] {
-            drove = true;
-            drive(survey);
-        });
+    whenFramesReady(&survey, [&] {
+        drove = true;
+        drive(survey);
+    });
     // The program takes the link in a turn of its own, so the questionnaire may come up after the click.
     EXPECT_TRUE(clickLink(*mainWindow->webMain(), QStringLiteral("main"), QStringLiteral("#CAT") + categoryId));
     static_cast<void>(waitWhile([&] { return !drove || survey.isVisible(); }, kDriveTimeoutMs));

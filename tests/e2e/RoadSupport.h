@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QDialog;
 class QMessageBox;
@@ -37,6 +38,8 @@ constexpr int kDriveTimeoutMs = 30000;
 // in time, or the dialog stays open after the action, the dialog is closed, so the test fails
 // instead of hanging. Register it before the step that opens the dialog.
 void whenModal(QDialog* dialog, std::function<bool()> ready, std::function<void()> action);
+// The same once dialog is the modal window on top.
+void whenModal(QDialog* dialog, std::function<void()> action);
 
 // Runs action once a message box with exactly this text is the modal window on top; fails (and
 // ends the box) when none comes in time. Register it before the step that asks.
@@ -69,6 +72,17 @@ bool pageReady(WebBrowser& browser);
 bool framesReady(WebBrowser& browser);
 // The first heading of the frame's page reads text.
 bool headingIs(WebBrowser& browser, const QString& frame, const QString& text);
+
+// whenModal for a window with a page: the action runs once its top page (whenPageReady) or its
+// top page and frames (whenFramesReady) have loaded.
+template <class Window> void whenPageReady(Window* window, std::function<void()> action) {
+    whenModal(
+        window, [window] { return pageReady(window->browser()); }, std::move(action));
+}
+template <class Window> void whenFramesReady(Window* window, std::function<void()> action) {
+    whenModal(
+        window, [window] { return framesReady(window->browser()); }, std::move(action));
+}
 
 QString readFile(const QString& path);
 

@@ -488,12 +488,10 @@ TEST_F(PrintedSheetsRoad, DefinitionAndAcronymEachPrintOnOnePortraitSheet) {
     for (const Window& reference : windows) {
         QPointer<reference::TwoFrameWindow> shown = reference.window();
         const PrintJob* job = nullptr;
-        whenModal(
-            shown, [&] { return framesReady(shown->browser()); },
-            [&] {
-                job = onePrintJob([&] { clickLink(shown->browser(), kMainFrame, QStringLiteral("#PRT")); });
-                shown->reject();
-            });
+        whenFramesReady(shown.data(), [&] {
+            job = onePrintJob([&] { clickLink(shown->browser(), kMainFrame, QStringLiteral("#PRT")); });
+            shown->reject();
+        });
         window->menuItem(QString::fromLatin1(reference.menuItem))->trigger();
         ASSERT_NE(job, nullptr) << reference.expected.what;
         expectSheets(*job, reference.expected);

@@ -27,30 +27,33 @@ namespace {
 
 using StartDialogRoad = MainWindowRoad;
 
-TEST_F(StartDialogRoad, ALongProjectNameLeavesTheFolderColumnInView) {
-    Globals::gProjectPath =
-        QDir(env.scratch.path()).filePath(QStringLiteral("Projects/") + QString(160, QLatin1Char('N')) + ".tova");
+// Puts the project file at path on the list of recent projects, with no project open.
+void rememberRecentProject(const QString& path) {
+    Globals::gProjectPath = path;
     Globals::AddRecentFile();
     Globals::gProjectPath.clear();
+}
+
+TEST_F(StartDialogRoad, ALongProjectNameLeavesTheFolderColumnInView) {
+    rememberRecentProject(
+        QDir(env.scratch.path()).filePath(QStringLiteral("Projects/") + QString(160, QLatin1Char('N')) + ".tova"));
     frmNewLoad& start = frmNewLoad::instance();
     bool checked = false;
-    whenModal(
-        &start, [] { return true; },
-        [&] {
-            EXPECT_EQ(start.tabs().currentIndex(), 1);
-            QTreeWidget& list = start.recentList();
-            ASSERT_GE(list.topLevelItemCount(), 2);
-            EXPECT_TRUE(list.topLevelItem(1)->text(0).startsWith(QStringLiteral("NNNN")));
-            // The folders' column starts inside the view and has at least a third of it, with nothing
-            // to scroll sideways.
-            const int room = list.viewport()->width();
-            EXPECT_GE(room - list.header()->sectionViewportPosition(1), room / 3);
-            EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);
-            checked = true;
-            for (QPushButton* button : start.findChildren<QPushButton*>())
-                if (button->text() == QLatin1String("Cancel") && button->isVisible())
-                    return pressButton(*button);
-        });
+    whenModal(&start, [&] {
+        EXPECT_EQ(start.tabs().currentIndex(), 1);
+        QTreeWidget& list = start.recentList();
+        ASSERT_GE(list.topLevelItemCount(), 2);
+        EXPECT_TRUE(list.topLevelItem(1)->text(0).startsWith(QStringLiteral("NNNN")));
+        // The folders' column starts inside the view and has at least a third of it, with nothing
+        // to scroll sideways.
+        const int room = list.viewport()->width();
+        EXPECT_GE(room - list.header()->sectionViewportPosition(1), room / 3);
+        EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);
+        checked = true;
+        for (QPushButton* button : start.findChildren<QPushButton*>())
+            if (button->text() == QLatin1String("Cancel") && button->isVisible())
+                return pressButton(*button);
+    });
     start.DoModal(1);
     EXPECT_TRUE(checked);
 }
@@ -71,21 +74,17 @@ TEST_F(StartDialogRoad, EnterOpensTheSelectedRowOfEitherTab) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Globals::ResetProjectState();
-        Globals::gProjectPath = sample;
-        Globals::AddRecentFile();
-        Globals::gProjectPath.clear();
+        rememberRecentProject(sample);
         frmNewLoad& start = frmNewLoad::instance();
         bool selected = false;
-        whenModal(
-            &start, [] { return true; },
-            [&] {
-                QAbstractItemView& list = c.list(start);
-                const QModelIndex row = list.model()->index(c.row, 0);
-                list.scrollTo(row);
-                QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, list.visualRect(row).center());
-                selected = list.selectionModel()->isRowSelected(c.row, QModelIndex());
-                QTest::keyClick(&list, Qt::Key_Return);
-            });
+        whenModal(&start, [&] {
+            QAbstractItemView& list = c.list(start);
+            const QModelIndex row = list.model()->index(c.row, 0);
+            list.scrollTo(row);
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, list.visualRect(row).center());
+            selected = list.selectionModel()->isRowSelected(c.row, QModelIndex());
+            QTest::keyClick(&list, Qt::Key_Return);
+        });
         start.DoModal(c.tab);
         EXPECT_TRUE(selected);
         EXPECT_FALSE(start.isVisible());

@@ -72,13 +72,11 @@ TEST_F(SurveyWaitRoad, AnswersThatDoNotArriveAreNeverDroppedUntold) {
                 EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back")));
                 ASSERT_TRUE(waitWhile([&] { return env.messages.asked().isEmpty(); }, 2 * kDriveTimeoutMs));
                 // Shown again once this turn is over; let go, the next close stores the answers.
-                whenModal(
-                    &survey, [&] { return framesReady(survey.browser()); },
-                    [&] {
-                        keptOpen = choiceTicked(survey.browser(), question, chosen);
-                        EXPECT_TRUE(letAnswersGo(survey.browser()));
-                        clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
-                    });
+                whenFramesReady(&survey, [&] {
+                    keptOpen = choiceTicked(survey.browser(), question, chosen);
+                    EXPECT_TRUE(letAnswersGo(survey.browser()));
+                    clickLink(survey.browser(), QStringLiteral("bottom"), QStringLiteral("#Back"));
+                });
                 return;
             }
             EXPECT_TRUE(clickLink(survey.browser(), QStringLiteral("side"), otherCategory));

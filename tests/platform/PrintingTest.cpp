@@ -7,6 +7,7 @@
 #include "platform/Wait.h"
 #include "platform/printing/BackgroundPrinting.h"
 #include "platform/printing/ui/frmPrinter.h"
+#include "support/ModalDialogs.h"
 #include "support/PdfPrintOutput.h"
 #include "support/PrintedSheets.h"
 #include "support/TestEnvironment.h"
@@ -372,33 +373,6 @@ private:
     PrintOutput* m_installed;
 };
 
-// Acts on the modal dialog of type Dialog once it is up and ready() holds; a dialog that stays up
-// past the bound is closed, so the test fails instead of hanging.
-template <typename Dialog>
-void whenModal(const std::function<bool(Dialog&)>& ready, const std::function<void(Dialog&)>& action) {
-    auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    timer->setInterval(25);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        const bool late = clock->elapsed() > 30000;
-        if (!late && (!dialog || !ready(*dialog)))
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete clock;
-        if (late) {
-            ADD_FAILURE() << "dialog not ready in time";
-            if (QWidget* modal = QApplication::activeModalWidget())
-                modal->close();
-            return;
-        }
-        action(*dialog);
-    });
-    timer->start();
-}
-
 // Chooses the dialog's print to file and prints; the file name the dialog proposed.
 QString printToFile(QPrintDialog& dialog) {
     auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
@@ -435,19 +409,17 @@ TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledP
     EXPECT_EQ(settingDuringPreview, "yes");
 
     bool dialogSeen = false;
-    whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
-                            [&](QPrintDialog& dialog) {
-                                dialogSeen = true;
-                                dialog.reject();
-                            });
+    whenModal<QPrintDialog>([&](QPrintDialog& dialog) {
+        dialogSeen = true;
+        dialog.reject();
+    });
     frmPrinter::PrintHTMLDoc(page, false, false, false);
     EXPECT_TRUE(dialogSeen);
 
     // The dialog's print to file proposes the job's file and writes the engine's pages there.
     const QString proposed = env.scratch.filePath(QStringLiteral("R-17 Report.pdf"));
     QString shownName;
-    whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
-                            [&](QPrintDialog& dialog) { shownName = printToFile(dialog); });
+    whenModal<QPrintDialog>([&](QPrintDialog& dialog) { shownName = printToFile(dialog); });
     frmPrinter::PrintHTMLDoc(page, false, false, false, proposed);
     EXPECT_EQ(shownName, proposed);
     const QList<PrintedSheet> sheets = printedSheets(proposed);
@@ -464,8 +436,7 @@ TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledP
             return pages && pages->pageCount() > 0;
         },
         [&](QPrintPreviewDialog& dialog) {
-            whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
-                                    [&](QPrintDialog& print) { shownName = printToFile(print); });
+            whenModal<QPrintDialog>([&](QPrintDialog& print) { shownName = printToFile(print); });
             QToolButton* printButton = nullptr;
             for (QToolBar* toolbar : dialog.findChildren<QToolBar*>()) {
                 for (QAction* action : toolbar->actions()) {
@@ -488,28 +459,26 @@ TEST_F(PrintHTMLDocTest, QtPreviewShowsThePageInTheJobsOrientationAndACancelledP
         << previewSheets.first().text.toStdString();
 
     // Pages the one-page printout does not have, asked for in the dialog: the user learns why nothing came.
-    whenModal<QPrintDialog>([](QPrintDialog&) { return true; },
-                            [&](QPrintDialog& dialog) {
-                                auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
-                                auto* range = dialog.findChild<QRadioButton*>(QStringLiteral("printRange"));
-                                auto* from = dialog.findChild<QSpinBox*>(QStringLiteral("from"));
-                                auto* to = dialog.findChild<QSpinBox*>(QStringLiteral("to"));
-                                if (printers && range && from && to) {
-                                    printers->setCurrentIndex(printers->count() - 1);
-                                    range->setChecked(true);
-                                    to->setValue(9);
-                                    from->setValue(5);
-                                }
-                                dialog.accept();
-                            });
+    whenModal<QPrintDialog>([&](QPrintDialog& dialog) {
+        auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* range = dialog.findChild<QRadioButton*>(QStringLiteral("printRange"));
+        auto* from = dialog.findChild<QSpinBox*>(QStringLiteral("from"));
+        auto* to = dialog.findChild<QSpinBox*>(QStringLiteral("to"));
+        if (printers && range && from && to) {
+            printers->setCurrentIndex(printers->count() - 1);
+            range->setChecked(true);
+            to->setValue(9);
+            from->setValue(5);
+        }
+        dialog.accept();
+    });
     frmPrinter::PrintHTMLDoc(page, false, false, false, proposed);
     EXPECT_EQ(env.messages.texts(), QStringList{"Nothing was printed: the page range 5 to 9 holds no page of this "
                                                 "printout, which has 1 page."});
     env.messages.clear();
 
     // Ending the job from outside (the program exits) closes the open preview.
-    whenModal<QPrintPreviewDialog>([](QPrintPreviewDialog&) { return true; },
-                                   [](QPrintPreviewDialog&) { frmPrinter::Unload(); });
+    whenModal<QPrintPreviewDialog>([](QPrintPreviewDialog&) { frmPrinter::Unload(); });
     frmPrinter::PrintHTMLDoc(page, false, true, false);
     EXPECT_TRUE(env.messages.asked().isEmpty()) << env.messages.texts().join('\n').toStdString();
     EXPECT_EQ(storedBackgroundSetting(*env.settings), "no");

@@ -3,6 +3,7 @@
 #include "platform/dialogs/ui/QtFileDialogs.h"
 #include "platform/Wait.h"
 #include "platform/printing/ui/PrintOutput.h"
+#include "support/ModalDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -28,6 +29,7 @@
 #include <unistd.h>
 
 using namespace tova;
+using namespace tova::test;
 
 TEST(QtFileDialogs, TheFilterShowsItsTextAsGivenAndListsOnlyItsFiles) {
     QTemporaryDir folder;
@@ -129,20 +131,6 @@ bool typeFolder(QWidget& window, QLineEdit* field, const QString& folder) {
     return waitWhile([&] { return !listsProject(window, folder); }, 10000);
 }
 
-// Runs action on the modal window of type Window once it is up (bounded).
-template <typename Window> void whenUp(const std::function<void(Window&)>& action) {
-    QTimer::singleShot(0, [action] {
-        // The wait's outcome is read from the modal window itself just below.
-        static_cast<void>(waitWhile([] { return !qobject_cast<Window*>(QApplication::activeModalWidget()); }, 10000));
-        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        if (!window) {
-            ADD_FAILURE() << "the dialog never came up";
-            return;
-        }
-        action(*window);
-    });
-}
-
 // Chooses the print dialog's print to file, which gives it an output file field.
 QLineEdit* outputFileField(QPrintDialog& dialog) {
     if (auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers")))
@@ -215,7 +203,7 @@ TEST(QtFileDialogs, AFolderIsListedWithoutOpeningItsFiles) {
                      browse = button;
              bool listed = false;
              if (field && browse) {
-                 whenUp<QFileDialog>([&](QFileDialog& files) { listed = typedIntoName(files, folder); });
+                 whenModal<QFileDialog>([&](QFileDialog& files) { listed = typedIntoName(files, folder); });
                  QTest::mouseClick(browse, Qt::LeftButton);
              }
              print.reject();
@@ -235,7 +223,7 @@ TEST(QtFileDialogs, AFolderIsListedWithoutOpeningItsFiles) {
         const OpenedEntries opened(folder.path());
         ASSERT_TRUE(opened.watching());
         bool listed = false;
-        whenUp<QDialog>([&](QDialog& dialog) { listed = road.lookIn(dialog, folder.path()); });
+        whenModal<QDialog>([&](QDialog& dialog) { listed = road.lookIn(dialog, folder.path()); });
         road.show(folder.path());
         EXPECT_TRUE(listed);
         EXPECT_EQ(opened.names().join(QStringLiteral(", ")).toStdString(), "");

@@ -5,6 +5,7 @@
 #include "platform/AppFolder.h"
 #include "reports/DashboardElement.h"
 #include "reports/ElementLayout.h"
+#include "support/ParsedXml.h"
 
 #include <QFile>
 
@@ -15,17 +16,11 @@ using namespace tova::test;
 
 namespace {
 
-Xml::XmlDocument documentOf(const QString& xml) {
-    Xml::XmlDocument document = Xml::XmlDocument::create();
-    EXPECT_TRUE(document.loadXML(xml)) << xml.toStdString();
-    return document;
-}
-
 Xml::XmlDocument scoredWithSectionScore(const QString& score) {
     const QString scoreElement = score.isNull() ? QString() : QStringLiteral("<score>%1</score>").arg(score);
-    return documentOf(QStringLiteral("<data><survey><section><section_id>3</section_id>%1</section>"
-                                     "<section><section_id>4</section_id><score>99</score></section></survey></data>")
-                          .arg(scoreElement));
+    return parseXml(QStringLiteral("<data><survey><section><section_id>3</section_id>%1</section>"
+                                   "<section><section_id>4</section_id><score>99</score></section></survey></data>")
+                        .arg(scoreElement));
 }
 
 // An ordered document with one question per entry; an entry "-" has no score.
@@ -37,7 +32,7 @@ Xml::XmlDocument orderedOf(const QStringList& scores) {
             xml += QStringLiteral("<score>%1</score>").arg(scores[i]);
         xml += QStringLiteral("</question>");
     }
-    return documentOf(xml + QStringLiteral("</section>"));
+    return parseXml(xml + QStringLiteral("</section>"));
 }
 
 class FakeElementWindow final : public Reports::ElementWindowOps {

@@ -7,6 +7,7 @@
 #include "reports/charts/ui/frmGraphs.h"
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
+#include "support/ParsedXml.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -18,12 +19,6 @@
 using namespace tova::test;
 
 namespace {
-
-Xml::XmlDocument documentOf(const QString& xml) {
-    Xml::XmlDocument document = Xml::XmlDocument::create();
-    EXPECT_TRUE(document.loadXML(xml)) << xml.toStdString();
-    return document;
-}
 
 QString category(const QString& description, const QString& score = QString()) {
     QString xml = QStringLiteral("<category><small_cat_desc>%1</small_cat_desc>").arg(description);
@@ -52,7 +47,7 @@ QString section(int id, const QString& description, const QString& body, const Q
 }
 
 Xml::XmlDocument scoredCopy(const QString& sections) {
-    return documentOf(QStringLiteral("<data><survey>") + sections + QStringLiteral("</survey></data>"));
+    return parseXml(QStringLiteral("<data><survey>") + sections + QStringLiteral("</survey></data>"));
 }
 
 QString sortedQuestions(int count) {
@@ -127,9 +122,9 @@ TEST(SectionCharts, PriorityRowsTakeAtMostEightQuestionsAndEightEmptyPointsWhenT
         QString lastLabel;
     };
     const Case cases[] = {
-        {documentOf(sortedQuestions(12)), 8, QStringLiteral("q1"), QStringLiteral("q8")},
-        {documentOf(sortedQuestions(5)), 5, QStringLiteral("q1"), QStringLiteral("q5")},
-        {documentOf(sortedQuestions(0)), 8, QString(), QString()},
+        {parseXml(sortedQuestions(12)), 8, QStringLiteral("q1"), QStringLiteral("q8")},
+        {parseXml(sortedQuestions(5)), 5, QStringLiteral("q1"), QStringLiteral("q5")},
+        {parseXml(sortedQuestions(0)), 8, QString(), QString()},
         {Xml::XmlDocument(), 8, QString(), QString()},
     };
     for (const Case& c : cases) {

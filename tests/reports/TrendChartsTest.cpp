@@ -13,6 +13,7 @@
 #include "store/ProjectDocument.h"
 #include "store/Scoring.h"
 #include "support/FakeBrowser.h"
+#include "support/ParsedXml.h"
 #include "support/TestEnvironment.h"
 
 #include <QCursor>
@@ -29,12 +30,6 @@ using namespace tova::test;
 using Reports::TrendKind;
 
 namespace {
-
-Xml::XmlDocument documentOf(const QString& xml) {
-    Xml::XmlDocument document = Xml::XmlDocument::create();
-    EXPECT_TRUE(document.loadXML(xml)) << xml.toStdString();
-    return document;
-}
 
 struct PlannedReview {
     int phase;
@@ -62,7 +57,7 @@ Xml::XmlDocument project(const QList<PlannedReview>& reviews) {
     QString xml = QStringLiteral("<project ver=\"2.0\"><projectname>P</projectname><currentreview>1</currentreview>");
     for (int i = 0; i < reviews.size(); ++i)
         xml += reviewXml(i + 1, reviews.at(i));
-    return documentOf(xml + QStringLiteral("</project>"));
+    return parseXml(xml + QStringLiteral("</project>"));
 }
 
 QStringList labelsOf(const Reports::TrendData& data) {
@@ -140,7 +135,7 @@ TEST_F(TrendChartsTest, PointsCarryTheValuesOfAScoredCopyOfTheQuestionnaireInThe
             QStringLiteral("<project ver=\"2.0\"><projectname>P</projectname><currentreview>1</currentreview>");
         for (int i = 0; i < c.reviews.size(); ++i)
             xml += reviewXml(i + 1, c.reviews.at(i));
-        const Xml::XmlDocument project = documentOf(xml + c.more + QStringLiteral("</project>"));
+        const Xml::XmlDocument project = parseXml(xml + c.more + QStringLiteral("</project>"));
         for (const TrendKind kind : {TrendKind::Overall, TrendKind::PerSection}) {
             SCOPED_TRACE(std::string(c.name) + (kind == TrendKind::Overall ? " overall" : " per section"));
             const Reports::TrendData data = Reports::GatherTrend(project, kind);
@@ -293,7 +288,7 @@ TEST(TrendValues, ReviewIndexIsTheSurveyScoreToOneDecimalHalvesToEven) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.score);
         const Xml::XmlDocument copy =
-            documentOf(QStringLiteral("<data><survey><score>%1</score></survey></data>").arg(QLatin1String(c.score)));
+            parseXml(QStringLiteral("<data><survey><score>%1</score></survey></data>").arg(QLatin1String(c.score)));
         EXPECT_DOUBLE_EQ(Reports::ReviewIndex(copy), c.plotted);
     }
 }
@@ -306,7 +301,7 @@ TEST(TrendValues, SectionValueIsHundredLessItsScoreUnlessTheScoreRoundsToNothing
     for (const auto& c : cases) {
         SCOPED_TRACE(c.score ? c.score : "none");
         const QString score = c.score ? QStringLiteral("<score>%1</score>").arg(QLatin1String(c.score)) : QString();
-        const Xml::XmlDocument copy = documentOf(
+        const Xml::XmlDocument copy = parseXml(
             QStringLiteral("<data><survey><section><section_id>3</section_id>%1</section></survey></data>").arg(score));
         EXPECT_DOUBLE_EQ(Reports::SectionRisk(copy, 3), c.plotted);
     }
@@ -370,6 +365,6 @@ TEST_F(TrendChartsTest, AReviewOfAPhaseWithoutQuestionsIsNoPoint) {
         QStringLiteral("<project ver=\"2.0\"><projectname>P</projectname><currentreview>1</currentreview>") +
         reviewXml(1, {1, QStringLiteral("Jan 10, 2003")}) +
         QStringLiteral("<review id=\"2\"><phase>99</phase><date>May 06, 2003</date></review></project>");
-    const Reports::TrendData data = Reports::GatherTrend(documentOf(xml), TrendKind::Overall);
+    const Reports::TrendData data = Reports::GatherTrend(parseXml(xml), TrendKind::Overall);
     EXPECT_EQ(labelsOf(data), QStringList({"2003Jan10 (1)"}));
 }

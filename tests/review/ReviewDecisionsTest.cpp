@@ -53,40 +53,47 @@ protected:
 
 } // namespace
 
-TEST_F(ReviewDecisions, DeletingAnotherReviewAsksOnceRemovesItAndSavesTwice) {
-    Globals::gProjectSaved = true;
-    deleteRow(QStringLiteral("review3"), MsgAnswer::Yes);
-    // The saves here only record; the removal itself is an unsaved change.
-    EXPECT_FALSE(Globals::gProjectSaved);
-    ASSERT_EQ(env.messages.asked().size(), 1);
-    const test::AskedMessage& question = env.messages.asked().first();
-    EXPECT_EQ(question.text, QStringLiteral("Are you sure you want to delete this review?"));
-    EXPECT_EQ(question.buttons, MsgButtons::YesNo);
-    EXPECT_EQ(question.icon, MsgIcon::None);
-    EXPECT_EQ(question.title, QStringLiteral("Delete Review?"));
-    EXPECT_EQ(reviewIds(), QStringList({QStringLiteral("1"), QStringLiteral("2")}));
-    EXPECT_EQ(events, QStringList({QStringLiteral("save:1,2"), QStringLiteral("hide"), QStringLiteral("save:1,2")}));
-    EXPECT_EQ(Globals::GetCurrentReviewID(), 2);
-}
-
-TEST_F(ReviewDecisions, DeletingTheCurrentReviewRequiresANewChoiceBeforeTheSecondSave) {
-    deleteRow(QStringLiteral("review2"), MsgAnswer::Yes, 3);
-    EXPECT_EQ(reviewIds(), QStringList({QStringLiteral("1"), QStringLiteral("3")}));
-    EXPECT_EQ(events, QStringList({QStringLiteral("save:1,3"), QStringLiteral("hide"), QStringLiteral("choose"),
-                                   QStringLiteral("save:1,3")}));
-    EXPECT_EQ(Globals::GetCurrentReviewID(), 3);
-    EXPECT_TRUE(Globals::GetProjectXML().contains(QStringLiteral("<currentreview>3</currentreview>")));
-}
-
-TEST_F(ReviewDecisions, AnsweringNoRemovesNothingButStillClosesAndSavesOnce) {
-    deleteRow(QStringLiteral("review2"), MsgAnswer::No, 2);
-    EXPECT_EQ(reviewIds().size(), 3);
-    EXPECT_EQ(events, QStringList({QStringLiteral("hide"), QStringLiteral("choose"), QStringLiteral("save:1,2,3")}));
-
-    events.clear();
-    deleteRow(QStringLiteral("review1"), MsgAnswer::No);
-    EXPECT_EQ(reviewIds().size(), 3);
-    EXPECT_EQ(events, QStringList({QStringLiteral("hide"), QStringLiteral("save:1,2,3")}));
+// Deleting a row: Yes removes the review and saves before and after the window closes (with a new
+// required choice between them when the current review went); No, or a row naming no review,
+// removes nothing and saves once.
+TEST_F(ReviewDecisions, DeletingARowRemovesOnlyWhatYesConfirmsAndSavesAroundIt) {
+    struct Case {
+        const char* row;
+        MsgAnswer answer;
+        qint16 choose;
+        QStringList ids;
+        QStringList events;
+        qint16 current;
+    };
+    const Case cases[] = {
+        {"review3", MsgAnswer::Yes, 1, {"1", "2"}, {"save:1,2", "hide", "save:1,2"}, 2},
+        {"review2", MsgAnswer::Yes, 3, {"1", "3"}, {"save:1,3", "hide", "choose", "save:1,3"}, 3},
+        {"review2", MsgAnswer::No, 2, {"1", "2", "3"}, {"hide", "choose", "save:1,2,3"}, 2},
+        {"review1", MsgAnswer::No, 1, {"1", "2", "3"}, {"hide", "save:1,2,3"}, 2},
+        {"review9", MsgAnswer::Yes, 1, {"1", "2", "3"}, {"hide", "save:1,2,3"}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.row) + (c.answer == MsgAnswer::Yes ? " Yes" : " No"));
+        SetUp();
+        env.messages.clear();
+        events.clear();
+        Globals::gProjectSaved = true;
+        deleteRow(QString::fromLatin1(c.row), c.answer, c.choose);
+        ASSERT_EQ(env.messages.asked().size(), 1);
+        const test::AskedMessage& question = env.messages.asked().first();
+        EXPECT_EQ(question.text, QStringLiteral("Are you sure you want to delete this review?"));
+        EXPECT_EQ(question.buttons, MsgButtons::YesNo);
+        EXPECT_EQ(question.icon, MsgIcon::None);
+        EXPECT_EQ(question.title, QStringLiteral("Delete Review?"));
+        EXPECT_EQ(reviewIds(), c.ids);
+        EXPECT_EQ(events, c.events);
+        EXPECT_EQ(Globals::GetCurrentReviewID(), c.current);
+        EXPECT_TRUE(
+            Globals::GetProjectXML().contains(QStringLiteral("<currentreview>%1</currentreview>").arg(c.current)));
+        // The saves here only record; a removal itself is an unsaved change.
+        if (c.ids.size() < 3)
+            EXPECT_FALSE(Globals::gProjectSaved);
+    }
 }
 
 TEST_F(ReviewDecisions, ClosingTheProjectDuringTheRequiredChoiceSkipsTheSecondSave) {
@@ -98,12 +105,6 @@ TEST_F(ReviewDecisions, ClosingTheProjectDuringTheRequiredChoiceSkipsTheSecondSa
     deleteReviewOfRow(QStringLiteral("review2"), steps);
     EXPECT_EQ(saves, 1);
     EXPECT_FALSE(Globals::IsProjectLoaded());
-}
-
-TEST_F(ReviewDecisions, ARowNamingNoReviewRemovesAndSavesNothingExtra) {
-    deleteRow(QStringLiteral("review9"), MsgAnswer::Yes);
-    EXPECT_EQ(reviewIds().size(), 3);
-    EXPECT_EQ(events, QStringList({QStringLiteral("hide"), QStringLiteral("save:1,2,3")}));
 }
 
 TEST_F(ReviewDecisions, StopQuestionOnlyWithoutSubmissionAndOutsideAddReview) {

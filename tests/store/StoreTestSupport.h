@@ -7,6 +7,7 @@
 #include "store/ProjectDocument.h"
 #include "store/Reviews.h"
 #include "support/FakeMainWindow.h"
+#include "support/ParsedXml.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
@@ -18,12 +19,6 @@
 #include <memory>
 
 namespace tova::test {
-
-inline Xml::XmlDocument parseXml(const QString& text) {
-    Xml::XmlDocument document = Xml::XmlDocument::create();
-    EXPECT_TRUE(document.loadXML(text)) << text.toStdString();
-    return document;
-}
 
 inline QByteArray readBytes(const QString& path) {
     QFile file(path);
